@@ -1,0 +1,46 @@
+// Files and folders of the program: the program folder (where the data
+// files live), the application's profile store (dialog states; an INI file
+// under the user's configuration folder) and the named single-instance lock.
+#pragma once
+
+#include <string>
+
+#include "platform/WinTypes.h"
+
+// The folder of the executable, ending with '/'. Tests may point it elsewhere.
+std::string GetProgramFolder();
+void SetProgramFolder(const std::string& folder);  // empty restores the real one
+
+bool FileExists(const std::string& path);
+bool IsFileReadOnly(const std::string& path);  // exists and cannot be written
+// Copies every file of sourceFolder that is missing in targetFolder; never
+// overwrites. Returns the number of files copied, -1 on an error.
+int CopyMissingFiles(const std::string& sourceFolder, const std::string& targetFolder);
+
+// The profile store of the application ("registry key" of the original):
+// named sections with entries, kept in <config>/VekFrame/<key>.ini.
+// User-interface thread.
+void SetProfileKey(const std::string& key);
+std::string GetProfileFilePath();
+std::string GetProfileString(const std::string& section, const std::string& entry,
+                             const std::string& defaultValue = "");
+int GetProfileInt(const std::string& section, const std::string& entry, int defaultValue);
+bool WriteProfileString(const std::string& section, const std::string& entry,
+                        const std::string& value);
+bool WriteProfileInt(const std::string& section, const std::string& entry, int value);
+
+// A named lock held for the life of the process. A process that dies leaves
+// nothing stuck: the lock is a file lock that the system releases.
+class CNamedMutex {
+ public:
+  explicit CNamedMutex(const std::string& name);
+  ~CNamedMutex();
+  CNamedMutex(const CNamedMutex&) = delete;
+  CNamedMutex& operator=(const CNamedMutex&) = delete;
+  // True when another process (or another object here) already holds it.
+  bool AlreadyExisted() const { return m_alreadyExisted; }
+
+ private:
+  int m_fd = -1;
+  bool m_alreadyExisted = false;
+};
