@@ -22,6 +22,8 @@ int CopyMissingFiles(const std::string& sourceFolder, const std::string& targetF
 // User-interface thread.
 void SetProfileKey(const std::string& key);
 std::string GetProfileFilePath();
+// Points the store at a file of its own (tests); empty restores the default.
+void SetProfileFilePath(const std::string& path);
 std::string GetProfileString(const std::string& section, const std::string& entry,
                              const std::string& defaultValue = "");
 int GetProfileInt(const std::string& section, const std::string& entry, int defaultValue);

@@ -49,7 +49,7 @@ class CWnd {
   // (OnDestroy, OnNcDestroy, then PostNcDestroy) and frees the handle.
   virtual BOOL DestroyWindow();
 
-  HWND GetSafeHwnd() const { return this ? m_hWnd : nullptr; }
+  HWND GetSafeHwnd() const { return m_hWnd; }
   // The window object of a live handle; null when gone. User-interface thread.
   static CWnd* FromHandle(HWND hWnd);
   // True while the handle's window exists. Any thread.

@@ -1,0 +1,155 @@
+#include "platform/Paths.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <QSettings>
+#include <QString>
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <mutex>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::mutex g_pathMutex;
+std::string g_programFolder;   // set by tests; empty means the executable's folder
+std::string g_profileKey = "VekFrame";
+std::string g_profilePath;     // set by tests; empty means the default place
+
+std::string WithSlash(std::string folder) {
+  if (!folder.empty() && folder.back() != '/') folder += '/';
+  return folder;
+}
+
+std::string ExecutableFolder() {
+  std::error_code ec;
+  fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  if (ec) return WithSlash(fs::current_path().string());
+  return WithSlash(exe.parent_path().string());
+}
+
+std::string ConfigFolder() {
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) return WithSlash(xdg);
+  if (const char* home = std::getenv("HOME"); home && *home) return WithSlash(home) + ".config/";
+  return "/tmp/";
+}
+
+QSettings OpenProfile() {
+  return QSettings(QString::fromStdString(GetProfileFilePath()), QSettings::IniFormat);
+}
+
+QString ProfileKey(const std::string& section, const std::string& entry) {
+  return QString::fromStdString(section) + "/" + QString::fromStdString(entry);
+}
+
+}  // namespace
+
+std::string GetProgramFolder() {
+  std::lock_guard<std::mutex> lock(g_pathMutex);
+  if (!g_programFolder.empty()) return g_programFolder;
+  static const std::string folder = ExecutableFolder();
+  return folder;
+}
+
+void SetProgramFolder(const std::string& folder) {
+  std::lock_guard<std::mutex> lock(g_pathMutex);
+  g_programFolder = WithSlash(folder);
+}
+
+bool FileExists(const std::string& path) {
+  std::error_code ec;
+  return fs::is_regular_file(path, ec);
+}
+
+bool IsFileReadOnly(const std::string& path) {
+  return FileExists(path) && ::access(path.c_str(), W_OK) != 0;
+}
+
+int CopyMissingFiles(const std::string& sourceFolder, const std::string& targetFolder) {
+  std::error_code ec;
+  if (!fs::is_directory(sourceFolder, ec)) return -1;
+  fs::create_directories(targetFolder, ec);
+  if (ec) return -1;
+  int copied = 0;
+  for (const fs::directory_entry& entry : fs::directory_iterator(sourceFolder, ec)) {
+    if (!entry.is_regular_file()) continue;
+    fs::path target = fs::path(targetFolder) / entry.path().filename();
+    if (fs::exists(target, ec)) continue;  // never over a user's file
+    if (!fs::copy_file(entry.path(), target, fs::copy_options::skip_existing, ec) || ec) return -1;
+    ++copied;
+  }
+  return ec ? -1 : copied;
+}
+
+void SetProfileKey(const std::string& key) {
+  std::lock_guard<std::mutex> lock(g_pathMutex);
+  g_profileKey = key;
+}
+
+std::string GetProfileFilePath() {
+  std::lock_guard<std::mutex> lock(g_pathMutex);
+  if (!g_profilePath.empty()) return g_profilePath;
+  std::string name = g_profileKey;
+  for (char& c : name)
+    if (c == '/' || c == '\\') c = '_';
+  return ConfigFolder() + "VekFrame/" + name + ".ini";
+}
+
+void SetProfileFilePath(const std::string& path) {
+  std::lock_guard<std::mutex> lock(g_pathMutex);
+  g_profilePath = path;
+}
+
+std::string GetProfileString(const std::string& section, const std::string& entry,
+                             const std::string& defaultValue) {
+  QSettings settings = OpenProfile();
+  QVariant v = settings.value(ProfileKey(section, entry));
+  return v.isValid() ? v.toString().toStdString() : defaultValue;
+}
+
+int GetProfileInt(const std::string& section, const std::string& entry, int defaultValue) {
+  QSettings settings = OpenProfile();
+  QVariant v = settings.value(ProfileKey(section, entry));
+  bool ok = false;
+  int value = v.toInt(&ok);
+  return v.isValid() && ok ? value : defaultValue;
+}
+
+bool WriteProfileString(const std::string& section, const std::string& entry, const std::string& value) {
+  QSettings settings = OpenProfile();
+  settings.setValue(ProfileKey(section, entry), QString::fromStdString(value));
+  settings.sync();
+  return settings.status() == QSettings::NoError;
+}
+
+bool WriteProfileInt(const std::string& section, const std::string& entry, int value) {
+  QSettings settings = OpenProfile();
+  settings.setValue(ProfileKey(section, entry), value);
+  settings.sync();
+  return settings.status() == QSettings::NoError;
+}
+
+CNamedMutex::CNamedMutex(const std::string& name) {
+  std::string file;
+  for (char c : name) file += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  std::string folder = runtime && *runtime ? WithSlash(runtime) : std::string("/tmp/");
+  std::string path = folder + "vekframe-" + file + ".lock";
+  m_fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  if (m_fd < 0) return;  // cannot lock at all: let the program run
+  if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+    m_alreadyExisted = errno == EWOULDBLOCK;
+    ::close(m_fd);
+    m_fd = -1;
+  }
+}
+
+CNamedMutex::~CNamedMutex() {
+  if (m_fd >= 0) ::close(m_fd);  // closing releases the lock
+}

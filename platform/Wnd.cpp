@@ -1,0 +1,709 @@
+#include "platform/Wnd.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QMoveEvent>
+#include <QResizeEvent>
+#include <QTimerEvent>
+#include <QVariant>
+#include <QWheelEvent>
+#include <QWidget>
+#include <mutex>
+#include <unordered_map>
+
+#include "platform/Thread.h"
+#include "platform/WndBridge.h"
+
+namespace {
+
+// Live windows by handle. Handles are never reused, so a stale handle finds
+// nothing. The lock also orders a post against the window's destruction.
+std::mutex g_windowsMutex;
+std::unordered_map<HWND, CWnd*> g_windows;
+std::uintptr_t g_nextHandle = 0x1000;
+
+const char* const kWndProperty = "vekWnd";
+
+class MessageEvent : public QEvent {
+ public:
+  MessageEvent(UINT message, WPARAM wParam, LPARAM lParam)
+      : QEvent(static_cast<QEvent::Type>(platform_detail::WndBridge::MessageEventType())),
+        m_message(message), m_wParam(wParam), m_lParam(lParam) {}
+  UINT m_message;
+  WPARAM m_wParam;
+  LPARAM m_lParam;
+};
+
+UINT MouseFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
+  UINT flags = 0;
+  if (buttons & Qt::LeftButton) flags |= MK_LBUTTON;
+  if (buttons & Qt::RightButton) flags |= MK_RBUTTON;
+  if (buttons & Qt::MiddleButton) flags |= MK_MBUTTON;
+  if (mods & Qt::ShiftModifier) flags |= MK_SHIFT;
+  if (mods & Qt::ControlModifier) flags |= MK_CONTROL;
+  return flags;
+}
+
+LPARAM PointParam(const QPoint& p) { return MAKELPARAM(p.x(), p.y()); }
+
+CPoint PointFromParam(LPARAM l) {
+  return CPoint(static_cast<short>(LOWORD(static_cast<std::uintptr_t>(l))),
+                static_cast<short>(HIWORD(static_cast<std::uintptr_t>(l))));
+}
+
+// The virtual key of a toolkit key; 0 when it has none.
+UINT VirtualKeyOf(int key) {
+  if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<UINT>('A' + (key - Qt::Key_A));
+  if (key >= Qt::Key_0 && key <= Qt::Key_9) return static_cast<UINT>('0' + (key - Qt::Key_0));
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return VK_F1 + static_cast<UINT>(key - Qt::Key_F1);
+  switch (key) {
+    case Qt::Key_Backspace: return VK_BACK;
+    case Qt::Key_Tab: case Qt::Key_Backtab: return VK_TAB;
+    case Qt::Key_Return: case Qt::Key_Enter: return VK_RETURN;
+    case Qt::Key_Pause: return VK_PAUSE;
+    case Qt::Key_Escape: return VK_ESCAPE;
+    case Qt::Key_Space: return VK_SPACE;
+    case Qt::Key_PageUp: return VK_PRIOR;
+    case Qt::Key_PageDown: return VK_NEXT;
+    case Qt::Key_End: return VK_END;
+    case Qt::Key_Home: return VK_HOME;
+    case Qt::Key_Left: return VK_LEFT;
+    case Qt::Key_Up: return VK_UP;
+    case Qt::Key_Right: return VK_RIGHT;
+    case Qt::Key_Down: return VK_DOWN;
+    case Qt::Key_Insert: return VK_INSERT;
+    case Qt::Key_Delete: return VK_DELETE;
+    case Qt::Key_Shift: return 0x10;
+    case Qt::Key_Control: return 0x11;
+    case Qt::Key_Alt: return 0x12;
+    case Qt::Key_Plus: return VK_ADD;
+    case Qt::Key_Minus: return VK_SUBTRACT;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+namespace platform_detail {
+
+int WndBridge::MessageEventType() {
+  static const int type = QEvent::registerEventType();
+  return type;
+}
+
+bool WndBridge::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+  CWnd* owner = m_owner;
+  if (!owner) return false;
+  bool saved = owner->m_defaultReached;
+  owner->m_defaultReached = false;
+  owner->WindowProc(message, wParam, lParam);
+  // The window may have been destroyed by its own handler.
+  bool handled = m_owner == owner && !owner->m_defaultReached;
+  if (m_owner == owner) owner->m_defaultReached = saved;
+  return handled;
+}
+
+bool WndBridge::event(QEvent* e) {
+  if (e->type() == MessageEventType()) {
+    if (m_owner) {
+      auto* m = static_cast<MessageEvent*>(e);
+      m_owner->WindowProc(m->m_message, m->m_wParam, m->m_lParam);
+    }
+    return true;
+  }
+  return QObject::event(e);
+}
+
+void WndBridge::timerEvent(QTimerEvent* e) {
+  if (!m_owner) return;
+  for (const auto& [id, qtId] : m_owner->m_timers) {
+    if (qtId == e->timerId()) {
+      m_owner->WindowProc(WM_TIMER, id, 0);
+      return;
+    }
+  }
+}
+
+bool WndBridge::eventFilter(QObject* watched, QEvent* e) {
+  if (!m_owner || watched != m_owner->m_widget) return false;
+  switch (e->type()) {
+    case QEvent::Paint:
+      return Dispatch(WM_PAINT, 0, 0);
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick: {
+      auto* me = static_cast<QMouseEvent*>(e);
+      // The flags tell the buttons held after the event, as on Windows.
+      UINT flags = MouseFlags(me->buttons(), me->modifiers());
+      LPARAM point = PointParam(me->position().toPoint());
+      bool press = e->type() == QEvent::MouseButtonPress;
+      bool dbl = e->type() == QEvent::MouseButtonDblClick;
+      UINT msg = 0;
+      if (me->button() == Qt::LeftButton)
+        msg = dbl ? WM_LBUTTONDBLCLK : (press ? WM_LBUTTONDOWN : WM_LBUTTONUP);
+      else if (me->button() == Qt::RightButton)
+        msg = dbl ? WM_RBUTTONDBLCLK : (press ? WM_RBUTTONDOWN : WM_RBUTTONUP);
+      else if (me->button() == Qt::MiddleButton)
+        msg = press || dbl ? WM_MBUTTONDOWN : WM_MBUTTONUP;
+      if (!msg) return false;
+      return Dispatch(msg, flags, point);
+    }
+    case QEvent::MouseMove: {
+      auto* me = static_cast<QMouseEvent*>(e);
+      return Dispatch(WM_MOUSEMOVE, MouseFlags(me->buttons(), me->modifiers()), PointParam(me->position().toPoint()));
+    }
+    case QEvent::Wheel: {
+      auto* we = static_cast<QWheelEvent*>(e);
+      int delta = we->angleDelta().y();
+      if (delta == 0) return false;
+      UINT flags = MouseFlags(we->buttons(), we->modifiers());
+      return Dispatch(WM_MOUSEWHEEL, MAKEWPARAM(static_cast<int>(flags), delta),
+                      PointParam(we->globalPosition().toPoint()));
+    }
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+      auto* ke = static_cast<QKeyEvent*>(e);
+      UINT vk = VirtualKeyOf(ke->key());
+      bool press = e->type() == QEvent::KeyPress;
+      bool handled = false;
+      if (vk) handled = Dispatch(press ? WM_KEYDOWN : WM_KEYUP, vk, 1);
+      if (press && m_owner && !ke->text().isEmpty()) {
+        char32_t ch = ke->text().toUcs4().value(0);
+        if (ch >= 0x20 || ch == '\r' || ch == '\b' || ch == 0x1B || ch == '\t')
+          handled = Dispatch(WM_CHAR, ch, 1) && (handled || !vk);
+      }
+      return handled;
+    }
+    case QEvent::FocusIn:
+      Dispatch(WM_SETFOCUS, 0, 0);
+      return false;
+    case QEvent::FocusOut:
+      Dispatch(WM_KILLFOCUS, 0, 0);
+      return false;
+    case QEvent::Resize: {
+      auto* re = static_cast<QResizeEvent*>(e);
+      QWidget* w = m_owner->m_widget;
+      UINT type = w->isMaximized() ? SIZE_MAXIMIZED : (w->isMinimized() ? SIZE_MINIMIZED : SIZE_RESTORED);
+      Dispatch(WM_SIZE, type, MAKELPARAM(re->size().width(), re->size().height()));
+      return false;
+    }
+    case QEvent::Move: {
+      auto* mv = static_cast<QMoveEvent*>(e);
+      Dispatch(WM_MOVE, 0, PointParam(mv->pos()));
+      return false;
+    }
+    case QEvent::Show:
+      m_owner->m_visible = true;
+      Dispatch(WM_SHOWWINDOW, TRUE, 0);
+      return false;
+    case QEvent::Hide:
+      m_owner->m_visible = false;
+      Dispatch(WM_SHOWWINDOW, FALSE, 0);
+      return false;
+    case QEvent::Close: {
+      // The window decides: the default closes (destroys) it.
+      e->ignore();
+      Dispatch(WM_CLOSE, 0, 0);
+      return true;
+    }
+    case QEvent::ContextMenu: {
+      auto* ce = static_cast<QContextMenuEvent*>(e);
+      return Dispatch(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_owner->m_hWnd), PointParam(ce->globalPos()));
+    }
+    default:
+      return false;
+  }
+}
+
+}  // namespace platform_detail
+
+// ---- CWnd --------------------------------------------------------------------
+
+CWnd::CWnd() = default;
+
+CWnd::~CWnd() {
+  if (m_widget) {
+    // Destroyed as an object: end the window without calling back into the
+    // derived parts, which are already gone.
+    m_destroying = true;
+    ReleaseWindow(true);
+  }
+}
+
+QWidget* CWnd::CreateNativeWidget(QWidget* parent) {
+  auto* widget = new QWidget(parent);
+  widget->setMouseTracking(true);
+  widget->setFocusPolicy(Qt::ClickFocus);
+  return widget;
+}
+
+BOOL CWnd::Create(const std::string& windowName, DWORD style, const CRect& rect, CWnd* parent, UINT id) {
+  if (m_widget) return FALSE;  // already created
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance()) || !IsUiThread()) return FALSE;
+  QWidget* parentWidget = parent ? parent->m_widget : nullptr;
+  if ((style & WS_CHILD) && !parentWidget) return FALSE;
+  m_dwStyle = style;
+  m_nID = id;
+  m_widget = CreateNativeWidget((style & WS_CHILD) ? parentWidget : nullptr);
+  if (!m_widget) return FALSE;
+  if (!(style & WS_CHILD) && parentWidget) {
+    // An owned top-level window stays with its owner.
+    m_widget->setParent(parentWidget, m_widget->windowFlags() | Qt::Window);
+  }
+  m_widget->setProperty(kWndProperty, QVariant::fromValue(static_cast<void*>(this)));
+  m_widget->setWindowTitle(QString::fromStdString(windowName));
+  m_widget->setGeometry(rect.left, rect.top, std::max(0, rect.Width()), std::max(0, rect.Height()));
+  if (style & WS_DISABLED) m_widget->setEnabled(false);
+
+  m_bridge = new platform_detail::WndBridge(this);
+  m_widget->installEventFilter(m_bridge);
+  QObject::connect(m_widget, &QObject::destroyed, m_bridge, [this, bridge = m_bridge] {
+    // The toolkit removed the widget (its toolkit parent went away).
+    if (bridge->Owner() == this) {
+      m_widget = nullptr;
+      ReleaseWindow(false);
+    }
+  });
+  {
+    std::lock_guard<std::mutex> lock(g_windowsMutex);
+    m_hWnd = reinterpret_cast<HWND>(g_nextHandle);
+    g_nextHandle += 4;
+    g_windows[m_hWnd] = this;
+  }
+  OnWidgetCreated();
+  if (WindowProc(WM_CREATE, 0, 0) == -1) {
+    DestroyWindow();
+    return FALSE;
+  }
+  if (style & WS_VISIBLE) {
+    m_widget->show();
+    m_visible = m_widget->isVisible();
+  } else {
+    // A child without WS_VISIBLE stays hidden when its parent is shown.
+    m_widget->hide();
+  }
+  return TRUE;
+}
+
+BOOL CWnd::CreateEx(DWORD, const std::string& windowName, DWORD style, const CRect& rect, CWnd* parent, UINT id) {
+  return Create(windowName, style, rect, parent, id);
+}
+
+BOOL CWnd::DestroyWindow() {
+  if (!m_widget || m_destroying) return FALSE;
+  m_destroying = true;
+  WindowProc(WM_DESTROY, 0, 0);
+  for (CWnd* child : GetChildren()) child->DestroyWindow();
+  ReleaseWindow(true);
+  WindowProc(WM_NCDESTROY, 0, 0);
+  m_destroying = false;
+  PostNcDestroy();  // may delete this
+  return TRUE;
+}
+
+void CWnd::ReleaseWindow(bool deleteWidget) {
+  {
+    std::lock_guard<std::mutex> lock(g_windowsMutex);
+    if (m_hWnd) g_windows.erase(m_hWnd);
+  }
+  m_hWnd = nullptr;
+  m_visible = false;
+  if (m_bridge) {
+    for (const auto& [id, qtId] : m_timers) m_bridge->killTimer(qtId);
+    m_bridge->Detach();
+    if (m_widget) m_widget->removeEventFilter(m_bridge);
+    m_bridge->deleteLater();
+    m_bridge = nullptr;
+  }
+  m_timers.clear();
+  QWidget* widget = m_widget;
+  m_widget = nullptr;
+  if (widget) {
+    widget->setProperty(kWndProperty, QVariant());
+    if (deleteWidget) delete widget;
+  }
+}
+
+CWnd* CWnd::FromHandle(HWND hWnd) {
+  std::lock_guard<std::mutex> lock(g_windowsMutex);
+  auto it = g_windows.find(hWnd);
+  return it == g_windows.end() ? nullptr : it->second;
+}
+
+bool CWnd::IsWindow(HWND hWnd) {
+  if (!hWnd) return false;
+  std::lock_guard<std::mutex> lock(g_windowsMutex);
+  return g_windows.count(hWnd) != 0;
+}
+
+CWnd* CWnd::FromWidget(const QWidget* widget) {
+  if (!widget) return nullptr;
+  QVariant v = widget->property(kWndProperty);
+  return v.isValid() ? static_cast<CWnd*>(v.value<void*>()) : nullptr;
+}
+
+// ---- Messages -----------------------------------------------------------------
+
+BOOL CWnd::PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  std::lock_guard<std::mutex> lock(g_windowsMutex);
+  auto it = g_windows.find(hWnd);
+  if (it == g_windows.end() || !it->second->m_bridge) return FALSE;
+  QCoreApplication::postEvent(it->second->m_bridge, new MessageEvent(message, wParam, lParam));
+  return TRUE;
+}
+
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return PostMessage(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (IsUiThread()) {
+    CWnd* wnd = FromHandle(hWnd);
+    return wnd ? wnd->WindowProc(message, wParam, lParam) : 0;
+  }
+  LRESULT result = 0;
+  BlockingCallOnUiThread([&] {
+    if (CWnd* wnd = FromHandle(hWnd)) result = wnd->WindowProc(message, wParam, lParam);
+  });
+  return result;
+}
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return SendMessage(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::Default() {
+  m_defaultReached = true;
+  return 0;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DispatchStandard(message, wParam, lParam);
+}
+
+LRESULT CWnd::DispatchStandard(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE: return OnCreate();
+    case WM_DESTROY: OnDestroy(); return 0;
+    case WM_NCDESTROY: OnNcDestroy(); return 0;
+    case WM_CLOSE: OnClose(); return 0;
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_ERASEBKGND: return OnEraseBkgnd(reinterpret_cast<CDC*>(wParam));
+    case WM_SIZE:
+      OnSize(static_cast<UINT>(wParam), LOWORD(static_cast<std::uintptr_t>(lParam)),
+             HIWORD(static_cast<std::uintptr_t>(lParam)));
+      return 0;
+    case WM_MOVE: {
+      CPoint p = PointFromParam(lParam);
+      OnMove(p.x, p.y);
+      return 0;
+    }
+    case WM_SHOWWINDOW: OnShowWindow(static_cast<BOOL>(wParam), static_cast<UINT>(lParam)); return 0;
+    case WM_TIMER: OnTimer(static_cast<UINT_PTR>(wParam)); return 0;
+    case WM_SETFOCUS: OnSetFocus(nullptr); return 0;
+    case WM_KILLFOCUS: OnKillFocus(nullptr); return 0;
+    case WM_MOUSEMOVE: OnMouseMove(static_cast<UINT>(wParam), PointFromParam(lParam)); return 0;
+    case WM_LBUTTONDOWN: OnLButtonDown(static_cast<UINT>(wParam), PointFromParam(lParam)); return 0;
+    case WM_LBUTTONUP: OnLButtonUp(static_cast<UINT>(wParam), PointFromParam(lParam)); return 0;
+    case WM_LBUTTONDBLCLK: OnLButtonDblClk(static_cast<UINT>(wParam), PointFromParam(lParam)); return 0;
+    case WM_RBUTTONDOWN: OnRButtonDown(static_cast<UINT>(wParam), PointFromParam(lParam)); return 0;
+    case WM_RBUTTONUP: OnRButtonUp(static_cast<UINT>(wParam), PointFromParam(lParam)); return 0;
+    case WM_RBUTTONDBLCLK: OnRButtonDblClk(static_cast<UINT>(wParam), PointFromParam(lParam)); return 0;
+    case WM_MOUSEWHEEL:
+      return OnMouseWheel(LOWORD(wParam), static_cast<short>(HIWORD(wParam)), PointFromParam(lParam));
+    case WM_KEYDOWN: OnKeyDown(static_cast<UINT>(wParam), static_cast<UINT>(lParam), 0); return 0;
+    case WM_KEYUP: OnKeyUp(static_cast<UINT>(wParam), static_cast<UINT>(lParam), 0); return 0;
+    case WM_CHAR: OnChar(static_cast<UINT>(wParam), static_cast<UINT>(lParam), 0); return 0;
+    case WM_CONTEXTMENU: OnContextMenu(this, PointFromParam(lParam)); return 0;
+    case WM_HSCROLL:
+      OnHScroll(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<CScrollBar*>(lParam));
+      return 0;
+    case WM_VSCROLL:
+      OnVScroll(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<CScrollBar*>(lParam));
+      return 0;
+    case WM_COMMAND: return OnCommand(wParam, lParam);
+    case WM_NOTIFY: {
+      LRESULT result = 0;
+      OnNotify(wParam, lParam, &result);
+      return result;
+    }
+    default: return Default();
+  }
+}
+
+// ---- Default handlers ------------------------------------------------------------
+
+int CWnd::OnCreate() { return 0; }
+void CWnd::OnDestroy() {}
+void CWnd::OnNcDestroy() {}
+void CWnd::PostNcDestroy() {}
+void CWnd::OnClose() { DestroyWindow(); }
+void CWnd::OnPaint() { Default(); }
+BOOL CWnd::OnEraseBkgnd(CDC*) { Default(); return FALSE; }
+void CWnd::OnSize(UINT, int, int) { Default(); }
+void CWnd::OnMove(int, int) { Default(); }
+void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
+void CWnd::OnTimer(UINT_PTR) { Default(); }
+void CWnd::OnSetFocus(CWnd*) { Default(); }
+void CWnd::OnKillFocus(CWnd*) { Default(); }
+void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
+void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
+void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
+void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
+void CWnd::OnRButtonDown(UINT, CPoint) { Default(); }
+void CWnd::OnRButtonUp(UINT, CPoint) { Default(); }
+void CWnd::OnRButtonDblClk(UINT, CPoint) { Default(); }
+BOOL CWnd::OnMouseWheel(UINT, short, CPoint) { Default(); return FALSE; }
+void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
+void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
+void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
+void CWnd::OnContextMenu(CWnd*, CPoint) { Default(); }
+void CWnd::OnHScroll(UINT, UINT, CScrollBar*) { Default(); }
+void CWnd::OnVScroll(UINT, UINT, CScrollBar*) { Default(); }
+BOOL CWnd::OnCommand(WPARAM, LPARAM) { Default(); return FALSE; }
+BOOL CWnd::OnNotify(WPARAM, LPARAM, LRESULT*) { Default(); return FALSE; }
+
+// ---- Timers ------------------------------------------------------------------------
+
+UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapseMs) {
+  HWND hWnd = m_hWnd;
+  if (!IsWindow(hWnd)) return 0;
+  auto start = [hWnd, id, elapseMs] {
+    CWnd* wnd = FromHandle(hWnd);
+    if (!wnd || !wnd->m_bridge) return;
+    auto it = wnd->m_timers.find(id);
+    if (it != wnd->m_timers.end()) wnd->m_bridge->killTimer(it->second);
+    wnd->m_timers[id] = wnd->m_bridge->startTimer(static_cast<int>(std::max<UINT>(elapseMs, 1)));
+  };
+  if (IsUiThread()) start();
+  else PostToUiThread(start);
+  return id;
+}
+
+BOOL CWnd::KillTimer(UINT_PTR id) {
+  HWND hWnd = m_hWnd;
+  if (!IsWindow(hWnd)) return FALSE;
+  auto stop = [hWnd, id] {
+    CWnd* wnd = FromHandle(hWnd);
+    if (!wnd || !wnd->m_bridge) return false;
+    auto it = wnd->m_timers.find(id);
+    if (it == wnd->m_timers.end()) return false;
+    wnd->m_bridge->killTimer(it->second);
+    wnd->m_timers.erase(it);
+    return true;
+  };
+  if (IsUiThread()) return stop() ? TRUE : FALSE;
+  PostToUiThread([stop] { stop(); });
+  return TRUE;
+}
+
+// ---- Painting -------------------------------------------------------------------------
+
+void CWnd::Invalidate(BOOL) {
+  HWND hWnd = m_hWnd;
+  auto update = [hWnd] {
+    if (CWnd* wnd = FromHandle(hWnd); wnd && wnd->m_widget) wnd->m_widget->update();
+  };
+  if (IsUiThread()) update();
+  else PostToUiThread(update);
+}
+
+void CWnd::InvalidateRect(const CRect* rect, BOOL erase) {
+  if (!rect) {
+    Invalidate(erase);
+    return;
+  }
+  HWND hWnd = m_hWnd;
+  CRect r = *rect;
+  auto update = [hWnd, r] {
+    if (CWnd* wnd = FromHandle(hWnd); wnd && wnd->m_widget) wnd->m_widget->update(r.left, r.top, r.Width(), r.Height());
+  };
+  if (IsUiThread()) update();
+  else PostToUiThread(update);
+}
+
+void CWnd::UpdateWindow() {
+  if (m_widget) m_widget->repaint();
+}
+
+void CWnd::RedrawWindow() { UpdateWindow(); }
+
+// ---- Geometry ---------------------------------------------------------------------------
+
+void CWnd::GetClientRect(CRect* rect) const {
+  if (!rect) return;
+  *rect = m_widget ? CRect(0, 0, m_widget->width(), m_widget->height()) : CRect();
+}
+
+void CWnd::GetWindowRect(CRect* rect) const {
+  if (!rect) return;
+  if (!m_widget) {
+    *rect = CRect();
+    return;
+  }
+  QPoint p = m_widget->mapToGlobal(QPoint(0, 0));
+  *rect = CRect(p.x(), p.y(), p.x() + m_widget->width(), p.y() + m_widget->height());
+}
+
+void CWnd::MoveWindow(int x, int y, int width, int height, BOOL) {
+  if (m_widget) m_widget->setGeometry(x, y, std::max(0, width), std::max(0, height));
+}
+
+void CWnd::MoveWindow(const CRect& rect, BOOL repaint) {
+  MoveWindow(rect.left, rect.top, rect.Width(), rect.Height(), repaint);
+}
+
+void CWnd::ScreenToClient(CPoint* point) const {
+  if (!point || !m_widget) return;
+  QPoint p = m_widget->mapFromGlobal(QPoint(point->x, point->y));
+  *point = CPoint(p.x(), p.y());
+}
+
+void CWnd::ScreenToClient(CRect* rect) const {
+  if (!rect) return;
+  CPoint tl = rect->TopLeft(), br = rect->BottomRight();
+  ScreenToClient(&tl);
+  ScreenToClient(&br);
+  *rect = CRect(tl.x, tl.y, br.x, br.y);
+}
+
+void CWnd::ClientToScreen(CPoint* point) const {
+  if (!point || !m_widget) return;
+  QPoint p = m_widget->mapToGlobal(QPoint(point->x, point->y));
+  *point = CPoint(p.x(), p.y());
+}
+
+void CWnd::ClientToScreen(CRect* rect) const {
+  if (!rect) return;
+  CPoint tl = rect->TopLeft(), br = rect->BottomRight();
+  ClientToScreen(&tl);
+  ClientToScreen(&br);
+  *rect = CRect(tl.x, tl.y, br.x, br.y);
+}
+
+// ---- State ----------------------------------------------------------------------------------
+
+BOOL CWnd::ShowWindow(int showCommand) {
+  if (!m_widget) return FALSE;
+  BOOL wasVisible = m_widget->isVisible();
+  switch (showCommand) {
+    case SW_HIDE: m_widget->hide(); break;
+    case SW_SHOWMAXIMIZED: m_widget->showMaximized(); break;
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE: m_widget->showMinimized(); break;
+    case SW_RESTORE: m_widget->showNormal(); break;
+    default: m_widget->show(); break;
+  }
+  m_visible = m_widget && m_widget->isVisible();
+  if (showCommand == SW_HIDE) m_dwStyle &= ~WS_VISIBLE;
+  else m_dwStyle |= WS_VISIBLE;
+  return wasVisible;
+}
+
+BOOL CWnd::IsWindowVisible() const { return m_visible.load() ? TRUE : FALSE; }
+
+BOOL CWnd::EnableWindow(BOOL enable) {
+  if (!m_widget) return FALSE;
+  BOOL wasDisabled = !m_widget->isEnabled();
+  m_widget->setEnabled(enable != FALSE);
+  if (enable) m_dwStyle &= ~WS_DISABLED;
+  else m_dwStyle |= WS_DISABLED;
+  return wasDisabled;
+}
+
+BOOL CWnd::IsWindowEnabled() const { return m_widget && m_widget->isEnabled(); }
+
+void CWnd::SetWindowText(const std::string& text) {
+  if (m_widget) m_widget->setWindowTitle(QString::fromStdString(text));
+}
+
+std::string CWnd::GetWindowText() const {
+  return m_widget ? m_widget->windowTitle().toStdString() : std::string();
+}
+
+BOOL CWnd::ModifyStyle(DWORD remove, DWORD add) {
+  DWORD old = m_dwStyle;
+  m_dwStyle = (m_dwStyle & ~remove) | add;
+  if (m_widget && ((old ^ m_dwStyle) & WS_DISABLED)) m_widget->setEnabled(!(m_dwStyle & WS_DISABLED));
+  return old != m_dwStyle;
+}
+
+CWnd* CWnd::GetParent() const {
+  if (!m_widget) return nullptr;
+  return FromWidget(m_widget->parentWidget());
+}
+
+std::vector<CWnd*> CWnd::GetChildren() const {
+  std::vector<CWnd*> children;
+  if (!m_widget) return children;
+  for (QObject* obj : m_widget->children()) {
+    auto* w = qobject_cast<QWidget*>(obj);
+    if (CWnd* wnd = FromWidget(w)) children.push_back(wnd);
+  }
+  return children;
+}
+
+CWnd* CWnd::GetDlgItem(int id) const {
+  for (CWnd* child : GetChildren())
+    if (child->GetDlgCtrlID() == id) return child;
+  return nullptr;
+}
+
+CWnd* CWnd::ChildWindowFromPoint(CPoint point, UINT flags) const {
+  if (!m_widget) return nullptr;
+  if (!CRect(0, 0, m_widget->width(), m_widget->height()).PtInRect(point)) return nullptr;
+  // The topmost child first: later children lie above earlier ones.
+  std::vector<CWnd*> children = GetChildren();
+  for (auto it = children.rbegin(); it != children.rend(); ++it) {
+    CWnd* child = *it;
+    QWidget* w = child->m_widget;
+    if ((flags & CWP_SKIPINVISIBLE) && !w->isVisibleTo(m_widget)) continue;
+    if ((flags & CWP_SKIPDISABLED) && !w->isEnabled()) continue;
+    if (w->geometry().contains(QPoint(point.x, point.y))) return child;
+  }
+  return const_cast<CWnd*>(this);
+}
+
+CWnd* CWnd::SetFocus() {
+  CWnd* old = GetFocus();
+  if (m_widget) m_widget->setFocus(Qt::OtherFocusReason);
+  return old;
+}
+
+CWnd* CWnd::GetFocus() { return FromWidget(QApplication::focusWidget()); }
+
+CWnd* CWnd::SetCapture() {
+  CWnd* old = GetCapture();
+  if (m_widget) m_widget->grabMouse();
+  return old;
+}
+
+BOOL CWnd::ReleaseCapture() {
+  if (QWidget* w = QWidget::mouseGrabber()) {
+    w->releaseMouse();
+    return TRUE;
+  }
+  return FALSE;
+}
+
+CWnd* CWnd::GetCapture() { return FromWidget(QWidget::mouseGrabber()); }
+
+void CWnd::SetForegroundWindow() {
+  if (m_widget) {
+    m_widget->window()->raise();
+    m_widget->window()->activateWindow();
+  }
+}
+
+void CWnd::BringWindowToTop() {
+  if (m_widget) m_widget->raise();
+}
+
+BOOL CWnd::IsIconic() const { return m_widget && m_widget->isMinimized(); }
+BOOL CWnd::IsZoomed() const { return m_widget && m_widget->isMaximized(); }

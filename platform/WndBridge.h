@@ -1,0 +1,38 @@
+// Internal: the toolkit object behind a CWnd. It receives the window's
+// posted messages and timers and translates the widget's events into the
+// window's messages.
+#pragma once
+
+#include <QObject>
+
+#include "platform/Wnd.h"
+
+class QEvent;
+class QTimerEvent;
+
+namespace platform_detail {
+
+class WndBridge : public QObject {
+  Q_OBJECT
+ public:
+  explicit WndBridge(CWnd* owner) : m_owner(owner) {}
+  CWnd* Owner() const { return m_owner; }
+  void Detach() { m_owner = nullptr; }
+
+  // The event type of a posted window message.
+  static int MessageEventType();
+
+ protected:
+  bool event(QEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
+  void timerEvent(QTimerEvent* e) override;
+
+ private:
+  // Sends the message through the window's WindowProc; true when the
+  // window handled it itself (did not fall back to the toolkit's default).
+  bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+
+  CWnd* m_owner;
+};
+
+}  // namespace platform_detail

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "platform/Paths.h"
+#include "platform/Seams.h"
+#include "platform/Thread.h"
+#include "support/Doubles.h"
+
+namespace {
+
+using testing_support::ExitCalled;
+
+TEST(MessageBoxSeam, DoubleAnswersFromItsScriptAndRecords) {
+  testing_support::MessageBoxDouble boxes(IDNO);
+  boxes.QueueAnswer(IDYES);
+  EXPECT_EQ(MessageBox("first", "cap", MB_YESNO | MB_ICONERROR), IDYES);
+  EXPECT_EQ(AfxMessageBox("second", MB_YESNO), IDNO);
+  ASSERT_EQ(boxes.Count(), 2u);
+  EXPECT_EQ(boxes.Shown()[0].text, "first");
+  EXPECT_EQ(boxes.Shown()[0].caption, "cap");
+  EXPECT_EQ(boxes.Shown()[0].flags, MB_YESNO | MB_ICONERROR);
+  EXPECT_EQ(boxes.Last().caption, GetMessageBoxCaption());
+}
+
+TEST(MessageBoxSeam, ABoxAskedByAWorkerIsShownOnTheUiThread) {
+  testing_support::MessageBoxDouble boxes(IDRETRY);
+  std::atomic<bool> onUiThread{false};
+  SetMessageBoxHandler([&](const MessageBoxRequest&) {
+    onUiThread = IsUiThread();
+    return IDRETRY;
+  });
+  std::atomic<int> answer{0};
+  std::thread worker([&] { answer = MessageBox("from worker", "c", MB_RETRYCANCEL); });
+  ASSERT_TRUE(WaitProcessingEvents([&] { return answer.load() != 0; }, 10000));
+  worker.join();
+  EXPECT_EQ(answer, IDRETRY);
+  EXPECT_TRUE(onUiThread);
+}
+
+TEST(KeyStateSeam, HeldKeysHaveTheHighBit) {
+  testing_support::KeyStateDouble keys;
+  EXPECT_EQ(GetKeyState(VK_SHIFT) & 0x8000, 0);
+  keys.Hold(VK_SHIFT);
+  keys.Hold(VK_RBUTTON);
+  EXPECT_NE(GetKeyState(VK_SHIFT) & 0x8000, 0);
+  EXPECT_NE(GetAsyncKeyState(VK_RBUTTON) & 0x8000, 0);
+  EXPECT_EQ(GetKeyState(VK_CONTROL) & 0x8000, 0);
+  keys.Release(VK_SHIFT);
+  EXPECT_EQ(GetKeyState(VK_SHIFT) & 0x8000, 0);
+}
+
+TEST(ClockSeam, MovesOnlyWhenTold) {
+  testing_support::ClockDouble clock(5000, DateFromParts(2026, 3, 20));
+  EXPECT_EQ(GetTickCount64(), 5000u);
+  clock.Advance(1500);
+  EXPECT_EQ(GetTickCount64(), 6500u);
+  EXPECT_EQ(DateToText(GetCurrentDateTime()), "2026/03/20 00:00:01");
+}
+
+TEST(ClockSeam, RealClockNeverGoesBack) {
+  std::uint64_t a = GetTickCount64();
+  std::uint64_t b = GetTickCount64();
+  EXPECT_LE(a, b);
+  EXPECT_GT(GetCurrentDateTime(), DateFromParts(2020, 1, 1));
+}
+
+TEST(RandomSeam, ClassicSequenceFromSeedOnePerThread) {
+  VekSrand(1);
+  // The first values of the classic generator seeded with 1.
+  EXPECT_EQ(VekRand(), 41);
+  EXPECT_EQ(VekRand(), 18467);
+  EXPECT_EQ(VekRand(), 6334);
+  int other = 0;
+  std::thread([&] { other = VekRand(); }).join();
+  EXPECT_EQ(other, 41) << "each thread starts its own walk from seed 1";
+  for (int i = 0; i < 1000; ++i) {
+    int r = VekRand();
+    ASSERT_GE(r, 0);
+    ASSERT_LE(r, RAND_MAX_VALUE);
+  }
+}
+
+TEST(ExitSeam, TheCodeIsCaughtUnderTest) {
+  testing_support::ExitDouble exits;
+  try {
+    ExitProgram(321);
+    FAIL() << "ExitProgram returned";
+  } catch (const ExitCalled& e) {
+    EXPECT_EQ(e.code, 321);
+  }
+  EXPECT_EQ(exits.Codes(), std::vector<int>{321});
+}
+
+TEST(ExitSeam, RealExitRunsTheFlushHooksAndEndsWithTheCode) {
+  EXPECT_EXIT(
+      {
+        SetExitHandler(nullptr);
+        AddExitFlushHook([] { std::fputs("flushed", stderr); });
+        std::thread([] { ExitProgram(123); }).join();
+      },
+      testing::ExitedWithCode(123), "flushed");
+}
+
+TEST(QuitSeam, QuitBeforeTheLoopStartsEndsItAtOnce) {
+  PostQuitMessage(7);
+  EXPECT_EQ(RunMessageLoop(), 7);
+  int code = 0;
+  EXPECT_FALSE(TakePendingQuit(&code));
+}
+
+TEST(QuitSeam, QuitFromInsideTheLoop) {
+  PostToUiThread([] { PostQuitMessage(3); });
+  EXPECT_EQ(RunMessageLoop(), 3);
+}
+
+TEST(ClipboardSeam, DoubleKeepsTheText) {
+  testing_support::ClipboardDouble clipboard;
+  EXPECT_TRUE(SetClipboardText("TagName"));
+  EXPECT_EQ(clipboard.Text(), "TagName");
+  EXPECT_EQ(GetClipboardText(), "TagName");
+}
+
+TEST(Files, CopyMissingNeverOverwrites) {
+  testing_support::TempDir source, target;
+  source.Write("a.ini", "shipped");
+  source.Write("b.dct", "shipped");
+  target.Write("a.ini", "user's own");
+  EXPECT_EQ(CopyMissingFiles(source.Path(), target.Path()), 1);
+  EXPECT_EQ(target.Read("a.ini"), "user's own");
+  EXPECT_EQ(target.Read("b.dct"), "shipped");
+  EXPECT_EQ(CopyMissingFiles(source.Path(), target.Path()), 0);
+  EXPECT_EQ(CopyMissingFiles(source.File("nothing"), target.Path()), -1);
+}
+
+TEST(Files, ProgramFolderAndReadOnly) {
+  testing_support::TempDir dir(true);
+  EXPECT_EQ(GetProgramFolder(), dir.Path());
+  dir.Write("x", "1");
+  EXPECT_TRUE(FileExists(dir.File("x")));
+  EXPECT_FALSE(FileExists(dir.File("y")));
+  EXPECT_FALSE(IsFileReadOnly(dir.File("x")));
+  EXPECT_FALSE(IsFileReadOnly(dir.File("y")));
+}
+
+TEST(ProfileStore, ValuesRoundTripAndDefaults) {
+  testing_support::TempDir dir;
+  SetProfileFilePath(dir.File("profile.ini"));
+  EXPECT_EQ(GetProfileInt("RoveDazuviVerov", "TopVisibleRow", -5), -5);
+  EXPECT_TRUE(WriteProfileInt("RoveDazuviVerov", "TopVisibleRow", 42));
+  EXPECT_TRUE(WriteProfileString("Settings", "Place", "1,2,3,4"));
+  EXPECT_EQ(GetProfileInt("RoveDazuviVerov", "TopVisibleRow", 0), 42);
+  EXPECT_EQ(GetProfileString("Settings", "Place"), "1,2,3,4");
+  EXPECT_EQ(GetProfileString("Settings", "Missing", "dflt"), "dflt");
+  SetProfileFilePath("");
+}
+
+TEST(NamedMutex, SecondHolderSeesItAndARestartFindsItFree) {
+  const std::string name = "VekFrame test-" + std::to_string(::getpid());
+  {
+    CNamedMutex first(name);
+    EXPECT_FALSE(first.AlreadyExisted());
+    CNamedMutex second(name);
+    EXPECT_TRUE(second.AlreadyExisted());
+  }
+  CNamedMutex again(name);
+  EXPECT_FALSE(again.AlreadyExisted()) << "a released lock is free again";
+  // A process that dies holding the lock leaves it free.
+  EXPECT_EXIT(
+      {
+        CNamedMutex held(name + "-crash");
+        std::_Exit(9);
+      },
+      testing::ExitedWithCode(9), "");
+  CNamedMutex after(name + "-crash");
+  EXPECT_FALSE(after.AlreadyExisted());
+}
+
+}  // namespace

@@ -1,0 +1,97 @@
+#include "support/Doubles.h"
+
+#include <atomic>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+#include "platform/Paths.h"
+
+namespace testing_support {
+
+MessageBoxDouble::MessageBoxDouble(int defaultAnswer) : m_default(defaultAnswer) {
+  m_previous = SetMessageBoxHandler([this](const MessageBoxRequest& r) { return Answer(r); });
+}
+
+MessageBoxDouble::~MessageBoxDouble() { SetMessageBoxHandler(m_previous); }
+
+int MessageBoxDouble::Answer(const MessageBoxRequest& request) {
+  m_shown.push_back(request);
+  if (m_answers.empty()) return m_default;
+  int answer = m_answers.front();
+  m_answers.pop_front();
+  return answer;
+}
+
+KeyStateDouble::KeyStateDouble() {
+  m_previous = SetKeyStateHandler([this](int vk) { return m_held.count(vk) != 0; });
+}
+
+KeyStateDouble::~KeyStateDouble() { SetKeyStateHandler(m_previous); }
+
+ClockDouble::ClockDouble(std::uint64_t startTicks, DATE startNow) : m_ticks(startTicks), m_now(startNow) {
+  m_handler.ticks = [this] { return m_ticks; };
+  m_handler.now = [this] { return m_now; };
+  SetClockHandler(&m_handler);
+}
+
+ClockDouble::~ClockDouble() { SetClockHandler(nullptr); }
+
+void ClockDouble::Advance(std::uint64_t ms) {
+  m_ticks += ms;
+  m_now += static_cast<double>(ms) / 86400000.0;
+}
+
+ClipboardDouble::ClipboardDouble() {
+  m_handler.set = [this](const std::string& t) {
+    m_text = t;
+    return true;
+  };
+  m_handler.get = [this] { return m_text; };
+  SetClipboardHandler(&m_handler);
+}
+
+ClipboardDouble::~ClipboardDouble() { SetClipboardHandler(nullptr); }
+
+ExitDouble::ExitDouble() {
+  m_previous = SetExitHandler([this](int code) {
+    m_codes.push_back(code);
+    throw ExitCalled{code};
+  });
+}
+
+ExitDouble::~ExitDouble() { SetExitHandler(m_previous); }
+
+TempDir::TempDir(bool asProgramFolder) : m_asProgramFolder(asProgramFolder) {
+  static std::atomic<int> counter{0};
+  std::filesystem::path base = std::filesystem::temp_directory_path();
+  for (;;) {
+    std::filesystem::path p =
+        base / ("vektest-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    if (std::filesystem::create_directory(p)) {
+      m_path = p.string() + "/";
+      break;
+    }
+  }
+  if (m_asProgramFolder) SetProgramFolder(m_path);
+}
+
+TempDir::~TempDir() {
+  if (m_asProgramFolder) SetProgramFolder("");
+  std::error_code ec;
+  std::filesystem::remove_all(m_path, ec);
+}
+
+void TempDir::Write(const std::string& name, const std::string& content) const {
+  std::ofstream out(File(name), std::ios::binary | std::ios::trunc);
+  out << content;
+}
+
+std::string TempDir::Read(const std::string& name) const {
+  std::ifstream in(File(name), std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+}  // namespace testing_support
