@@ -49,6 +49,8 @@ struct TextCase {
   double value;
 };
 
+void PrintTo(const TextCase& c, std::ostream* os) { *os << '"' << c.text << "\" as type " << c.vt; }
+
 class TextConversion : public testing::TestWithParam<TextCase> {};
 
 TEST_P(TextConversion, ConvertsOrRefuses) {
