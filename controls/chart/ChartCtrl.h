@@ -1,0 +1,93 @@
+// The chart control the trends draw with: a title, a left and a bottom
+// axis (value or date-time) with their grids, and line series. Changes of
+// any part redraw the chart; EnableRefresh(false)/EnableRefresh(true)
+// pairs hold those redraws (nested) so a batch of changes draws once.
+// The control also draws into any device context (an image, a printed
+// page). User-interface thread only.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/chart/ChartAxis.h"
+#include "controls/chart/ChartLineSerie.h"
+#include "controls/chart/ChartTitle.h"
+#include "platform/Wnd.h"
+
+class CDC;
+
+class CChartCtrl : public CWnd {
+ public:
+  CChartCtrl();
+  ~CChartCtrl() override;
+
+  // Makes the control's window as a child of pParent.
+  BOOL Create(CWnd* pParent, const CRect& rect, UINT nID, DWORD dwStyle = WS_CHILD | WS_VISIBLE);
+
+  // ---- Axes (one per position; a new one replaces the old and the series
+  // drawn against it) ----------------------------------------------------------
+  CChartAxis* CreateStandardAxis(CChartAxis::EAxisPos pos);
+  CChartAxis* CreateDateTimeAxis(CChartAxis::EAxisPos pos);
+  CChartAxis* GetLeftAxis() const { return m_axes[CChartAxis::LeftAxis].get(); }
+  CChartAxis* GetBottomAxis() const { return m_axes[CChartAxis::BottomAxis].get(); }
+
+  // ---- Series ------------------------------------------------------------------
+  // A line series against the bottom and left axes; null while either
+  // axis is missing.
+  CChartLineSerie* CreateLineSerie();
+  size_t GetSeriesCount() const { return m_series.size(); }
+  CChartSerie* GetSerie(size_t index) const;
+  void RemoveAllSeries();
+  // Series, axes and title lines removed.
+  void RemoveAll();
+
+  // ---- Title and colours ----------------------------------------------------------
+  CChartTitle* GetTitle() { return &m_title; }
+  void SetBackColor(COLORREF color);
+  COLORREF GetBackColor() const { return m_backColor; }
+  void SetPlotColor(COLORREF color);
+  COLORREF GetPlotColor() const { return m_plotColor; }
+  void SetBorderColor(COLORREF color);
+  COLORREF GetBorderColor() const { return m_borderColor; }
+
+  // ---- Refresh --------------------------------------------------------------------
+  // false holds redraws, true releases one hold; when the last hold is
+  // released after changes, the chart redraws once. A release without a
+  // hold is ignored.
+  void EnableRefresh(bool bEnable);
+  bool IsRefreshEnabled() const { return m_nRefreshHolds == 0; }
+  // Called by the chart's parts after a change: redraw now or, while held,
+  // when released.
+  void RefreshCtrl();
+  // Recomputes every automatic axis (after series were added or removed).
+  void RefreshAutoAxes();
+
+  // ---- Drawing and printing -------------------------------------------------------
+  // Draws the whole chart into rect of the device context.
+  void DrawChart(CDC* pDC, const CRect& rect);
+  // Prints the chart on one landscape page under the header line. With a
+  // file name the page goes to that PDF file; with null, to the printer
+  // the user picks. False when nothing was printed (cancelled or failed).
+  bool Print(const std::string& header, const char* pszPdfFile = nullptr);
+
+  std::vector<CChartSerie*> GetSeriesOfAxis(const CChartAxis* pAxis) const;
+
+ protected:
+  // The redraw itself: repaints the window soon. Tests count it.
+  virtual void Redraw();
+  void OnPaint() override;
+  BOOL OnEraseBkgnd(CDC* dc) override;
+
+ private:
+  CChartAxis* ReplaceAxis(CChartAxis::EAxisPos pos, chart::AxisKind kind);
+
+  std::unique_ptr<CChartAxis> m_axes[2];  // by position
+  std::vector<std::unique_ptr<CChartSerie>> m_series;
+  CChartTitle m_title{this};
+  COLORREF m_backColor = RGB(255, 255, 255);
+  COLORREF m_plotColor = RGB(255, 255, 255);
+  COLORREF m_borderColor = RGB(0, 0, 0);
+  int m_nRefreshHolds = 0;        // nesting depth of EnableRefresh(false)
+  bool m_bRefreshPending = false;  // a change arrived while held
+};

@@ -1,0 +1,21 @@
+// The program's trend chart: a chart control set up the one way the trend
+// panels use it, a left value axis, a bottom date-time axis and one line
+// series, with a screen look or a print look. User-interface thread only.
+#pragma once
+
+#include "controls/chart/ChartCtrl.h"
+
+class CChartCtrlBase : public CChartCtrl {
+ public:
+  // Rebuilds the chart: every series, axis and title line removed, then a
+  // left value axis and a bottom date-time axis (both automatic, with
+  // grids) and one line series. bForPrint chooses dark lines on white
+  // paper; otherwise the screen colours.
+  void SetupChart(bool bForPrint);
+
+  // The series made by SetupChart; null before it.
+  CChartLineSerie* GetLineSerie() const { return m_pLineSerie; }
+
+ private:
+  CChartLineSerie* m_pLineSerie = nullptr;  // owned by the chart
+};

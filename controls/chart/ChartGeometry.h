@@ -1,0 +1,76 @@
+// Pure geometry of the chart: the mapping of data to pixels, the thinning
+// of dense series to what a pixel column can show, the smoothing of a
+// line and the layout of title, axes and plot. No window is involved;
+// all functions are thread-safe.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "controls/chart/ChartScale.h"
+#include "platform/WinTypes.h"
+
+namespace chart {
+
+struct PointF {
+  double x = 0.0;
+  double y = 0.0;
+  bool operator==(const PointF&) const = default;
+};
+
+// Data (x, y) to pixels inside plot: the range's minimum on the plot's
+// left (bottom) pixel, its maximum on the right (top) pixel. Points with a
+// coordinate that is not finite are skipped.
+std::vector<PointF> MapToPixels(const std::vector<PointF>& data, const Range& x, const Range& y,
+                                const CRect& plot);
+
+// Thins a pixel polyline: a run of consecutive points that fall into the
+// same pixel column is replaced by its first, lowest, highest and last
+// points in their original order, so the drawn line keeps every peak and
+// stays connected while its length is bounded by four points a column.
+std::vector<PointF> ThinToColumns(const std::vector<PointF>& px);
+
+// A smooth curve through every point: cubic segments with Catmull-Rom
+// tangents whose control points are kept inside each segment's bounding
+// box, so the curve never overshoots the data. Each segment is flattened
+// into pieces no longer than maxPiecePx. Fewer than three points are
+// returned as they are.
+std::vector<PointF> SmoothPolyline(const std::vector<PointF>& px, double maxPiecePx);
+
+// What the layout needs to know of the chart and of the text font.
+struct LayoutInput {
+  CRect bounds;                           // the whole drawing area
+  std::vector<std::string> titleLines;    // top to bottom
+  int titleLineHeight = 16;
+  bool leftAxisVisible = true;
+  bool bottomAxisVisible = true;
+  Range xRange;
+  Range yRange;
+  AxisKind xKind = AxisKind::DateTime;
+  AxisKind yKind = AxisKind::Value;
+  int labelHeight = 12;                   // height of a tick label
+  std::function<int(const std::string&)> measure;  // width of a text in pixels
+};
+
+// One laid-out tick: its pixel position along the axis and its label.
+struct TickMark {
+  int pos = 0;
+  std::string label;
+};
+
+struct Layout {
+  CRect plot;                       // the area the series are drawn in
+  std::vector<CRect> titleRects;    // one per title line, centred text
+  std::vector<TickMark> xTicks;     // x pixel positions
+  std::vector<TickMark> yTicks;     // y pixel positions
+  CRect xLabelBand;                 // below the plot
+  CRect yLabelBand;                 // left of the plot
+};
+
+constexpr int kTickLength = 4;
+constexpr int kOuterMargin = 6;
+
+Layout ComputeLayout(const LayoutInput& in);
+
+}  // namespace chart

@@ -1,0 +1,168 @@
+// The chart's parts: grid, title, axes and series.
+#include <algorithm>
+
+#include "controls/chart/ChartCtrl.h"
+#include "platform/Seams.h"
+
+// ---- CChartGrid ------------------------------------------------------------------
+
+void CChartGrid::SetVisible(bool bVisible) {
+  if (m_bVisible == bVisible) return;
+  m_bVisible = bVisible;
+  m_pAxis->Changed();
+}
+
+void CChartGrid::SetColor(COLORREF color) {
+  if (m_color == color) return;
+  m_color = color;
+  m_pAxis->Changed();
+}
+
+// ---- CChartTitle -----------------------------------------------------------------
+
+void CChartTitle::RemoveAll() {
+  if (m_lines.empty()) return;
+  m_lines.clear();
+  m_pParent->RefreshCtrl();
+}
+
+void CChartTitle::AddString(const std::string& text) {
+  m_lines.push_back(text);
+  m_pParent->RefreshCtrl();
+}
+
+std::string CChartTitle::GetString(size_t index) const {
+  return index < m_lines.size() ? m_lines[index] : std::string();
+}
+
+void CChartTitle::SetVisible(bool bVisible) {
+  if (m_bVisible == bVisible) return;
+  m_bVisible = bVisible;
+  m_pParent->RefreshCtrl();
+}
+
+void CChartTitle::SetColor(COLORREF color) {
+  if (m_color == color) return;
+  m_color = color;
+  m_pParent->RefreshCtrl();
+}
+
+// ---- CChartAxis -------------------------------------------------------------------
+
+CChartAxis::CChartAxis(CChartCtrl* pParent, EAxisPos pos, chart::AxisKind kind)
+    : m_pParent(pParent), m_pos(pos), m_kind(kind), m_grid(this) {
+  m_range = chart::AutoRange({}, kind, GetCurrentDateTime());
+}
+
+void CChartAxis::SetAutomatic(bool bAutomatic) {
+  m_bAutomatic = bAutomatic;
+  if (m_bAutomatic) RefreshAutoAxis();
+  Changed();
+}
+
+void CChartAxis::SetMinMax(double dMin, double dMax) {
+  if (dMin > dMax) std::swap(dMin, dMax);
+  m_bAutomatic = false;
+  m_range = {dMin, dMax};
+  Changed();
+}
+
+void CChartAxis::GetMinMax(double& dMin, double& dMax) const {
+  dMin = m_range.min;
+  dMax = m_range.max;
+}
+
+void CChartAxis::RefreshAutoAxis() {
+  if (!m_bAutomatic) return;
+  chart::Extent data;
+  for (const CChartSerie* s : m_pParent->GetSeriesOfAxis(this)) {
+    if (!s->IsVisible()) continue;
+    data.Add(IsHorizontal() ? s->GetXExtent() : s->GetYExtent());
+  }
+  // The clock is read only for an empty date-time axis.
+  const DATE now = data.empty && IsDateTime() ? GetCurrentDateTime() : 0.0;
+  m_range = chart::AutoRange(data, m_kind, now);
+}
+
+void CChartAxis::SetVisible(bool bVisible) {
+  if (m_bVisible == bVisible) return;
+  m_bVisible = bVisible;
+  Changed();
+}
+
+void CChartAxis::SetAxisColor(COLORREF color) {
+  m_axisColor = color;
+  Changed();
+}
+
+void CChartAxis::SetTextColor(COLORREF color) {
+  m_textColor = color;
+  Changed();
+}
+
+void CChartAxis::Changed() { m_pParent->RefreshCtrl(); }
+
+// ---- CChartSerie ------------------------------------------------------------------
+
+CChartSerie::CChartSerie(CChartCtrl* pParent, CChartAxis* pHorizontal, CChartAxis* pVertical)
+    : m_pParent(pParent), m_pHorizontalAxis(pHorizontal), m_pVerticalAxis(pVertical) {}
+
+void CChartSerie::SetColor(COLORREF color) {
+  if (m_color == color) return;
+  m_color = color;
+  m_pParent->RefreshCtrl();
+}
+
+void CChartSerie::SetVisible(bool bVisible) {
+  if (m_bVisible == bVisible) return;
+  m_bVisible = bVisible;
+  RefreshAutoAxes();
+}
+
+void CChartSerie::RefreshAutoAxes() {
+  if (m_pHorizontalAxis) m_pHorizontalAxis->RefreshAutoAxis();
+  if (m_pVerticalAxis) m_pVerticalAxis->RefreshAutoAxis();
+  m_pParent->RefreshCtrl();
+}
+
+// ---- CChartXYSerie ----------------------------------------------------------------
+
+void CChartXYSerie::AddPoint(double x, double y) {
+  m_points.push_back({x, y});
+  m_xExtent.Add(x);
+  m_yExtent.Add(y);
+  RefreshAutoAxes();
+}
+
+void CChartXYSerie::AddPoints(const double* pX, const double* pY, size_t count) {
+  if (!pX || !pY || count == 0) return;
+  m_points.reserve(m_points.size() + count);
+  for (size_t i = 0; i < count; ++i) {
+    m_points.push_back({pX[i], pY[i]});
+    m_xExtent.Add(pX[i]);
+    m_yExtent.Add(pY[i]);
+  }
+  RefreshAutoAxes();
+}
+
+void CChartXYSerie::RemoveAllPoints() {
+  m_points.clear();
+  m_xExtent = {};
+  m_yExtent = {};
+  RefreshAutoAxes();
+}
+
+// ---- CChartLineSerie --------------------------------------------------------------
+
+void CChartLineSerie::SetSmooth(bool bSmooth) {
+  if (m_bSmooth == bSmooth) return;
+  m_bSmooth = bSmooth;
+  m_pParent->RefreshCtrl();
+}
+
+void CChartLineSerie::SetWidth(int nWidth) {
+  nWidth = std::clamp(nWidth, 1, 20);
+  if (m_nWidth == nWidth) return;
+  m_nWidth = nWidth;
+  m_pParent->RefreshCtrl();
+}
