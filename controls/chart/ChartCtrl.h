@@ -2,8 +2,7 @@
 // axis (value or date-time) with their grids, and line series. Changes of
 // any part redraw the chart; EnableRefresh(false)/EnableRefresh(true)
 // pairs hold those redraws (nested) so a batch of changes draws once.
-// The control also draws into any device context (an image, a printed
-// page). User-interface thread only.
+// User-interface thread only.
 #pragma once
 
 #include <memory>
@@ -14,8 +13,6 @@
 #include "controls/chart/ChartLineSerie.h"
 #include "controls/chart/ChartTitle.h"
 #include "platform/Wnd.h"
-
-class CDC;
 
 class CChartCtrl : public CWnd {
  public:
@@ -63,21 +60,11 @@ class CChartCtrl : public CWnd {
   // Recomputes every automatic axis (after series were added or removed).
   void RefreshAutoAxes();
 
-  // ---- Drawing and printing -------------------------------------------------------
-  // Draws the whole chart into rect of the device context.
-  void DrawChart(CDC* pDC, const CRect& rect);
-  // Prints the chart on one landscape page under the header line. With a
-  // file name the page goes to that PDF file; with null, to the printer
-  // the user picks. False when nothing was printed (cancelled or failed).
-  bool Print(const std::string& header, const char* pszPdfFile = nullptr);
-
   std::vector<CChartSerie*> GetSeriesOfAxis(const CChartAxis* pAxis) const;
 
  protected:
   // The redraw itself: repaints the window soon. Tests count it.
   virtual void Redraw();
-  void OnPaint() override;
-  BOOL OnEraseBkgnd(CDC* dc) override;
 
  private:
   CChartAxis* ReplaceAxis(CChartAxis::EAxisPos pos, chart::AxisKind kind);

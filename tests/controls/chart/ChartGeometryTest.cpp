@@ -43,7 +43,9 @@ TEST(ChartGeometryTest, ThinningKeepsPeaksOrderAndEnds) {
   for (size_t i = 0; i < thin.size(); ++i) {
     if (thin[i].y == 100) ++peaks;
     if (thin[i].y == 0) ++dips;
-    if (i > 0) EXPECT_GE(thin[i].x, thin[i - 1].x) << "order kept";
+    if (i > 0) {
+      EXPECT_GE(thin[i].x, thin[i - 1].x) << "order kept";
+    }
   }
   EXPECT_EQ(peaks, 10);
   EXPECT_EQ(dips, 10);
@@ -74,8 +76,11 @@ TEST(ChartGeometryTest, SmoothCurvePassesThroughEveryPointWithoutOvershoot) {
     EXPECT_LE(c.y, hi + 1e-9);
   }
   // A flat stretch stays flat.
-  for (const PointF& c : curve)
-    if (c.x >= 40 && c.x <= 60) EXPECT_NEAR(c.y, 90, 1e-9);
+  for (const PointF& c : curve) {
+    if (c.x >= 40 && c.x <= 60) {
+      EXPECT_NEAR(c.y, 90, 1e-9);
+    }
+  }
 }
 
 TEST(ChartGeometryTest, SmoothingFewPointsReturnsThemUnchanged) {

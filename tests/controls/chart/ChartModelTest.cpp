@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include "controls/chart/ChartCtrlBase.h"
+#include "support/Doubles.h"
+
+namespace {
+
+constexpr double kMinute = 1.0 / 1440.0;
+
+// Counts redraws instead of repainting a window.
+class CountingChart : public CChartCtrlBase {
+ public:
+  int redraws = 0;
+
+ protected:
+  void Redraw() override { ++redraws; }
+};
+
+TEST(ChartModelTest, SetupChartMakesValueAxisDateAxisAndOneLineSerie) {
+  CountingChart c;
+  for (bool forPrint : {false, true}) {
+    c.SetupChart(forPrint);
+    ASSERT_NE(c.GetLeftAxis(), nullptr);
+    ASSERT_NE(c.GetBottomAxis(), nullptr);
+    EXPECT_FALSE(c.GetLeftAxis()->IsDateTime());
+    EXPECT_TRUE(c.GetBottomAxis()->IsDateTime());
+    EXPECT_TRUE(c.GetLeftAxis()->IsAutomatic());
+    EXPECT_TRUE(c.GetBottomAxis()->GetGrid()->IsVisible());
+    EXPECT_EQ(c.GetSeriesCount(), 1u);
+    ASSERT_NE(c.GetLineSerie(), nullptr);
+    EXPECT_EQ(c.GetSerie(0), c.GetLineSerie());
+    EXPECT_EQ(c.GetLineSerie()->GetHorizontalAxis(), c.GetBottomAxis());
+  }
+  EXPECT_EQ(c.GetBackColor(), RGB(255, 255, 255)) << "print look: white paper";
+}
+
+TEST(ChartModelTest, NestedRefreshHoldsDrawOnceAtTheLastRelease) {
+  CountingChart c;
+  c.SetupChart(false);
+  c.redraws = 0;
+  c.EnableRefresh(false);
+  c.EnableRefresh(false);
+  c.GetLineSerie()->AddPoint(46000.0, 1.0);
+  c.GetTitle()->AddString("x");
+  c.EnableRefresh(true);
+  EXPECT_EQ(c.redraws, 0) << "still held once";
+  EXPECT_FALSE(c.IsRefreshEnabled());
+  c.EnableRefresh(true);
+  EXPECT_EQ(c.redraws, 1);
+  EXPECT_TRUE(c.IsRefreshEnabled());
+  // A release without a hold is ignored; a hold without change draws nothing.
+  c.EnableRefresh(true);
+  c.EnableRefresh(false);
+  c.EnableRefresh(true);
+  EXPECT_EQ(c.redraws, 1);
+  c.GetLineSerie()->AddPoint(46000.1, 2.0);
+  EXPECT_EQ(c.redraws, 2) << "unheld changes draw at once";
+}
+
+TEST(ChartModelTest, AutomaticAxesFollowPointsAtTheEdges) {
+  testing_support::ClockDouble clock(1000, 46000.25);
+  CountingChart c;
+  c.SetupChart(false);
+  CChartLineSerie* s = c.GetLineSerie();
+  double lo = 0, hi = 0;
+
+  // No point: values 0..10, the minute around now.
+  c.GetLeftAxis()->GetMinMax(lo, hi);
+  EXPECT_EQ(lo, 0.0);
+  EXPECT_EQ(hi, 10.0);
+  c.GetBottomAxis()->GetMinMax(lo, hi);
+  EXPECT_NEAR(lo, 46000.25 - kMinute, 1e-9);
+  EXPECT_NEAR(hi, 46000.25 + kMinute, 1e-9);
+
+  // One point.
+  s->AddPoint(46001.0, 20.0);
+  c.GetLeftAxis()->GetMinMax(lo, hi);
+  EXPECT_DOUBLE_EQ(lo, 18.0);
+  EXPECT_DOUBLE_EQ(hi, 22.0);
+  c.GetBottomAxis()->GetMinMax(lo, hi);
+  EXPECT_NEAR(lo, 46001.0 - kMinute, 1e-9);
+
+  // A flat series over an hour.
+  s->AddPoint(46001.0 + 1.0 / 24, 20.0);
+  c.GetLeftAxis()->GetMinMax(lo, hi);
+  EXPECT_DOUBLE_EQ(lo, 18.0);
+  c.GetBottomAxis()->GetMinMax(lo, hi);
+  EXPECT_DOUBLE_EQ(lo, 46001.0);
+  EXPECT_DOUBLE_EQ(hi, 46001.0 + 1.0 / 24);
+
+  // Removing every point goes back to the empty ranges.
+  s->RemoveAllPoints();
+  EXPECT_EQ(s->GetPointsCount(), 0u);
+  c.GetLeftAxis()->GetMinMax(lo, hi);
+  EXPECT_EQ(hi, 10.0);
+}
+
+TEST(ChartModelTest, FixedAxisIgnoresDataUntilMadeAutomaticAgain) {
+  CountingChart c;
+  c.SetupChart(false);
+  c.GetLeftAxis()->SetMinMax(100, 0);  // the wrong way round
+  double lo = 0, hi = 0;
+  c.GetLeftAxis()->GetMinMax(lo, hi);
+  EXPECT_EQ(lo, 0);
+  EXPECT_EQ(hi, 100);
+  c.GetLineSerie()->AddPoint(46000.0, 500.0);
+  c.GetLeftAxis()->GetMinMax(lo, hi);
+  EXPECT_EQ(hi, 100);
+  c.GetLeftAxis()->SetAutomatic(true);
+  c.GetLeftAxis()->GetMinMax(lo, hi);
+  EXPECT_DOUBLE_EQ(hi, 550.0);
+}
+
+TEST(ChartModelTest, SmoothAndTitleChangesAreKept) {
+  CountingChart c;
+  c.SetupChart(false);
+  c.GetLineSerie()->SetSmooth(true);
+  EXPECT_TRUE(c.GetLineSerie()->GetSmooth());
+  c.GetTitle()->AddString("one");
+  c.GetTitle()->AddString("two");
+  c.GetTitle()->RemoveAll();
+  c.GetTitle()->AddString("Tower::Temp");
+  EXPECT_EQ(c.GetTitle()->GetStringCount(), 1u);
+  EXPECT_EQ(c.GetTitle()->GetString(0), "Tower::Temp");
+  EXPECT_EQ(c.GetTitle()->GetString(5), "");
+}
+
+TEST(ChartModelTest, ReplacingAnAxisDropsTheSeriesDrawnAgainstIt) {
+  CountingChart c;
+  c.SetupChart(false);
+  c.CreateStandardAxis(CChartAxis::BottomAxis);
+  EXPECT_EQ(c.GetSeriesCount(), 0u);
+  EXPECT_FALSE(c.GetBottomAxis()->IsDateTime());
+  c.RemoveAll();
+  EXPECT_EQ(c.CreateLineSerie(), nullptr) << "no axes, no series";
+}
+
+}  // namespace
