@@ -1,0 +1,37 @@
+// The tables of the production records database (Alarm, Event, Recipe,
+// RecipeHistory, Shift), their columns taken from the record sets' field
+// sets, and the opening of the database file with its schema: a missing file
+// is created with every table; a file of an older schema version gets its
+// missing tables and columns in one transaction and its version raised.
+// User-interface thread only.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "records/CADODatabase.h"
+#include "records/FieldExchange.h"
+
+// The schema version this program writes into the file (PRAGMA user_version).
+// 0 is a file from before versions were kept.
+constexpr int kRecordsSchemaVersion = 1;
+
+struct CTableLayout {
+  std::string name;
+  std::string keyColumn;     // INTEGER PRIMARY KEY AUTOINCREMENT
+  std::string activeColumn;  // at most one row has it set; empty: no such flag
+  std::vector<ColumnDef> columns;
+};
+
+// The five tables in creation order.
+const std::vector<CTableLayout>& GetRecordsLayouts();
+
+// Creates the missing tables, columns and indexes and sets the schema
+// version, in one transaction. Throws CADOException; a file of a newer
+// version is refused and left as it is.
+void UpgradeRecordsSchema(CADODatabase& database);
+
+// Opens the database file with its schema. On failure shows the message
+// (what is wrong with which file and what to do), leaves the connection
+// closed and returns false; the file is never changed or replaced then.
+bool OpenRecordsDatabase(CADODatabase& database, const std::string& strFileName);
