@@ -28,12 +28,12 @@ CADODatabase::~CADODatabase() { Close(); }
 void CADODatabase::SetBusyTimeout(int nMilliseconds) { g_busyTimeoutMs = std::max(0, nMilliseconds); }
 int CADODatabase::GetBusyTimeout() { return g_busyTimeoutMs; }
 
-void CADODatabase::Open(const std::string& strFileName) {
+void CADODatabase::Open(const std::string& strFileName, int nMaxSchemaVersion) {
   Close();
   m_strFileName = strFileName;
   m_bCreated = false;
   try {
-    OpenOrThrow();
+    OpenOrThrow(nMaxSchemaVersion);
   } catch (...) {
     if (m_db) sqlite3_close_v2(m_db);
     m_db = nullptr;
@@ -42,7 +42,7 @@ void CADODatabase::Open(const std::string& strFileName) {
   }
 }
 
-void CADODatabase::OpenOrThrow() {
+void CADODatabase::OpenOrThrow(int nMaxSchemaVersion) {
   if (m_strFileName.empty()) ThrowOpenError(SQLITE_CANTOPEN, "no file name");
 
   struct stat st {};
@@ -61,6 +61,15 @@ void CADODatabase::OpenOrThrow() {
   // The first read finds a file that is not a database, or a lock.
   rc = sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
   if (rc != SQLITE_OK) ThrowOpenError(rc, sqlite3_errmsg(m_db));
+  const int version = GetSchemaVersion();
+  if (version > nMaxSchemaVersion)
+    throw CADOException(
+        SQLITE_ERROR,
+        "The database file was written by a newer VekFrame (schema version " +
+            std::to_string(version) + "; this program knows " + std::to_string(nMaxSchemaVersion) +
+            ").\nUse the newer VekFrame, or move the file to another folder and start VekFrame "
+            "again to begin a new database.",
+        "", "", m_strFileName);
 
   // Write-ahead log with a sync at every commit: a committed row survives a
   // crash or a power loss, and readers (report tools) never block the writer.

@@ -33,9 +33,11 @@ class CADODatabase {
   CADODatabase& operator=(const CADODatabase&) = delete;
 
   // Opens the file, creating an empty one when it is missing (never over an
-  // existing file). Throws CADOException; the connection is then closed.
-  // An open connection is closed first.
-  void Open(const std::string& strFileName);
+  // existing file). A file whose schema version is above nMaxSchemaVersion
+  // (written by a newer program) is refused before anything in it changes.
+  // Throws CADOException; the connection is then closed. An open
+  // connection is closed first.
+  void Open(const std::string& strFileName, int nMaxSchemaVersion = 0x7FFFFFFF);
   // Tells the observers, then closes. Safe to call when closed.
   void Close();
   bool IsOpen() const { return m_db != nullptr; }
@@ -71,7 +73,7 @@ class CADODatabase {
   void RemoveObserver(IDatabaseObserver* pObserver);
 
  private:
-  void OpenOrThrow();
+  void OpenOrThrow(int nMaxSchemaVersion);
   [[noreturn]] void ThrowOpenError(int nCode, const std::string& strDetail);
 
   sqlite3* m_db = nullptr;

@@ -210,8 +210,9 @@ void CADORecordset::Open(CADODatabase* pDatabase, const std::string& strTable,
 }
 
 void CADORecordset::Close() {
-  m_first = m_last = m_next = m_previous = m_exists = m_select = m_insert = m_update = m_delete =
-      m_count = CSqlStatement();
+  for (CSqlStatement* stmt : {&m_first, &m_last, &m_next, &m_previous, &m_exists, &m_select,
+                               &m_insert, &m_update, &m_delete, &m_count})
+    *stmt = CSqlStatement();
   m_pDatabase = nullptr;
   m_columns.clear();
   m_bOnRow = false;

@@ -82,15 +82,9 @@ void UpgradeRecordsSchema(CADODatabase& database) {
   try {
     CSqlTransaction transaction(database.GetHandle());
     const int version = database.GetSchemaVersion();
-    if (version > kRecordsSchemaVersion)
-      throw CADOException(
-          SQLITE_ERROR,
-          "The database file was written by a newer VekFrame (schema version " +
-              std::to_string(version) + "; this program knows " +
-              std::to_string(kRecordsSchemaVersion) +
-              ").\nStart the newer VekFrame, or move the file to another folder to begin a new "
-              "database.",
-          "", "", database.GetFileName());
+    if (version > kRecordsSchemaVersion)  // a newer program wrote it meanwhile
+      throw CADOException(SQLITE_ERROR, "The database file was written by a newer VekFrame.", "",
+                          "", database.GetFileName());
     for (const auto& layout : GetRecordsLayouts()) {
       if (!database.TableExists(layout.name))
         CreateTable(database, layout);
@@ -112,7 +106,7 @@ void UpgradeRecordsSchema(CADODatabase& database) {
 
 bool OpenRecordsDatabase(CADODatabase& database, const std::string& strFileName) {
   try {
-    database.Open(strFileName);
+    database.Open(strFileName, kRecordsSchemaVersion);
     UpgradeRecordsSchema(database);
     return true;
   } catch (const CADOException& e) {
