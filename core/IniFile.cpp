@@ -1,0 +1,304 @@
+#include "core/IniFile.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <ctime>
+
+#include "core/AtomicFile.h"
+#include "core/VekUtils.h"
+#include "platform/Variant.h"
+
+namespace {
+
+// Writes of every settings file are serialised, so two objects on one file
+// cannot lose each other's change between reading and replacing it.
+std::mutex g_writeMutex;
+
+// A file changed within this time may change again without its stamp
+// showing it (the file system's clock is coarse); its content is compared.
+constexpr long long kRacyWindowNs = 2'000'000'000LL;
+
+bool EqualNoCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    unsigned char x = static_cast<unsigned char>(a[i]);
+    unsigned char y = static_cast<unsigned char>(b[i]);
+    if (x >= 'A' && x <= 'Z') x = static_cast<unsigned char>(x - 'A' + 'a');
+    if (y >= 'A' && y <= 'Z') y = static_cast<unsigned char>(y - 'A' + 'a');
+    if (x != y) return false;
+  }
+  return true;
+}
+
+// At most max bytes, cut before a UTF-8 continuation byte.
+std::string CapUtf8(const std::string& text, size_t max) {
+  if (text.size() <= max) return text;
+  size_t cut = max;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return text.substr(0, cut);
+}
+
+long long NowRealtimeNs() {
+  timespec ts{};
+  clock_gettime(CLOCK_REALTIME, &ts);
+  return static_cast<long long>(ts.tv_sec) * 1'000'000'000LL + ts.tv_nsec;
+}
+
+bool HasLineBreak(const std::string& s) { return s.find_first_of("\r\n") != std::string::npos; }
+
+}  // namespace
+
+CIniFile::CIniFile(std::string strFullPath) : m_strPath(std::move(strFullPath)) {}
+
+CIniFile::FileStamp CIniFile::StampFile(const std::string& path) {
+  FileStamp stamp;
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0) {
+    stamp.exists = true;
+    stamp.device = st.st_dev;
+    stamp.inode = st.st_ino;
+    stamp.size = static_cast<unsigned long long>(st.st_size);
+    stamp.mtimeNs = static_cast<long long>(st.st_mtim.tv_sec) * 1'000'000'000LL + st.st_mtim.tv_nsec;
+    stamp.ctimeNs = static_cast<long long>(st.st_ctim.tv_sec) * 1'000'000'000LL + st.st_ctim.tv_nsec;
+  }
+  return stamp;
+}
+
+bool CIniFile::IsRacy(const FileStamp& stamp) {
+  return stamp.exists && NowRealtimeNs() - std::max(stamp.mtimeNs, stamp.ctimeNs) < kRacyWindowNs;
+}
+
+void CIniFile::Refresh() const {
+  FileStamp stamp = StampFile(m_strPath);
+  if (m_bLoaded && stamp == m_stamp && !m_bRacy) return;
+
+  std::string content;
+  if (stamp.exists && !ReadWholeFile(m_strPath, &content)) stamp.exists = false;
+  if (!m_bLoaded || content != m_strRaw || stamp.exists != m_stamp.exists) Parse(content);
+  m_strRaw = std::move(content);
+  m_stamp = stamp;
+  m_bLoaded = true;
+  m_bRacy = IsRacy(stamp);
+}
+
+void CIniFile::Parse(const std::string& content) const {
+  m_lines.clear();
+  m_bBom = content.compare(0, 3, "\xEF\xBB\xBF") == 0;
+  const size_t firstEol = content.find('\n');
+  m_strEol = firstEol != std::string::npos && firstEol > 0 && content[firstEol - 1] == '\r' ? "\r\n"
+             : firstEol != std::string::npos                                            ? "\n"
+                                                                                          : "\r\n";
+  size_t pos = m_bBom ? 3 : 0;
+  while (pos < content.size()) {
+    size_t end = content.find('\n', pos);
+    if (end == std::string::npos) end = content.size();
+    Line line;
+    line.text = content.substr(pos, end - pos);
+    if (!line.text.empty() && line.text.back() == '\r') line.text.pop_back();
+    pos = end + 1;
+
+    const std::string trimmed = TrimText(line.text);
+    if (trimmed.empty() || trimmed[0] == ';') {
+      line.kind = Line::kOther;
+    } else if (trimmed[0] == '[') {
+      line.kind = Line::kSection;
+      const size_t close = trimmed.find(']');
+      line.name = TrimText(trimmed.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+    } else if (const size_t eq = trimmed.find('='); eq != std::string::npos) {
+      line.kind = Line::kKey;
+      line.name = TrimText(trimmed.substr(0, eq));
+      line.value = TrimText(trimmed.substr(eq + 1));
+    }
+    m_lines.push_back(std::move(line));
+  }
+}
+
+int CIniFile::FindSection(const std::string& strSection) const {
+  for (size_t i = 0; i < m_lines.size(); ++i)
+    if (m_lines[i].kind == Line::kSection && EqualNoCase(m_lines[i].name, strSection))
+      return static_cast<int>(i);
+  return -1;
+}
+
+int CIniFile::FindKey(int nSection, const std::string& strKey) const {
+  if (nSection < 0) return -1;
+  for (size_t i = static_cast<size_t>(nSection) + 1; i < m_lines.size(); ++i) {
+    if (m_lines[i].kind == Line::kSection) break;
+    if (m_lines[i].kind == Line::kKey && EqualNoCase(m_lines[i].name, strKey)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+std::string CIniFile::Serialize() const {
+  std::string out;
+  if (m_bBom) out = "\xEF\xBB\xBF";
+  for (const Line& line : m_lines) {
+    out += line.text;
+    out += m_strEol;
+  }
+  return out;
+}
+
+bool CIniFile::ReadString(const std::string& strSection, const std::string& strKey,
+                          std::string& strOut, const std::string& strDefault) const {
+  std::lock_guard lock(m_mutex);
+  Refresh();
+  const int key = FindKey(FindSection(strSection), strKey);
+  strOut = CapUtf8(key >= 0 ? m_lines[static_cast<size_t>(key)].value : TrimText(strDefault), kMaxValueLength);
+  return m_stamp.exists;
+}
+
+bool CIniFile::ReadInt(const std::string& strSection, const std::string& strKey, int& nOut,
+                       int nDefault) const {
+  std::string text;
+  const bool exists = ReadString(strSection, strKey, text, IntToText(nDefault));
+  const char* begin = text.c_str();
+  char* end = nullptr;
+  errno = 0;
+  const long long v = std::strtoll(begin, &end, 10);
+  if (end == begin || errno == ERANGE || v < INT32_MIN || v > INT32_MAX) {
+    nOut = nDefault;
+    return false;
+  }
+  nOut = static_cast<int>(v);
+  return exists;
+}
+
+bool CIniFile::ReadFloat(const std::string& strSection, const std::string& strKey, float& fOut,
+                         float fDefault) const {
+  std::string text;
+  const bool exists = ReadString(strSection, strKey, text, FloatToShortestText(fDefault));
+  VARIANT in = VariantFromString(text);
+  VARIANT out;
+  if (text.empty() || FAILED(VariantChangeType(&out, &in, 0, VT_R4))) {
+    fOut = fDefault;
+    return false;
+  }
+  fOut = out.fltVal;
+  return exists;
+}
+
+bool CIniFile::WriteString(const std::string& strSection, const std::string& strKey,
+                           const std::string& strValue) {
+  const std::string section = TrimText(strSection);
+  const std::string key = TrimText(strKey);
+  const std::string value = TrimText(strValue);
+  std::lock_guard writeLock(g_writeMutex);
+  std::lock_guard lock(m_mutex);
+  if (section.empty() || HasLineBreak(section) || section.find(']') != std::string::npos) {
+    m_strLastError = "Invalid section name \"" + strSection + "\" for \"" + m_strPath + "\".";
+    return false;
+  }
+  if (key.empty() || HasLineBreak(key) || key.find('=') != std::string::npos || key[0] == '[' ||
+      key[0] == ';') {
+    m_strLastError = "Invalid key name \"" + strKey + "\" in section [" + section + "] of \"" + m_strPath + "\".";
+    return false;
+  }
+  if (HasLineBreak(value)) {
+    m_strLastError = "The value of " + key + " in section [" + section + "] holds a line break.";
+    return false;
+  }
+
+  Refresh();
+  const int sectionLine = FindSection(section);
+  const int keyLine = FindKey(sectionLine, key);
+  if (keyLine >= 0 && m_lines[static_cast<size_t>(keyLine)].value == value) return true;
+
+  std::vector<Line> saved = m_lines;
+  Line entry;
+  entry.kind = Line::kKey;
+  entry.value = value;
+  if (keyLine >= 0) {
+    Line& line = m_lines[static_cast<size_t>(keyLine)];
+    entry.name = line.name;  // keep the spelling the file has
+    entry.text = entry.name + "=" + value;
+    line = entry;
+  } else {
+    entry.name = key;
+    entry.text = key + "=" + value;
+    if (sectionLine >= 0) {
+      // After the section's last non-blank line.
+      size_t at = static_cast<size_t>(sectionLine) + 1;
+      for (size_t i = at; i < m_lines.size() && m_lines[i].kind != Line::kSection; ++i)
+        if (!TrimText(m_lines[i].text).empty()) at = i + 1;
+      m_lines.insert(m_lines.begin() + static_cast<long>(at), entry);
+    } else {
+      if (!m_lines.empty() && !TrimText(m_lines.back().text).empty()) m_lines.push_back(Line{});
+      Line header;
+      header.kind = Line::kSection;
+      header.name = section;
+      header.text = "[" + section + "]";
+      m_lines.push_back(header);
+      m_lines.push_back(entry);
+    }
+  }
+
+  const std::string content = Serialize();
+  std::string error;
+  if (!WriteFileAtomic(m_strPath, content, &error)) {
+    m_lines = std::move(saved);
+    m_strLastError = error;
+    return false;
+  }
+  // The cache now holds what was written; the next read checks the stamp.
+  m_strRaw = content;
+  m_bLoaded = true;
+  m_stamp = StampFile(m_strPath);
+  m_bRacy = IsRacy(m_stamp);
+  return true;
+}
+
+bool CIniFile::WriteInt(const std::string& strSection, const std::string& strKey, int nValue) {
+  return WriteString(strSection, strKey, IntToText(nValue));
+}
+
+bool CIniFile::WriteFloat(const std::string& strSection, const std::string& strKey, float fValue) {
+  return WriteString(strSection, strKey, FloatToShortestText(fValue));
+}
+
+bool CIniFile::HasSection(const std::string& strSection) const {
+  std::lock_guard lock(m_mutex);
+  Refresh();
+  const int section = FindSection(strSection);
+  if (section < 0) return false;
+  for (size_t i = static_cast<size_t>(section) + 1; i < m_lines.size(); ++i) {
+    if (m_lines[i].kind == Line::kSection) break;
+    if (m_lines[i].kind == Line::kKey) return true;
+  }
+  return false;
+}
+
+std::vector<std::string> CIniFile::GetSectionNames() const {
+  std::lock_guard lock(m_mutex);
+  Refresh();
+  std::vector<std::string> names;
+  for (const Line& line : m_lines) {
+    if (line.kind != Line::kSection) continue;
+    bool seen = false;
+    for (const std::string& n : names) seen = seen || EqualNoCase(n, line.name);
+    if (!seen) names.push_back(line.name);
+  }
+  return names;
+}
+
+std::vector<std::string> CIniFile::GetKeyNames(const std::string& strSection) const {
+  std::lock_guard lock(m_mutex);
+  Refresh();
+  std::vector<std::string> names;
+  const int section = FindSection(strSection);
+  if (section < 0) return names;
+  for (size_t i = static_cast<size_t>(section) + 1; i < m_lines.size(); ++i) {
+    if (m_lines[i].kind == Line::kSection) break;
+    if (m_lines[i].kind == Line::kKey) names.push_back(m_lines[i].name);
+  }
+  return names;
+}
+
+std::string CIniFile::GetLastError() const {
+  std::lock_guard lock(m_mutex);
+  return m_strLastError;
+}

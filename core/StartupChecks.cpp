@@ -1,0 +1,49 @@
+#include "core/StartupChecks.h"
+
+#include <map>
+#include <memory>
+#include <mutex>
+
+#include "core/VekUtils.h"
+#include "platform/Paths.h"
+#include "platform/Seams.h"
+
+namespace {
+
+bool SecondInstanceKeysHeld() {
+  return (IsCtrlKeyDown() && IsShiftKeyDown()) || (GetKeyState(VK_RBUTTON) & 0x8000) != 0;
+}
+
+}  // namespace
+
+BOOL CheckSingleInstance(const std::string& strMutexName, const std::string& strMessage) {
+  // The locks live until the process ends.
+  static std::mutex mutex;
+  static std::map<std::string, std::unique_ptr<CNamedMutex>> locks;
+  bool existed = false;
+  {
+    std::lock_guard lock(mutex);
+    auto& slot = locks[strMutexName];
+    if (!slot) slot = std::make_unique<CNamedMutex>(strMutexName);
+    existed = slot->AlreadyExisted();
+  }
+  if (!existed) return TRUE;
+  if (SecondInstanceKeysHeld()) {
+    AfxMessageBox("The second execution of VekFrame is starting!", MB_OK | MB_ICONINFORMATION);
+    return TRUE;
+  }
+  AfxMessageBox(strMessage, MB_OK | MB_ICONHAND | MB_SYSTEMMODAL);
+  return SecondInstanceKeysHeld() ? TRUE : FALSE;
+}
+
+BOOL CheckFileAccess(const std::string& strWhat, const std::string& strPath) {
+  if (!FileExists(strPath)) {
+    AfxMessageBox(strWhat + " file not found!\n" + strPath, MB_OK | MB_ICONHAND | MB_SYSTEMMODAL);
+    return FALSE;
+  }
+  if (IsFileReadOnly(strPath)) {
+    AfxMessageBox(strWhat + " file is Read-Only!\n" + strPath, MB_OK | MB_ICONHAND | MB_SYSTEMMODAL);
+    return FALSE;
+  }
+  return TRUE;
+}

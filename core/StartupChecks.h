@@ -1,0 +1,20 @@
+// The start-up checks of the program: one running instance (a named lock
+// that Ctrl+Shift or the right mouse button overrides) and the access to a
+// data file. User-interface thread (they show boxes).
+#pragma once
+
+#include <string>
+
+#include "platform/WinTypes.h"
+
+// Takes the named lock for the life of the process. TRUE when no other
+// instance holds it. Otherwise: with Ctrl and Shift held, or the right
+// mouse button held, shows "The second execution of VekFrame is starting!"
+// and returns TRUE; else shows strMessage (hand icon, system modal), tests
+// the keys once more and returns FALSE unless they are held.
+BOOL CheckSingleInstance(const std::string& strMutexName, const std::string& strMessage);
+
+// A missing file shows strWhat + " file not found!\n" + path, a read-only
+// file strWhat + " file is Read-Only!\n" + path (hand icon, system modal),
+// and returns FALSE; otherwise TRUE.
+BOOL CheckFileAccess(const std::string& strWhat, const std::string& strPath);
