@@ -38,6 +38,12 @@ bool WriteAll(int fd, const std::string& content) {
 
 }  // namespace
 
+bool IsMarkedReadOnly(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return false;
+  return ::access(path.c_str(), W_OK) != 0 || (st.st_mode & 0222) == 0;
+}
+
 bool ReadWholeFile(const std::string& path, std::string* content, std::string* error) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
@@ -67,8 +73,10 @@ bool WriteFileAtomic(const std::string& path, const std::string& content, std::s
   mode_t mode = 0666;
   const bool exists = ::stat(path.c_str(), &st) == 0;
   if (exists) {
-    if (::access(path.c_str(), W_OK) != 0) {
-      SetError(error, "Cannot write", path);
+    // A file marked read-only (no write permission for anyone) stays so
+    // even for a user whom the system would let write.
+    if (::access(path.c_str(), W_OK) != 0 || (st.st_mode & 0222) == 0) {
+      if (error) *error = "The file \"" + path + "\" is read-only.";
       return false;
     }
     mode = st.st_mode & 07777;

@@ -7,6 +7,10 @@
 #include <functional>
 #include <string>
 
+// True for an existing file that may not be written: the process lacks the
+// right, or no one has a write permission (the file is marked read-only).
+bool IsMarkedReadOnly(const std::string& path);
+
 // Reads the whole file; false (and a reason) when it cannot be read.
 bool ReadWholeFile(const std::string& path, std::string* content, std::string* error = nullptr);
 

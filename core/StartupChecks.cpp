@@ -4,6 +4,7 @@
 #include <memory>
 #include <mutex>
 
+#include "core/AtomicFile.h"
 #include "core/VekUtils.h"
 #include "platform/Paths.h"
 #include "platform/Seams.h"
@@ -41,7 +42,7 @@ BOOL CheckFileAccess(const std::string& strWhat, const std::string& strPath) {
     AfxMessageBox(strWhat + " file not found!\n" + strPath, MB_OK | MB_ICONHAND | MB_SYSTEMMODAL);
     return FALSE;
   }
-  if (IsFileReadOnly(strPath)) {
+  if (IsFileReadOnly(strPath) || IsMarkedReadOnly(strPath)) {
     AfxMessageBox(strWhat + " file is Read-Only!\n" + strPath, MB_OK | MB_ICONHAND | MB_SYSTEMMODAL);
     return FALSE;
   }
