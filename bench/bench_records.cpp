@@ -87,6 +87,7 @@ void BM_ReadLast10000EventRows(benchmark::State& state) {
   CEventFields row;
   for (auto _ : state) {
     int read = 0;
+    CSqlReadScope snapshot(events.GetDatabase()->GetHandle());
     for (bool more = events.MoveLast(); more && read < kRows; more = events.MovePrevious()) {
       events.ReadCurrentRecord(row);
       ++read;

@@ -137,7 +137,13 @@ std::string CSqlStatement::ColumnText(int index) const {
 }
 
 CSqlTransaction::CSqlTransaction(sqlite3* db, const std::string& table) : m_db(db), m_table(table) {
-  if (!sqlite3_get_autocommit(db)) return;  // an outer transaction is open
+  if (!sqlite3_get_autocommit(db)) {
+    // An outer write transaction decides. A read snapshot (CSqlReadScope)
+    // must not silently carry a write that it would commit unchecked later.
+    if (sqlite3_txn_state(db, "main") == SQLITE_TXN_WRITE) return;
+    throw CADOException(SQLITE_MISUSE, "A record cannot be written while the table is being read.",
+                        table);
+  }
   const int rc = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
   if (rc != SQLITE_OK) ThrowSqliteError(db, rc, table);
   m_owner = true;
@@ -155,4 +161,15 @@ void CSqlTransaction::Commit() {
   const int rc = sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
   if (rc != SQLITE_OK) ThrowSqliteError(m_db, rc, m_table);
   m_open = false;
+}
+
+CSqlReadScope::CSqlReadScope(sqlite3* db) : m_db(db) {
+  // A failed BEGIN only costs speed: each read then runs on its own.
+  if (db && sqlite3_get_autocommit(db))
+    m_owner = sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+CSqlReadScope::~CSqlReadScope() {
+  if (m_owner && !sqlite3_get_autocommit(m_db))
+    sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
 }

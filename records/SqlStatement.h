@@ -64,8 +64,9 @@ class CSqlStatement {
 
 // BEGIN IMMEDIATE on construction (the write lock is taken at once, so a
 // busy database fails here and not half way); Commit makes the changes
-// durable; a scope left without Commit rolls back. Inside a transaction
-// that is already open, it does nothing and the outer one decides.
+// durable; a scope left without Commit rolls back. Inside a write
+// transaction that is already open, it does nothing and the outer one
+// decides; inside a read snapshot (CSqlReadScope) it refuses (throws).
 class CSqlTransaction {
  public:
   CSqlTransaction(sqlite3* db, const std::string& table = std::string());
@@ -80,4 +81,21 @@ class CSqlTransaction {
   std::string m_table;
   bool m_owner = false;  // this scope began the transaction
   bool m_open = false;   // begun and not yet committed or rolled back
+};
+
+// A read snapshot for a batch of reads (listing many rows): one BEGIN for the
+// batch instead of one per statement, and every row read from the same
+// state of the file. Ends (COMMIT) when the scope is left; keep it short so
+// the write-ahead log can be folded back. Writes are refused inside it.
+// Inside an open transaction it does nothing.
+class CSqlReadScope {
+ public:
+  explicit CSqlReadScope(sqlite3* db);
+  ~CSqlReadScope();
+  CSqlReadScope(const CSqlReadScope&) = delete;
+  CSqlReadScope& operator=(const CSqlReadScope&) = delete;
+
+ private:
+  sqlite3* m_db;
+  bool m_owner = false;
 };

@@ -279,6 +279,30 @@ TEST_F(RecordsTable, CursorMovesStopAtTheEnds) {
   EXPECT_FALSE(shifts.ReadCurrentRecord(row)) << "no current row after the last";
 }
 
+TEST_F(RecordsTable, AReadSnapshotSeesOneStateAndRefusesWrites) {
+  CEventRS events;
+  Open(events, "Event");
+  for (int i = 0; i < 3; ++i) {
+    events.ResetNewFields();
+    ASSERT_TRUE(events.AddRecord());
+  }
+  MessageBoxDouble boxes;
+  {
+    CSqlReadScope snapshot(db.GetHandle());
+    EXPECT_EQ(events.GetRecordCount(), 3);
+    ASSERT_EQ(RawExec(dir.File(kDbName), "INSERT INTO Event (OperatorName) VALUES ('other')"),
+              SQLITE_OK);
+    EXPECT_EQ(events.GetRecordCount(), 3) << "rows of another writer appear after the snapshot";
+    events.ResetNewFields();
+    EXPECT_FALSE(events.AddRecord()) << "a write inside a read snapshot is refused, not deferred";
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_NE(boxes.Last().text.find("while the table is being read"), std::string::npos);
+  }
+  EXPECT_EQ(events.GetRecordCount(), 4);
+  EXPECT_TRUE(events.AddRecord());
+  EXPECT_EQ(events.GetRecordCount(), 5);
+}
+
 TEST_F(RecordsTable, ATableThatIsMissingAColumnIsRefusedByName) {
   CEventRS events;
   events.SetDatabase(&db);
