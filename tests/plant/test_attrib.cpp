@@ -85,15 +85,17 @@ TEST(AttribChangeProtocol, EqualValueSendsNothingAndWritesNoTag) {
   CVAttrib* onOff = w.pack.Attrib("OnOff");
   speed->SetTagName("RealOut");
   onOff->SetTagName("BoolOut");
-  Set(speed, VariantFromFloat(3.0f));
-  Set(onOff, VariantFromBool(true));
-  world.Tag("RealOut")->SetWritePending(false);
-  world.Tag("BoolOut")->SetWritePending(false);
-  // The tag holds the boolean as 1, as a link writes it.
+  // The tag holds its boolean as 1, as a link writes it; the attribute's
+  // true (-1) is the same value and is not written again.
   VARIANT one;
   one.vt = VT_BOOL;
   one.boolVal = 1;
-  world.Tag("BoolOut")->SetTagData(&one);
+  ASSERT_TRUE(world.Tag("BoolOut")->SetTagData(&one));
+  Set(speed, VariantFromFloat(3.0f));
+  Set(onOff, VariantFromBool(true));
+  EXPECT_EQ(world.Tag("BoolOut")->GetTagData()->boolVal, 1);
+  EXPECT_FALSE(world.Tag("BoolOut")->IsWritePending());
+  world.Tag("RealOut")->SetWritePending(false);
   speed->SetModified(false);
   onOff->SetModified(false);
   w.parent.changing.clear();
@@ -314,7 +316,9 @@ TEST(AttribWriteThrough, NegativeOnANonBooleanTagAsksWhetherToGoOn) {
     }
     EXPECT_EQ(exitCode, c.exitCode);
     EXPECT_EQ(speed->IsTagNegative(), c.transformKept);
-    if (c.exitCode == 0) EXPECT_FLOAT_EQ(TagFloat(world.Tag("RealOut")), 4.0f);
+    if (c.exitCode == 0) {
+      EXPECT_FLOAT_EQ(TagFloat(world.Tag("RealOut")), 4.0f);
+    }
     if (!c.shift) {
       ASSERT_EQ(boxes.Count(), 1u);
       EXPECT_EQ(boxes.Last().text,
@@ -468,7 +472,7 @@ TEST(AttribBinding, TagTransformsAreCheckedAndStored) {
     }
     ASSERT_EQ(boxes.Count(), 1u);
     const std::string key = std::string(c.attrib) + ".TagTransform";
-    EXPECT_EQ(boxes.Last().text.rfind("Invalid Attrib configuration!\n" + std::string(c.reason) +
+    EXPECT_EQ(boxes.Last().text.rfind("Invalid Attrib configuration!\n " + std::string(c.reason) +
                                           "\n\nSectionName: [Vessel.Dev1]\nAttribName: " + key +
                                           " = " + c.transform + "\n\n\nTips:\n - The AttribNameEx",
                                       0),

@@ -50,10 +50,10 @@ TEST(AttribsPack, DeclareCreatesTypedNamedAttributesWithTheirDefaults) {
     EXPECT_EQ(attrib->GetDataType(), pack.GetAttribType(id));
     EXPECT_EQ(attrib->GetValue()->vt, pack.GetAttribType(id));
     EXPECT_TRUE(AttribValuesEqual(*attrib->GetValue(), *attrib->GetDefaultValueAddress()));
-    EXPECT_TRUE(attrib->IsModified());
     EXPECT_EQ(attrib->GetOwner(), &pack);
   }
   EXPECT_FLOAT_EQ(VariantToFloat(*pack.GetAttribValue(0)), 1.25f);
+  EXPECT_TRUE(pack.GetAttrib(0)->IsModified());  // took a default of its own
   EXPECT_FLOAT_EQ(VariantToFloat(*pack.GetAttribValue(1)), 0.0f);  // typed zero
   EXPECT_EQ(pack.GetAttribValue(2)->boolVal, VARIANT_TRUE);
   EXPECT_EQ(VariantBstrToString(*pack.GetAttribValue(3)), "Pump");
@@ -126,7 +126,9 @@ TEST(AttribsPack, PendingChangesArePostedOnlyWhenThePackFlagFlips) {
   EXPECT_EQ(w.parent.Count(WM_PACK_PENDING_CHANGED, AC_READ_PENDING), 2);
   EXPECT_EQ(w.parent.Count(WM_PACK_PENDING_CHANGED, AC_WRITE_PENDING), 0);
   for (const auto& m : w.parent.received) {
-    if (m.message == WM_PACK_PENDING_CHANGED) EXPECT_EQ(m.wParam, reinterpret_cast<WPARAM>(&w.pack));
+    if (m.message == WM_PACK_PENDING_CHANGED) {
+      EXPECT_EQ(m.wParam, reinterpret_cast<WPARAM>(&w.pack));
+    }
   }
 
   w.parent.received.clear();
@@ -237,8 +239,12 @@ TEST(AttribsPack, AnalogRangesGoToTheBoundTags) {
     const CDCTag* tag = world.Tag(e.tag);
     EXPECT_EQ(tag->GetMinTag()->vt, e.minType);
     EXPECT_EQ(tag->GetMaxTag()->vt, e.maxType);
-    if (e.minType == VT_R4) EXPECT_FLOAT_EQ(tag->GetMinTag()->fltVal, e.min);
-    if (e.maxType == VT_R4) EXPECT_FLOAT_EQ(tag->GetMaxTag()->fltVal, e.max);
+    if (e.minType == VT_R4) {
+      EXPECT_FLOAT_EQ(tag->GetMinTag()->fltVal, e.min);
+    }
+    if (e.maxType == VT_R4) {
+      EXPECT_FLOAT_EQ(tag->GetMaxTag()->fltVal, e.max);
+    }
   }
 
   int ids[8] = {};

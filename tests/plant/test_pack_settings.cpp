@@ -121,7 +121,9 @@ TEST(PackSettings, MissingSectionIsReportedUnlessShiftIsHeld) {
       EXPECT_EQ(boxes.Last().flags, MB_OKCANCEL | MB_ICONERROR | MB_SYSTEMMODAL);
       EXPECT_EQ(clipboard.Text(), "Vessel.Dev1");
     }
-    if (c.exitCode == 0) EXPECT_EQ(s.pack.GetAttribAsd(s.pack.IdOf("Speed")), 0);
+    if (c.exitCode == 0) {
+      EXPECT_EQ(s.pack.GetAttribAsd(s.pack.IdOf("Speed")), 0);
+    }
   }
 }
 
