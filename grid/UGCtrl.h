@@ -335,6 +335,10 @@ class CUGCtrl : public CWnd {
   // Repaints the cell area, headings and scroll bars after a move.
   void RefreshAfterMove(int oldLeftCol, long oldTopRow, int oldCol, long oldRow);
   CUGRedrawList* GetGridRedrawList();
+  // Cell-area x of a column's left edge (row-heading x for a negative
+  // column) and y of a row's top edge (column-heading y for a negative row).
+  int ColLeft(int col) const;
+  long RowTop(long row) const;
   // The client size used by the layout (the window's, or the size last
   // given for a control without a window).
   CSize GetLayoutSize() const;
@@ -386,7 +390,10 @@ class CUGCtrl : public CWnd {
   long ApplyJoinToRowTarget(int col, long fromRow, long toRow);
   int ApplyJoinToColTarget(long row, int fromCol, int toCol);
   int ScratchQuickAccess(int col, long row);
-  void NotifyCellTypesOfMove(int oldCol, long oldRow);
+  void NotifyCellTypesOfMove(int oldCol, long oldRow, bool rowChanged);
+  void TellMultiSelectCurrentCell();
+  // The join block of a cell; false when it is not joined (or joins are off).
+  bool GetJoinBlock(int col, long row, int* startCol, long* startRow, int* endCol, long* endRow);
   void RefreshScrollBars();
 
   std::vector<std::unique_ptr<CUGGridInfo>> m_GIList;

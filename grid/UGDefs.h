@@ -104,6 +104,7 @@ constexpr int UG_MOVE_KEYBOARD = 0;
 constexpr int UG_MOVE_LBUTTON = 1;
 constexpr int UG_MOVE_RBUTTON = 2;
 constexpr int UG_MOVE_SCROLL = 4;
+constexpr int UG_MOVE_DRAG = 3;  // the mouse moved with the left button held
 
 // ---- Find flags -----------------------------------------------------------------
 constexpr int UG_FIND_PARTIAL = 1;

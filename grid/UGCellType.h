@@ -1,0 +1,93 @@
+// CUGCellType: how a cell is drawn and how it answers the mouse and keys.
+// The normal type ("Normal Cell Type (default)", index 0 of every grid) is
+// this class itself; every further type derives from it and overrides a
+// few operations. A cell names its type by its registered index.
+// Drawing is plain painting (no visual styles). User-interface thread only.
+#pragma once
+
+#include <string>
+
+#include "grid/UGCell.h"
+#include "grid/UGPtrList.h"
+#include "platform/WinTypes.h"
+
+class CDC;
+class CUGCtrl;
+
+class CUGCellType {
+ public:
+  CUGCellType();
+  virtual ~CUGCellType();
+  CUGCellType(const CUGCellType&) = delete;
+  CUGCellType& operator=(const CUGCellType&) = delete;
+
+  // Set by CUGCtrl::AddCellType.
+  void SetOwner(CUGCtrl* ctrl) { m_ctrl = ctrl; }
+  CUGCtrl* GetOwner() const { return m_ctrl; }
+  void SetID(int id) { m_ID = id; }
+  int GetID() const { return m_ID; }
+  bool CanOverflow() const { return m_canOverflow; }
+  // False for types whose cells are not edited as text.
+  virtual BOOL CanTextEdit() const { return TRUE; }
+  // A cell of this type may run its text into empty cells to its right.
+  bool CellMayOverflow(CUGCell* cell) const;
+
+  // ---- Operations in slot order ----------------------------------------
+  // Draws the bitmap at the left of rect; the width used.
+  virtual int DrawCellBitmap(CDC* dc, CBitmap* bitmap, CRect* rect, COLORREF backColor);
+  // Draws the border; rectOut is what lies inside it.
+  virtual void DrawBorder(CDC* dc, CRect* rect, CRect* rectOut, CUGCell* cell);
+  // Background, bitmap and text; offset shifts left-aligned text (overflow).
+  virtual void DrawText(CDC* dc, CRect* rect, int offset, int col, long row, CUGCell* cell,
+                        int selected, int current);
+  virtual void DrawCellBackground(CDC* dc, CRect* rect, COLORREF backColor, int col, long row,
+                                  CUGCell* cell, int selected, int current);
+  // For an empty cell: the cell to the left whose text runs into it
+  // (startCol) and the negative pixel offset; 0 when none.
+  virtual int GetOverflowStart(CDC* dc, int col, long row, int* startCol, CUGCell* cell);
+  virtual std::string GetTypeName() const;
+  virtual const CUGPtrList::Id* GetTypeId() const;
+  virtual int AdjustEditRect(CRect* rect);
+  virtual int ReservedQuery1(long, long) { return -1; }
+  virtual int ReservedQuery2(long, long) { return -1; }
+  virtual BOOL OnLClicked(int col, long row, int down, CRect* rect, CPoint* point);
+  virtual BOOL OnRClicked(int col, long row, int down, CRect* rect, CPoint* point);
+  virtual BOOL OnDClicked(int col, long row, CRect* rect, CPoint* point);
+  virtual BOOL OnKeyDown(int col, long row, UINT* key);
+  virtual BOOL OnKeyUp(int col, long row, UINT* key);
+  virtual BOOL OnCharDown(int col, long row, UINT* key);
+  virtual BOOL OnMouseMove(int col, long row, CPoint* point, UINT flags);
+  virtual void OnDraw(CDC* dc, CRect* rect, int col, long row, CUGCell* cell, int selected,
+                      int current);
+  virtual BOOL ReservedHook(long, long, long, long) { return FALSE; }
+  virtual void OnPrint(CDC* dc, CRect* rect, int col, long row, CUGCell* cell, int selected,
+                       int current);
+  virtual void OnPrintCell(CDC* dc, CRect* rect, int col, long row, CUGCell* cell);
+  // Notifications from the grid.
+  virtual void OnSetFocus(int col, long row, CUGCell* cell);
+  virtual void OnKillFocus(int col, long row, CUGCell* cell);
+  virtual void OnCurrentMoved(int col, long row, CUGCell* cell);
+  virtual void OnChangingCellWidth(int col, long row, int* width);
+  virtual void OnChangedCellWidth(int col, long row, int* width);
+  virtual void OnSystemChange();
+  // The width and height the cell's text and bitmap need.
+  virtual void GetBestSize(CDC* dc, CSize* size, CUGCell* cell);
+  virtual void ReservedNotify(long, long, long) {}
+  virtual int ReservedQuery3() { return 0; }
+  virtual int ReservedQuery4() { return 0; }
+  // Passes a user change to the grid's OnCellTypeNotify.
+  virtual BOOL NotifyGrid(int typeIndex, int col, long row, long message, LPARAM param);
+
+  // Printing sets the scale of printed fonts and lines.
+  void SetPrintScale(double scale) { m_drawScale = scale; }
+
+ protected:
+  // Text colour and back colour a cell is drawn in.
+  void ChooseColors(CUGCell* cell, int selected, int current, COLORREF* text, COLORREF* back) const;
+
+  bool m_useLabelText = false;
+  bool m_canOverflow = true;
+  double m_drawScale = 1.0;
+  CUGCtrl* m_ctrl = nullptr;
+  int m_ID = -1;
+};
