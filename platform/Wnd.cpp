@@ -12,6 +12,8 @@
 #include <QResizeEvent>
 #include <QTimerEvent>
 #include <QVariant>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QWheelEvent>
 #include <QWidget>
 #include <mutex>
@@ -19,6 +21,11 @@
 
 #include "platform/Thread.h"
 #include "platform/WndBridge.h"
+#include "platform/ui/ClientDC.h"
+#include "platform/ui/Font.h"
+#include "platform/ui/PaintDC.h"
+#include "platform/ui/SysColors.h"
+#include "platform/ui/WndSurface.h"
 
 namespace {
 
@@ -29,6 +36,7 @@ std::unordered_map<HWND, CWnd*> g_windows;
 std::uintptr_t g_nextHandle = 0x1000;
 
 const char* const kWndProperty = "vekWnd";
+const char* const kSurfaceProperty = "vekSurface";
 
 class MessageEvent : public QEvent {
  public:
@@ -134,6 +142,10 @@ bool WndBridge::eventFilter(QObject* watched, QEvent* e) {
   if (!m_owner || watched != m_owner->m_widget) return false;
   switch (e->type()) {
     case QEvent::Paint:
+      if (m_owner->UsesSurface()) {
+        m_owner->PaintFromSurface(static_cast<QPaintEvent*>(e));
+        return true;
+      }
       return Dispatch(WM_PAINT, 0, 0);
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
@@ -188,6 +200,7 @@ bool WndBridge::eventFilter(QObject* watched, QEvent* e) {
       return false;
     case QEvent::Resize: {
       auto* re = static_cast<QResizeEvent*>(e);
+      m_owner->ResizeSurface();
       QWidget* w = m_owner->m_widget;
       UINT type = w->isMaximized() ? SIZE_MAXIMIZED : (w->isMinimized() ? SIZE_MINIMIZED : SIZE_RESTORED);
       Dispatch(WM_SIZE, type, MAKELPARAM(re->size().width(), re->size().height()));
@@ -240,7 +253,60 @@ QWidget* CWnd::CreateNativeWidget(QWidget* parent) {
   auto* widget = new QWidget(parent);
   widget->setMouseTracking(true);
   widget->setFocusPolicy(Qt::ClickFocus);
+  // Painted by the window into its kept pixels; the paint event only copies them.
+  widget->setProperty(kSurfaceProperty, true);
+  widget->setAttribute(Qt::WA_OpaquePaintEvent, true);
+  widget->setAttribute(Qt::WA_NoSystemBackground, true);
   return widget;
+}
+
+COLORREF CWnd::GetBackgroundColor() const { return GetSysColor(COLOR_BTNFACE); }
+
+bool CWnd::UsesSurface() const {
+  return m_widget != nullptr && m_widget->property(kSurfaceProperty).toBool();
+}
+
+platform_detail::WndSurface* CWnd::GetSurface() {
+  if (!UsesSurface()) return nullptr;
+  if (!m_surface) {
+    m_surface = std::make_unique<platform_detail::WndSurface>();
+    ResizeSurface();
+  }
+  return m_surface.get();
+}
+
+void CWnd::ResizeSurface() {
+  if (!m_surface || !m_widget) return;
+  const QSize size(std::max(1, m_widget->width()), std::max(1, m_widget->height()));
+  platform_detail::WndSurface& s = *m_surface;
+  if (s.image.size() == size) return;
+  // Keep what was drawn; the whole window is painted again anyway.
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(QColor(GetRValue(GetBackgroundColor()), GetGValue(GetBackgroundColor()),
+                    GetBValue(GetBackgroundColor())));
+  if (!s.image.isNull()) {
+    QPainter p(&image);
+    p.drawImage(0, 0, s.image);
+  }
+  s.image = image;
+  s.invalid = QRegion(0, 0, size.width(), size.height());
+  s.erase = true;
+}
+
+void CWnd::PaintFromSurface(QPaintEvent* event) {
+  platform_detail::WndSurface* s = GetSurface();
+  if (!s) return;
+  HWND hWnd = m_hWnd;
+  if (!s->invalid.isEmpty()) {
+    s->inPaintEvent = true;
+    WindowProc(WM_PAINT, 0, 0);
+    if (!IsWindow(hWnd)) return;  // destroyed by its own handler
+    s->inPaintEvent = false;
+    // A handler that did not paint leaves nothing to paint next time.
+    s->invalid = QRegion();
+  }
+  QPainter p(m_widget);
+  for (const QRect& r : event->region()) p.drawImage(r.topLeft(), s->image, r);
 }
 
 BOOL CWnd::Create(const std::string& windowName, DWORD style, const CRect& rect, CWnd* parent, UINT id) {
@@ -322,6 +388,7 @@ void CWnd::ReleaseWindow(bool deleteWidget) {
     m_bridge = nullptr;
   }
   m_timers.clear();
+  m_surface.reset();
   QWidget* widget = m_widget;
   m_widget = nullptr;
   if (widget) {
@@ -444,8 +511,23 @@ void CWnd::OnDestroy() {}
 void CWnd::OnNcDestroy() {}
 void CWnd::PostNcDestroy() {}
 void CWnd::OnClose() { DestroyWindow(); }
-void CWnd::OnPaint() { Default(); }
-BOOL CWnd::OnEraseBkgnd(CDC*) { Default(); return FALSE; }
+void CWnd::OnPaint() {
+  if (UsesSurface()) {
+    CPaintDC dc(this);  // erases and validates
+  } else {
+    Default();
+  }
+}
+BOOL CWnd::OnEraseBkgnd(CDC* dc) {
+  if (!UsesSurface() || dc == nullptr) {
+    Default();
+    return FALSE;
+  }
+  CRect box;
+  dc->GetClipBox(&box);
+  dc->FillSolidRect(box, GetBackgroundColor());
+  return TRUE;
+}
 void CWnd::OnSize(UINT, int, int) { Default(); }
 void CWnd::OnMove(int, int) { Default(); }
 void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
@@ -505,34 +587,104 @@ BOOL CWnd::KillTimer(UINT_PTR id) {
 
 // ---- Painting -------------------------------------------------------------------------
 
-void CWnd::Invalidate(BOOL) {
+void CWnd::Invalidate(BOOL erase) { InvalidateRect(nullptr, erase); }
+
+void CWnd::InvalidateRect(const CRect* rect, BOOL erase) {
   HWND hWnd = m_hWnd;
-  auto update = [hWnd] {
-    if (CWnd* wnd = FromHandle(hWnd); wnd && wnd->m_widget) wnd->m_widget->update();
+  const bool whole = rect == nullptr;
+  const CRect r = whole ? CRect() : *rect;
+  auto update = [hWnd, whole, r, erase] {
+    CWnd* wnd = FromHandle(hWnd);
+    if (!wnd || !wnd->m_widget) return;
+    const QRect area = whole ? wnd->m_widget->rect() : QRect(r.left, r.top, r.Width(), r.Height());
+    if (platform_detail::WndSurface* s = wnd->GetSurface()) {
+      s->invalid += area.intersected(QRect(QPoint(0, 0), s->image.size()));
+      if (erase) s->erase = true;
+    }
+    wnd->m_widget->update(area);
   };
   if (IsUiThread()) update();
   else PostToUiThread(update);
 }
 
-void CWnd::InvalidateRect(const CRect* rect, BOOL erase) {
-  if (!rect) {
-    Invalidate(erase);
-    return;
+void CWnd::ValidateRect(const CRect* rect) {
+  if (platform_detail::WndSurface* s = GetSurface()) {
+    if (rect) s->invalid -= QRect(rect->left, rect->top, rect->Width(), rect->Height());
+    else s->invalid = QRegion();
   }
-  HWND hWnd = m_hWnd;
-  CRect r = *rect;
-  auto update = [hWnd, r] {
-    if (CWnd* wnd = FromHandle(hWnd); wnd && wnd->m_widget) wnd->m_widget->update(r.left, r.top, r.Width(), r.Height());
-  };
-  if (IsUiThread()) update();
-  else PostToUiThread(update);
+}
+
+BOOL CWnd::GetUpdateRect(CRect* rect, BOOL) {
+  platform_detail::WndSurface* s = GetSurface();
+  if (!s || s->invalid.isEmpty()) {
+    if (rect) *rect = CRect();
+    return FALSE;
+  }
+  const QRect b = s->invalid.boundingRect();
+  if (rect) *rect = CRect(b.left(), b.top(), b.left() + b.width(), b.top() + b.height());
+  return TRUE;
 }
 
 void CWnd::UpdateWindow() {
-  if (m_widget) m_widget->repaint();
+  if (!m_widget) return;
+  platform_detail::WndSurface* s = GetSurface();
+  if (!s) {
+    m_widget->repaint();
+    return;
+  }
+  if (s->invalid.isEmpty()) return;
+  const QRect area = s->invalid.boundingRect();
+  HWND hWnd = m_hWnd;
+  WindowProc(WM_PAINT, 0, 0);
+  if (!IsWindow(hWnd)) return;
+  s->invalid = QRegion();
+  m_widget->update(area);
 }
 
-void CWnd::RedrawWindow() { UpdateWindow(); }
+void CWnd::RedrawWindow() {
+  Invalidate(TRUE);
+  UpdateWindow();
+}
+
+void CWnd::ScrollWindow(int dx, int dy, const CRect* rect, const CRect* clip) {
+  if (!m_widget) return;
+  platform_detail::WndSurface* s = GetSurface();
+  if (!s) {
+    m_widget->scroll(dx, dy);
+    return;
+  }
+  CRect update;
+  {
+    CClientDC dc(this);
+    dc.ScrollDC(dx, dy, rect, clip, &update);
+  }
+  // The area the move uncovered, and what was waiting to be painted, moved along.
+  QRegion moved = s->invalid.translated(dx, dy);
+  s->invalid = moved;
+  if (!update.IsRectEmpty()) InvalidateRect(&update, TRUE);
+  if (!rect) {
+    for (CWnd* child : GetChildren()) {
+      QWidget* w = child->m_widget;
+      w->move(w->x() + dx, w->y() + dy);
+    }
+  }
+  m_widget->update();
+}
+
+CDC* CWnd::GetDC() { return new CClientDC(this); }
+
+int CWnd::ReleaseDC(CDC* dc) {
+  delete dc;
+  return dc ? 1 : 0;
+}
+
+void CWnd::SetFont(CFont* font, BOOL redraw) {
+  m_pFont = font;
+  if (m_widget && font) m_widget->setFont(font->GetQFont());
+  if (redraw) Invalidate();
+}
+
+CFont* CWnd::GetFont() const { return m_pFont; }
 
 // ---- Geometry ---------------------------------------------------------------------------
 

@@ -21,13 +21,16 @@
 class QWidget;
 class QObject;
 class CDC;
+class CFont;
 class CScrollBar;
+class QPaintEvent;
 
 struct HWND__;
 using HWND = HWND__*;
 
 namespace platform_detail {
 class WndBridge;
+struct WndSurface;
 }
 
 class CWnd {
@@ -86,6 +89,20 @@ class CWnd {
   // UpdateWindow / RedrawWindow: repaint now what is invalid.
   void UpdateWindow();
   void RedrawWindow();
+  // Marks the area painted (or all with null), so no paint pass draws it.
+  void ValidateRect(const CRect* rect);
+  // The bounds of the area waiting to be painted; FALSE when there is none.
+  BOOL GetUpdateRect(CRect* rect, BOOL erase = FALSE);
+  // Moves the pixels of the client area (or of rect) by dx, dy inside the
+  // clip and marks the uncovered part for painting; with no rect the child
+  // windows move too.
+  void ScrollWindow(int dx, int dy, const CRect* rect = nullptr, const CRect* clip = nullptr);
+  // A client context made for the caller; give it back with ReleaseDC.
+  CDC* GetDC();
+  int ReleaseDC(CDC* dc);
+  // The font of the window's text (controls); not owned, must outlive the window.
+  void SetFont(CFont* font, BOOL redraw = TRUE);
+  CFont* GetFont() const;
 
   // ---- Geometry ----------------------------------------------------------------
   void GetClientRect(CRect* rect) const;
@@ -129,6 +146,10 @@ class CWnd {
   // ---- Toolkit access (platform only) -----------------------------------------
   QWidget* GetWidget() const { return m_widget; }
   static CWnd* FromWidget(const QWidget* widget);
+  // The kept pixels of a painted window, sized to the widget; null for a
+  // toolkit control (which paints itself) or a window not created.
+  platform_detail::WndSurface* GetSurface();
+  bool UsesSurface() const;
 
   HWND m_hWnd = nullptr;
 
@@ -168,8 +189,11 @@ class CWnd {
   virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
 
   // Makes the toolkit widget of this window; controls override it to make
-  // their own kind. The default is a plain painted widget.
+  // their own kind. The default is a plain widget painted by OnPaint into
+  // the window's kept pixels.
   virtual QWidget* CreateNativeWidget(QWidget* parent);
+  // The colour the default WM_ERASEBKGND fills with (COLOR_BTNFACE).
+  virtual COLORREF GetBackgroundColor() const;
   // Called once the widget and handle exist, before WM_CREATE.
   virtual void OnWidgetCreated() {}
 
@@ -180,6 +204,10 @@ class CWnd {
   friend class platform_detail::WndBridge;
   void ReleaseWindow(bool deleteWidget);
   LRESULT DispatchStandard(UINT message, WPARAM wParam, LPARAM lParam);
+  // The toolkit's paint event of a painted window: runs the paint pass for
+  // what is invalid, then copies the kept pixels to the screen.
+  void PaintFromSurface(QPaintEvent* event);
+  void ResizeSurface();
 
   QWidget* m_widget = nullptr;
   platform_detail::WndBridge* m_bridge = nullptr;
@@ -187,4 +215,6 @@ class CWnd {
   std::atomic<bool> m_visible{false};
   bool m_destroying = false;
   std::map<UINT_PTR, int> m_timers;  // program timer id -> toolkit timer id
+  std::unique_ptr<platform_detail::WndSurface> m_surface;  // painted windows only
+  CFont* m_pFont = nullptr;                                   // not owned
 };

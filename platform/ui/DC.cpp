@@ -275,10 +275,27 @@ CFont* CDC::SelectObject(CFont* font) {
   return previous;
 }
 
+namespace {
+// The one-pixel bitmap a memory context holds before a bitmap is selected;
+// selecting it back detaches the context from the previous bitmap.
+CBitmap* DefaultBitmap() {
+  static CBitmap* bitmap = [] {
+    auto* b = new CBitmap;
+    b->CreateBitmap(1, 1, 1, 1, nullptr);
+    return b;
+  }();
+  return bitmap;
+}
+}  // namespace
+
 CBitmap* CDC::SelectObject(CBitmap* bitmap) {
   if (!m_d->memory || bitmap == nullptr || bitmap->GetImage() == nullptr) return nullptr;
-  CBitmap* previous = m_d->bitmap;
-  m_d->SetSurfaceImage(bitmap->GetImage());
+  CBitmap* previous = m_d->bitmap != nullptr ? m_d->bitmap : DefaultBitmap();
+  if (bitmap == DefaultBitmap()) {
+    m_d->EndPainter();
+  } else {
+    m_d->SetSurfaceImage(bitmap->GetImage());
+  }
   m_d->bitmap = bitmap;
   return previous;
 }

@@ -29,7 +29,7 @@ BOOL CGdiObject::DeleteObject() {
 }
 
 CGdiObject* CGdiObject::GetStockObject(int index) {
-  auto MakeStock = [](auto* object) {
+  static const auto MakeStock = [](auto* object) {
     static_cast<CGdiObject*>(object)->MarkStock();
     return object;
   };
