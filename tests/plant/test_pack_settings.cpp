@@ -138,7 +138,9 @@ TEST(PackSettings, UnconvertibleSavedValueIsReportedOncePerAttribute) {
                         {"Count.Data=99999999999", "Count", "Int"},
                         {"OnOff.Data=maybe", "OnOff", "Bool"},
                         {"Label.Data=abc", "Label", ""},
+                        {"Speed.Data=1,5", "Speed", "Float"},  // one fixed locale: '.' decimals
                         {"Speed.Data=1.5", "Speed", ""},
+                        {"Speed.Data=-2.5e3", "Speed", ""},
                         {"Count.Data=-42", "Count", ""},
                         {"Speed.Data=", "Speed", ""}};
   for (const Case& c : cases) {
