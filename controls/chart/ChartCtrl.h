@@ -2,6 +2,7 @@
 // axis (value or date-time) with their grids, and line series. Changes of
 // any part redraw the chart; EnableRefresh(false)/EnableRefresh(true)
 // pairs hold those redraws (nested) so a batch of changes draws once.
+// The chart also draws into any device context (an image, a printed page).
 // User-interface thread only.
 #pragma once
 
@@ -13,6 +14,8 @@
 #include "controls/chart/ChartLineSerie.h"
 #include "controls/chart/ChartTitle.h"
 #include "platform/Wnd.h"
+
+class CDC;
 
 class CChartCtrl : public CWnd {
  public:
@@ -60,11 +63,18 @@ class CChartCtrl : public CWnd {
   // Recomputes every automatic axis (after series were added or removed).
   void RefreshAutoAxes();
 
+  // ---- Drawing ----------------------------------------------------------------------
+  // Draws the whole chart into rect of the device context (a window, an
+  // image, a printed page). Sizes are in the context's logical units.
+  void DrawChart(CDC* pDC, const CRect& rect);
+
   std::vector<CChartSerie*> GetSeriesOfAxis(const CChartAxis* pAxis) const;
 
  protected:
   // The redraw itself: repaints the window soon. Tests count it.
   virtual void Redraw();
+  void OnPaint() override;
+  BOOL OnEraseBkgnd(CDC* dc) override;
 
  private:
   CChartAxis* ReplaceAxis(CChartAxis::EAxisPos pos, chart::AxisKind kind);

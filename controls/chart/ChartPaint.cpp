@@ -1,0 +1,199 @@
+// Drawing of the chart: background, title, grid, series, axes and labels,
+// all placed by the pure layout of ChartGeometry.
+#include <algorithm>
+#include <cmath>
+
+#include "controls/chart/ChartCtrl.h"
+#include "platform/ui/Brush.h"
+#include "platform/ui/DC.h"
+#include "platform/ui/Font.h"
+#include "platform/ui/PaintDC.h"
+#include "platform/ui/Pen.h"
+
+namespace {
+
+constexpr int kTitleFontPx = 14;
+constexpr int kLabelFontPx = 11;
+constexpr const char* kChartFace = "Arial";
+// A lone point is drawn as a square of this half size, so it shows.
+constexpr int kLonePointHalf = 2;
+
+void MakeFont(CFont& font, int px, bool bold) {
+  LOGFONT lf;
+  lf.lfHeight = -px;
+  lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+  lf.lfFaceName = kChartFace;
+  font.CreateFontIndirect(&lf);
+}
+
+// Pixel polyline in integer device points, without repeated points.
+std::vector<CPoint> ToDevicePoints(const std::vector<chart::PointF>& px) {
+  std::vector<CPoint> out;
+  out.reserve(px.size());
+  for (const chart::PointF& p : px) {
+    const CPoint q(static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y)));
+    if (out.empty() || !(out.back() == q)) out.push_back(q);
+  }
+  return out;
+}
+
+void DrawLineSerie(CDC* pDC, const CChartLineSerie& s, const chart::Range& x, const chart::Range& y,
+                   const CRect& plot) {
+  std::vector<chart::PointF> px = chart::MapToPixels(s.GetPoints(), x, y, plot);
+  if (px.empty()) return;
+  px = chart::ThinToColumns(px);
+  if (s.GetSmooth()) px = chart::SmoothPolyline(px, 3.0);
+  const std::vector<CPoint> pts = ToDevicePoints(px);
+  if (pts.size() == 1) {
+    const CPoint p = pts.front();
+    pDC->FillSolidRect(CRect(p.x - kLonePointHalf, p.y - kLonePointHalf, p.x + kLonePointHalf + 1,
+                             p.y + kLonePointHalf + 1),
+                       s.GetColor());
+    return;
+  }
+  CPen pen(PS_SOLID, s.GetWidth(), s.GetColor());
+  CPen* old = pDC->SelectObject(&pen);
+  pDC->Polyline(pts.data(), static_cast<int>(pts.size()));
+  // A one-pixel pen leaves out the last point; set it so the line ends on
+  // the newest sample.
+  if (s.GetWidth() <= 1) pDC->SetPixel(pts.back(), s.GetColor());
+  pDC->SelectObject(old);
+}
+
+}  // namespace
+
+void CChartCtrl::DrawChart(CDC* pDC, const CRect& rect) {
+  if (!pDC || rect.IsRectEmpty()) return;
+  const int saved = pDC->SaveDC();
+  CFont titleFont;
+  CFont labelFont;
+  MakeFont(titleFont, kTitleFontPx, true);
+  MakeFont(labelFont, kLabelFontPx, false);
+
+  pDC->FillSolidRect(rect, m_backColor);
+  pDC->SetBkMode(TRANSPARENT);
+
+  chart::LayoutInput in;
+  in.bounds = rect;
+  CChartAxis* xAxis = GetBottomAxis();
+  CChartAxis* yAxis = GetLeftAxis();
+  in.bottomAxisVisible = xAxis && xAxis->IsVisible();
+  in.leftAxisVisible = yAxis && yAxis->IsVisible();
+  if (xAxis) {
+    in.xRange = xAxis->GetRange();
+    in.xKind = xAxis->GetKind();
+  }
+  if (yAxis) {
+    in.yRange = yAxis->GetRange();
+    in.yKind = yAxis->GetKind();
+  }
+  TEXTMETRIC tm;
+  if (m_title.IsVisible()) {
+    in.titleLines = m_title.GetStrings();
+    pDC->SelectObject(&titleFont);
+    pDC->GetTextMetrics(&tm);
+    in.titleLineHeight = tm.tmHeight + 2;
+  }
+  pDC->SelectObject(&labelFont);
+  pDC->GetTextMetrics(&tm);
+  in.labelHeight = tm.tmHeight;
+  in.measure = [pDC](const std::string& s) { return pDC->GetTextExtent(s).cx; };
+  const chart::Layout l = chart::ComputeLayout(in);
+  const CRect& plot = l.plot;
+
+  pDC->FillSolidRect(plot, m_plotColor);
+
+  // Grid lines first, so the series draw over them.
+  const auto drawGrid = [&](const CChartAxis* axis, const std::vector<chart::TickMark>& ticks, bool vertical) {
+    if (!axis || !axis->GetGrid()->IsVisible()) return;
+    CPen pen(PS_DOT, 1, axis->GetGrid()->GetColor());
+    CPen* old = pDC->SelectObject(&pen);
+    for (const chart::TickMark& t : ticks) {
+      if (vertical) {
+        pDC->MoveTo(t.pos, plot.top);
+        pDC->LineTo(t.pos, plot.bottom);
+      } else {
+        pDC->MoveTo(plot.left, t.pos);
+        pDC->LineTo(plot.right, t.pos);
+      }
+    }
+    pDC->SelectObject(old);
+  };
+  drawGrid(xAxis, l.xTicks, true);
+  drawGrid(yAxis, l.yTicks, false);
+
+  // The series, clipped to the plot.
+  if (xAxis && yAxis) {
+    const int clipLevel = pDC->SaveDC();
+    pDC->IntersectClipRect(plot);
+    for (const auto& serie : m_series) {
+      const auto* line = dynamic_cast<const CChartLineSerie*>(serie.get());
+      if (!line || !line->IsVisible()) continue;
+      DrawLineSerie(pDC, *line, line->GetHorizontalAxis()->GetRange(),
+                    line->GetVerticalAxis()->GetRange(), plot);
+    }
+    pDC->RestoreDC(clipLevel);
+  }
+
+  // The plot's frame.
+  {
+    CPen pen(PS_SOLID, 1, m_borderColor);
+    CPen* oldPen = pDC->SelectObject(&pen);
+    CGdiObject* oldBrush = pDC->SelectStockObject(NULL_BRUSH);
+    pDC->Rectangle(plot.left - 1, plot.top - 1, plot.right + 1, plot.bottom + 1);
+    pDC->SelectObject(oldPen);
+    pDC->SelectObject(static_cast<CBrush*>(oldBrush));
+  }
+
+  // Ticks and their labels.
+  pDC->SelectObject(&labelFont);
+  if (in.bottomAxisVisible) {
+    CPen pen(PS_SOLID, 1, xAxis->GetAxisColor());
+    CPen* old = pDC->SelectObject(&pen);
+    pDC->SetTextColor(xAxis->GetTextColor());
+    for (const chart::TickMark& t : l.xTicks) {
+      pDC->MoveTo(t.pos, plot.bottom);
+      pDC->LineTo(t.pos, plot.bottom + chart::kTickLength);
+      const int w = pDC->GetTextExtent(t.label).cx;
+      CRect r(t.pos - w / 2 - 1, plot.bottom + chart::kTickLength + 1, t.pos + w / 2 + 2,
+              plot.bottom + chart::kTickLength + 1 + in.labelHeight);
+      pDC->DrawText(t.label, &r, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+    }
+    pDC->SelectObject(old);
+  }
+  if (in.leftAxisVisible) {
+    CPen pen(PS_SOLID, 1, yAxis->GetAxisColor());
+    CPen* old = pDC->SelectObject(&pen);
+    pDC->SetTextColor(yAxis->GetTextColor());
+    for (const chart::TickMark& t : l.yTicks) {
+      pDC->MoveTo(plot.left - chart::kTickLength, t.pos);
+      pDC->LineTo(plot.left, t.pos);
+      CRect r(l.yLabelBand.left, t.pos - in.labelHeight / 2 - 1, plot.left - chart::kTickLength - 2,
+              t.pos + in.labelHeight / 2 + 1);
+      pDC->DrawText(t.label, &r, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+    }
+    pDC->SelectObject(old);
+  }
+
+  // The title lines, centred above the plot.
+  if (!l.titleRects.empty()) {
+    pDC->SelectObject(&titleFont);
+    pDC->SetTextColor(m_title.GetColor());
+    for (size_t i = 0; i < l.titleRects.size(); ++i) {
+      CRect r = l.titleRects[i];
+      pDC->DrawText(in.titleLines[i], &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    }
+  }
+  pDC->RestoreDC(saved);
+}
+
+void CChartCtrl::OnPaint() {
+  CPaintDC dc(this);
+  CRect client;
+  GetClientRect(&client);
+  DrawChart(&dc, client);
+}
+
+BOOL CChartCtrl::OnEraseBkgnd(CDC*) {
+  return TRUE;  // the chart covers its whole client area
+}
