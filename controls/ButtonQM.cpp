@@ -1,0 +1,258 @@
+#include "controls/ButtonQM.h"
+
+#include "controls/DlgItemPlace.h"
+#include "platform/ui/ControlStyles.h"
+#include "platform/ui/DC.h"
+#include "platform/ui/Font.h"
+#include "platform/ui/PaintDC.h"
+#include "platform/ui/ResourceTable.h"
+#include "platform/ui/SysColors.h"
+
+namespace {
+
+constexpr UINT kVkSpace = 0x20;
+
+bool IsCheckStyle(DWORD style) {
+  const DWORD type = style & BS_TYPEMASK;
+  return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_3STATE || type == BS_AUTO3STATE;
+}
+
+}  // namespace
+
+CButtonQM::CButtonQM() {
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  const COLORREF text = GetSysColor(COLOR_BTNTEXT);
+  for (int i = 0; i < controls::BTNST_MAX_COLORS; i += 2) {
+    m_colors[i] = face;
+    m_colors[i + 1] = text;
+  }
+}
+
+CButtonQM::~CButtonQM() = default;
+
+BOOL CButtonQM::Create(const std::string& text, DWORD style, const CRect& rect, CWnd* parent, UINT id) {
+  m_strText = text;
+  if (IsCheckStyle(style)) {
+    m_bCheckBox = true;
+    m_bAutoToggle = (style & BS_TYPEMASK) == BS_AUTOCHECKBOX || (style & BS_TYPEMASK) == BS_AUTO3STATE;
+  }
+  return CWnd::Create(text, style, rect, parent, id);
+}
+
+BOOL CButtonQM::SubclassDlgItem(UINT nID, CWnd* pParent) { return TakeDlgItemPlace(this, nID, pParent); }
+
+int CButtonQM::OnCreate() {
+  if (int r = CWnd::OnCreate(); r != 0) return r;
+  if (!GetFont() && GetParent() && GetParent()->GetFont()) SetFont(GetParent()->GetFont(), FALSE);
+  ApplyCursor();
+  return 0;
+}
+
+void CButtonQM::Changed(BOOL bRepaint) {
+  if (bRepaint && IsWindowCreated()) Invalidate(FALSE);
+}
+
+void CButtonQM::SetColor(int nIndex, COLORREF color, BOOL bRepaint) {
+  if (nIndex < 0 || nIndex >= controls::BTNST_MAX_COLORS) return;
+  m_colors[nIndex] = color;
+  Changed(bRepaint);
+}
+
+COLORREF CButtonQM::GetColor(int nIndex) const {
+  return nIndex >= 0 && nIndex < controls::BTNST_MAX_COLORS ? m_colors[nIndex] : 0;
+}
+
+void CButtonQM::SetCheckBoxMode(BOOL bCheckBox) {
+  m_bCheckBox = bCheckBox != FALSE;
+  if (!m_bCheckBox) m_bLit = false;
+  Changed();
+}
+
+void CButtonQM::SetCheck(int nCheck, BOOL bRepaint) {
+  if (!m_bCheckBox) return;
+  const bool lit = nCheck != 0;
+  if (lit == m_bLit) return;
+  m_bLit = lit;
+  Changed(bRepaint);
+}
+
+void CButtonQM::SetIcon(int nIconIn, int nIconOut) {
+  m_nIconIn = nIconIn;
+  m_nIconOut = nIconOut;
+  Changed();
+}
+
+void CButtonQM::SetButtonCursor(int nCursorId, BOOL) {
+  m_nCursorId = nCursorId;
+  ApplyCursor();
+}
+
+void CButtonQM::ApplyCursor() {
+  // The cursor is kept for the platform's cursor support; until a window
+  // can show a resource cursor the button keeps the standard arrow.
+}
+
+void CButtonQM::SetDrawBorder(BOOL bDrawBorder, BOOL bRepaint) {
+  m_bDrawBorder = bDrawBorder != FALSE;
+  Changed(bRepaint);
+}
+
+void CButtonQM::SetWindowText(const std::string& text) {
+  if (text == m_strText && IsWindowCreated()) return;
+  m_strText = text;
+  CWnd::SetWindowText(text);
+  Changed();
+}
+
+controls::ButtonState CButtonQM::GetState() const {
+  controls::ButtonState s;
+  s.hot = m_bHot;
+  s.pressed = m_bPressed;
+  s.focused = m_bFocused;
+  s.lit = m_bCheckBox && m_bLit;
+  s.disabled = IsWindowCreated() && !IsWindowEnabled();
+  return s;
+}
+
+// ---- Input ---------------------------------------------------------------------
+
+void CButtonQM::OnMouseMove(UINT flags, CPoint point) {
+  if (!m_bTrackHot) {
+    CWnd::OnMouseMove(flags, point);
+    return;
+  }
+  CRect rc;
+  GetClientRect(&rc);
+  const bool inside = rc.PtInRect(point);
+  if (inside && !m_bHot) {
+    m_bHot = true;
+    // Holding the capture tells when the pointer leaves.
+    if (GetCapture() != this) SetCapture();
+    Changed();
+  } else if (!inside && m_bHot) {
+    m_bHot = false;
+    if (!m_bPressed && GetCapture() == this) ReleaseCapture();
+    Changed();
+  }
+  CWnd::OnMouseMove(flags, point);
+}
+
+void CButtonQM::OnLButtonDown(UINT, CPoint) {
+  if (!IsWindowEnabled()) return;
+  m_bPressed = true;
+  SetFocus();
+  SetCapture();
+  Changed();
+}
+
+void CButtonQM::OnLButtonDblClk(UINT flags, CPoint point) { OnLButtonDown(flags, point); }
+
+void CButtonQM::OnLButtonUp(UINT, CPoint point) {
+  if (!m_bPressed) return;
+  m_bPressed = false;
+  CRect rc;
+  GetClientRect(&rc);
+  const bool inside = rc.PtInRect(point);
+  if (!inside) {
+    m_bHot = false;
+    if (GetCapture() == this) ReleaseCapture();
+  }
+  Changed();
+  if (inside) OnClicked();
+}
+
+void CButtonQM::OnKeyDown(UINT virtualKey, UINT repeatCount, UINT flags) {
+  if (virtualKey == kVkSpace && IsWindowEnabled() && !m_bPressed) {
+    m_bPressed = true;
+    Changed();
+    return;
+  }
+  CWnd::OnKeyDown(virtualKey, repeatCount, flags);
+}
+
+void CButtonQM::OnKeyUp(UINT virtualKey, UINT repeatCount, UINT flags) {
+  if (virtualKey == kVkSpace && m_bPressed) {
+    m_bPressed = false;
+    Changed();
+    OnClicked();
+    return;
+  }
+  CWnd::OnKeyUp(virtualKey, repeatCount, flags);
+}
+
+void CButtonQM::OnSetFocus(CWnd* oldWnd) {
+  m_bFocused = true;
+  Changed();
+  CWnd::OnSetFocus(oldWnd);
+}
+
+void CButtonQM::OnKillFocus(CWnd* newWnd) {
+  m_bFocused = false;
+  m_bPressed = false;
+  Changed();
+  CWnd::OnKillFocus(newWnd);
+}
+
+void CButtonQM::OnClicked() {
+  if (m_bCheckBox && m_bAutoToggle) {
+    m_bLit = !m_bLit;
+    Changed();
+  }
+  NotifyParentClicked();
+}
+
+void CButtonQM::NotifyParentClicked() {
+  if (CWnd* parent = GetParent())
+    parent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), BN_CLICKED), reinterpret_cast<LPARAM>(m_hWnd));
+}
+
+// ---- Drawing -------------------------------------------------------------------
+
+BOOL CButtonQM::OnEraseBkgnd(CDC*) { return TRUE; }
+
+void CButtonQM::OnPaint() {
+  CPaintDC dc(this);
+  CRect rc;
+  GetClientRect(&rc);
+  DrawButton(&dc, rc);
+}
+
+void CButtonQM::DrawButton(CDC* pDC, const CRect& rc) {
+  const int saved = pDC->SaveDC();
+  const controls::ButtonState state = GetState();
+  const int bk = controls::ButtonBackgroundSlot(state);
+  pDC->FillSolidRect(rc, m_colors[bk]);
+  CRect inside = rc;
+  const bool sunken = state.pressed || state.lit;
+  if (m_bDrawBorder || state.hot || sunken) {
+    CRect edge = rc;
+    if (m_bDrawBorder)
+      pDC->DrawEdge(&edge, sunken ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    else
+      pDC->Draw3dRect(edge, sunken ? GetSysColor(COLOR_BTNSHADOW) : GetSysColor(COLOR_3DHILIGHT),
+                      sunken ? GetSysColor(COLOR_3DHILIGHT) : GetSysColor(COLOR_BTNSHADOW));
+    inside.DeflateRect(2, 2);
+  }
+  DrawContent(pDC, inside, state);
+  if (state.focused && !state.disabled) {
+    CRect focus = rc;
+    focus.DeflateRect(3, 3);
+    pDC->DrawFocusRect(focus);
+  }
+  pDC->RestoreDC(saved);
+}
+
+void CButtonQM::DrawContent(CDC* pDC, const CRect& inside, const controls::ButtonState& state) {
+  if (CFont* font = GetFont()) pDC->SelectObject(font);
+  const int iconId = controls::ButtonShowsIconIn(state) ? m_nIconIn : m_nIconOut;
+  const ImageTemplate* icon = iconId ? ResourceTable::Instance().FindIcon(static_cast<UINT>(iconId)) : nullptr;
+  const CSize iconSize = icon ? CSize(icon->width, icon->height) : CSize(0, 0);
+  const int textWidth = m_strText.empty() ? 0 : pDC->GetTextExtent(m_strText).cx;
+  const controls::ButtonContent c = controls::LayoutButtonContent(inside, iconSize, textWidth, state.pressed);
+  if (icon) DrawImageTemplate(pDC, *icon, c.icon.TopLeft());
+  const int fg = controls::ButtonBackgroundSlot(state) + 1;
+  pDC->SetBkMode(TRANSPARENT);
+  pDC->SetTextColor(state.disabled ? GetSysColor(COLOR_GRAYTEXT) : m_colors[fg]);
+  CRect text = c.text;
+  pDC->DrawText(m_strText, &text, (icon ? DT_LEFT : DT_CENTER) | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+}
