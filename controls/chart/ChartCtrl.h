@@ -67,12 +67,18 @@ class CChartCtrl : public CWnd {
   // Draws the whole chart into rect of the device context (a window, an
   // image, a printed page). Sizes are in the context's logical units.
   void DrawChart(CDC* pDC, const CRect& rect);
+  // One printed page: the header line at the top and the chart below it,
+  // laid out on a logical page 1000 units wide whatever the device's
+  // resolution, so text and lines keep their proportions on paper.
+  void DrawPrintPage(CDC* pDC, const CRect& page, const std::string& header);
 
   std::vector<CChartSerie*> GetSeriesOfAxis(const CChartAxis* pAxis) const;
 
  protected:
   // The redraw itself: repaints the window soon. Tests count it.
   virtual void Redraw();
+  // The chart as printed; the base draws it as it is on the screen.
+  virtual void DrawForPrint(CDC* pDC, const CRect& rect);
   void OnPaint() override;
   BOOL OnEraseBkgnd(CDC* dc) override;
 

@@ -46,3 +46,36 @@ void CChartCtrlBase::SetupChart(bool bForPrint) {
   m_pLineSerie->SetWidth(look.lineWidth);
   EnableRefresh(true);
 }
+
+void CChartCtrlBase::DrawForPrint(CDC* pDC, const CRect& rect) {
+  CChartCtrlBase paper;
+  paper.SetupChart(true);
+  paper.EnableRefresh(false);
+  for (const std::string& line : GetTitle()->GetStrings()) paper.GetTitle()->AddString(line);
+  const auto copyAxis = [](const CChartAxis* from, CChartAxis* to) {
+    if (!from || !to) return;
+    if (from->IsAutomatic()) return;
+    to->SetMinMax(from->GetRange().min, from->GetRange().max);
+  };
+  copyAxis(GetLeftAxis(), paper.GetLeftAxis());
+  copyAxis(GetBottomAxis(), paper.GetBottomAxis());
+  for (size_t i = 0; i < GetSeriesCount(); ++i) {
+    const auto* from = dynamic_cast<const CChartLineSerie*>(GetSerie(i));
+    if (!from) continue;
+    CChartLineSerie* to = i == 0 ? paper.GetLineSerie() : paper.CreateLineSerie();
+    if (!to) continue;
+    if (i > 0) to->SetColor(from->GetColor());
+    to->SetSmooth(from->GetSmooth());
+    to->SetVisible(from->IsVisible());
+    std::vector<double> x, y;
+    x.reserve(from->GetPointsCount());
+    y.reserve(from->GetPointsCount());
+    for (const chart::PointF& p : from->GetPoints()) {
+      x.push_back(p.x);
+      y.push_back(p.y);
+    }
+    to->AddPoints(x.data(), y.data(), x.size());
+  }
+  paper.EnableRefresh(true);
+  paper.DrawChart(pDC, rect);
+}

@@ -16,6 +16,11 @@ class CChartCtrlBase : public CChartCtrl {
   // The series made by SetupChart; null before it.
   CChartLineSerie* GetLineSerie() const { return m_pLineSerie; }
 
+ protected:
+  // Prints a copy of this chart in the print look: same title, ranges,
+  // points and smoothing, dark lines on white paper.
+  void DrawForPrint(CDC* pDC, const CRect& rect) override;
+
  private:
   CChartLineSerie* m_pLineSerie = nullptr;  // owned by the chart
 };

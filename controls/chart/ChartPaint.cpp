@@ -197,3 +197,35 @@ void CChartCtrl::OnPaint() {
 BOOL CChartCtrl::OnEraseBkgnd(CDC*) {
   return TRUE;  // the chart covers its whole client area
 }
+
+void CChartCtrl::DrawForPrint(CDC* pDC, const CRect& rect) { DrawChart(pDC, rect); }
+
+void CChartCtrl::DrawPrintPage(CDC* pDC, const CRect& page, const std::string& header) {
+  if (!pDC || page.IsRectEmpty()) return;
+  constexpr int kLogicalWidth = 1000;
+  constexpr int kMargin = 40;
+  constexpr int kHeaderPx = 16;
+  const int logicalHeight = kLogicalWidth * page.Height() / page.Width();
+  const int saved = pDC->SaveDC();
+  pDC->SetMapMode(MM_ANISOTROPIC);
+  pDC->SetWindowOrg(0, 0);
+  pDC->SetWindowExt(kLogicalWidth, logicalHeight);
+  pDC->SetViewportOrg(page.left, page.top);
+  pDC->SetViewportExt(page.Width(), page.Height());
+
+  CFont headerFont;
+  MakeFont(headerFont, kHeaderPx, true);
+  pDC->SelectObject(&headerFont);
+  pDC->SetBkMode(TRANSPARENT);
+  pDC->SetTextColor(RGB(0, 0, 0));
+  CRect headerRect(kMargin, kMargin, kLogicalWidth - kMargin, kMargin + kHeaderPx + 8);
+  pDC->DrawText(header, &headerRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+
+  // The chart keeps the proportions of a wide trend: at most half as high
+  // as wide, below the header.
+  const int chartTop = headerRect.bottom + 12;
+  const int chartWidth = kLogicalWidth - 2 * kMargin;
+  const int chartHeight = std::max(50, std::min(chartWidth / 2, logicalHeight - chartTop - kMargin));
+  DrawForPrint(pDC, CRect(kMargin, chartTop, kMargin + chartWidth, chartTop + chartHeight));
+  pDC->RestoreDC(saved);
+}
