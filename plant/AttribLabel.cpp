@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "controls/LumLabel.h"
 #include "core/VekUtils.h"
 #include "plant/VAttribsPack.h"
 
@@ -51,4 +52,12 @@ AttribLabelLook MakeAttribLabelLook(const std::string& format, CVAttribsPack* pa
   look.text = IsSingleFloatFormat(format) ? FormatOneFloat(format, value) : FormatText("%g", value);
   look.textColor = attrib->GetTag() != nullptr ? kBoundValueColor : kUnboundValueColor;
   return look;
+}
+
+void ShowAttribValueOnLabel(CLumLabel* label, const std::string& format, CVAttribsPack* pack,
+                            int nAttribId) {
+  if (label == nullptr) return;
+  const AttribLabelLook look = MakeAttribLabelLook(format, pack, nAttribId);
+  label->SetText(look.text);
+  label->SetTextColor(look.textColor);
 }

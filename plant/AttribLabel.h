@@ -27,3 +27,7 @@ bool IsSingleFloatFormat(const std::string& format);
 // conversion shows the value with "%g"; an id the pack does not have
 // shows "?" in the unbound colour.
 AttribLabelLook MakeAttribLabelLook(const std::string& format, CVAttribsPack* pack, int nAttribId);
+
+// Puts that text and colour on the label (a null label is ignored).
+void ShowAttribValueOnLabel(CLumLabel* label, const std::string& format, CVAttribsPack* pack,
+                            int nAttribId);

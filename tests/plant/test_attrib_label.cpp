@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "PlantFixture.h"
+#include "controls/LumLabel.h"
 #include "plant/AttribLabel.h"
 
 using namespace plant_test;
@@ -34,4 +35,19 @@ TEST(AttribLabel, TextFollowsTheValueAndColourTheBinding) {
 
   EXPECT_EQ(MakeAttribLabelLook("%f", &pack, 2).text, "?");
   EXPECT_EQ(MakeAttribLabelLook("%f", nullptr, 0).text, "?");
+}
+
+TEST(AttribLabel, ShowAttribValueOnLabelSetsTextAndColour) {
+  TagWorld world;
+  PackInWindow w({{"Speed", VT_R4, {}, AR_NONE}});
+  Set(w.pack.Attrib("Speed"), VariantFromFloat(3.5f));
+  CLumLabel label;
+  ASSERT_TRUE(label.Create("", WS_CHILD, CRect(0, 0, 80, 20), &w.parent, 1134));
+  ShowAttribValueOnLabel(&label, "%0.1f bar", &w.pack, 0);
+  EXPECT_EQ(label.GetWindowText(), "3.5 bar");
+  EXPECT_EQ(label.GetTextColor(), RGB(165, 64, 64));
+  w.pack.Attrib("Speed")->SetTagName("RealOut");
+  ShowAttribValueOnLabel(&label, "%0.1f bar", &w.pack, 0);
+  EXPECT_EQ(label.GetTextColor(), RGB(255, 255, 0));
+  ShowAttribValueOnLabel(nullptr, "%f", &w.pack, 0);
 }
