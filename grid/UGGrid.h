@@ -1,0 +1,72 @@
+// CUGGrid: the cell area of the grid control. It paints the shown cells
+// through their cell types, keeps the repaint after a move small by
+// scrolling the pixels already drawn, and turns mouse, keyboard and wheel
+// input into moves and notifications of its control.
+// User-interface thread only.
+#pragma once
+
+#include "grid/UGCell.h"
+#include "grid/UGRedrawList.h"
+#include "platform/Wnd.h"
+
+class CUGCtrl;
+struct CUGGridInfo;
+
+class CUGGrid : public CWnd {
+ public:
+  explicit CUGGrid(CUGCtrl* ctrl);
+  ~CUGGrid() override;
+
+  void SetSheet(CUGGridInfo* sheet) { m_GI = sheet; }
+  // Adds to the redraw list and paints now.
+  void RedrawCell(int col, long row);
+  void RedrawRange(int startCol, long startRow, int endCol, long endRow);
+  // Invalidates the rectangle without erasing and paints the listed cells.
+  void RedrawRect(const CRect& rect);
+  // The repaint after a move: scrolls what it can and paints the rest.
+  void ScrollAndRedraw();
+  // Paints the cells of the redraw list.
+  void PaintCells(CDC* dc);
+  // Adds every cell (and the current one) for the next paint.
+  void AddAllCells();
+
+  CUGRedrawList m_redrawList;
+  BOOL m_hasFocus = FALSE;
+  BOOL m_cellTypeHandledPress = FALSE;
+  BOOL m_noFocusRect = FALSE;  // suppresses the focus rectangle for one paint
+  int m_keyRepeatCount = 0;
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  int OnCreate() override;
+  void OnPaint() override;
+  BOOL OnEraseBkgnd(CDC* dc) override;
+  void OnKeyDown(UINT key, UINT repeatCount, UINT flags) override;
+  void OnKeyUp(UINT key, UINT repeatCount, UINT flags) override;
+  void OnChar(UINT character, UINT repeatCount, UINT flags) override;
+  void OnLButtonDown(UINT flags, CPoint point) override;
+  void OnLButtonUp(UINT flags, CPoint point) override;
+  void OnLButtonDblClk(UINT flags, CPoint point) override;
+  void OnRButtonDown(UINT flags, CPoint point) override;
+  void OnRButtonUp(UINT flags, CPoint point) override;
+  void OnMouseMove(UINT flags, CPoint point) override;
+  BOOL OnMouseWheel(UINT flags, short delta, CPoint screenPoint) override;
+  void OnSetFocus(CWnd* oldWnd) override;
+  void OnKillFocus(CWnd* newWnd) override;
+  void OnHScroll(UINT code, UINT pos, CScrollBar* bar) override;
+  void OnVScroll(UINT code, UINT pos, CScrollBar* bar) override;
+
+ private:
+  void AddCurrentCell(int col, long row);
+  // Moves by an arrow key: to the join origin through GotoCell, else by column or row.
+  void MoveByKey(int col, long row, bool byColumn);
+
+  CUGCtrl* m_ctrl;
+  CUGGridInfo* m_GI = nullptr;
+  CUGCell m_cell;  // scratch cell of the paint pass
+  bool m_lButtonDown = false;
+  int m_pressCol = -1;  // the cell the left button went down on
+  long m_pressRow = -1;
+  int m_tipCol = -1;  // the cell of the last tooltip hit test
+  long m_tipRow = -1;
+};

@@ -1,0 +1,299 @@
+#include "grid/UGSideHdg.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "grid/UGCellType.h"
+#include "grid/UGCtrl.h"
+#include "grid/UGCursors.h"
+#include "grid/UGGeometry.h"
+#include "grid/UGGrid.h"
+#include "platform/ui/ClientDC.h"
+#include "platform/ui/DC.h"
+#include "platform/ui/Font.h"
+#include "platform/ui/PaintDC.h"
+
+CUGSideHdg::CUGSideHdg(CUGCtrl* ctrl) : m_ctrl(ctrl) {}
+
+CUGSideHdg::~CUGSideHdg() = default;
+
+BOOL CUGSideHdg::OnEraseBkgnd(CDC*) { return FALSE; }
+
+void CUGSideHdg::Repaint() {
+  if (!IsWindowCreated()) return;
+  Invalidate(FALSE);
+  UpdateWindow();
+}
+
+void CUGSideHdg::ScrollAndRedraw() {
+  // The heading is narrow: a changed view or current row repaints it whole.
+  if (m_GI == nullptr) return;
+  if (m_GI->m_topRow != m_GI->m_lastTopRow || m_GI->m_currentRow != m_GI->m_lastRow) Repaint();
+}
+
+int CUGSideHdg::HitTest(CPoint point, int* col, long* row, CRect* rect) {
+  CUGGridInfo* gi = m_GI;
+  int foundCol = 0;
+  int x = 0;
+  for (int c = -gi->m_numberSideHdgCols; c < 0; ++c) {
+    int w = m_ctrl->GetColWidth(c);
+    if (point.x >= x && point.x < x + w) {
+      foundCol = c;
+      break;
+    }
+    x += w;
+  }
+  if (foundCol == 0) return UG_ERROR;
+  int y = 0;
+  for (long r : m_ctrl->ShownRows()) {
+    int h = m_ctrl->GetRowHeight(r);
+    if (point.y >= y && point.y < y + h) {
+      if (col) *col = foundCol;
+      if (row) *row = r;
+      if (rect) *rect = CRect(x, y, x + m_ctrl->GetColWidth(foundCol), y + h);
+      return UG_SUCCESS;
+    }
+    y += h;
+  }
+  return UG_ERROR;
+}
+
+int CUGSideHdg::GetCellRect(int col, long row, CRect* rect) { return m_ctrl->GetCellRect(col, row, rect); }
+
+void CUGSideHdg::OnPaint() {
+  CPaintDC dc(this);
+  CUGGridInfo* gi = m_GI;
+  if (gi == nullptr || !gi->m_paintMode) return;
+  m_ctrl->OnPaintDCSetup(&dc, nullptr, UG_SIDEHEADING);
+  CFont* oldFont = nullptr;
+  bool fontSelected = false;
+  if (gi->m_defFont != nullptr) {
+    oldFont = dc.SelectObject(gi->m_defFont);
+    fontSelected = true;
+  }
+  CRect client;
+  GetClientRect(&client);
+  CUGRedrawList painted;
+  int y = 0;
+  for (long r : m_ctrl->ShownRows()) {
+    int h = m_ctrl->GetRowHeight(r);
+    if (h <= 0) continue;
+    int x = 0;
+    for (int c = -gi->m_numberSideHdgCols; c < 0; ++c) {
+      int w = m_ctrl->GetColWidth(c);
+      if (w <= 0) continue;
+      CRect rect(x, y, x + w, y + h);
+      int sc = c, ec = c;
+      long sr = r, er = r;
+      int drawCol = c;
+      long drawRow = r;
+      bool skip = false;
+      if (m_ctrl->GetJoinRange(&sc, &sr, &ec, &er) == UG_SUCCESS) {
+        if (painted.IsCellInList(sc, sr)) {
+          skip = true;
+        } else {
+          painted.AddCellToList(sc, sr);
+          drawCol = sc;
+          drawRow = sr;
+          rect = CRect(m_ctrl->ColLeft(sc), static_cast<int>(m_ctrl->RowTop(sr)),
+                       m_ctrl->ColLeft(ec) + m_ctrl->GetColWidth(ec),
+                       static_cast<int>(m_ctrl->RowTop(er) + m_ctrl->GetRowHeight(er)));
+        }
+      }
+      if (!skip) {
+        m_ctrl->GetCellIndirect(drawCol, drawRow, &m_cell);
+        int saved = dc.SaveDC();
+        m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnDraw(&dc, &rect, drawCol, drawRow, &m_cell, 0, 0);
+        dc.RestoreDC(saved);
+      }
+      x += w;
+    }
+    y += h;
+    if (y > client.Height()) break;
+  }
+  if (y < client.bottom) {
+    dc.FillSolidRect(CRect(0, y, client.right, client.bottom), m_ctrl->GetDefaultBackColor(UG_SIDEHEADING));
+  }
+  if (fontSelected) dc.SelectObject(oldFont);
+}
+
+void CUGSideHdg::DrawSizingLine(int y) {
+  CUGGrid* grid = m_ctrl->m_CUGGrid;
+  if (grid == nullptr || !grid->IsWindowCreated()) return;
+  CClientDC dc(grid);
+  if (m_lineY >= 0) dc.PatBlt(0, m_lineY, m_GI->m_gridWidth, 2, DSTINVERT);
+  m_lineY = y;
+  if (y >= 0) dc.PatBlt(0, y, m_GI->m_gridWidth, 2, DSTINVERT);
+}
+
+void CUGSideHdg::OnMouseMove(UINT flags, CPoint point) {
+  CUGGridInfo* gi = m_GI;
+  if (m_sizing) {
+    int delta = (m_armed == Sizing::Row ? point.y : point.x) - m_startPos;
+    if (m_armed == Sizing::Row) {
+      long row = m_sizeIndex;
+      int height = std::max(m_startSize + delta, 0);
+      m_ctrl->OnRowSizing(row, &height);
+      height = std::max(height, 0);
+      if (gi->m_userSizingMode == 1) {
+        DrawSizingLine(std::max(static_cast<int>(m_ctrl->RowTop(row)) + height - 1, 0));
+        m_startTotal = height;  // the height to store when the drag ends
+      } else {
+        m_ctrl->SetRowHeight(row, height);
+        m_ctrl->RedrawAll();
+      }
+    } else {
+      size_t index = static_cast<size_t>(-m_sizeIndex - 1);
+      int width = std::max(m_startSize + delta, 0);
+      int total = std::max(m_startTotal + delta, 0);
+      if (m_ctrl->OnSideHeadingSizing(&total) == 1) {
+        gi->m_sideHdgWidths[index] = width;
+        int others = 0;
+        for (size_t i = 1; i < gi->m_sideHdgWidths.size(); ++i) others += gi->m_sideHdgWidths[i];
+        gi->m_sideHdgWidths[0] = std::max(total - others, 0);
+        gi->m_sideHdgWidth = std::max(total, 0);
+        m_ctrl->AdjustComponentSizes();
+      }
+    }
+    return;
+  }
+  if ((flags & MK_LBUTTON) || gi->m_userSizingMode == 0) return;
+  std::vector<long> rows = m_ctrl->ShownRows();
+  long row = UGSizingCandidate(point.y, rows, 0, gi->m_numberRows, [this](long r) { return m_ctrl->GetRowHeight(r); });
+  if (row >= 0 && m_ctrl->CanSizeRow(row)) {
+    m_armed = Sizing::Row;
+    m_sizeIndex = row;
+    UGSetCursor(this, UGCursor::SizeNS);
+    return;
+  }
+  int edge = gi->m_sideHdgWidth;
+  for (int c = -1; c >= -gi->m_numberSideHdgCols; --c) {
+    if (std::abs(point.x - edge) < 3) {
+      if (m_ctrl->CanSizeSideHeading()) {
+        m_armed = Sizing::Width;
+        m_sizeIndex = c;
+        UGSetCursor(this, UGCursor::SizeWE);
+        return;
+      }
+      break;
+    }
+    edge -= m_ctrl->GetColWidth(c);
+  }
+  m_armed = Sizing::None;
+  UGSetCursor(this, UGCursor::Arrow);
+}
+
+void CUGSideHdg::OnLButtonDown(UINT, CPoint point) {
+  if (m_armed != Sizing::None) {
+    m_sizing = true;
+    if (m_armed == Sizing::Row) {
+      m_startPos = point.y;
+      m_startSize = m_ctrl->GetRowHeight(m_sizeIndex);
+      m_startTotal = m_startSize;
+      if (m_GI->m_userSizingMode == 1) {
+        DrawSizingLine(std::max(static_cast<int>(m_ctrl->RowTop(m_sizeIndex)) + m_startSize - 1, 0));
+      }
+    } else {
+      m_startPos = point.x;
+      m_startSize = m_ctrl->GetColWidth(static_cast<int>(m_sizeIndex));
+      m_startTotal = m_GI->m_sideHdgWidth;
+    }
+    SetCapture();
+    return;
+  }
+  int col = -1;
+  long row = -1;
+  CRect rect;
+  BOOL processed = FALSE;
+  if (HitTest(point, &col, &row, &rect) == UG_SUCCESS) {
+    m_ctrl->GetCellIndirect(col, row, &m_cell);
+    processed = m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnLClicked(col, row, 1, &rect, &point);
+  } else {
+    col = -1;
+    row = -1;
+  }
+  m_ctrl->OnSideHeadingLeftClick(col, row, 1, &rect, &point, processed);
+}
+
+void CUGSideHdg::OnLButtonUp(UINT, CPoint point) {
+  if (m_sizing) {
+    m_sizing = false;
+    if (m_armed == Sizing::Row) {
+      DrawSizingLine(-1);
+      int height = m_GI->m_userSizingMode == 1 ? m_startTotal : m_ctrl->GetRowHeight(m_sizeIndex);
+      // Storing through SetRowHeight tells OnRowSized, which may change it.
+      m_ctrl->SetRowHeight(m_sizeIndex, height);
+    } else {
+      int total = m_GI->m_sideHdgWidth;
+      m_ctrl->OnSideHeadingSized(&total);
+      if (total != m_GI->m_sideHdgWidth) m_ctrl->SetSideHeadingWidth(std::max(total, 0));
+    }
+    ReleaseCapture();
+    if (m_ctrl->m_CUGGrid != nullptr && m_ctrl->m_CUGGrid->IsWindowCreated()) m_ctrl->m_CUGGrid->Invalidate(FALSE);
+    m_ctrl->AdjustComponentSizes();
+    m_armed = Sizing::None;
+    return;
+  }
+  int col = -1;
+  long row = -1;
+  CRect rect;
+  BOOL processed = FALSE;
+  if (HitTest(point, &col, &row, &rect) == UG_SUCCESS) {
+    m_ctrl->GetCellIndirect(col, row, &m_cell);
+    processed = m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnLClicked(col, row, 0, &rect, &point);
+  } else {
+    col = -1;
+    row = -1;
+  }
+  m_ctrl->OnSideHeadingLeftClick(col, row, 0, &rect, &point, processed);
+}
+
+void CUGSideHdg::OnLButtonDblClk(UINT, CPoint point) {
+  int col = -1;
+  long row = -1;
+  CRect rect;
+  BOOL processed = FALSE;
+  if (HitTest(point, &col, &row, &rect) == UG_SUCCESS) {
+    m_ctrl->GetCellIndirect(col, row, &m_cell);
+    processed = m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnDClicked(col, row, &rect, &point);
+  } else {
+    col = -1;
+    row = -1;
+  }
+  m_ctrl->OnSideHeadingDoubleClick(col, row, &rect, &point, processed);
+}
+
+void CUGSideHdg::OnRButtonDown(UINT, CPoint point) {
+  int col = -1;
+  long row = -1;
+  CRect rect;
+  BOOL processed = FALSE;
+  if (HitTest(point, &col, &row, &rect) == UG_SUCCESS) {
+    m_ctrl->GetCellIndirect(col, row, &m_cell);
+    processed = m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnRClicked(col, row, 1, &rect, &point);
+  } else {
+    col = -1;
+    row = -1;
+  }
+  m_ctrl->OnSideHeadingRightClick(col, row, 1, &rect, &point, processed);
+  if (m_GI->m_menuEnabled) {
+    CPoint screen = point;
+    ClientToScreen(&screen);
+    m_ctrl->StartPopupMenu(col, row, screen, UG_SIDEHEADING);
+  }
+}
+
+void CUGSideHdg::OnRButtonUp(UINT, CPoint point) {
+  int col = -1;
+  long row = -1;
+  CRect rect;
+  BOOL processed = FALSE;
+  if (HitTest(point, &col, &row, &rect) == UG_SUCCESS) {
+    m_ctrl->GetCellIndirect(col, row, &m_cell);
+    processed = m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnRClicked(col, row, 0, &rect, &point);
+  } else {
+    col = -1;
+    row = -1;
+  }
+  m_ctrl->OnSideHeadingRightClick(col, row, 0, &rect, &point, processed);
+}

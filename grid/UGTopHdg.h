@@ -1,0 +1,66 @@
+// CUGTopHdg: the column heading of the grid control. It paints the heading
+// rows through the cell types, reports clicks, and is where columns are
+// resized (by their borders), fitted (double-click on a border) and
+// dragged to a new place. User-interface thread only.
+#pragma once
+
+#include "grid/UGCell.h"
+#include "grid/UGRedrawList.h"
+#include "platform/Wnd.h"
+
+class CUGCtrl;
+struct CUGGridInfo;
+
+class CUGTopHdg : public CWnd {
+ public:
+  explicit CUGTopHdg(CUGCtrl* ctrl);
+  ~CUGTopHdg() override;
+
+  void SetSheet(CUGGridInfo* sheet) { m_GI = sheet; }
+  // Heading cell under a point (col, heading row); 1 when none.
+  int HitTest(CPoint point, int* col, long* row, CRect* rect);
+  int GetCellRect(int col, long row, CRect* rect);
+  void ScrollAndRedraw();
+  void Repaint();
+
+  bool IsSizing() const { return m_sizing; }
+  int GetDropPosition() const { return m_dropPos; }
+
+  CUGRedrawList m_redrawList;
+
+ protected:
+  void OnPaint() override;
+  BOOL OnEraseBkgnd(CDC* dc) override;
+  void OnMouseMove(UINT flags, CPoint point) override;
+  void OnLButtonDown(UINT flags, CPoint point) override;
+  void OnLButtonUp(UINT flags, CPoint point) override;
+  void OnLButtonDblClk(UINT flags, CPoint point) override;
+  void OnRButtonDown(UINT flags, CPoint point) override;
+  void OnRButtonUp(UINT flags, CPoint point) override;
+  void OnTimer(UINT_PTR id) override;
+
+ private:
+  enum class Sizing { None, Column, Height };
+  void DrawSizingLine(int x);
+  void DrawDropMarker(int x);
+  void UpdateDrop(CPoint point);
+  void EndColumnDrag();
+
+  CUGCtrl* m_ctrl;
+  CUGGridInfo* m_GI = nullptr;
+  CUGCell m_cell;
+  // Sizing: armed while the mouse is on a border, sizing while dragging it.
+  Sizing m_armed = Sizing::None;
+  bool m_sizing = false;
+  int m_sizeIndex = -1;  // the column, or the heading row (negative)
+  int m_startSize = 0;
+  int m_startPos = 0;
+  int m_startTotal = 0;
+  int m_lineX = -1;  // the XOR sizing line shown in the cell area
+  // Column drag.
+  int m_dragColumn = -1;
+  int m_dropPos = -1;
+  int m_markerX = -1;
+  int m_scrollDirection = 0;  // -1 left, 1 right while the mouse is outside
+  bool m_buttonDown = false;
+};
