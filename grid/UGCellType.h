@@ -48,7 +48,8 @@ class CUGCellType {
   virtual std::string GetTypeName() const;
   virtual const CUGPtrList::Id* GetTypeId() const;
   virtual int AdjustEditRect(CRect* rect);
-  virtual int ReservedQuery1(long, long) { return -1; }
+  // WM_USER + 100 sent to the control with this type's index.
+  virtual int OnCellTypeMessage(long, long) { return -1; }
   virtual int ReservedQuery2(long, long) { return -1; }
   virtual BOOL OnLClicked(int col, long row, int down, CRect* rect, CPoint* point);
   virtual BOOL OnRClicked(int col, long row, int down, CRect* rect, CPoint* point);
@@ -73,7 +74,8 @@ class CUGCellType {
   // The width and height the cell's text and bitmap need.
   virtual void GetBestSize(CDC* dc, CSize* size, CUGCell* cell);
   virtual void ReservedNotify(long, long, long) {}
-  virtual int ReservedQuery3() { return 0; }
+  // Draws the current cell's focus; 0 declines (the grid draws it).
+  virtual int DrawFocus(CDC*, CRect*, int, long) { return 0; }
   virtual int ReservedQuery4() { return 0; }
   // Passes a user change to the grid's OnCellTypeNotify.
   virtual BOOL NotifyGrid(int typeIndex, int col, long row, long message, LPARAM param);

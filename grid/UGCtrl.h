@@ -374,6 +374,15 @@ class CUGCtrl : public CWnd {
  private:
   void CreateChildObjects();
   void InitSheetWindows(CUGGridInfo* sheet);
+  void SetupFonts(CWnd* parent);
+  // The scroll bars and the in-cell edits.
+  void CreateScrollAndEditObjects();
+  void DestroyScrollAndEditObjects();
+  void CreateScrollAndEditWindows();
+  void SyncScrollSheets();
+  void MoveVScroll(const CRect& rect);
+  void MoveHScroll(const CRect& rect);
+  void ApplyLayoutDirection();
   void DestroyChildObjects();
   void CreatePens();
   void AfterSetup();

@@ -60,6 +60,9 @@ class CUGDropListType : public CUGCellType {
 
  private:
   bool PointInButton(CRect* rect, CPoint* point) const;
+  // The popup list over the cell area; false when it cannot be made.
+  bool OpenListWindow(int col, long row, CUGCell& cell, const std::vector<std::string>& choices);
+  void CloseListWindow();
 
   int m_btnWidth;
   bool m_btnHot = false;
@@ -68,4 +71,5 @@ class CUGDropListType : public CUGCellType {
   int m_openCol = -1;
   long m_openRow = -1;
   CUGLstBox* m_listBox = nullptr;  // a self-deleting child window while open
+  bool m_choiceMade = false;
 };
