@@ -1,6 +1,7 @@
 #include "controls/LumLabel.h"
 
 #include "controls/ControlGeometry.h"
+#include "controls/DlgItemPlace.h"
 #include "platform/ui/ClientDC.h"
 #include "platform/ui/ControlStyles.h"
 #include "platform/ui/DC.h"
@@ -30,6 +31,8 @@ CLumLabel::CLumLabel() {
 }
 
 CLumLabel::~CLumLabel() = default;
+
+BOOL CLumLabel::SubclassDlgItem(UINT nID, CWnd* pParent) { return TakeDlgItemPlace(this, nID, pParent); }
 
 int CLumLabel::OnCreate() {
   m_strText = CWnd::GetWindowText();

@@ -18,6 +18,9 @@ class CLumLabel : public CWnd {
   CLumLabel();
   ~CLumLabel() override;
 
+  // Takes the place of the parent's template control nID (TakeDlgItemPlace).
+  BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
+
   // The text; redraws only when it differs from the shown one.
   void SetText(const std::string& text);
   void SetWindowText(const std::string& text) override { SetText(text); }

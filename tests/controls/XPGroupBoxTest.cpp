@@ -56,3 +56,21 @@ TEST(XPGroupBoxTest, PlainStyleFrameIsInterruptedByTheCaption) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(XPGroupBoxPlaceTest, ReplacedBoxStaysBehindItsControls) {
+  CWnd form;
+  form.Create("form", WS_OVERLAPPED | WS_VISIBLE, CRect(0, 0, 400, 300), nullptr, 0);
+  CWnd templateBox, inside, outside;
+  templateBox.Create("System Status", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 110), &form, 1101);
+  inside.Create("x", WS_CHILD | WS_VISIBLE, CRect(20, 30, 100, 40), &form, 1130);
+  outside.Create("y", WS_CHILD | WS_VISIBLE, CRect(300, 30, 350, 40), &form, 1131);
+  CXPGroupBox box;
+  ASSERT_TRUE(box.SubclassDlgItem(1101, &form));
+  EXPECT_EQ(box.GetWindowText(), "System Status");
+  EXPECT_EQ(form.ChildWindowFromPoint(CPoint(25, 35)), &inside) << "the label stays on top";
+  EXPECT_EQ(form.ChildWindowFromPoint(CPoint(150, 80)), &box);
+}
+
+}  // namespace
