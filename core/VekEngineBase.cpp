@@ -1,0 +1,303 @@
+#include "core/VekEngineBase.h"
+
+#include <sys/resource.h>
+
+#include <cstdlib>
+#include <iterator>
+
+#include "core/AccessLog.h"
+#include "core/Shamsi.h"
+#include "core/VekUtils.h"
+#include "platform/Paths.h"
+#include "platform/Seams.h"
+#include "platform/Thread.h"
+
+namespace {
+
+CVekEngineBase* g_pEngine = nullptr;
+CVekEngineBase::TagBrowserFactory g_tagBrowserFactory;
+std::function<void()> g_resetTrendStacks;
+
+constexpr const char* kAppSection = "Application";
+
+// ProcessPriority names and the nice values they stand for.
+struct PriorityName {
+  const char* name;
+  int nice;
+};
+constexpr PriorityName kPriorities[] = {{"High", -10}, {"AboveNormal", -5}, {"Normal", 0}, {"BelowNormal", 5}};
+
+// The wait window of a data-source switch: a small top-level window whose
+// caption says what the engine waits for, shown while it waits.
+bool ShowWaitWindow(const std::string& text, const std::function<bool()>& done, DWORD timeoutMs) {
+  if (done()) return true;
+  CWnd wnd;
+  wnd.Create(text, WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(200, 200, 620, 240), nullptr, 0);
+  const bool ok = WaitProcessingEvents(done, timeoutMs);
+  wnd.DestroyWindow();
+  return ok;
+}
+
+}  // namespace
+
+CVekEngineBase::CVekEngineBase() : m_pendingWait(ShowWaitWindow) { CVekEngineBase::InitEngine(); }
+
+CVekEngineBase::~CVekEngineBase() {
+  if (g_pEngine == this) g_pEngine = nullptr;
+  CVekEngineBase::ShutDown();
+  m_tables.Close();
+  DestroyWindow();
+}
+
+void CVekEngineBase::InitEngine() {
+  m_nProcessInfoStackSize = 60;
+  m_nRecordProcessInfoInterval = 60;
+  m_nAddProcessInfoInterval = 1;
+}
+
+// ---- The single engine ----------------------------------------------------------------
+
+CVekEngineBase* CVekEngineBase::GetEngine() { return g_pEngine; }
+
+bool CVekEngineBase::SetEngine(CVekEngineBase* p) {
+  if (g_pEngine && g_pEngine != p) {
+    CVekEngineBase* old = g_pEngine;
+    old->ShutDown();
+    old->DeleteTables();
+    old->ExitEngine();
+    g_pEngine = nullptr;
+    delete old;
+  }
+  if (!p) return false;
+  g_pEngine = p;
+  return p->StartUp();
+}
+
+CDataCenterBase* CVekEngineBase::GetEngineDataCenter() { return g_pEngine ? g_pEngine->m_pDataCenter.get() : nullptr; }
+
+CVekAccessControl* CVekEngineBase::GetEngineAccessControl() {
+  return g_pEngine ? g_pEngine->m_pAccessControl.get() : nullptr;
+}
+
+// ---- Files ------------------------------------------------------------------------------
+
+void CVekEngineBase::SetFileNames(const std::string& strBase) {
+  m_strFileBase = strBase;
+  SetAccessLogFile(GetLogFileName(true));
+}
+
+std::string CVekEngineBase::FileName(const char* pszSuffix, bool bFullPath) const {
+  const std::string name = m_strFileBase + pszSuffix;
+  return bFullPath ? GetProgramFolder() + name : name;
+}
+
+std::string CVekEngineBase::GetSettingFileName(bool bFullPath) const { return FileName("-Setting.ini", bFullPath); }
+std::string CVekEngineBase::GetTagFileName(bool bFullPath) const { return FileName("-DCTags.dct", bFullPath); }
+std::string CVekEngineBase::GetUserFileName(bool bFullPath) const { return FileName("-VXC.sys", bFullPath); }
+std::string CVekEngineBase::GetLogFileName(bool bFullPath) const { return FileName("-Log.log", bFullPath); }
+std::string CVekEngineBase::GetDataBaseFileName(bool bFullPath) const { return FileName("-DataBase.mdb", bFullPath); }
+std::string CVekEngineBase::GetProcessRecoveryFileName(bool bFullPath) const {
+  return FileName("-ProcessRecovery.dat", bFullPath);
+}
+
+// ---- Start-up -------------------------------------------------------------------------------
+
+std::unique_ptr<CDataCenterBase> CVekEngineBase::CreateDataCenter() { return std::make_unique<CDataCenterBase>(); }
+std::unique_ptr<CVekAccessControl> CVekEngineBase::CreateAccessControl() {
+  return std::make_unique<CVekAccessControl>();
+}
+std::unique_ptr<CHwLinkerEngine> CVekEngineBase::CreateHwLinker() { return std::make_unique<CHwLinkerEngine>(); }
+
+void CVekEngineBase::ReadSettings() {
+  const std::string file = m_pIniFile->GetFilePath();
+  std::string text;
+  m_pIniFile->ReadString(kAppSection, "CoreControlType", text, "PC-Base");
+  if (text == "PC-Base" || text == "PLC-Base") {
+    m_strCoreControlType = text;
+  } else {
+    m_strCoreControlType = "PC-Base";
+    AfxMessageBox("Invalid setting: CoreControlType = \"" + text + "\" in section [Application] of\n" + file +
+                      "\n\nIt must be \"PC-Base\" or \"PLC-Base\"; \"PC-Base\" is used.",
+                  MB_OK | MB_ICONEXCLAMATION);
+  }
+
+  // A number that is missing reads as its default; a bad one says so.
+  const auto readInt = [&](const char* key, int def, int min, int& out) {
+    int value = def;
+    std::string raw;
+    m_pIniFile->ReadString(kAppSection, key, raw, IntToText(def));
+    if (!m_pIniFile->ReadInt(kAppSection, key, value, def) && FileExists(file)) {
+      AfxMessageBox(FormatText("Invalid setting: %s = \"%s\" in section [Application] of\n%s\n\nIt must be a "
+                               "whole number; %d is used.",
+                               key, raw.c_str(), file.c_str(), def),
+                    MB_OK | MB_ICONEXCLAMATION);
+      value = def;
+    }
+    out = std::max(std::abs(value), min);
+  };
+  readInt("nProcessInfoSamplingStackSize", 60, 10, m_nProcessInfoStackSize);
+  readInt("nRecordProcessInformationInterval", 60, 1, m_nRecordProcessInfoInterval);
+  readInt("nAddProcessInfoToStackInterval", 1, 1, m_nAddProcessInfoInterval);
+}
+
+void CVekEngineBase::ApplyProcessPriority() {
+  std::string text;
+  m_pIniFile->ReadString(kAppSection, "ProcessPriority", text, "Normal");
+  for (const PriorityName& p : kPriorities) {
+    if (text != p.name) continue;
+    // Raising the priority may need rights the process lacks: the program
+    // then runs at its current priority, as the log says.
+    if (::setpriority(PRIO_PROCESS, 0, p.nice) != 0)
+      WriteAccessLogLine("ProcessPriority " + text + " could not be set; the normal priority is kept.", true);
+    return;
+  }
+  AfxMessageBox("Invalid setting: ProcessPriority = \"" + text + "\" in section [Application] of\n" +
+                    m_pIniFile->GetFilePath() +
+                    "\n\nIt must be High, AboveNormal, Normal or BelowNormal; the priority is not changed.",
+                MB_OK | MB_ICONEXCLAMATION);
+}
+
+bool CVekEngineBase::CreateEngineWindow() {
+  if (IsWindowCreated()) return true;
+  if (!Create(kWindowName, WS_POPUP, CRect(0, 0, 0, 0), nullptr, 0)) return false;
+  SetTimer(kTimerProcessInfo, 1000);
+  SetTimer(kTimerExitWatch, 1000);
+  return true;
+}
+
+bool CVekEngineBase::StartUp() {
+  if (m_bStarted) return true;
+  m_EngineStopwatch.Restart();
+  SetAccessLogFile(GetLogFileName(true));
+  WriteAccessLogLine("", false);
+  WriteAccessLogLine("==================================================", false);
+  WriteAccessLogLine(GetFullTitle() + " is starting.", true);
+
+  m_pIniFile = std::make_unique<CIniFile>(GetSettingFileName(true));
+  ReadSettings();
+
+  m_pAccessControl = CreateAccessControl();
+  m_pAccessControl->LoadUserFile(GetUserFileName(true));
+
+  m_pDataCenter = CreateDataCenter();
+  const int result = m_pDataCenter->LoadTagFile(GetTagFileName(true));
+  if (result != CDataCenterBase::eResultOk) {
+    AfxMessageBox(m_pDataCenter->GetLastErrorText(), MB_OK | MB_ICONERROR | MB_SYSTEMMODAL);
+    WriteAccessLogLine("The tag file was refused: " + CDataCenterBase::GetResultText(result), true);
+    return false;
+  }
+
+  if (!CreateEngineWindow()) {
+    AfxMessageBox("The engine window could not be created.", MB_OK | MB_ICONERROR | MB_SYSTEMMODAL);
+    return false;
+  }
+  ApplyProcessPriority();
+  if (!OpenTables()) {
+    WriteAccessLogLine("The database could not be opened: " + GetDataBaseFileName(true), true);
+    return false;
+  }
+  m_pHwLinker = CreateHwLinker();
+  m_bStarted = true;
+  WriteAccessLogLine(FormatText("Engine started: %d tags, %zu users, link \"%s\", %s.", m_pDataCenter->GetTagCount(),
+                                m_pAccessControl->GetUsers().size(), m_pHwLinker->GetLinkName().c_str(),
+                                m_strCoreControlType.c_str()),
+                     true);
+  return true;
+}
+
+bool CVekEngineBase::OpenTables() { return m_tables.Open(GetDataBaseFileName(true), this, m_hWnd); }
+
+void CVekEngineBase::DeleteTables() { m_tables.Close(); }
+
+bool CVekEngineBase::SetMainWnd(CWnd* pWnd) {
+  m_hMainWnd = pWnd ? pWnd->m_hWnd : nullptr;
+  m_hWatchWnd = m_hMainWnd;
+  for (CWnd* parent = pWnd ? pWnd->GetParent() : nullptr; parent; parent = parent->GetParent())
+    m_hWatchWnd = parent->m_hWnd;
+  if (m_pDataCenter) m_pDataCenter->SetNotifyWnd(pWnd);
+  if (!m_pDataObtainer)
+    m_pDataObtainer = std::make_unique<CThreadEngine>(
+        "DataObtainer", [this] { BlockingCallOnUiThread([this] { RunDataObtainerCycle(); }); }, kCycleMs);
+  if (!m_pProcessControl)
+    m_pProcessControl = std::make_unique<CThreadEngine>(
+        "ProcessControl", [this] { BlockingCallOnUiThread([this] { RunProcessControlCycle(); }); }, kCycleMs);
+  bool ok = true;
+  if (!m_pDataObtainer->IsRunning()) ok = m_pDataObtainer->Start() && ok;
+  if (!m_pProcessControl->IsRunning()) ok = m_pProcessControl->Start() && ok;
+  return ok;
+}
+
+CWnd* CVekEngineBase::GetMainWnd() const { return CWnd::FromHandle(m_hMainWnd); }
+
+bool CVekEngineBase::IsMainWndShown() const {
+  if (!m_bMainWndShown && CWnd::IsWindow(m_hMainWnd)) {
+    CWnd* wnd = CWnd::FromHandle(m_hMainWnd);
+    m_bMainWndShown = wnd && wnd->IsWindowVisible();
+  }
+  return m_bMainWndShown;
+}
+
+bool CVekEngineBase::AreThreadsRunning() const {
+  return (m_pDataObtainer && m_pDataObtainer->IsRunning()) || (m_pProcessControl && m_pProcessControl->IsRunning());
+}
+
+// ---- Records facts ---------------------------------------------------------------------------
+
+DATE CVekEngineBase::GetRecordNow() const { return GetCurrentDateTime(); }
+std::string CVekEngineBase::GetShamsiText(DATE date, bool bWithTime) const { return DateToShamsiText(date, bWithTime); }
+std::string CVekEngineBase::GetOperatorName() const { return "?"; }
+int CVekEngineBase::GetActiveRecipeId() const { return -1; }
+std::string CVekEngineBase::GetActiveRecipeName() const { return "?"; }
+
+void CVekEngineBase::SetRecordProcessInfoInterval(int n) {
+  const int value = std::max(std::abs(n), 1);
+  if (value == m_nRecordProcessInfoInterval) return;
+  m_nRecordProcessInfoInterval = value;
+  if (m_pIniFile) m_pIniFile->WriteInt(kAppSection, "nRecordProcessInformationInterval", value);
+}
+
+// ---- Alarms -----------------------------------------------------------------------------------
+
+int CVekEngineBase::ShowAlarmMessage(const std::string& strTitle, const std::string& strText, int nFlags) {
+  m_tables.AddAlarm(strTitle, strText);
+  if (nFlags == -1) return -1;
+  const DATE now = GetCurrentDateTime();
+  return MessageBox(strText + "\n\nAlarm display time: " + DateToText(now) + " (" + DateToShamsiText(now, true) + ")",
+                    strTitle, static_cast<UINT>(nFlags));
+}
+
+int EngineShowAlarmMessage(const std::string& strTitle, const std::string& strText, int nFlags) {
+  if (CVekEngineBase* engine = CVekEngineBase::GetEngine()) return engine->ShowAlarmMessage(strTitle, strText, nFlags);
+  if (nFlags == -1) return -1;
+  return MessageBox(strText, strTitle, static_cast<UINT>(nFlags));
+}
+
+// ---- Tag browser ------------------------------------------------------------------------------
+
+void CVekEngineBase::SetTagBrowserFactory(TagBrowserFactory factory) { g_tagBrowserFactory = std::move(factory); }
+
+void CVekEngineBase::SetResetTrendStacksHandler(std::function<void()> handler) {
+  g_resetTrendStacks = std::move(handler);
+}
+
+void CVekEngineBase::ShowTagBrowser() {
+  if (m_pTagBrowser && m_pTagBrowser->IsWindowCreated()) {
+    m_pTagBrowser->ShowWindow(SW_RESTORE);
+    m_pTagBrowser->BringWindowToTop();
+    m_pTagBrowser->SetForegroundWindow();
+    return;
+  }
+  DestroyAndDeleteWnd(m_pTagBrowser);  // a stale one
+  if (g_tagBrowserFactory) m_pTagBrowser = g_tagBrowserFactory();
+}
+
+void CVekEngineBase::DestroyTagBrowser() {
+  if (!m_pTagBrowser) return;
+  DestroyAndDeleteWnd(m_pTagBrowser);
+  // Let the closing window's last messages drain.
+  WaitProcessingEvents([] { return false; }, 500);
+}
+
+void CVekEngineBase::ResetTrendStacksNow() {
+  if (g_resetTrendStacks) g_resetTrendStacks();
+}
