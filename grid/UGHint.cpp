@@ -2,7 +2,6 @@
 
 #include "grid/UGCtrl.h"
 #include "grid/UGGeometry.h"
-#include "platform/ui/Bitmap.h"
 #include "platform/ui/DC.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/PaintDC.h"
@@ -12,9 +11,6 @@ namespace {
 CSize MeasureText(CFont* font, const std::string& text) {
   CDC dc;
   dc.CreateCompatibleDC(nullptr);
-  CBitmap bitmap;
-  bitmap.CreateBitmap(1, 1, 1, 32, nullptr);
-  dc.SelectObject(&bitmap);
   if (font != nullptr) dc.SelectObject(font);
   return dc.GetTextExtent(text);
 }
