@@ -6,6 +6,7 @@
 
 #include "core/ErrorBox.h"
 #include "core/VStack.h"
+#include "core/VekEngineBase.h"
 #include "core/VekUtils.h"
 #include "plant/PlantServices.h"
 #include "plant/VAttrib.h"
@@ -36,6 +37,13 @@ std::string BindingInfoOf(const CAttribTrendInfo* trend) {
 }  // namespace
 
 CAttribTrendInfo::CAttribTrendInfo(CVAttrib* owner) : m_Stopwatch(true), m_pOwner(owner) {
+  // The engine empties the stacks on every switch of the data source; it
+  // learns how once the first setting exists.
+  static const bool registered = [] {
+    CVekEngineBase::SetResetTrendStacksHandler(&CAttribTrendInfo::ResetTrendStacks);
+    return true;
+  }();
+  (void)registered;
   if (g_pTrendInfoList == nullptr) g_pTrendInfoList = new TrendInfoList;
   g_pTrendInfoList->push_back(this);
 }

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "core/ErrorBox.h"
+#include "core/VekEngineBase.h"
 #include "core/VekUtils.h"
 
 namespace {
@@ -10,8 +11,11 @@ namespace {
 PlantEngineAccess g_access;
 
 // The engine's own answers, used where nothing else is installed.
-CDataCenterBase* EngineDataCenter() { return nullptr; }
-bool EngineIsRealHwSource() { return false; }
+CDataCenterBase* EngineDataCenter() { return CVekEngineBase::GetEngineDataCenter(); }
+bool EngineIsRealHwSource() {
+  const CVekEngineBase* engine = CVekEngineBase::GetEngine();
+  return engine != nullptr && engine->IsRealHwSource();
+}
 
 }  // namespace
 
