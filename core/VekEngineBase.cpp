@@ -7,6 +7,7 @@
 
 #include "core/AccessLog.h"
 #include "core/Shamsi.h"
+#include "core/StartupChecks.h"
 #include "core/VekUtils.h"
 #include "platform/Paths.h"
 #include "platform/Seams.h"
@@ -176,11 +177,21 @@ bool CVekEngineBase::StartUp() {
   m_pIniFile = std::make_unique<CIniFile>(GetSettingFileName(true));
   ReadSettings();
 
+  // A missing or read-only user file is said once here; without one no
+  // user can log in and every guarded command stays refused.
+  const std::string userFile = GetUserFileName(true);
+  CheckFileAccess("Users", userFile);
   m_pAccessControl = CreateAccessControl();
-  m_pAccessControl->LoadUserFile(GetUserFileName(true));
+  m_pAccessControl->LoadUserFile(userFile, !FileExists(userFile));
 
+  const std::string tagFile = GetTagFileName(true);
+  if (!FileExists(tagFile)) {
+    CheckFileAccess("DataCenter Tags", tagFile);
+    WriteAccessLogLine("The tag file is missing: " + tagFile, true);
+    return false;
+  }
   m_pDataCenter = CreateDataCenter();
-  const int result = m_pDataCenter->LoadTagFile(GetTagFileName(true));
+  const int result = m_pDataCenter->LoadTagFile(tagFile);
   if (result != CDataCenterBase::eResultOk) {
     AfxMessageBox(m_pDataCenter->GetLastErrorText(), MB_OK | MB_ICONERROR | MB_SYSTEMMODAL);
     WriteAccessLogLine("The tag file was refused: " + CDataCenterBase::GetResultText(result), true);

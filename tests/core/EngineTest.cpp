@@ -110,12 +110,29 @@ TEST_F(EngineTest, AMissingOrBadTagFileStopsTheStartUp) {
   std::remove(dir.File("VTLN-DCTags.dct").c_str());
   EXPECT_FALSE(CVekEngineBase::SetEngine(new TestEngine));
   ASSERT_GE(boxes.Count(), 1u);
-  EXPECT_EQ(boxes.Last().text.rfind("File not found!", 0), 0u) << boxes.Last().text;
+  EXPECT_EQ(boxes.Last().text, "DataCenter Tags file not found!\n" + dir.File("VTLN-DCTags.dct"));
   CVekEngineBase::SetEngine(nullptr);
 
   dir.Write("VTLN-DCTags.dct", "1, A, NULL, , NULL, Flaot, 0, 0,\n");
   EXPECT_FALSE(CVekEngineBase::SetEngine(new TestEngine));
   EXPECT_NE(boxes.Last().text.find("field \"DataType\""), std::string::npos);
+}
+
+TEST_F(EngineTest, AMissingOrReadOnlyUserFileIsSaidButTheProgramStarts) {
+  ASSERT_EQ(::chmod(dir.File("VTLN-VXC.sys").c_str(), 0444), 0);
+  TestEngine* engine = Start();
+  ASSERT_EQ(boxes.Count(), 1u);
+  EXPECT_EQ(boxes.Last().text, "Users file is Read-Only!\n" + dir.File("VTLN-VXC.sys"));
+  EXPECT_EQ(CVekEngineBase::GetEngineAccessControl()->GetUsers().size(), 1u) << "its users still log in";
+  CVekEngineBase::SetEngine(nullptr);
+  (void)engine;
+
+  std::remove(dir.File("VTLN-VXC.sys").c_str());
+  boxes.Clear();
+  Start();
+  ASSERT_EQ(boxes.Count(), 1u);
+  EXPECT_EQ(boxes.Last().text, "Users file not found!\n" + dir.File("VTLN-VXC.sys"));
+  EXPECT_TRUE(CVekEngineBase::GetEngineAccessControl()->GetUsers().empty());
 }
 
 TEST_F(EngineTest, SettingsAreReadWithTheirDefaultsAndBadValuesSaySo) {
