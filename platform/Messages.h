@@ -41,6 +41,36 @@ constexpr UINT WM_RBUTTONDBLCLK = 0x0206;
 constexpr UINT WM_MBUTTONDOWN = 0x0207;
 constexpr UINT WM_MBUTTONUP = 0x0208;
 constexpr UINT WM_MOUSEWHEEL = 0x020A;
+constexpr UINT WM_ACTIVATE = 0x0006;
+constexpr UINT WM_GETTEXT = 0x000D;
+constexpr UINT WM_GETTEXTLENGTH = 0x000E;
+constexpr UINT WM_SYSCOLORCHANGE = 0x0015;
+constexpr UINT WM_CANCELMODE = 0x001F;
+constexpr UINT WM_MOUSEACTIVATE = 0x0021;
+constexpr UINT WM_NEXTDLGCTL = 0x0028;
+constexpr UINT WM_DRAWITEM = 0x002B;
+constexpr UINT WM_MEASUREITEM = 0x002C;
+constexpr UINT WM_SETFONT = 0x0030;
+constexpr UINT WM_GETFONT = 0x0031;
+constexpr UINT WM_HELP = 0x0053;
+constexpr UINT WM_NCHITTEST = 0x0084;
+constexpr UINT WM_SYSCOMMAND = 0x0112;
+constexpr UINT WM_INITMENU = 0x0116;
+constexpr UINT WM_INITMENUPOPUP = 0x0117;
+constexpr UINT WM_MENUSELECT = 0x011F;
+constexpr UINT WM_ENTERIDLE = 0x0121;
+constexpr UINT WM_CTLCOLORMSGBOX = 0x0132;
+constexpr UINT WM_CTLCOLOREDIT = 0x0133;
+constexpr UINT WM_CTLCOLORLISTBOX = 0x0134;
+constexpr UINT WM_CTLCOLORBTN = 0x0135;
+constexpr UINT WM_CTLCOLORDLG = 0x0136;
+constexpr UINT WM_CTLCOLORSCROLLBAR = 0x0137;
+constexpr UINT WM_CTLCOLORSTATIC = 0x0138;
+constexpr UINT WM_MDIACTIVATE = 0x0222;
+constexpr UINT WM_MDIMAXIMIZE = 0x0225;
+constexpr UINT WM_MDINEXT = 0x0224;
+constexpr UINT WM_MDIGETACTIVE = 0x0229;
+constexpr UINT WM_THEMECHANGED = 0x031A;
 constexpr UINT WM_USER = 0x0400;
 constexpr UINT WM_APP = 0x8000;
 
@@ -121,6 +151,26 @@ constexpr UINT VK_F10 = 0x79;
 constexpr UINT VK_F12 = 0x7B;
 constexpr UINT VK_ADD = 0x6B;
 constexpr UINT VK_SUBTRACT = 0x6D;
+
+// WM_SETCURSOR hit-test codes, WM_MOUSEACTIVATE answers, WM_GETDLGCODE answers.
+constexpr UINT HTNOWHERE = 0;
+constexpr UINT HTCLIENT = 1;
+constexpr int MA_ACTIVATE = 1;
+constexpr int MA_NOACTIVATE = 3;
+constexpr UINT DLGC_WANTARROWS = 0x0001;
+constexpr UINT DLGC_WANTTAB = 0x0002;
+constexpr UINT DLGC_WANTALLKEYS = 0x0004;
+constexpr UINT DLGC_WANTCHARS = 0x0080;
+
+// SetWindowPos flags.
+constexpr UINT SWP_NOSIZE = 0x0001;
+constexpr UINT SWP_NOMOVE = 0x0002;
+constexpr UINT SWP_NOZORDER = 0x0004;
+constexpr UINT SWP_NOREDRAW = 0x0008;
+constexpr UINT SWP_NOACTIVATE = 0x0010;
+constexpr UINT SWP_FRAMECHANGED = 0x0020;
+constexpr UINT SWP_SHOWWINDOW = 0x0040;
+constexpr UINT SWP_HIDEWINDOW = 0x0080;
 
 // ChildWindowFromPoint flags.
 constexpr UINT CWP_ALL = 0x0000;

@@ -22,9 +22,12 @@
 #include "platform/Thread.h"
 #include "platform/WndBridge.h"
 #include "platform/ui/ClientDC.h"
+#include "platform/ui/ControlStyles.h"
+#include "platform/ui/Cursors.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/SysColors.h"
+#include "platform/ui/WndScrollBars.h"
 #include "platform/ui/WndSurface.h"
 
 namespace {
@@ -168,6 +171,14 @@ bool WndBridge::eventFilter(QObject* watched, QEvent* e) {
     }
     case QEvent::MouseMove: {
       auto* me = static_cast<QMouseEvent*>(e);
+      // The window under the mouse (or holding the capture) chooses the cursor first.
+      {
+        platform_detail::CursorTargetScope scope(m_owner->m_widget);
+        if (!Dispatch(WM_SETCURSOR, reinterpret_cast<WPARAM>(m_owner->m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)) &&
+            m_owner && m_owner->m_widget)
+          m_owner->m_widget->unsetCursor();
+      }
+      if (!m_owner) return true;
       return Dispatch(WM_MOUSEMOVE, MouseFlags(me->buttons(), me->modifiers()), PointParam(me->position().toPoint()));
     }
     case QEvent::Wheel: {
@@ -201,6 +212,7 @@ bool WndBridge::eventFilter(QObject* watched, QEvent* e) {
     case QEvent::Resize: {
       auto* re = static_cast<QResizeEvent*>(e);
       m_owner->ResizeSurface();
+      m_owner->LayoutScrollBars();
       QWidget* w = m_owner->m_widget;
       UINT type = w->isMaximized() ? SIZE_MAXIMIZED : (w->isMinimized() ? SIZE_MINIMIZED : SIZE_RESTORED);
       Dispatch(WM_SIZE, type, MAKELPARAM(re->size().width(), re->size().height()));
@@ -342,6 +354,7 @@ BOOL CWnd::Create(const std::string& windowName, DWORD style, const CRect& rect,
     g_nextHandle += 4;
     g_windows[m_hWnd] = this;
   }
+  if (style & (WS_HSCROLL | WS_VSCROLL)) EnsureScrollBars();
   OnWidgetCreated();
   if (WindowProc(WM_CREATE, 0, 0) == -1) {
     DestroyWindow();
@@ -389,6 +402,7 @@ void CWnd::ReleaseWindow(bool deleteWidget) {
   }
   m_timers.clear();
   m_surface.reset();
+  m_scrollBars.reset();
   QWidget* widget = m_widget;
   m_widget = nullptr;
   if (widget) {
@@ -495,6 +509,24 @@ LRESULT CWnd::DispatchStandard(UINT message, WPARAM wParam, LPARAM lParam) {
       OnVScroll(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<CScrollBar*>(lParam));
       return 0;
     case WM_COMMAND: return OnCommand(wParam, lParam);
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+      return reinterpret_cast<LRESULT>(OnCtlColor(reinterpret_cast<CDC*>(wParam),
+                                                  FromHandle(reinterpret_cast<HWND>(lParam)),
+                                                  message - WM_CTLCOLORMSGBOX));
+    case WM_SETCURSOR:
+      return OnSetCursor(FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(static_cast<std::uintptr_t>(lParam)),
+                         HIWORD(static_cast<std::uintptr_t>(lParam)));
+    case WM_GETDLGCODE: return OnGetDlgCode();
+    case WM_INITMENUPOPUP:
+      OnInitMenuPopup(reinterpret_cast<CMenu*>(wParam), LOWORD(static_cast<std::uintptr_t>(lParam)),
+                      HIWORD(static_cast<std::uintptr_t>(lParam)));
+      return 0;
     case WM_NOTIFY: {
       LRESULT result = 0;
       OnNotify(wParam, lParam, &result);
@@ -550,6 +582,29 @@ void CWnd::OnHScroll(UINT, UINT, CScrollBar*) { Default(); }
 void CWnd::OnVScroll(UINT, UINT, CScrollBar*) { Default(); }
 BOOL CWnd::OnCommand(WPARAM, LPARAM) { Default(); return FALSE; }
 BOOL CWnd::OnNotify(WPARAM, LPARAM, LRESULT*) { Default(); return FALSE; }
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) { return nullptr; }
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
+BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { Default(); return FALSE; }
+UINT CWnd::OnGetDlgCode() { return 0; }
+void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
+
+void CWnd::NotifyParent(UINT code) {
+  const WPARAM wParam = MAKEWPARAM(static_cast<int>(m_nID), static_cast<int>(code));
+  const LPARAM lParam = reinterpret_cast<LPARAM>(m_hWnd);
+  HWND self = m_hWnd;
+  if (OnChildNotify(WM_COMMAND, wParam, lParam, nullptr)) return;
+  if (!IsWindow(self)) return;
+  if (CWnd* parent = GetParent()) parent->SendMessage(WM_COMMAND, wParam, lParam);
+}
+
+LRESULT CWnd::NotifyParent(NMHDR* header) {
+  header->hwndFrom = m_hWnd;
+  header->idFrom = m_nID;
+  LRESULT result = 0;
+  if (OnChildNotify(WM_NOTIFY, m_nID, reinterpret_cast<LPARAM>(header), &result)) return result;
+  CWnd* parent = GetParent();
+  return parent ? parent->SendMessage(WM_NOTIFY, m_nID, reinterpret_cast<LPARAM>(header)) : 0;
+}
 
 // ---- Timers ------------------------------------------------------------------------
 
@@ -691,6 +746,12 @@ CFont* CWnd::GetFont() const { return m_pFont; }
 void CWnd::GetClientRect(CRect* rect) const {
   if (!rect) return;
   *rect = m_widget ? CRect(0, 0, m_widget->width(), m_widget->height()) : CRect();
+  if (m_widget) {
+    // Shown window scroll bars lie outside the client area.
+    CSize bars = ScrollBarExtents();
+    rect->right = std::max(0, rect->right - bars.cx);
+    rect->bottom = std::max(0, rect->bottom - bars.cy);
+  }
 }
 
 void CWnd::GetWindowRect(CRect* rect) const {
@@ -824,11 +885,27 @@ CWnd* CWnd::ChildWindowFromPoint(CPoint point, UINT flags) const {
 
 CWnd* CWnd::SetFocus() {
   CWnd* old = GetFocus();
-  if (m_widget) m_widget->setFocus(Qt::OtherFocusReason);
+  if (m_widget) {
+    // Focus within a window that is not active makes it active, as the focus goes with it.
+    QWidget* top = m_widget->window();
+    if (top->isVisible() && QApplication::activeWindow() != top) {
+      top->activateWindow();
+      QApplication::setActiveWindow(top);  // at once, not when the window system answers
+    }
+    m_widget->setFocus(Qt::OtherFocusReason);
+  }
   return old;
 }
 
-CWnd* CWnd::GetFocus() { return FromWidget(QApplication::focusWidget()); }
+CWnd* CWnd::GetFocus() {
+  QWidget* focus = QApplication::focusWidget();
+  if (!focus) {
+    if (QWidget* active = QApplication::activeWindow()) focus = active->focusWidget();
+  }
+  // A control's inner toolkit widget (a combo box's edit) stands for the control.
+  while (focus && !FromWidget(focus)) focus = focus->parentWidget();
+  return FromWidget(focus);
+}
 
 CWnd* CWnd::SetCapture() {
   CWnd* old = GetCapture();

@@ -22,15 +22,21 @@ class QWidget;
 class QObject;
 class CDC;
 class CFont;
+class CMenu;
 class CScrollBar;
+struct SCROLLINFO;
 class QPaintEvent;
 
 struct HWND__;
 using HWND = HWND__*;
+class CBrush;
+using HBRUSH = CBrush*;
+struct NMHDR;
 
 namespace platform_detail {
 class WndBridge;
 struct WndSurface;
+struct WndScrollBars;
 }
 
 class CWnd {
@@ -133,6 +139,11 @@ class CWnd {
   // included unless the flags skip them; this window when no child is there,
   // null when the point is outside.
   CWnd* ChildWindowFromPoint(CPoint point, UINT flags = CWP_ALL) const;
+  // Places, sizes, shows or hides the window in one step (SWP_* flags);
+  // insertAfter (null for no change) puts it above or below siblings.
+  BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags);
+  void CenterWindow(CWnd* alternateOwner = nullptr);
+  CWnd* GetTopLevelParent() const;
   CWnd* SetFocus();
   static CWnd* GetFocus();
   CWnd* SetCapture();
@@ -143,6 +154,39 @@ class CWnd {
   BOOL IsIconic() const;
   BOOL IsZoomed() const;
 
+  // ---- Dialog items -------------------------------------------------------------
+  void SetDlgItemText(int id, const std::string& text);
+  std::string GetDlgItemText(int id) const;
+  void SetDlgItemInt(int id, int value, BOOL isSigned = TRUE);
+  // The item's text as a decimal number; *translated (when given) tells
+  // whether the whole text was one.
+  int GetDlgItemInt(int id, BOOL* translated = nullptr, BOOL isSigned = TRUE) const;
+  void CheckDlgButton(int id, UINT check);
+  UINT IsDlgButtonChecked(int id) const;
+  // Checks checkId and clears the other buttons from firstId to lastId.
+  void CheckRadioButton(int firstId, int lastId, int checkId);
+  int GetCheckedRadioButton(int firstId, int lastId) const;
+  // Takes the place of the child with the id: this object's window is made
+  // with that child's style, rectangle, text, font and position among its
+  // siblings, and the old child is destroyed. For binding a member control
+  // (DDX_Control) to a control made from a dialog template.
+  BOOL SubclassDlgItem(UINT id, CWnd* parent);
+
+  // ---- Window scroll bars (WS_HSCROLL / WS_VSCROLL; bar = SB_HORZ or SB_VERT) --------
+  // The bars do not move by themselves: a click or drag reaches OnHScroll /
+  // OnVScroll (with no scroll-bar object) and the handler sets the position.
+  // A bar whose page covers its range is hidden, or shown disabled with
+  // SIF_DISABLENOSCROLL; the client area excludes shown bars.
+  BOOL SetScrollInfo(int bar, const SCROLLINFO* info, BOOL redraw = TRUE);
+  BOOL GetScrollInfo(int bar, SCROLLINFO* info, UINT mask = 0x17) const;
+  int SetScrollPos(int bar, int pos, BOOL redraw = TRUE);
+  int GetScrollPos(int bar) const;
+  void SetScrollRange(int bar, int minPos, int maxPos, BOOL redraw = TRUE);
+  void GetScrollRange(int bar, int* minPos, int* maxPos) const;
+  int GetScrollLimit(int bar) const;  // the largest position (max - page + 1)
+  void ShowScrollBar(int bar, BOOL show = TRUE);
+  void EnableScrollBarCtrl(int bar, BOOL enable = TRUE);
+
   // ---- Toolkit access (platform only) -----------------------------------------
   QWidget* GetWidget() const { return m_widget; }
   static CWnd* FromWidget(const QWidget* widget);
@@ -150,6 +194,12 @@ class CWnd {
   // toolkit control (which paints itself) or a window not created.
   platform_detail::WndSurface* GetSurface();
   bool UsesSurface() const;
+  // Sends a control notification (WM_COMMAND with the code) to the parent,
+  // after the control's own OnChildNotify. Controls only.
+  void NotifyParent(UINT code);
+  // Sends a WM_NOTIFY with the header (hwndFrom, idFrom filled in) to the
+  // parent, after the control's own OnChildNotify; returns the answer.
+  LRESULT NotifyParent(NMHDR* header);
 
   HWND m_hWnd = nullptr;
 
@@ -187,6 +237,19 @@ class CWnd {
   // (wParam = MAKEWPARAM(id, code), lParam = the control's handle).
   virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
   virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
+  // A child control asks the colours to draw with (WM_CTLCOLOR*): set the
+  // text and background colours on dc and return a brush for the
+  // background, or null for the standard look.
+  virtual HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor);
+  // A control sees its own notification (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM)
+  // first; TRUE keeps it from the parent.
+  virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+  // The mouse moves over the window: set the cursor (::SetCursor) and return
+  // TRUE, or leave the standard arrow.
+  virtual BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
+  virtual UINT OnGetDlgCode();
+  virtual void OnInitMenuPopup(CMenu* popup, UINT index, BOOL sysMenu);
+
 
   // Makes the toolkit widget of this window; controls override it to make
   // their own kind. The default is a plain widget painted by OnPaint into
@@ -216,5 +279,10 @@ class CWnd {
   bool m_destroying = false;
   std::map<UINT_PTR, int> m_timers;  // program timer id -> toolkit timer id
   std::unique_ptr<platform_detail::WndSurface> m_surface;  // painted windows only
+  std::unique_ptr<platform_detail::WndScrollBars> m_scrollBars;  // WS_HSCROLL / WS_VSCROLL
   CFont* m_pFont = nullptr;                                   // not owned
+  friend struct platform_detail::WndScrollBars;
+  platform_detail::WndScrollBars* EnsureScrollBars();
+  void LayoutScrollBars();
+  CSize ScrollBarExtents() const;  // widths of the shown vertical and horizontal bars
 };

@@ -8,6 +8,7 @@
 
 struct HWND__;
 using HWND = HWND__*;
+using DWORD_PTR_T = std::uintptr_t;  // a data word kept with a list item
 
 // ---- Identifiers ---------------------------------------------------------------
 constexpr UINT IDC_STATIC = static_cast<UINT>(-1);
@@ -112,6 +113,7 @@ constexpr UINT CBN_DBLCLK = 2;
 constexpr UINT CBN_SETFOCUS = 3;
 constexpr UINT CBN_KILLFOCUS = 4;
 constexpr UINT CBN_EDITCHANGE = 5;
+constexpr UINT CBN_EDITUPDATE = 6;
 constexpr UINT CBN_DROPDOWN = 7;
 constexpr UINT CBN_CLOSEUP = 8;
 constexpr UINT CBN_SELENDOK = 9;

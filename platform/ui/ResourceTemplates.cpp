@@ -15,10 +15,20 @@ DlgItemTemplate Item(UINT id, DlgItemClass c, const std::string& text, int x, in
   t.y = y;
   t.cx = cx;
   t.cy = cy;
-  t.style = style;
+  t.style = style | WS_CHILD | WS_VISIBLE;
   return t;
 }
 }  // namespace
+
+DlgItemTemplate Hidden(DlgItemTemplate item) {
+  item.style &= ~WS_VISIBLE;
+  return item;
+}
+
+DlgItemTemplate Group(DlgItemTemplate item) {
+  item.style |= WS_GROUP;
+  return item;
+}
 
 DlgItemTemplate PushButton(UINT id, const std::string& text, int x, int y, int cx, int cy, DWORD style) {
   return Item(id, DlgItemClass::Button, text, x, y, cx, cy, BS_PUSHBUTTON | WS_TABSTOP | style);

@@ -24,7 +24,7 @@ struct DlgItemTemplate {
   DlgItemClass itemClass = DlgItemClass::Static;
   std::string text;
   int x = 0, y = 0, cx = 0, cy = 0;  // dialog units
-  DWORD style = 0;                   // full style word (WS_CHILD | WS_VISIBLE added when made)
+  DWORD style = 0;                   // full style word; the helpers add WS_CHILD | WS_VISIBLE
   DWORD exStyle = 0;
   std::string className;             // for DlgItemClass::Custom: a registered window class
 };
@@ -108,6 +108,10 @@ DlgItemTemplate Control(UINT id, DlgItemClass itemClass, const std::string& text
                         int x, int y, int cx, int cy);
 DlgItemTemplate Custom(UINT id, const std::string& className, const std::string& text, DWORD style,
                        int x, int y, int cx, int cy);
+// The item made hidden (without WS_VISIBLE).
+DlgItemTemplate Hidden(DlgItemTemplate item);
+// The item starting a group (WS_GROUP), e.g. the first radio button of a set.
+DlgItemTemplate Group(DlgItemTemplate item);
 }  // namespace dlg
 
 namespace menu {

@@ -1,0 +1,228 @@
+#include "platform/ui/Dialog.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEventLoop>
+#include <QWidget>
+
+#include "platform/Thread.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/DialogItems.h"
+#include "platform/ui/DialogUnits.h"
+#include "platform/ui/Font.h"
+#include "platform/ui/QtConvert.h"
+#include "platform/ui/ResourceTable.h"
+
+namespace {
+CDialog::ModalDriver& Driver() {
+  static CDialog::ModalDriver driver;
+  return driver;
+}
+}  // namespace
+
+CDialog::CDialog() = default;
+CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
+CDialog::~CDialog() {
+  if (m_pLoop) m_pLoop->quit();
+}
+
+CDialog::ModalDriver CDialog::SetModalDriver(ModalDriver driver) {
+  ModalDriver previous = std::move(Driver());
+  Driver() = std::move(driver);
+  return previous;
+}
+
+BOOL CDialog::CreateFromTemplate(const DialogTemplate& dialog, CWnd* parent, bool modal) {
+  m_bModal = modal;
+  m_bEnded = false;
+  m_nResult = IDCANCEL;
+  m_nPointSize = dialog.pointSize > 0 ? dialog.pointSize : 8;
+  m_pDialogFont = std::make_unique<CFont>();
+  m_pDialogFont->CreatePointFont(m_nPointSize * 10, dialog.fontFace.empty() ? "MS Shell Dlg" : dialog.fontFace);
+  const bool child = (dialog.style & WS_CHILD) != 0 && parent != nullptr && !modal;
+  CRect rect = DialogUnitsToPixels(CRect(dialog.x, dialog.y, dialog.x + dialog.cx, dialog.y + dialog.cy), m_nPointSize);
+  DWORD style = dialog.style & ~WS_VISIBLE;
+  if (!child) style &= ~WS_CHILD;
+  if (!CWnd::Create(dialog.caption, style, rect, child ? parent : nullptr, dialog.id)) return FALSE;
+  QWidget* w = GetWidget();
+  if (!child) {
+    QWidget* owner = parent && parent->GetWidget() ? parent->GetWidget()->window() : QApplication::activeWindow();
+    if (owner == w) owner = nullptr;
+    w->setParent(owner, Qt::Dialog);
+    w->setWindowTitle(platform_detail::ToQString(dialog.caption));
+    w->resize(rect.Width(), rect.Height());
+    if (modal) w->setWindowModality(Qt::ApplicationModal);
+    if (owner || (dialog.style & DS_CENTER)) CenterWindow(parent);
+  }
+  w->setFont(m_pDialogFont->GetQFont());
+  SetFont(m_pDialogFont.get(), FALSE);
+  m_templateControls.clear();
+  CreateDialogItems(this, dialog, m_pDialogFont.get(), &m_templateControls);
+  for (const DlgItemTemplate& item : dialog.items)
+    if (item.itemClass == DlgItemClass::Button && (item.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) m_nDefId = item.id;
+  HWND self = m_hWnd;
+  const LRESULT focusDefault = SendMessage(WM_INITDIALOG, 0, 0);
+  if (!IsWindow(self)) return FALSE;
+  if (focusDefault) {
+    // The first control that takes the keyboard.
+    for (CWnd* control : GetChildren()) {
+      QWidget* cw = control->GetWidget();
+      if ((control->GetStyle() & WS_TABSTOP) && cw->isEnabled() && cw->isVisibleTo(w) &&
+          cw->focusPolicy() != Qt::NoFocus) {
+        cw->setFocus(Qt::OtherFocusReason);
+        break;
+      }
+    }
+  }
+  if (dialog.style & WS_VISIBLE || modal) ShowWindow(SW_SHOW);
+  return TRUE;
+}
+
+BOOL CDialog::CreateDialogWindow(CWnd* parent, bool modal) {
+  const DialogTemplate* dialog = ResourceTable::Instance().FindDialog(m_nIDTemplate);
+  if (dialog == nullptr) return FALSE;
+  return CreateFromTemplate(*dialog, parent, modal);
+}
+
+BOOL CDialog::Create(UINT templateId, CWnd* parent) {
+  if (IsWindowCreated()) return FALSE;
+  m_nIDTemplate = templateId;
+  m_pParentWnd = parent;
+  return CreateDialogWindow(parent, false);
+}
+
+INT_PTR CDialog::DoModal() {
+  if (IsWindowCreated() || !CreateDialogWindow(m_pParentWnd, true)) {
+    if (!IsWindowCreated()) return -1;
+  }
+  return RunModalLoop();
+}
+
+INT_PTR CDialog::RunModalLoop() {
+  HWND self = m_hWnd;
+  if (Driver()) {
+    ModalDriver driver = Driver();
+    PostToUiThread([self, driver] {
+      if (auto* dialog = dynamic_cast<CDialog*>(FromHandle(self)); dialog && !dialog->m_bEnded) driver(*dialog);
+    });
+  }
+  if (!m_bEnded && IsWindow(self)) {
+    QEventLoop loop;
+    m_pLoop = &loop;
+    loop.exec(QEventLoop::DialogExec);
+    m_pLoop = nullptr;
+  }
+  const int result = m_nResult;
+  if (IsWindow(self)) DestroyWindow();
+  m_bModal = false;
+  return result;
+}
+
+void CDialog::EndDialog(int result) {
+  m_nResult = result;
+  if (m_bModal) {
+    m_bEnded = true;
+    if (m_pLoop) m_pLoop->quit();
+    if (GetWidget()) GetWidget()->hide();
+  } else {
+    ShowWindow(SW_HIDE);
+  }
+}
+
+BOOL CDialog::OnInitDialog() {
+  UpdateData(FALSE);
+  return TRUE;
+}
+
+void CDialog::OnOK() {
+  if (!UpdateData(TRUE)) return;
+  EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+void CDialog::OnClose() { SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); }
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+BOOL CDialog::UpdateData(BOOL saveAndValidate) {
+  CDataExchange dx(this, saveAndValidate);
+  try {
+    DoDataExchange(&dx);
+  } catch (const DataExchangeFailure&) {
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CDialog::OnCommand(WPARAM wParam, LPARAM) {
+  const UINT id = LOWORD(wParam);
+  const UINT code = HIWORD(wParam);
+  if (code != BN_CLICKED) return FALSE;
+  if (id == static_cast<UINT>(IDOK)) {
+    OnOK();
+    return TRUE;
+  }
+  if (id == static_cast<UINT>(IDCANCEL)) {
+    OnCancel();
+    return TRUE;
+  }
+  return FALSE;
+}
+
+LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG: return OnInitDialog();
+    case WM_KEYDOWN:
+      if (wParam == VK_ESCAPE) {
+        SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        return 0;
+      }
+      if (wParam == VK_RETURN) {
+        // A focused push button is pressed itself; otherwise the default button.
+        CWnd* focus = GetFocus();
+        auto* button = dynamic_cast<CButton*>(focus);
+        if (button && button->GetParent() == this) {
+          const DWORD kind = button->GetStyle() & BS_TYPEMASK;
+          if (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON || kind == BS_OWNERDRAW) {
+            button->Click();
+            return 0;
+          }
+        }
+        CWnd* def = GetDlgItem(static_cast<int>(m_nDefId));
+        if (def == nullptr) {
+          if (m_nDefId == static_cast<UINT>(IDOK)) SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        } else if (def->IsWindowEnabled() && def->IsWindowVisible()) {
+          if (auto* b = dynamic_cast<CButton*>(def)) b->Click();
+          else SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<int>(m_nDefId), BN_CLICKED), reinterpret_cast<LPARAM>(def->m_hWnd));
+        }
+        return 0;
+      }
+      break;
+    default: break;
+  }
+  return CWnd::WindowProc(message, wParam, lParam);
+}
+
+void CDialog::GotoDlgCtrl(CWnd* control) {
+  if (!control) return;
+  control->SetFocus();
+  if (auto* edit = dynamic_cast<CEdit*>(control)) edit->SetSel(0, -1);
+}
+
+void CDialog::NextDlgCtrl() const {
+  if (QWidget* w = GetWidget()) {
+    if (QWidget* focus = QApplication::focusWidget(); focus && w->isAncestorOf(focus)) focus->nextInFocusChain()->setFocus(Qt::TabFocusReason);
+  }
+}
+
+void CDialog::PrevDlgCtrl() const {
+  if (QWidget* w = GetWidget()) {
+    if (QWidget* focus = QApplication::focusWidget(); focus && w->isAncestorOf(focus)) focus->previousInFocusChain()->setFocus(Qt::BacktabFocusReason);
+  }
+}
+
+void CDialog::MapDialogRect(CRect* rect) const {
+  if (rect) *rect = DialogUnitsToPixels(*rect, m_nPointSize);
+}
