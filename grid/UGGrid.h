@@ -67,6 +67,4 @@ class CUGGrid : public CWnd {
   bool m_lButtonDown = false;
   int m_pressCol = -1;  // the cell the left button went down on
   long m_pressRow = -1;
-  int m_tipCol = -1;  // the cell of the last tooltip hit test
-  long m_tipRow = -1;
 };
