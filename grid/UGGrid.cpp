@@ -6,6 +6,7 @@
 #include "grid/UGCellType.h"
 #include "grid/UGCtrl.h"
 #include "grid/UGGeometry.h"
+#include "grid/UGHint.h"
 #include "grid/UGSideHdg.h"
 #include "platform/Seams.h"
 #include "platform/ui/ClientDC.h"
@@ -16,6 +17,11 @@
 
 namespace {
 bool KeyHeld(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+
+constexpr UINT_PTR kTipShowTimer = 77;
+constexpr UINT_PTR kTipHideTimer = 78;
+constexpr UINT kTipDelayMs = 200;
+constexpr UINT kTipShownMs = 32767;
 }  // namespace
 
 CUGGrid::CUGGrid(CUGCtrl* ctrl) : m_ctrl(ctrl) { m_cell.SetPropertyFlags(0); }
@@ -448,6 +454,7 @@ void CUGGrid::OnChar(UINT character, UINT, UINT) {
 // ---- Mouse -----------------------------------------------------------------------------
 
 void CUGGrid::OnLButtonDown(UINT flags, CPoint point) {
+  HideTip();
   if (!m_hasFocus) SetFocus();
   if (m_ctrl->IsEditing()) return;
   SetCapture();
@@ -510,6 +517,7 @@ void CUGGrid::OnLButtonDblClk(UINT, CPoint point) {
 }
 
 void CUGGrid::OnRButtonDown(UINT flags, CPoint point) {
+  HideTip();
   if (!m_hasFocus) SetFocus();
   if (m_ctrl->IsEditing()) return;
   m_ctrl->SetMoveType(UG_MOVE_RBUTTON, flags);
@@ -574,6 +582,55 @@ void CUGGrid::OnMouseMove(UINT flags, CPoint point) {
     m_ctrl->GetCellIndirect(col, row, &m_cell);
     m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnMouseMove(col, row, &point, flags);
   }
+  if (!(flags & (MK_LBUTTON | MK_RBUTTON))) TrackTip(point);
+}
+
+// ---- Cell tips ----------------------------------------------------------------------------
+
+void CUGGrid::TrackTip(CPoint point) {
+  int col = -1;
+  long row = -1;
+  if (m_ctrl->HitTest(point.x, point.y, &col, &row, nullptr) != UG_SUCCESS) {
+    col = -1;
+    row = -1;
+  }
+  if (col == m_tipCol && row == m_tipRow) return;
+  HideTip();
+  m_tipCol = col;
+  m_tipRow = row;
+  if (col >= 0) SetTimer(kTipShowTimer, kTipDelayMs);
+}
+
+void CUGGrid::HideTip() {
+  KillTimer(kTipShowTimer);
+  KillTimer(kTipHideTimer);
+  if (m_tipShown && m_ctrl->m_CUGHint != nullptr) m_ctrl->m_CUGHint->Hide();
+  m_tipShown = false;
+}
+
+void CUGGrid::OnTimer(UINT_PTR id) {
+  if (id == kTipHideTimer) {
+    HideTip();
+    return;
+  }
+  if (id != kTipShowTimer) {
+    CWnd::OnTimer(id);
+    return;
+  }
+  KillTimer(kTipShowTimer);
+  std::string text;
+  CUGHint* hint = m_ctrl->m_CUGHint;
+  if (hint == nullptr || m_tipCol < 0 || m_ctrl->IsEditing()) return;
+  if (!m_ctrl->GetHintText(m_tipCol, m_tipRow, UG_GRID, &text) || text.empty()) return;
+  CRect rect;
+  m_ctrl->GetCellRect(m_tipCol, m_tipRow, &rect);
+  rect.OffsetRect(m_GI->m_gridRect.left, m_GI->m_gridRect.top);
+  hint->SetAnchor(0);
+  hint->SetText(text, FALSE);
+  hint->MoveTo(rect.left + 8, rect.bottom + 2, 0);
+  hint->Show();
+  m_tipShown = true;
+  SetTimer(kTipHideTimer, kTipShownMs);
 }
 
 BOOL CUGGrid::OnMouseWheel(UINT, short delta, CPoint) {

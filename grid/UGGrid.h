@@ -54,12 +54,16 @@ class CUGGrid : public CWnd {
   void OnSetFocus(CWnd* oldWnd) override;
   void OnKillFocus(CWnd* newWnd) override;
   void OnHScroll(UINT code, UINT pos, CScrollBar* bar) override;
+  void OnTimer(UINT_PTR id) override;
   void OnVScroll(UINT code, UINT pos, CScrollBar* bar) override;
 
  private:
   void AddCurrentCell(int col, long row);
   // Moves by an arrow key: to the join origin through GotoCell, else by column or row.
   void MoveByKey(int col, long row, bool byColumn);
+  // Cell tips: shown after the mouse rests 200 ms on one cell.
+  void TrackTip(CPoint point);
+  void HideTip();
 
   CUGCtrl* m_ctrl;
   CUGGridInfo* m_GI = nullptr;
@@ -67,4 +71,7 @@ class CUGGrid : public CWnd {
   bool m_lButtonDown = false;
   int m_pressCol = -1;  // the cell the left button went down on
   long m_pressRow = -1;
+  int m_tipCol = -1;  // the cell under the mouse at the last move
+  long m_tipRow = -1;
+  bool m_tipShown = false;
 };

@@ -6,6 +6,7 @@
 #include "grid/UGCheckBoxType.h"
 #include "grid/UGDropListType.h"
 #include "grid/UGGrid.h"
+#include "grid/UGHint.h"
 #include "grid/UGSideHdg.h"
 #include "grid/UGSliderType.h"
 #include "grid/UGTab.h"
@@ -238,6 +239,17 @@ TEST_F(InputTest, SlidersFollowTheDragAndClampAtTheirEnds) {
   grid.m_CUGGrid->SendMessage(WM_LBUTTONUP, 0, At(rect.left, rect.top + 5));
   EXPECT_EQ(CUGSliderType::PercentAt(CRect(0, 0, 6, 10), 5), 100);  // a tiny cell
   EXPECT_EQ(CUGSliderType::PercentAt(CRect(0, 0, 106, 10), 53), 50);
+}
+
+TEST_F(InputTest, ATipShowsTheHintTextOfTheCellUnderTheMouse) {
+  CUGHint* hint = grid.m_CUGHint;
+  grid.m_CUGGrid->SendMessage(WM_MOUSEMOVE, 0, At(100, 45));
+  EXPECT_FALSE(hint->IsWindowVisible());
+  grid.m_CUGGrid->SendMessage(WM_TIMER, 77);  // the mouse rested on the cell
+  EXPECT_TRUE(hint->IsWindowVisible());
+  EXPECT_EQ(hint->GetText(), "Col:1 Row:2");
+  grid.m_CUGGrid->SendMessage(WM_MOUSEMOVE, 0, At(180, 45));  // another cell
+  EXPECT_FALSE(hint->IsWindowVisible());
 }
 
 TEST(UGDropListTest, ChoicesEndAtLineFeeds) {
