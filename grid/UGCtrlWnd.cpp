@@ -95,19 +95,10 @@ BOOL CUGCtrl::CreateGrid(DWORD style, const CRect& rect, CWnd* parent, UINT id) 
 }
 
 int CUGCtrl::AttachGrid(CWnd* parent, UINT controlId) {
-  if (parent == nullptr) return UG_ERROR;
-  CWnd* item = parent->GetDlgItem(static_cast<int>(controlId));
-  if (item == nullptr) return UG_ERROR;
-  // The grid takes the place, size, style and id of the placeholder.
-  CRect rect;
-  item->GetWindowRect(&rect);
-  parent->ScreenToClient(&rect);
-  DWORD style = item->GetStyle() | WS_CHILD | WS_CLIPCHILDREN | WS_TABSTOP;
-  bool visible = item->IsWindowVisible() != FALSE;
-  item->DestroyWindow();
-  if (!Create("", (style & ~WS_VISIBLE) | (visible ? WS_VISIBLE : 0), rect, parent, controlId)) {
-    return UG_ERROR;
-  }
+  if (parent == nullptr || parent->GetDlgItem(static_cast<int>(controlId)) == nullptr) return UG_ERROR;
+  // The grid takes the place, size, style, id and tab position of the item.
+  if (!SubclassDlgItem(controlId, parent)) return UG_ERROR;
+  ModifyStyle(0, WS_CLIPCHILDREN | WS_TABSTOP);
   SetupFonts(parent);
   AfterSetup();
   return UG_SUCCESS;

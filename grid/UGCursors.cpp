@@ -1,5 +1,14 @@
 #include "grid/UGCursors.h"
 
-void UGSetCursor(CWnd*, UGCursor) {
-  // The platform offers no cursor shapes yet: the arrow stays.
+#include "platform/ui/Cursors.h"
+
+void UGSetCursor(CWnd*, UGCursor cursor) {
+  UINT id = IDC_ARROW;
+  switch (cursor) {
+    case UGCursor::SizeWE: id = IDC_SIZEWE; break;
+    case UGCursor::SizeNS: id = IDC_SIZENS; break;
+    case UGCursor::IBeam: id = IDC_IBEAM; break;
+    default: break;
+  }
+  SetCursor(LoadStandardCursor(id));
 }

@@ -1,0 +1,31 @@
+// CUGVScroll: the grid's vertical scroll bar. Its range follows the sheet
+// (scaled to 0..1000 when the largest top row passes 1000), and its line,
+// page, end and thumb actions move the top row; with the scroll hint on a
+// dragged thumb shows the row it stands for. User-interface thread only.
+#pragma once
+
+#include "platform/ui/ScrollBar.h"
+
+class CUGCtrl;
+struct CUGGridInfo;
+
+class CUGVScroll : public CScrollBar {
+ public:
+  explicit CUGVScroll(CUGCtrl* ctrl);
+  ~CUGVScroll() override;
+
+  void SetSheet(CUGGridInfo* sheet) { m_GI = sheet; }
+  // Range, page and position from the sheet; tells OnViewScrolled when the
+  // top row changed since the last update.
+  void Update();
+  // The control's WM_VSCROLL.
+  void VScroll(UINT code, UINT pos);
+
+ protected:
+  void OnRButtonDown(UINT flags, CPoint point) override;
+
+ private:
+  CUGCtrl* m_ctrl;
+  CUGGridInfo* m_GI = nullptr;
+  long m_lastTopRow = -1;
+};
