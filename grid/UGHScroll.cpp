@@ -33,9 +33,7 @@ void CUGHScroll::HScroll(UINT code, UINT pos) {
   if (m_GI == nullptr) return;
   if (m_ctrl->m_CUGGrid != nullptr && m_ctrl->m_CUGGrid->IsWindowCreated()) m_ctrl->m_CUGGrid->SetFocus();
   m_ctrl->SetMoveType(UG_MOVE_SCROLL, 0);
-  SCROLLINFO si;
-  GetScrollInfo(&si, SIF_TRACKPOS | SIF_POS);
-  int position = code == SB_THUMBTRACK ? si.nTrackPos : static_cast<int>(pos);
+  const int position = static_cast<int>(pos);
   switch (code) {
     case SB_LINELEFT: m_ctrl->MoveLeftCol(0); break;
     case SB_LINERIGHT: m_ctrl->MoveLeftCol(1); break;

@@ -100,8 +100,9 @@ bool CUGDropListType::OpenListWindow(int col, long row, CUGCell& cell, const std
   CRect client;
   grid->GetClientRect(&client);
   int visible = std::min(static_cast<int>(choices.size()), kMaxVisibleItems);
-  CRect rect(cellRect.left, cellRect.bottom, cellRect.right, cellRect.bottom + visible * itemHeight + 6);
-  // Keep the list inside the cell area: up (above the cell) or left as needed.
+  CRect rect(cellRect.left, cellRect.top, cellRect.right, cellRect.top + visible * itemHeight + 6);
+  // Keep the list inside the cell area: up or left as needed, and no taller.
+  if (rect.Height() > client.Height()) rect.bottom = rect.top + client.Height();
   if (rect.bottom > client.bottom) rect.OffsetRect(0, std::max(client.bottom - rect.bottom, client.top - rect.top));
   if (rect.right > client.right) rect.OffsetRect(std::max(client.right - rect.right, client.left - rect.left), 0);
   auto* list = new CUGLstBox(m_ctrl, this);

@@ -34,9 +34,7 @@ void CUGVScroll::VScroll(UINT code, UINT pos) {
   if (m_ctrl->m_CUGGrid != nullptr && m_ctrl->m_CUGGrid->IsWindowCreated()) m_ctrl->m_CUGGrid->SetFocus();
   m_ctrl->SetMoveType(UG_MOVE_SCROLL, 0);
   const int mode = m_GI->m_vScrollMode;
-  SCROLLINFO si;
-  GetScrollInfo(&si, SIF_TRACKPOS | SIF_POS);
-  int position = code == SB_THUMBTRACK ? si.nTrackPos : static_cast<int>(pos);
+  const int position = static_cast<int>(pos);
   switch (code) {
     case SB_LINEUP: m_ctrl->MoveTopRow(0); break;
     case SB_LINEDOWN: m_ctrl->MoveTopRow(1); break;
