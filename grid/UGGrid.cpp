@@ -657,6 +657,8 @@ void CUGGrid::OnSetFocus(CWnd*) {
 
 void CUGGrid::OnKillFocus(CWnd* newWnd) {
   m_hasFocus = FALSE;
+  HideTip();
+  if (newWnd == nullptr) newWnd = CWnd::GetFocus();
   m_ctrl->OnFocusLost(UG_GRID, newWnd);
   AddCurrentCell(m_GI->m_currentCol, m_GI->m_currentRow);
   ScrollAndRedraw();

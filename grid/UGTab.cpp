@@ -10,6 +10,7 @@
 #include "platform/ui/Font.h"
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/Pen.h"
+#include "platform/ui/ScrollBar.h"
 #include "platform/ui/SysColors.h"
 
 CUGTab::CUGTab(CUGCtrl* ctrl) : m_ctrl(ctrl), m_arrowWidth(2 * GetSystemMetrics(SM_CXHSCROLL)) {
@@ -17,9 +18,28 @@ CUGTab::CUGTab(CUGCtrl* ctrl) : m_ctrl(ctrl), m_arrowWidth(2 * GetSystemMetrics(
   m_font->CreateFont(14, 0, 0, 0, 500, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
 }
 
-CUGTab::~CUGTab() { delete m_font; }
+CUGTab::~CUGTab() {
+  delete m_arrows;
+  delete m_font;
+}
 
-int CUGTab::OnCreate() { return CWnd::OnCreate(); }
+int CUGTab::OnCreate() {
+  m_arrows = new CScrollBar;
+  m_arrows->Create("", WS_CHILD | WS_VISIBLE | SBS_HORZ, CRect(0, 0, 0, 0), this, 100);
+  // The arrows only: no room for a thumb to move.
+  m_arrows->SetScrollRange(0, 0, FALSE);
+  return CWnd::OnCreate();
+}
+
+void CUGTab::PlaceArrows() {
+  if (m_arrows == nullptr || !m_arrows->IsWindowCreated()) return;
+  CRect client;
+  GetClientRect(&client);
+  // Left of the 7-pixel resize edge at the strip's right end.
+  int right = std::max(client.right - 7, 0);
+  int left = std::max(right - m_arrowWidth, 0);
+  m_arrows->MoveWindow(CRect(left, 0, right, client.bottom), TRUE);
+}
 
 BOOL CUGTab::OnEraseBkgnd(CDC*) { return FALSE; }
 
@@ -104,7 +124,7 @@ int CUGTab::TotalWidth() const {
 int CUGTab::StripWidth() const {
   CRect client;
   if (IsWindowCreated()) GetClientRect(&client);
-  return std::max(client.Width() - m_arrowWidth, 0);
+  return std::max(client.Width() - m_arrowWidth - 7, 0);
 }
 
 void CUGTab::UpdateMaxOffset() { m_maxOffset = UGTabMaxOffset(TotalWidth(), StripWidth()); }
@@ -131,6 +151,7 @@ void CUGTab::Repaint() {
 
 void CUGTab::OnSize(UINT type, int cx, int cy) {
   CWnd::OnSize(type, cx, cy);
+  PlaceArrows();
   UpdateMaxOffset();
   m_offset = std::min(m_offset, m_maxOffset);
 }

@@ -13,6 +13,7 @@
 class CUGCtrl;
 struct CUGGridInfo;
 class CFont;
+class CScrollBar;
 
 class CUGTab : public CWnd {
  public:
@@ -62,6 +63,7 @@ class CUGTab : public CWnd {
   int TotalWidth() const;
   int StripWidth() const;  // the client width less the arrows
   void UpdateMaxOffset();
+  void PlaceArrows();
   int MeasureLabel(const std::string& label) const;
 
   CUGCtrl* m_ctrl;
@@ -71,6 +73,7 @@ class CUGTab : public CWnd {
   int m_maxOffset = 0;
   int m_selected = -1;
   int m_arrowWidth;
+  CScrollBar* m_arrows = nullptr;  // the strip's scroll arrows (id 100)
   CFont* m_font;
   bool m_onResizeEdge = false;
   bool m_resizing = false;

@@ -11,6 +11,7 @@
 #include "grid/UGSliderType.h"
 #include "grid/UGTab.h"
 #include "grid/UGTopHdg.h"
+#include "platform/ui/ControlStyles.h"
 #include "support/Doubles.h"
 #include "tests/grid/UGTestGrid.h"
 
@@ -270,6 +271,27 @@ TEST_F(InputTest, TabAreaDraggedNarrowStaysFortyWide) {
   tabs->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(10, 5));
   tabs->SendMessage(WM_LBUTTONUP, 0, At(10, 5));
   EXPECT_EQ(grid.m_GI->m_tabWidth, 40);
+}
+
+TEST_F(InputTest, TabsSelectByClickAndTheStripScrolls) {
+  grid.SetTabWidth(200);
+  CUGTab* tabs = grid.m_CUGTab;
+  for (int i = 0; i < 8; ++i) tabs->AddTab("Sheet number " + std::to_string(i), 10 + i);
+  EXPECT_EQ(tabs->GetTabCount(), 8);
+  EXPECT_EQ(tabs->AddTab("again", 10), UG_ERROR);
+  int x = 0;
+  EXPECT_EQ(tabs->HitTest(x + 5), 0);
+  grid.log.clear();
+  tabs->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+  EXPECT_EQ(tabs->GetCurrentTabId(), 10);
+  EXPECT_EQ(grid.log.back(), "Tab 10");
+  // The arrows scroll the strip by five pixels.
+  tabs->SendMessage(WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0), 0);
+  EXPECT_EQ(tabs->GetScrollOffset(), 5);
+  tabs->SendMessage(WM_HSCROLL, MAKEWPARAM(SB_LINELEFT, 0), 0);
+  EXPECT_EQ(tabs->GetScrollOffset(), 0);
+  EXPECT_EQ(tabs->DeleteTab(10), UG_SUCCESS);
+  EXPECT_EQ(tabs->GetTabCount(), 7);
 }
 
 }  // namespace

@@ -77,6 +77,7 @@ class RecordingGrid : public CUGCtrl {
     return acceptEdit;
   }
   BOOL OnEditContinue(int, long, int*, long*) override { return allowContinue; }
+  void OnTabSelected(int tabId) override { Log("Tab " + std::to_string(tabId)); }
 };
 
 // A data source that counts the grid's questions and may add rows.
