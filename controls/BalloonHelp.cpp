@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "controls/DlgItemPlace.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Brush.h"
 #include "platform/ui/ClientDC.h"
@@ -10,7 +9,7 @@
 #include "platform/ui/Font.h"
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/Pen.h"
-#include "platform/ui/ResourceTable.h"
+#include "platform/ui/Icons.h"
 #include "platform/ui/SysColors.h"
 
 namespace {
@@ -151,31 +150,7 @@ void CBalloonHelp::OnPaint() {
 }
 
 void CBalloonHelp::DrawIcon(CDC* pDC, const CRect& box) const {
-  COLORREF fill = 0;
-  const char* mark = nullptr;
-  switch (m_nIconId) {
-    case IDI_INFORMATION: fill = RGB(30, 90, 200); mark = "i"; break;
-    case IDI_WARNING: fill = RGB(230, 180, 0); mark = "!"; break;
-    case IDI_ERROR: fill = RGB(200, 30, 30); mark = "x"; break;
-    case IDI_QUESTION: fill = RGB(30, 90, 200); mark = "?"; break;
-    default: break;
-  }
-  if (!mark) {
-    if (const ImageTemplate* icon = ResourceTable::Instance().FindIcon(m_nIconId))
-      DrawImageTemplate(pDC, *icon, box.TopLeft());
-    return;
-  }
-  CBrush brush(fill);
-  CPen pen(PS_SOLID, 1, fill);
-  pDC->SelectObject(&brush);
-  pDC->SelectObject(&pen);
-  pDC->Ellipse(box);
-  CFont font;
-  MakeFont(font, true);
-  pDC->SelectObject(&font);
-  pDC->SetTextColor(RGB(255, 255, 255));
-  CRect r = box;
-  pDC->DrawText(mark, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  if (HICON icon = LoadIcon(m_nIconId)) pDC->DrawIconEx(box.left, box.top, icon, box.Width(), box.Height());
 }
 
 void CBalloonHelp::DrawBalloon(CDC* pDC) {

@@ -1,6 +1,7 @@
 // A balloon tip: a rounded note with an icon, a bold title and a text,
 // pointing with its tail at a control or a point, that closes itself after
-// its time-out or when clicked. It is drawn as a child window on top of
+// its time-out or when clicked. The icon is a standard one (IDI_*) or an
+// icon resource. It is drawn as a child window on top of
 // the window it appears in, so it needs nothing from the window system
 // and never takes the focus. The balloon owns itself: it is deleted when
 // it closes. User-interface thread only.
@@ -10,15 +11,9 @@
 
 #include "controls/ControlGeometry.h"
 #include "platform/Wnd.h"
+#include "platform/ui/Icons.h"  // IDI_INFORMATION and the other standard icons
 
 class CDC;
-
-// The standard icons a balloon can show (any other id is looked up among
-// the icon resources).
-constexpr UINT IDI_ERROR = 32513;
-constexpr UINT IDI_QUESTION = 32514;
-constexpr UINT IDI_WARNING = 32515;
-constexpr UINT IDI_INFORMATION = 32516;
 
 class CBalloonHelp : public CWnd {
  public:

@@ -1,5 +1,6 @@
 // An indicator lamp: a CButtonQM in check-box mode, usually put in the
-// place of a dialog button; lit while checked. Pointing at it does not
+// place of a dialog button (SubclassDlgItem); lit while checked, whatever
+// the template button's kind. Pointing at it does not
 // light it. User-interface thread only.
 #pragma once
 
@@ -9,6 +10,5 @@ class CButtonLamp : public CButtonQM {
  public:
   // Lit: green with black text; dark: the button face.
   CButtonLamp();
-  BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
   bool IsLit() const { return GetCheck() != 0; }
 };

@@ -1,11 +1,11 @@
 #include "controls/ButtonQM.h"
 
-#include "controls/DlgItemPlace.h"
 #include "platform/ui/ControlStyles.h"
 #include "platform/ui/DC.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/PaintDC.h"
-#include "platform/ui/ResourceTable.h"
+#include "platform/ui/Cursors.h"
+#include "platform/ui/Icons.h"
 #include "platform/ui/SysColors.h"
 
 namespace {
@@ -39,12 +39,9 @@ BOOL CButtonQM::Create(const std::string& text, DWORD style, const CRect& rect, 
   return CWnd::Create(text, style, rect, parent, id);
 }
 
-BOOL CButtonQM::SubclassDlgItem(UINT nID, CWnd* pParent) { return TakeDlgItemPlace(this, nID, pParent); }
-
 int CButtonQM::OnCreate() {
   if (int r = CWnd::OnCreate(); r != 0) return r;
   if (!GetFont() && GetParent() && GetParent()->GetFont()) SetFont(GetParent()->GetFont(), FALSE);
-  ApplyCursor();
   return 0;
 }
 
@@ -82,14 +79,16 @@ void CButtonQM::SetIcon(int nIconIn, int nIconOut) {
   Changed();
 }
 
-void CButtonQM::SetButtonCursor(int nCursorId, BOOL) {
-  m_nCursorId = nCursorId;
-  ApplyCursor();
-}
+void CButtonQM::SetButtonCursor(int nCursorId, BOOL) { m_nCursorId = nCursorId; }
 
-void CButtonQM::ApplyCursor() {
-  // The cursor is kept for the platform's cursor support; until a window
-  // can show a resource cursor the button keeps the standard arrow.
+BOOL CButtonQM::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message) {
+  if (m_nCursorId != 0) {
+    if (HCURSOR cursor = LoadCursor(static_cast<UINT>(m_nCursorId))) {
+      SetCursor(cursor);
+      return TRUE;
+    }
+  }
+  return CWnd::OnSetCursor(wnd, hitTest, message);
 }
 
 void CButtonQM::SetDrawBorder(BOOL bDrawBorder, BOOL bRepaint) {
@@ -245,11 +244,11 @@ void CButtonQM::DrawButton(CDC* pDC, const CRect& rc) {
 void CButtonQM::DrawContent(CDC* pDC, const CRect& inside, const controls::ButtonState& state) {
   if (CFont* font = GetFont()) pDC->SelectObject(font);
   const int iconId = controls::ButtonShowsIconIn(state) ? m_nIconIn : m_nIconOut;
-  const ImageTemplate* icon = iconId ? ResourceTable::Instance().FindIcon(static_cast<UINT>(iconId)) : nullptr;
-  const CSize iconSize = icon ? CSize(icon->width, icon->height) : CSize(0, 0);
+  const HICON icon = iconId ? LoadIcon(static_cast<UINT>(iconId)) : nullptr;
+  const CSize iconSize = icon ? GetIconSize(icon) : CSize(0, 0);
   const int textWidth = m_strText.empty() ? 0 : pDC->GetTextExtent(m_strText).cx;
   const controls::ButtonContent c = controls::LayoutButtonContent(inside, iconSize, textWidth, state.pressed);
-  if (icon) DrawImageTemplate(pDC, *icon, c.icon.TopLeft());
+  if (icon) pDC->DrawIconEx(c.icon.left, c.icon.top, icon, 0, 0);
   const int fg = controls::ButtonBackgroundSlot(state) + 1;
   pDC->SetBkMode(TRANSPARENT);
   pDC->SetTextColor(state.disabled ? GetSysColor(COLOR_GRAYTEXT) : m_colors[fg]);

@@ -2,7 +2,9 @@
 // the hot, normal and focused looks), an optional check-box mode in which
 // the button stays lit while checked, two icons (hot or pressed, and
 // normal), a cursor and a flat or bordered look. A click sends BN_CLICKED
-// to the parent as a push button does. User-interface thread only.
+// to the parent as a push button does. On a form or dialog it takes the
+// place of a template button with SubclassDlgItem (or DDX_Control); a
+// check-box style there turns check-box mode on. User-interface thread only.
 #pragma once
 
 #include <string>
@@ -19,9 +21,6 @@ class CButtonQM : public CWnd {
 
   BOOL Create(const std::string& text, DWORD style, const CRect& rect, CWnd* parent,
               UINT id) override;
-  // Takes the place of the parent's template control nID (see
-  // TakeDlgItemPlace); a check-box style there turns check-box mode on.
-  BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
 
   // nIndex 0-5 (controls::ButtonColorSlot). Out of range is ignored.
   void SetColor(int nIndex, COLORREF color, BOOL bRepaint = TRUE);
@@ -68,10 +67,10 @@ class CButtonQM : public CWnd {
   void OnKeyUp(UINT virtualKey, UINT repeatCount, UINT flags) override;
   void OnSetFocus(CWnd* oldWnd) override;
   void OnKillFocus(CWnd* newWnd) override;
+  BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message) override;
 
  private:
   void Changed(BOOL bRepaint = TRUE);
-  void ApplyCursor();
 
   std::string m_strText;
   COLORREF m_colors[controls::BTNST_MAX_COLORS];

@@ -1,7 +1,6 @@
 #include "controls/LumLabel.h"
 
 #include "controls/ControlGeometry.h"
-#include "controls/DlgItemPlace.h"
 #include "platform/ui/ClientDC.h"
 #include "platform/ui/ControlStyles.h"
 #include "platform/ui/DC.h"
@@ -31,8 +30,6 @@ CLumLabel::CLumLabel() {
 }
 
 CLumLabel::~CLumLabel() = default;
-
-BOOL CLumLabel::SubclassDlgItem(UINT nID, CWnd* pParent) { return TakeDlgItemPlace(this, nID, pParent); }
 
 int CLumLabel::OnCreate() {
   m_strText = CWnd::GetWindowText();

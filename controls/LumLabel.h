@@ -2,7 +2,8 @@
 // gradient (horizontal or vertical) or transparent background, and a
 // blinking mode that shows the text in the blink colour every other
 // period. Setting the same text again draws nothing, so a view may set its
-// labels on every refresh. User-interface thread only.
+// labels on every refresh. On a form it takes the place of a template
+// static with SubclassDlgItem. User-interface thread only.
 #pragma once
 
 #include <string>
@@ -17,9 +18,6 @@ class CLumLabel : public CWnd {
  public:
   CLumLabel();
   ~CLumLabel() override;
-
-  // Takes the place of the parent's template control nID (TakeDlgItemPlace).
-  BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
 
   // The text; redraws only when it differs from the shown one.
   void SetText(const std::string& text);

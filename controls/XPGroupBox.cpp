@@ -1,6 +1,5 @@
 #include "controls/XPGroupBox.h"
 
-#include "controls/DlgItemPlace.h"
 #include "platform/ui/Brush.h"
 #include "platform/ui/DC.h"
 #include "platform/ui/PaintDC.h"
@@ -14,22 +13,6 @@ CXPGroupBox::CXPGroupBox() {
 }
 
 CXPGroupBox::~CXPGroupBox() = default;
-
-BOOL CXPGroupBox::SubclassDlgItem(UINT nID, CWnd* pParent) {
-  if (!TakeDlgItemPlace(this, nID, pParent)) return FALSE;
-  // Made last, the box would cover its controls: raise every sibling that
-  // overlaps it, in their present order.
-  CRect box;
-  GetWindowRect(&box);
-  for (CWnd* sibling : pParent->GetChildren()) {
-    if (sibling == this || !sibling->IsWindowVisible()) continue;
-    CRect r;
-    sibling->GetWindowRect(&r);
-    CRect overlap;
-    if (overlap.IntersectRect(box, r)) sibling->BringWindowToTop();
-  }
-  return TRUE;
-}
 
 int CXPGroupBox::OnCreate() {
   m_strCaption = CWnd::GetWindowText();

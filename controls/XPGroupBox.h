@@ -18,10 +18,6 @@ class CXPGroupBox : public CWnd {
   CXPGroupBox();
   ~CXPGroupBox() override;
 
-  // Takes the place of the parent's template group box nID and stays
-  // behind the controls it frames.
-  BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
-
   void SetBoxStyle(int nStyle);  // 0 or 1
   int GetBoxStyle() const { return m_nBoxStyle; }
   // The frame and caption band colour.

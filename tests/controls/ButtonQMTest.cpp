@@ -90,7 +90,7 @@ TEST_F(ButtonQMTest, LampTakesATemplateButtonsPlaceAndLightsWhenChecked) {
   CButtonLamp lamp;
   ASSERT_TRUE(lamp.SubclassDlgItem(4021, &parent));
   EXPECT_EQ(parent.GetDlgItem(4021), &lamp);
-  EXPECT_FALSE(templateButton.IsWindowVisible());
+  EXPECT_FALSE(templateButton.IsWindowCreated()) << "the template control is replaced";
   CRect r;
   lamp.GetWindowRect(&r);
   parent.ScreenToClient(&r);
