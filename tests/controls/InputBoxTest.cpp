@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include "controls/BaseAboutDlg.h"
+#include "controls/InputBox.h"
+#include "res/ControlsDialogs.h"
+#include "support/Doubles.h"
+
+namespace {
+
+// Drives every modal dialog of the test with a function.
+class ModalDriverScope {
+ public:
+  explicit ModalDriverScope(CDialog::ModalDriver driver) { m_previous = CDialog::SetModalDriver(std::move(driver)); }
+  ~ModalDriverScope() { CDialog::SetModalDriver(m_previous); }
+
+ private:
+  CDialog::ModalDriver m_previous;
+};
+
+void Press(CDialog& d, int id) { d.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+TEST(InputBoxTest, OkReturnsTheEnteredText) {
+  std::string seenCaption, seenInitial, seenHeader, seenNote;
+  ModalDriverScope driver([&](CDialog& d) {
+    seenCaption = d.GetWindowText();
+    seenInitial = d.GetDlgItemText(IDC_INPUT_VALUE);
+    seenHeader = d.GetDlgItemText(IDC_INPUT_HEADER);
+    seenNote = d.GetDlgItemText(IDC_INPUT_NOTE);
+    d.SetDlgItemText(IDC_INPUT_VALUE, "120");
+    Press(d, IDOK);
+  });
+  std::string value = "unchanged";
+  const INT_PTR r = CInputBox::AskValue(value, "Recording Interval", "Please enter recording Process Information interval.",
+                                        "unit: Second, Zero: no recording", "60", 1, 3038, 0);
+  EXPECT_EQ(r, IDOK);
+  EXPECT_EQ(value, "120");
+  EXPECT_EQ(seenCaption, "Recording Interval");
+  EXPECT_EQ(seenInitial, "60");
+  EXPECT_EQ(seenHeader, "Please enter recording Process Information interval.");
+  EXPECT_EQ(seenNote, "unit: Second, Zero: no recording");
+}
+
+TEST(InputBoxTest, DigitsOnlyRefusesOtherTextAndStaysOpen) {
+  testing_support::MessageBoxDouble boxes;
+  bool stayedOpen = false;
+  ModalDriverScope driver([&](CDialog& d) {
+    d.SetDlgItemText(IDC_INPUT_VALUE, "-5");
+    Press(d, IDOK);
+    stayedOpen = d.IsWindowVisible() != FALSE;
+    d.SetDlgItemText(IDC_INPUT_VALUE, "5");
+    Press(d, IDOK);
+  });
+  std::string value;
+  EXPECT_EQ(CInputBox::AskValue(value, "t", "h", "n", "60", 1, 0, 0), IDOK);
+  EXPECT_TRUE(stayedOpen);
+  ASSERT_EQ(boxes.Count(), 1u);
+  EXPECT_EQ(boxes.Last().text, "Please enter digits only (0-9).");
+  EXPECT_EQ(value, "5");
+}
+
+TEST(InputBoxTest, CancelLeavesTheValue) {
+  ModalDriverScope driver([](CDialog& d) {
+    d.SetDlgItemText(IDC_INPUT_VALUE, "999");
+    Press(d, IDCANCEL);
+  });
+  std::string value = "keep";
+  EXPECT_EQ(CInputBox::AskValue(value, "t", "h", "n", "60", 0, 0, 0), IDCANCEL);
+  EXPECT_EQ(value, "keep");
+}
+
+TEST(BaseAboutDlgTest, ShowsModallyAndClosesWithOk) {
+  std::string product;
+  ModalDriverScope driver([&](CDialog& d) {
+    product = d.GetDlgItemText(IDC_ABOUT_PRODUCT);
+    Press(d, IDOK);
+  });
+  CBaseAboutDlg about;
+  EXPECT_EQ(about.DoModal(), IDOK);
+  EXPECT_EQ(product, "VekFrame");
+}
+
+}  // namespace

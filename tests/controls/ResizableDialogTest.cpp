@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include "controls/ResizableDialog.h"
+#include "platform/Paths.h"
+#include "platform/ui/ResourceTable.h"
+#include "support/Doubles.h"
+
+class CVekAccessUser {};  // an opaque user for the caption slot
+
+namespace {
+
+constexpr UINT kTemplate = 9990;
+constexpr UINT kList = 9991;
+constexpr UINT kClose = 9992;
+
+void AddTemplate() {
+  DialogTemplate d;
+  d.id = kTemplate;
+  d.caption = "VekFrame RoveDazuvi Verov";
+  d.cx = 200;
+  d.cy = 100;
+  d.style = WS_POPUP | WS_CAPTION | WS_THICKFRAME;
+  d.items = {dlg::List(kList, 5, 5, 150, 70), dlg::PushButton(kClose, "&Close", 160, 80, 35, 14)};
+  ResourceTable::Instance().AddDialog(d);
+}
+
+class TestDialog : public CResizableDialog {
+ public:
+  TestDialog() : CResizableDialog(kTemplate, nullptr) {}
+  BOOL OnInitDialog() override {
+    CResizableDialog::OnInitDialog();
+    AnchorControl(kList, ANCHOR_TOPLEFT, ANCHOR_BOTTOMRIGHT);
+    AnchorControl(kClose, ANCHOR_BOTTOMRIGHT, ANCHOR_BOTTOMRIGHT);
+    return TRUE;
+  }
+};
+
+CRect ItemRect(CWnd& dialog, UINT id) {
+  CRect r;
+  dialog.GetDlgItem(static_cast<int>(id))->GetWindowRect(&r);
+  dialog.ScreenToClient(&r);
+  return r;
+}
+
+class ResizableDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    AddTemplate();
+    SetProfileFilePath(dir.File("profile.ini"));
+  }
+  void TearDown() override { SetProfileFilePath(""); }
+  testing_support::TempDir dir;
+};
+
+TEST_F(ResizableDialogTest, AnchoredControlsFollowTheSize) {
+  TestDialog d;
+  ASSERT_TRUE(d.Create(kTemplate, nullptr));
+  d.ShowWindow(SW_SHOW);
+  const CRect list0 = ItemRect(d, kList);
+  const CRect close0 = ItemRect(d, kClose);
+  CRect w;
+  d.GetWindowRect(&w);
+  d.SetWindowPos(nullptr, 0, 0, w.Width() + 100, w.Height() + 50, SWP_NOMOVE | SWP_NOZORDER);
+  const CRect list1 = ItemRect(d, kList);
+  const CRect close1 = ItemRect(d, kClose);
+  EXPECT_EQ(list1.TopLeft(), list0.TopLeft());
+  EXPECT_EQ(list1.Width(), list0.Width() + 100);
+  EXPECT_EQ(list1.Height(), list0.Height() + 50);
+  EXPECT_EQ(close1.left, close0.left + 100);
+  EXPECT_EQ(close1.top, close0.top + 50);
+  EXPECT_EQ(close1.Size(), close0.Size());
+  d.DestroyWindow();
+}
+
+TEST_F(ResizableDialogTest, NeverSmallerThanItWasMade) {
+  TestDialog d;
+  ASSERT_TRUE(d.Create(kTemplate, nullptr));
+  d.ShowWindow(SW_SHOW);
+  const CSize min = d.GetMinTrackSize();
+  d.SetWindowPos(nullptr, 0, 0, 20, 20, SWP_NOMOVE | SWP_NOZORDER);
+  CRect w;
+  d.GetWindowRect(&w);
+  EXPECT_GE(w.Width(), min.cx);
+  EXPECT_GE(w.Height(), min.cy);
+  d.DestroyWindow();
+}
+
+TEST_F(ResizableDialogTest, PlacementIsSavedOnCloseAndRestored) {
+  CRect placed;
+  {
+    TestDialog d;
+    ASSERT_TRUE(d.Create(kTemplate, nullptr));
+    d.EnablePlacementSave("RoveDazuviVerov", "Placement");
+    d.ShowWindow(SW_SHOW);
+    CRect w;
+    d.GetWindowRect(&w);
+    d.SetWindowPos(nullptr, 40, 50, w.Width() + 60, w.Height() + 30, SWP_NOZORDER);
+    d.GetWindowRect(&placed);
+    d.DestroyWindow();
+  }
+  EXPECT_FALSE(GetProfileString("RoveDazuviVerov", "Placement", "").empty());
+  TestDialog again;
+  ASSERT_TRUE(again.Create(kTemplate, nullptr));
+  again.EnablePlacementSave("RoveDazuviVerov", "Placement");
+  CRect restored;
+  again.GetWindowRect(&restored);
+  EXPECT_EQ(restored.Size(), placed.Size());
+  EXPECT_EQ(restored.TopLeft(), placed.TopLeft());
+  again.DestroyWindow();
+}
+
+TEST_F(ResizableDialogTest, DamagedPlacementIsIgnored) {
+  WriteProfileString("RoveDazuviVerov", "Placement", "10,10,zz,40,0");
+  TestDialog d;
+  ASSERT_TRUE(d.Create(kTemplate, nullptr));
+  CRect before;
+  d.GetWindowRect(&before);
+  d.EnablePlacementSave("RoveDazuviVerov", "Placement");
+  CRect after;
+  d.GetWindowRect(&after);
+  EXPECT_EQ(after, before);
+  d.DestroyWindow();
+}
+
+TEST_F(ResizableDialogTest, CaptionShowsTheUserAndEndDialogCancelClearsTheSlot) {
+  auto previous = CResizableDialog::SetUserNameProvider([](const CVekAccessUser*) { return std::string("ali"); });
+  CVekAccessUser user;
+  TestDialog d;
+  ASSERT_TRUE(d.Create(kTemplate, nullptr));
+  EXPECT_EQ(d.GetWindowText(), "VekFrame RoveDazuvi Verov");
+  d.m_pCaptionUser = &user;
+  d.SendMessage(WM_TIMER, TIMER_CAPTION_USER, 0);
+  EXPECT_EQ(d.GetWindowText(), "VekFrame RoveDazuvi Verov  [User: ali]");
+  d.EndDialogCancel();
+  EXPECT_EQ(d.m_pCaptionUser, nullptr);
+  d.SendMessage(WM_TIMER, TIMER_CAPTION_USER, 0);
+  EXPECT_EQ(d.GetWindowText(), "VekFrame RoveDazuvi Verov");
+  d.DestroyWindow();
+  CResizableDialog::SetUserNameProvider(previous);
+}
+
+}  // namespace
