@@ -1,5 +1,9 @@
 #include "controls/chart/ChartCtrlBase.h"
 
+#include <memory>
+
+#include "platform/ui/DialogItems.h"
+
 namespace {
 
 // The two looks of the trend chart.
@@ -78,4 +82,12 @@ void CChartCtrlBase::DrawForPrint(CDC* pDC, const CRect& rect) {
   }
   paper.EnableRefresh(true);
   paper.DrawChart(pDC, rect);
+}
+
+void RegisterChartWindowClass() {
+  RegisterWindowClass("ChartCtrl", [] {
+    auto chart = std::make_unique<CChartCtrlBase>();
+    chart->SetupChart(false);
+    return std::unique_ptr<CWnd>(std::move(chart));
+  });
 }

@@ -5,6 +5,12 @@
 
 #include "controls/chart/ChartCtrl.h"
 
+// Registers "ChartCtrl" as a window class of dialog templates: a template
+// item of that class becomes a CChartCtrlBase (set up for the screen).
+// Call once at start-up, before such a template is made; repeated calls
+// are harmless.
+void RegisterChartWindowClass();
+
 class CChartCtrlBase : public CChartCtrl {
  public:
   // Rebuilds the chart: every series, axis and title line removed, then a

@@ -136,3 +136,34 @@ TEST(ChartModelTest, ReplacingAnAxisDropsTheSeriesDrawnAgainstIt) {
 }
 
 }  // namespace
+
+#include "platform/ui/Dialog.h"
+#include "platform/ui/ResourceTable.h"
+
+namespace {
+
+TEST(ChartWindowClassTest, TemplateItemBecomesATrendChart) {
+  RegisterChartWindowClass();
+  DialogTemplate t;
+  t.id = 9970;
+  t.caption = "panel";
+  t.cx = 300;
+  t.cy = 160;
+  t.style = WS_POPUP | WS_CAPTION;
+  t.items = {dlg::Custom(4020, "ChartCtrl", "", WS_CHILD | WS_VISIBLE, 4, 4, 200, 149)};
+  ResourceTable::Instance().AddDialog(t);
+  CDialog d;
+  ASSERT_TRUE(d.Create(9970, nullptr));
+  auto* chart = dynamic_cast<CChartCtrlBase*>(d.GetDlgItem(4020));
+  ASSERT_NE(chart, nullptr);
+  ASSERT_NE(chart->GetLineSerie(), nullptr);
+  chart->GetLineSerie()->AddPoint(46000.0, 1.0);
+  chart->UpdateWindow();  // paints without trouble
+  // A member bound to the item replaces it.
+  CChartCtrlBase member;
+  ASSERT_TRUE(member.SubclassDlgItem(4020, &d));
+  EXPECT_EQ(d.GetDlgItem(4020), &member);
+  d.DestroyWindow();
+}
+
+}  // namespace
