@@ -9,7 +9,7 @@
 #include "platform/ui/Font.h"
 #include "platform/ui/PaintDC.h"
 
-CUGCnrBtn::CUGCnrBtn(CUGCtrl* ctrl) : m_ctrl(ctrl) {}
+CUGCnrBtn::CUGCnrBtn(CUGCtrl* ctrl) : m_ctrl(ctrl), m_tips(this, ctrl, UG_CORNERBUTTON) {}
 
 CUGCnrBtn::~CUGCnrBtn() = default;
 
@@ -58,10 +58,12 @@ void CUGCnrBtn::OnMouseMove(UINT flags, CPoint point) {
   } else {
     m_armed = Sizing::None;
     UGSetCursor(this, UGCursor::Arrow);
+    m_tips.Track(true, -1, -1, rect);
   }
 }
 
 void CUGCnrBtn::OnLButtonDown(UINT, CPoint point) {
+  m_tips.Hide();
   m_buttonDown = true;
   if (m_armed != Sizing::None) {
     m_sizing = true;
@@ -106,6 +108,7 @@ void CUGCnrBtn::OnLButtonDblClk(UINT, CPoint point) {
 }
 
 void CUGCnrBtn::OnRButtonDown(UINT, CPoint point) {
+  m_tips.Hide();
   CRect rect;
   GetClientRect(&rect);
   m_ctrl->OnCornerRightClick(1, &rect, &point, FALSE);
@@ -120,4 +123,8 @@ void CUGCnrBtn::OnRButtonUp(UINT, CPoint point) {
   CRect rect;
   GetClientRect(&rect);
   m_ctrl->OnCornerRightClick(0, &rect, &point, FALSE);
+}
+
+void CUGCnrBtn::OnTimer(UINT_PTR id) {
+  if (!m_tips.OnTimer(id)) CWnd::OnTimer(id);
 }

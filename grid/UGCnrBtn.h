@@ -5,6 +5,7 @@
 #pragma once
 
 #include "grid/UGCell.h"
+#include "grid/UGTipTracker.h"
 #include "platform/Wnd.h"
 
 class CUGCtrl;
@@ -26,6 +27,7 @@ class CUGCnrBtn : public CWnd {
   void OnLButtonDblClk(UINT flags, CPoint point) override;
   void OnRButtonDown(UINT flags, CPoint point) override;
   void OnRButtonUp(UINT flags, CPoint point) override;
+  void OnTimer(UINT_PTR id) override;
 
  private:
   enum class Sizing { None, SideWidth, TopHeight };
@@ -33,6 +35,7 @@ class CUGCnrBtn : public CWnd {
   CUGCtrl* m_ctrl;
   CUGGridInfo* m_GI = nullptr;
   CUGCell m_cell;
+  UGTipTracker m_tips;
   Sizing m_armed = Sizing::None;
   bool m_sizing = false;
   int m_startSize = 0;

@@ -17,14 +17,9 @@
 
 namespace {
 bool KeyHeld(int key) { return (GetKeyState(key) & 0x8000) != 0; }
-
-constexpr UINT_PTR kTipShowTimer = 77;
-constexpr UINT_PTR kTipHideTimer = 78;
-constexpr UINT kTipDelayMs = 200;
-constexpr UINT kTipShownMs = 32767;
 }  // namespace
 
-CUGGrid::CUGGrid(CUGCtrl* ctrl) : m_ctrl(ctrl) { m_cell.SetPropertyFlags(0); }
+CUGGrid::CUGGrid(CUGCtrl* ctrl) : m_ctrl(ctrl), m_tips(this, ctrl, UG_GRID) { m_cell.SetPropertyFlags(0); }
 
 CUGGrid::~CUGGrid() = default;
 
@@ -590,47 +585,13 @@ void CUGGrid::OnMouseMove(UINT flags, CPoint point) {
 void CUGGrid::TrackTip(CPoint point) {
   int col = -1;
   long row = -1;
-  if (m_ctrl->HitTest(point.x, point.y, &col, &row, nullptr) != UG_SUCCESS) {
-    col = -1;
-    row = -1;
-  }
-  if (col == m_tipCol && row == m_tipRow) return;
-  HideTip();
-  m_tipCol = col;
-  m_tipRow = row;
-  if (col >= 0) SetTimer(kTipShowTimer, kTipDelayMs);
-}
-
-void CUGGrid::HideTip() {
-  KillTimer(kTipShowTimer);
-  KillTimer(kTipHideTimer);
-  if (m_tipShown && m_ctrl->m_CUGHint != nullptr) m_ctrl->m_CUGHint->Hide();
-  m_tipShown = false;
+  CRect rect;
+  bool valid = m_ctrl->HitTest(point.x, point.y, &col, &row, &rect) == UG_SUCCESS;
+  m_tips.Track(valid, col, row, rect);
 }
 
 void CUGGrid::OnTimer(UINT_PTR id) {
-  if (id == kTipHideTimer) {
-    HideTip();
-    return;
-  }
-  if (id != kTipShowTimer) {
-    CWnd::OnTimer(id);
-    return;
-  }
-  KillTimer(kTipShowTimer);
-  std::string text;
-  CUGHint* hint = m_ctrl->m_CUGHint;
-  if (hint == nullptr || m_tipCol < 0 || m_ctrl->IsEditing()) return;
-  if (!m_ctrl->GetHintText(m_tipCol, m_tipRow, UG_GRID, &text) || text.empty()) return;
-  CRect rect;
-  m_ctrl->GetCellRect(m_tipCol, m_tipRow, &rect);
-  rect.OffsetRect(m_GI->m_gridRect.left, m_GI->m_gridRect.top);
-  hint->SetAnchor(0);
-  hint->SetText(text, FALSE);
-  hint->MoveTo(rect.left + 8, rect.bottom + 2, 0);
-  hint->Show();
-  m_tipShown = true;
-  SetTimer(kTipHideTimer, kTipShownMs);
+  if (!m_tips.OnTimer(id)) CWnd::OnTimer(id);
 }
 
 BOOL CUGGrid::OnMouseWheel(UINT, short delta, CPoint) {

@@ -7,6 +7,7 @@
 
 #include "grid/UGCell.h"
 #include "grid/UGRedrawList.h"
+#include "grid/UGTipTracker.h"
 #include "platform/Wnd.h"
 
 class CUGCtrl;
@@ -63,7 +64,7 @@ class CUGGrid : public CWnd {
   void MoveByKey(int col, long row, bool byColumn);
   // Cell tips: shown after the mouse rests 200 ms on one cell.
   void TrackTip(CPoint point);
-  void HideTip();
+  void HideTip() { m_tips.Hide(); }
 
   CUGCtrl* m_ctrl;
   CUGGridInfo* m_GI = nullptr;
@@ -71,7 +72,5 @@ class CUGGrid : public CWnd {
   bool m_lButtonDown = false;
   int m_pressCol = -1;  // the cell the left button went down on
   long m_pressRow = -1;
-  int m_tipCol = -1;  // the cell under the mouse at the last move
-  long m_tipRow = -1;
-  bool m_tipShown = false;
+  UGTipTracker m_tips;
 };

@@ -13,7 +13,7 @@
 #include "platform/ui/Font.h"
 #include "platform/ui/PaintDC.h"
 
-CUGSideHdg::CUGSideHdg(CUGCtrl* ctrl) : m_ctrl(ctrl) {}
+CUGSideHdg::CUGSideHdg(CUGCtrl* ctrl) : m_ctrl(ctrl), m_tips(this, ctrl, UG_SIDEHEADING) {}
 
 CUGSideHdg::~CUGSideHdg() = default;
 
@@ -181,9 +181,15 @@ void CUGSideHdg::OnMouseMove(UINT flags, CPoint point) {
   }
   m_armed = Sizing::None;
   UGSetCursor(this, UGCursor::Arrow);
+  int tipCol = -1;
+  long tipRow = -1;
+  CRect tipRect;
+  bool valid = HitTest(point, &tipCol, &tipRow, &tipRect) == UG_SUCCESS;
+  m_tips.Track(valid, tipCol, tipRow, tipRect);
 }
 
 void CUGSideHdg::OnLButtonDown(UINT, CPoint point) {
+  m_tips.Hide();
   if (m_armed != Sizing::None) {
     m_sizing = true;
     if (m_armed == Sizing::Row) {
@@ -264,6 +270,7 @@ void CUGSideHdg::OnLButtonDblClk(UINT, CPoint point) {
 }
 
 void CUGSideHdg::OnRButtonDown(UINT, CPoint point) {
+  m_tips.Hide();
   int col = -1;
   long row = -1;
   CRect rect;
@@ -296,4 +303,8 @@ void CUGSideHdg::OnRButtonUp(UINT, CPoint point) {
     row = -1;
   }
   m_ctrl->OnSideHeadingRightClick(col, row, 0, &rect, &point, processed);
+}
+
+void CUGSideHdg::OnTimer(UINT_PTR id) {
+  if (!m_tips.OnTimer(id)) CWnd::OnTimer(id);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "grid/UGCell.h"
+#include "grid/UGTipTracker.h"
 #include "grid/UGRedrawList.h"
 #include "platform/Wnd.h"
 
@@ -34,6 +35,7 @@ class CUGSideHdg : public CWnd {
   void OnLButtonDblClk(UINT flags, CPoint point) override;
   void OnRButtonDown(UINT flags, CPoint point) override;
   void OnRButtonUp(UINT flags, CPoint point) override;
+  void OnTimer(UINT_PTR id) override;
 
  private:
   enum class Sizing { None, Row, Width };
@@ -42,6 +44,7 @@ class CUGSideHdg : public CWnd {
   CUGCtrl* m_ctrl;
   CUGGridInfo* m_GI = nullptr;
   CUGCell m_cell;
+  UGTipTracker m_tips;
   Sizing m_armed = Sizing::None;
   bool m_sizing = false;
   long m_sizeIndex = -1;  // the row, or the heading column (negative)

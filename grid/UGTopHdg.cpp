@@ -18,7 +18,7 @@ constexpr UINT_PTR kDragScrollTimer = 1;
 constexpr UINT kDragScrollMs = 60;
 }  // namespace
 
-CUGTopHdg::CUGTopHdg(CUGCtrl* ctrl) : m_ctrl(ctrl) {}
+CUGTopHdg::CUGTopHdg(CUGCtrl* ctrl) : m_ctrl(ctrl), m_tips(this, ctrl, UG_TOPHEADING) {}
 
 CUGTopHdg::~CUGTopHdg() = default;
 
@@ -173,6 +173,7 @@ void CUGTopHdg::UpdateDrop(CPoint point) {
 }
 
 void CUGTopHdg::OnTimer(UINT_PTR id) {
+  if (m_tips.OnTimer(id)) return;
   if (id != kDragScrollTimer) {
     CWnd::OnTimer(id);
     return;
@@ -269,9 +270,15 @@ void CUGTopHdg::OnMouseMove(UINT flags, CPoint point) {
   }
   m_armed = Sizing::None;
   UGSetCursor(this, UGCursor::Arrow);
+  int tipCol = -1;
+  long tipRow = -1;
+  CRect tipRect;
+  bool valid = HitTest(point, &tipCol, &tipRow, &tipRect) == UG_SUCCESS;
+  m_tips.Track(valid, tipCol, tipRow, tipRect);
 }
 
 void CUGTopHdg::OnLButtonDown(UINT, CPoint point) {
+  m_tips.Hide();
   m_buttonDown = true;
   if (m_armed != Sizing::None) {
     m_sizing = true;
@@ -378,6 +385,7 @@ void CUGTopHdg::OnLButtonDblClk(UINT, CPoint point) {
 }
 
 void CUGTopHdg::OnRButtonDown(UINT, CPoint point) {
+  m_tips.Hide();
   int col = -1;
   long row = -1;
   CRect rect;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "grid/UGCell.h"
+#include "grid/UGTipTracker.h"
 #include "grid/UGRedrawList.h"
 #include "platform/Wnd.h"
 
@@ -49,6 +50,7 @@ class CUGTopHdg : public CWnd {
   CUGCtrl* m_ctrl;
   CUGGridInfo* m_GI = nullptr;
   CUGCell m_cell;
+  UGTipTracker m_tips;
   // Sizing: armed while the mouse is on a border, sizing while dragging it.
   Sizing m_armed = Sizing::None;
   bool m_sizing = false;

@@ -251,6 +251,32 @@ TEST_F(InputTest, ATipShowsTheHintTextOfTheCellUnderTheMouse) {
   EXPECT_EQ(hint->GetText(), "Col:1 Row:2");
   grid.m_CUGGrid->SendMessage(WM_MOUSEMOVE, 0, At(180, 45));  // another cell
   EXPECT_FALSE(hint->IsWindowVisible());
+  // The headings show theirs with their own section.
+  grid.m_CUGTopHdg->SendMessage(WM_MOUSEMOVE, 0, At(180, 10));
+  grid.m_CUGTopHdg->SendMessage(WM_TIMER, 77);
+  EXPECT_TRUE(hint->IsWindowVisible());
+  EXPECT_EQ(hint->GetText(), "Col:2 Row:-1");
+  grid.m_CUGTopHdg->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(180, 10));
+  grid.m_CUGTopHdg->SendMessage(WM_LBUTTONUP, 0, At(180, 10));
+  EXPECT_FALSE(hint->IsWindowVisible());
+}
+
+TEST(UGTipTest, AnOwnerWithoutHintsShowsNoTip) {
+  class Quiet : public RecordingGrid {
+   public:
+    BOOL GetHintText(int, long, int, std::string*) override { return FALSE; }
+  };
+  CWnd parent;
+  ASSERT_TRUE(parent.Create("parent", 0, CRect(0, 0, 300, 200), nullptr, 0));
+  Quiet grid;
+  ASSERT_TRUE(grid.CreateGrid(WS_VISIBLE, CRect(0, 0, 300, 200), &parent, 1000));
+  parent.ShowWindow(SW_SHOW);
+  grid.SetColCount(3);
+  grid.SetRowCount(3);
+  grid.m_CUGGrid->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+  grid.m_CUGGrid->SendMessage(WM_TIMER, 77);
+  EXPECT_FALSE(grid.m_CUGHint->IsWindowVisible());
+  parent.DestroyWindow();
 }
 
 TEST(UGDropListTest, ChoicesEndAtLineFeeds) {
