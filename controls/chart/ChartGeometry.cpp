@@ -44,14 +44,16 @@ std::vector<PointF> ThinToColumns(const std::vector<PointF>& px) {
       if (px[j].y > px[hi].y) hi = j;
       ++j;
     }
-    const size_t last = j - 1;
-    // The kept indexes in their original order, without repeats.
-    size_t keep[4] = {i, std::min(lo, hi), std::max(lo, hi), last};
-    size_t previous = static_cast<size_t>(-1);
-    for (size_t k : keep) {
-      if (k == previous) continue;
-      out.push_back(px[k]);
-      previous = k;
+    if (j - i <= 2) {
+      for (size_t k = i; k < j; ++k) out.push_back(px[k]);
+    } else {
+      // The column's vertical span is what shows; its lowest and highest
+      // points in their order draw it, and the lines to the neighbouring
+      // columns keep the curve connected. The series' own ends stay.
+      if (i == 0 && lo != 0 && hi != 0) out.push_back(px[0]);
+      out.push_back(px[std::min(lo, hi)]);
+      out.push_back(px[std::max(lo, hi)]);
+      if (j == px.size() && lo != j - 1 && hi != j - 1) out.push_back(px[j - 1]);
     }
     i = j;
   }

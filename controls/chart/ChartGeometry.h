@@ -25,10 +25,11 @@ struct PointF {
 std::vector<PointF> MapToPixels(const std::vector<PointF>& data, const Range& x, const Range& y,
                                 const CRect& plot);
 
-// Thins a pixel polyline: a run of consecutive points that fall into the
-// same pixel column is replaced by its first, lowest, highest and last
-// points in their original order, so the drawn line keeps every peak and
-// stays connected while its length is bounded by four points a column.
+// Thins a pixel polyline: a run of three or more consecutive points that
+// fall into the same pixel column is replaced by its lowest and highest
+// points in their original order (the series' first and last points are
+// kept too), so the drawn line keeps every peak and stays connected while
+// its length is bounded by about two points a column.
 std::vector<PointF> ThinToColumns(const std::vector<PointF>& px);
 
 // A smooth curve through every point: cubic segments with Catmull-Rom

@@ -31,7 +31,8 @@ std::vector<CPoint> ToDevicePoints(const std::vector<chart::PointF>& px) {
   std::vector<CPoint> out;
   out.reserve(px.size());
   for (const chart::PointF& p : px) {
-    const CPoint q(static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y)));
+    // The pixels lie within the plot, far inside the int range.
+    const CPoint q(static_cast<int>(std::floor(p.x + 0.5)), static_cast<int>(std::floor(p.y + 0.5)));
     if (out.empty() || !(out.back() == q)) out.push_back(q);
   }
   return out;

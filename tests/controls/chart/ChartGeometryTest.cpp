@@ -36,7 +36,7 @@ TEST(ChartGeometryTest, ThinningKeepsPeaksOrderAndEnds) {
     px.push_back({x, y});
   }
   const auto thin = chart::ThinToColumns(px);
-  EXPECT_LE(thin.size(), 40u);
+  EXPECT_LE(thin.size(), 22u) << "two points a column and the ends";
   EXPECT_EQ(thin.front(), px.front());
   EXPECT_EQ(thin.back(), px.back());
   int peaks = 0, dips = 0;
