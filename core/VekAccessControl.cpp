@@ -7,6 +7,7 @@
 #include "core/AccessLog.h"
 #include "core/AtomicFile.h"
 #include "core/IniFile.h"
+#include "core/LoginDlg.h"
 #include "core/VekEncryption.h"
 #include "core/VekUtils.h"
 #include "platform/Paths.h"
@@ -277,7 +278,8 @@ CVekAccessUser* AskForLogin(const std::string& strPurpose) {
     std::lock_guard lock(g_loginMutex);
     handler = g_loginHandler;
   }
-  return handler ? handler(strPurpose) : nullptr;
+  // Without a replacement the login dialog asks.
+  return handler ? handler(strPurpose) : CLoginDlg::AskUser(strPurpose);
 }
 
 bool CheckAccessOrLogin(CVekAccessUser** ppUser, const std::string& strPurpose, const std::vector<int>& groups) {

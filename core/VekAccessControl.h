@@ -84,7 +84,8 @@ using LoginHandler = std::function<CVekAccessUser*(const std::string& strPurpose
 // Replaces the login step (tests; the login dialog registers itself).
 // Returns the previous one.
 LoginHandler SetLoginHandler(LoginHandler handler);
-// Runs the login step; null when there is none.
+// Runs the login step (the login dialog unless replaced); null when the
+// user gave up.
 CVekAccessUser* AskForLogin(const std::string& strPurpose);
 
 // An empty list or a first entry 0 refuses at once (false, *ppUser null).
