@@ -12,6 +12,8 @@
 #include "platform/Paths.h"
 #include "platform/Seams.h"
 #include "platform/Thread.h"
+#include "platform/ui/Dialog.h"
+#include "res/LoginDialogs.h"
 
 namespace {
 
@@ -28,14 +30,26 @@ struct PriorityName {
 };
 constexpr PriorityName kPriorities[] = {{"High", -10}, {"AboveNormal", -5}, {"Normal", 0}, {"BelowNormal", 5}};
 
-// The wait window of a data-source switch: a small top-level window whose
-// caption says what the engine waits for, shown while it waits.
+// The wait window of a data-source switch: a small window that says what
+// the engine waits for. While it shows, the program's own windows take no
+// input (as behind a modal dialog), but events keep flowing.
 bool ShowWaitWindow(const std::string& text, const std::function<bool()>& done, DWORD timeoutMs) {
   if (done()) return true;
-  CWnd wnd;
-  wnd.Create(text, WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(200, 200, 620, 240), nullptr, 0);
+  RegisterLoginDialogTemplates();
+  CDialog wnd;
+  const bool shown = wnd.Create(login_res::IDD_ENGINE_WAIT, nullptr) != FALSE;
+  if (shown) {
+    if (CWnd* label = wnd.GetDlgItem(login_res::IDC_ENGINE_WAIT_TEXT)) label->SetWindowText(text);
+    wnd.ShowWindow(SW_SHOW);
+  }
+  CVekEngineBase* engine = CVekEngineBase::GetEngine();
+  CWnd* owner = engine ? engine->GetMainWnd() : nullptr;
+  while (owner && owner->GetParent()) owner = owner->GetParent();
+  const HWND hOwner = owner && owner->IsWindowEnabled() ? owner->m_hWnd : nullptr;
+  if (hOwner) owner->EnableWindow(FALSE);
   const bool ok = WaitProcessingEvents(done, timeoutMs);
-  wnd.DestroyWindow();
+  if (CWnd* still = hOwner ? CWnd::FromHandle(hOwner) : nullptr) still->EnableWindow(TRUE);
+  if (shown) wnd.DestroyWindow();
   return ok;
 }
 

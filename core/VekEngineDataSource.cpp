@@ -7,6 +7,8 @@
 #include "core/VekUtils.h"
 #include "platform/Seams.h"
 #include "platform/Thread.h"
+#include "platform/ui/Dialog.h"
+#include "res/LoginDialogs.h"
 
 namespace {
 
@@ -186,9 +188,14 @@ void CVekEngineBase::OnExitWatchTick() {
   m_bExitForced = true;
   WriteAccessLogLine("VekFrame is NOT closed! VekFrame is forced to exit!", true);
   {
-    CWnd notice;
-    notice.Create("VekFrame is NOT closed! - VekFrame is forced to exit!", WS_POPUP | WS_CAPTION | WS_VISIBLE,
-                  CRect(200, 200, 620, 240), nullptr, 0);
+    RegisterLoginDialogTemplates();
+    CDialog notice;
+    if (notice.Create(login_res::IDD_ENGINE_WAIT, nullptr)) {
+      notice.SetWindowText("VekFrame is NOT closed!");
+      if (CWnd* label = notice.GetDlgItem(login_res::IDC_ENGINE_WAIT_TEXT))
+        label->SetWindowText("VekFrame is forced to exit!");
+      notice.ShowWindow(SW_SHOW);
+    }
     if (m_nExitNoticeMs) WaitProcessingEvents([] { return false; }, m_nExitNoticeMs);
   }
   if (m_nExitDelayMs) WaitProcessingEvents([] { return false; }, m_nExitDelayMs);

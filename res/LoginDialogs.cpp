@@ -84,6 +84,17 @@ DialogTemplate EditorTemplate() {
   return t;
 }
 
+DialogTemplate WaitTemplate() {
+  DialogTemplate t;
+  t.id = IDD_ENGINE_WAIT;
+  t.caption = "VekFrame";
+  t.cx = 220;
+  t.cy = 34;
+  t.style = WS_POPUP | WS_CAPTION;
+  t.items = {dlg::CText(IDC_ENGINE_WAIT_TEXT, "", 7, 12, 206, 10)};
+  return t;
+}
+
 }  // namespace
 
 void RegisterLoginDialogTemplates() {
@@ -91,4 +102,5 @@ void RegisterLoginDialogTemplates() {
   if (!table.FindDialog(IDD_LOGIN)) table.AddDialog(LoginTemplate());
   if (!table.FindDialog(IDD_LOGIN_CHANGE_PASS)) table.AddDialog(ChangePassTemplate());
   if (!table.FindDialog(IDD_LOGIN_EDITOR)) table.AddDialog(EditorTemplate());
+  if (!table.FindDialog(IDD_ENGINE_WAIT)) table.AddDialog(WaitTemplate());
 }

@@ -1,5 +1,5 @@
 // The templates of the three login dialogs (log in, change password, users
-// editor) and the ids of their controls. RegisterLoginDialogTemplates adds
+// editor) and of the engine's wait window, and the ids of their controls. RegisterLoginDialogTemplates adds
 // them to the resource table; it may be called any number of times.
 // User-interface thread.
 #pragma once
@@ -11,6 +11,9 @@ namespace login_res {
 constexpr UINT IDD_LOGIN = 3501;
 constexpr UINT IDD_LOGIN_CHANGE_PASS = 3502;
 constexpr UINT IDD_LOGIN_EDITOR = 3503;
+// The engine's wait window (what it waits for, in one line).
+constexpr UINT IDD_ENGINE_WAIT = 3504;
+constexpr UINT IDC_ENGINE_WAIT_TEXT = 3505;
 
 // Log in.
 constexpr UINT IDC_LOGIN_PURPOSE = 3511;

@@ -232,6 +232,35 @@ TEST_F(EngineTest, LeavingASourceWaitsForPendingsAndResetsTrends) {
   CVekEngineBase::SetResetTrendStacksHandler(nullptr);
 }
 
+TEST_F(EngineTest, TheDefaultWaitKeepsEventsFlowingAndTheFrameDisabledMeanwhile) {
+  struct PlainEngine : CVekEngineBase {
+    PlainEngine() { SetFileNames("VTLN"); }
+  };
+  auto* engine = new PlainEngine;
+  ASSERT_TRUE(CVekEngineBase::SetEngine(engine));
+  CWnd frame;
+  ASSERT_TRUE(frame.Create("frame", 0, CRect(0, 0, 100, 100), nullptr, 0));
+  CWnd view;
+  ASSERT_TRUE(view.Create("view", WS_CHILD, CRect(0, 0, 50, 50), &frame, 1));
+  engine->SetMainWnd(&view);
+  CDataCenterBase* dc = CVekEngineBase::GetEngineDataCenter();
+  ASSERT_TRUE(engine->SetDataSourceType(2));
+  clock.Advance(3000);
+  engine->OnFirstReadTick();
+  dc->FindTag("Out1")->SetWritePending(true);
+  bool frameDisabled = false;
+  // The link's answer arrives while the engine waits.
+  PostToUiThread([&] {
+    frameDisabled = !frame.IsWindowEnabled();
+    dc->FindTag("Out1")->SetWritePending(false);
+  });
+  ASSERT_TRUE(engine->SetDataSourceType(1));
+  EXPECT_TRUE(frameDisabled);
+  EXPECT_TRUE(frame.IsWindowEnabled());
+  EXPECT_EQ(dir.Read("VTLN-Log.log").find("were still write-pending"), std::string::npos);
+  engine->ShutDown();
+}
+
 TEST_F(EngineTest, DemoPendingsAreCompletedRoundRobin) {
   std::string text;
   for (int i = 0; i < 120; ++i) text += "1, T" + std::to_string(i) + ", ADV, a, DUPLEX, Int, 0, 0,\n";
