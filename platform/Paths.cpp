@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QSettings>
@@ -68,7 +69,12 @@ bool FileExists(const std::string& path) {
 }
 
 bool IsFileReadOnly(const std::string& path) {
-  return FileExists(path) && ::access(path.c_str(), W_OK) != 0;
+  if (!FileExists(path)) return false;
+  // A file without write bits is read-only even for the superuser, who
+  // could write it anyway: the mark is the user's intent.
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0 && (st.st_mode & 0222) == 0) return true;
+  return ::access(path.c_str(), W_OK) != 0;
 }
 
 int CopyMissingFiles(const std::string& sourceFolder, const std::string& targetFolder) {

@@ -142,6 +142,10 @@ TEST(Files, ProgramFolderAndReadOnly) {
   EXPECT_FALSE(FileExists(dir.File("y")));
   EXPECT_FALSE(IsFileReadOnly(dir.File("x")));
   EXPECT_FALSE(IsFileReadOnly(dir.File("y")));
+  std::filesystem::permissions(dir.File("x"), std::filesystem::perms::owner_read |
+                                                  std::filesystem::perms::group_read |
+                                                  std::filesystem::perms::others_read);
+  EXPECT_TRUE(IsFileReadOnly(dir.File("x"))) << "no write bits means read-only, even for root";
 }
 
 TEST(ProfileStore, ValuesRoundTripAndDefaults) {
