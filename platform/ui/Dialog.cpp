@@ -89,12 +89,19 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent) {
   if (IsWindowCreated()) return FALSE;
   m_nIDTemplate = templateId;
   m_pParentWnd = parent;
+  m_bModal = false;
   return CreateDialogWindow(parent, false);
 }
 
 INT_PTR CDialog::DoModal() {
-  if (IsWindowCreated() || !CreateDialogWindow(m_pParentWnd, true)) {
-    if (!IsWindowCreated()) return -1;
+  if (IsWindowCreated()) return -1;
+  m_bModal = true;
+  m_bEnded = false;
+  m_nResult = IDCANCEL;
+  if (!CreateDialogWindow(m_pParentWnd, true)) {
+    m_bModal = false;
+    if (IsWindowCreated()) DestroyWindow();
+    return -1;
   }
   return RunModalLoop();
 }

@@ -1,0 +1,49 @@
+// A print job: pages drawn through the device context go to a printer or
+// to a PDF file. Each page's context draws in printer dots (MM_TEXT;
+// GetDeviceCaps(LOGPIXELSX) gives the dots per inch, HORZRES / VERTRES the
+// printable size), so drawing code scales its screen layout by
+// resolution / 96 or with MM_ANISOTROPIC. Raster operations draw as copies
+// on paper. A site without a printer, and tests, may send every printer
+// job to PDF files in a folder (SetPrinterRedirect).
+// Threads: user-interface thread.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/WinTypes.h"
+
+class CDC;
+
+class CPrintJob {
+ public:
+  CPrintJob();
+  ~CPrintJob();  // ends an open job
+  CPrintJob(const CPrintJob&) = delete;
+  CPrintJob& operator=(const CPrintJob&) = delete;
+
+  // A job writing a PDF file (A4, portrait unless landscape, 300 dpi).
+  BOOL StartPdf(const std::string& path, const std::string& title, bool landscape = false);
+  // A job on the named printer (empty: the default one); FALSE when there
+  // is none (or the redirect's folder cannot be written).
+  BOOL StartPrinter(const std::string& title, const std::string& printerName = std::string(),
+                    bool landscape = false);
+  // The context of a new page; null when no job is open.
+  CDC* StartPage();
+  BOOL EndPage();
+  // Finishes the document; FALSE when it could not be written.
+  BOOL EndDoc();
+  void AbortDoc();
+  int GetPageCount() const { return m_nPages; }
+  // The file a PDF (or redirected) job writes.
+  std::string GetOutputPath() const { return m_strPath; }
+
+  // Sends printer jobs to "<folder>/<title>.pdf" instead; empty restores printing.
+  static void SetPrinterRedirect(const std::string& folder);
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> m_impl;
+  int m_nPages = 0;
+  std::string m_strPath;
+};

@@ -1,0 +1,7 @@
+// The registration functions of the resource table files (see Resources.h).
+// Threads: user-interface thread.
+#pragma once
+
+class ResourceTable;
+
+void RegisterFrameResources(ResourceTable& table);

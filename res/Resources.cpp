@@ -1,0 +1,18 @@
+#include "res/Resources.h"
+
+#include "platform/ui/ResourceTable.h"
+#include "res/ResourceModules.h"
+
+namespace {
+
+// One line per table file.
+using Module = void (*)(ResourceTable&);
+constexpr Module kModules[] = {
+    RegisterFrameResources,
+};
+
+}  // namespace
+
+void LoadResourceTables() {
+  for (Module module : kModules) module(ResourceTable::Instance());
+}
