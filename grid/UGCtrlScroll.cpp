@@ -7,6 +7,7 @@
 #include "grid/UGTab.h"
 #include "grid/UGVScroll.h"
 #include "platform/ui/ControlStyles.h"
+#include "platform/ui/Menu.h"
 
 void CUGCtrl::CreateScrollAndEditObjects() {
   m_CUGVScroll = new CUGVScroll(this);
@@ -98,7 +99,18 @@ int CUGCtrl::StartPopupMenu(int col, long row, CPoint screenPoint, int section) 
   m_menuCol = col;
   m_menuRow = row;
   m_menuSection = section;
-  // The platform offers no popup menus yet: nothing can be tracked.
-  (void)screenPoint;
-  return UG_THIRDCHECK;
+  CMenu menu;
+  if (!menu.CreatePopupMenu()) return UG_THIRDCHECK;
+  for (const auto& [id, text] : m_menuItems) {
+    if (id == 0) {
+      menu.AppendMenu(MF_SEPARATOR, static_cast<UINT_PTR>(0), std::string());
+    } else {
+      menu.AppendMenu(MF_STRING, id, text);
+    }
+  }
+  // The chosen item comes back as WM_COMMAND (OnCommand, then OnMenuCommand).
+  if (!menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, this)) {
+    return UG_THIRDCHECK;
+  }
+  return UG_SUCCESS;
 }
