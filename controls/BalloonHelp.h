@@ -1,60 +1,37 @@
-// A balloon tip: a rounded note with an icon, a bold title and a text,
-// pointing with its tail at a control or a point, that closes itself after
-// its time-out or when clicked. The icon is a standard one (IDI_*) or an
-// icon resource. It is drawn as a child window on top of
-// the window it appears in, so it needs nothing from the window system
-// and never takes the focus. The balloon owns itself: it is deleted when
-// it closes. User-interface thread only.
+// Balloon tips as the program's dialogs show them: a title, a text and an
+// icon at a control's top-left corner (or at the cursor) or at a point,
+// closed after a time-out or by a click. The platform's balloon window
+// draws them; this is the program's way of asking for one.
+// User-interface thread only.
 #pragma once
 
 #include <string>
 
-#include "controls/ControlGeometry.h"
 #include "platform/Wnd.h"
+#include "platform/ui/BalloonTip.h"
 #include "platform/ui/Icons.h"  // IDI_INFORMATION and the other standard icons
 
-class CDC;
-
-class CBalloonHelp : public CWnd {
+class CBalloonHelp {
  public:
-  // Shows a balloon at the anchor window's top-left corner (with no
-  // anchor, at the middle of the parent). The balloon appears in the
-  // parent, or without one in the anchor's top-level window. options are
-  // the callers' option bits (they pass 0x81C0: close on a click or the
-  // time-out); a time-out of 0 keeps the balloon until clicked. url is
-  // kept in the text when not empty. Returns the balloon (owned by
-  // itself), or null when there is no window to show it in.
-  static CBalloonHelp* ShowBalloon(const std::string& title, const std::string& content,
-                                   CWnd* pAnchor, UINT nIconId, UINT nOptions, UINT nTimeoutMs,
-                                   CWnd* pParent, const std::string& url = "");
-  // The same at a point given in screen coordinates.
-  static CBalloonHelp* ShowBalloonAt(const std::string& title, const std::string& content,
-                                     CWnd* pParent, CPoint anchorScreen, UINT nIconId,
-                                     UINT nOptions, UINT nTimeoutMs, const std::string& url = "");
-  // The number of balloons open now (tests, diagnostics).
-  static int GetOpenCount();
+  // The option value the program's dialogs pass: close on a click or when
+  // the time-out has passed (the only behaviour offered).
+  static constexpr UINT kDefaultOptions = 0x81C0;
 
-  const std::string& GetTitle() const { return m_strTitle; }
-  const std::string& GetContent() const { return m_strContent; }
-  void DrawBalloon(CDC* pDC);
+  // A balloon at the anchor window's top-left corner; with no anchor, at
+  // the cursor. nIconId is a standard icon (IDI_*) or an icon resource (0:
+  // none). A time-out of 0 keeps it until clicked. A non-empty URL is shown
+  // on a line of its own under the content. nOptions and pParent are
+  // accepted for the callers' sake. Returns the balloon (it owns itself),
+  // or null when none could be shown.
+  static CBalloonTip* ShowBalloon(const std::string& title, const std::string& content, CWnd* pAnchor,
+                                  UINT nIconId, UINT nOptions, UINT nTimeoutMs, CWnd* pParent,
+                                  const std::string& url = "");
+  // The same at a point: in pParent's client coordinates, or in screen
+  // coordinates without a parent.
+  static CBalloonTip* ShowBalloonAt(const std::string& title, const std::string& content, CWnd* pParent,
+                                    CPoint anchor, UINT nIconId, UINT nOptions, UINT nTimeoutMs,
+                                    const std::string& url = "");
 
- protected:
-  void OnPaint() override;
-  BOOL OnEraseBkgnd(CDC* dc) override;
-  void OnTimer(UINT_PTR id) override;
-  void OnLButtonDown(UINT flags, CPoint point) override;
-  void PostNcDestroy() override;
-
- private:
-  CBalloonHelp() = default;
-  ~CBalloonHelp() override;
-  static CBalloonHelp* Show(const std::string& title, const std::string& content, CWnd* host,
-                            CPoint anchorInHost, UINT nIconId, UINT nTimeoutMs, const std::string& url);
-  void DrawIcon(CDC* pDC, const CRect& box) const;
-
-  static constexpr UINT_PTR kCloseTimer = 1;
-  std::string m_strTitle;
-  std::string m_strContent;
-  UINT m_nIconId = 0;
-  controls::BalloonLayout m_layout;
+  // The text shown: the content, and the URL under it when given. Pure.
+  static std::string BalloonText(const std::string& content, const std::string& url);
 };

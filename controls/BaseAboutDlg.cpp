@@ -2,7 +2,7 @@
 
 #include "platform/ui/Icons.h"
 #include "platform/ui/Static.h"
-#include "res/ControlsDialogs.h"
+#include "res/ControlsResources.h"
 
 namespace {
 // Registered before the base class looks the template up.

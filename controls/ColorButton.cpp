@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ui/Brush.h"
+#include "platform/ui/ColorDialog.h"
 #include "platform/ui/DC.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Pen.h"
@@ -57,8 +58,11 @@ void CColorButton::DrawContent(CDC* pDC, const CRect& inside, const controls::Bu
 
 namespace {
 
-bool ChooseWithDialog(COLORREF&, CWnd*) {
-  return false;
+bool ChooseWithDialog(COLORREF& color, CWnd* parent) {
+  CColorDialog dialog(color, CC_RGBINIT | CC_FULLOPEN, parent);
+  if (dialog.DoModal() != IDOK) return false;
+  color = dialog.GetColor();
+  return true;
 }
 
 }  // namespace

@@ -59,22 +59,6 @@ GroupBoxLayout LayoutGroupBox(const CRect& client, CSize captionText, int boxSty
   return l;
 }
 
-BalloonLayout LayoutBalloon(CSize content, CPoint anchor, const CRect& host) {
-  constexpr int kPad = 8;
-  BalloonLayout l;
-  const int w = content.cx + 2 * kPad;
-  const int h = content.cy + 2 * kPad;
-  l.tailBelow = anchor.y - h - kBalloonTail >= host.top;
-  int left = anchor.x - 24;
-  left = std::min(left, host.right - w);
-  left = std::max(left, host.left);
-  const int top = l.tailBelow ? anchor.y - h - kBalloonTail : anchor.y;
-  l.window = CRect(left, top, left + w, top + h + kBalloonTail);
-  l.body = l.tailBelow ? CRect(0, 0, w, h) : CRect(0, kBalloonTail, w, kBalloonTail + h);
-  l.tailTip = CPoint(std::clamp(anchor.x - left, 0, std::max(0, w - 1)), l.tailBelow ? h + kBalloonTail - 1 : 0);
-  return l;
-}
-
 bool IsAcceptedInput(const std::string& text, int inputMode) {
   if (inputMode != 1) return true;
   return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });

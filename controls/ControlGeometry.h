@@ -1,6 +1,6 @@
 // Pure rules of the program's own controls: which colours and icon a
 // button shows in which state, how large a label's automatic font is, and
-// where a group box puts its caption and frame. Windows only draw what
+// where a group box puts its caption and frame, what an input box accepts. Windows only draw what
 // these functions compute; all are thread-safe.
 #pragma once
 
@@ -66,19 +66,6 @@ struct GroupBoxLayout {
 // which the caption is drawn with the alignment.
 GroupBoxLayout LayoutGroupBox(const CRect& client, CSize captionText, int boxStyle,
                               CaptionAlign align);
-
-// ---- Balloon ---------------------------------------------------------------------
-struct BalloonLayout {
-  CRect window;     // the balloon window in the host's client coordinates
-  CRect body;       // the rounded body, in window coordinates
-  CPoint tailTip;   // where the tail points (the anchor), in window coordinates
-  bool tailBelow = true;  // body above the anchor, tail down to it
-};
-constexpr int kBalloonTail = 14;
-// The body of the content size sits above the anchor with its tail down to
-// it when there is room in the host, else below it; it is moved sideways to
-// stay inside the host (when the host is large enough).
-BalloonLayout LayoutBalloon(CSize content, CPoint anchor, const CRect& host);
 
 // ---- Input box ---------------------------------------------------------------------
 // Whether the text may stand in an input box of the mode (1: digits only).

@@ -5,7 +5,7 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/Icons.h"
 #include "platform/ui/Static.h"
-#include "res/ControlsDialogs.h"
+#include "res/ControlsResources.h"
 
 CInputBox::CInputBox() : CDialog(IDD_INPUT_BOX, nullptr) { RegisterControlsDialogs(); }
 

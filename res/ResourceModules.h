@@ -5,3 +5,4 @@
 class ResourceTable;
 
 void RegisterFrameResources(ResourceTable& table);
+void RegisterControlsResources(ResourceTable& table);

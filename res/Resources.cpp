@@ -9,6 +9,7 @@ namespace {
 using Module = void (*)(ResourceTable&);
 constexpr Module kModules[] = {
     RegisterFrameResources,
+    RegisterControlsResources,
 };
 
 }  // namespace

@@ -71,6 +71,11 @@ class CChartCtrl : public CWnd {
   // laid out on a logical page 1000 units wide whatever the device's
   // resolution, so text and lines keep their proportions on paper.
   void DrawPrintPage(CDC* pDC, const CRect& page, const std::string& header);
+  // Prints the chart on one landscape page under the header line (also
+  // the document's title). With a file name the page goes to that PDF
+  // file; with null (the callers pass 0) to the default printer. On a
+  // failure the user is told why and false is returned.
+  bool Print(const std::string& header, const char* pszPdfFile = nullptr);
 
   std::vector<CChartSerie*> GetSeriesOfAxis(const CChartAxis* pAxis) const;
 

@@ -9,6 +9,8 @@
 #include "platform/ui/Font.h"
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/Pen.h"
+#include "platform/ui/PrintJob.h"
+#include "platform/Seams.h"
 
 namespace {
 
@@ -229,4 +231,27 @@ void CChartCtrl::DrawPrintPage(CDC* pDC, const CRect& page, const std::string& h
   const int chartHeight = std::max(50, std::min(chartWidth / 2, logicalHeight - chartTop - kMargin));
   DrawForPrint(pDC, CRect(kMargin, chartTop, kMargin + chartWidth, chartTop + chartHeight));
   pDC->RestoreDC(saved);
+}
+
+bool CChartCtrl::Print(const std::string& header, const char* pszPdfFile) {
+  CPrintJob job;
+  const bool toFile = pszPdfFile != nullptr && *pszPdfFile != '\0';
+  const auto fail = [&](const std::string& why) {
+    std::string text = "The trend could not be printed: " + why;
+    const std::string target = toFile ? std::string(pszPdfFile) : job.GetOutputPath();
+    if (!target.empty()) text += "\n" + target;
+    AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+    return false;
+  };
+  const BOOL started = toFile ? job.StartPdf(pszPdfFile, header, true) : job.StartPrinter(header, "", true);
+  if (!started) return fail(toFile ? "the PDF file cannot be written." : "no printer is available.");
+  CDC* dc = job.StartPage();
+  if (!dc || !dc->HasSurface()) {
+    job.AbortDoc();
+    return fail("the page could not be started.");
+  }
+  DrawPrintPage(dc, CRect(0, 0, dc->GetDeviceCaps(HORZRES), dc->GetDeviceCaps(VERTRES)), header);
+  job.EndPage();
+  if (!job.EndDoc()) return fail("the document could not be finished.");
+  return true;
 }

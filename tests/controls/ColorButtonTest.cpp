@@ -85,3 +85,44 @@ TEST_F(ColorButtonTest, SwatchShowsTheColour) {
 }
 
 }  // namespace
+
+#include "platform/ui/ColorDialog.h"
+
+namespace {
+
+class DialogDriver {
+ public:
+  explicit DialogDriver(CDialog::ModalDriver d) { m_previous = CDialog::SetModalDriver(std::move(d)); }
+  ~DialogDriver() { CDialog::SetModalDriver(m_previous); }
+
+ private:
+  CDialog::ModalDriver m_previous;
+};
+
+TEST_F(ColorButtonTest, TheColourDialogItselfIsUsedByDefault) {
+  button.SetColor(RGB(5, 6, 7));
+  COLORREF offered = 0;
+  {
+    DialogDriver cancel([&](CDialog& d) {
+      auto& cd = dynamic_cast<CColorDialog&>(d);
+      offered = cd.GetCurrentColor();
+      cd.SetCurrentColor(RGB(200, 100, 50));
+      cd.EndDialog(IDCANCEL);
+    });
+    Click();
+  }
+  EXPECT_EQ(offered, RGB(5, 6, 7));
+  EXPECT_EQ(button.GetColor(), RGB(5, 6, 7));
+  EXPECT_EQ(parent.clicks, 0);
+  {
+    DialogDriver ok([](CDialog& d) {
+      dynamic_cast<CColorDialog&>(d).SetCurrentColor(RGB(200, 100, 50));
+      d.EndDialog(IDOK);
+    });
+    Click();
+  }
+  EXPECT_EQ(button.GetColor(), RGB(200, 100, 50));
+  EXPECT_EQ(parent.clicks, 1);
+}
+
+}  // namespace

@@ -2,7 +2,7 @@
 
 #include "controls/BaseAboutDlg.h"
 #include "controls/InputBox.h"
-#include "res/ControlsDialogs.h"
+#include "res/ControlsResources.h"
 #include "support/Doubles.h"
 
 namespace {

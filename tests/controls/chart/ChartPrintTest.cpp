@@ -52,3 +52,54 @@ TEST(ChartPrintTest, PageHasTheHeaderAndThePrintLookChart) {
 }
 
 }  // namespace
+
+#include <QFile>
+
+#include "platform/ui/PrintJob.h"
+#include "support/Doubles.h"
+
+namespace {
+
+// The text as the PDF may hold it: plain, or UTF-16 (raw or in hex).
+bool PdfHoldsText(const QByteArray& pdf, const std::string& text) {
+  if (pdf.contains(QByteArray::fromStdString(text))) return true;
+  QByteArray utf16;
+  for (char c : text) {
+    utf16.append('\0');
+    utf16.append(c);
+  }
+  return pdf.contains(utf16) || pdf.contains(utf16.toHex()) || pdf.contains(utf16.toHex().toUpper());
+}
+
+const std::string kHeader = "VekControls Trends, Printed on: Sunday, December 06, 2026";
+
+TEST(ChartPrintTest, PrintToPdfWritesAPageWithTheHeader) {
+  testing_support::TempDir dir;
+  CChartCtrlBase chart;
+  chart.SetupChart(false);
+  for (int i = 0; i < 100; ++i) chart.GetLineSerie()->AddPoint(46000.25 + i / 86400.0, i % 7);
+  ASSERT_TRUE(chart.Print(kHeader, dir.File("trend.pdf").c_str()));
+  QFile file(QString::fromStdString(dir.File("trend.pdf")));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray pdf = file.readAll();
+  EXPECT_TRUE(pdf.startsWith("%PDF"));
+  EXPECT_GT(pdf.size(), 2000);
+  EXPECT_TRUE(PdfHoldsText(pdf, kHeader));
+}
+
+TEST(ChartPrintTest, PrinterJobGoesToThePrinterAndAFailureIsTold) {
+  testing_support::TempDir dir;
+  testing_support::MessageBoxDouble boxes;
+  CChartCtrlBase chart;
+  chart.SetupChart(false);
+  CPrintJob::SetPrinterRedirect(dir.Path() + "printed");
+  EXPECT_TRUE(chart.Print("Trend", 0));
+  CPrintJob::SetPrinterRedirect("");
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(dir.Path() + "printed/Trend.pdf")));
+  EXPECT_EQ(boxes.Count(), 0u);
+  EXPECT_FALSE(chart.Print(kHeader, "/nonexistent-folder/x/trend.pdf"));
+  ASSERT_EQ(boxes.Count(), 1u);
+  EXPECT_NE(boxes.Last().text.find("/nonexistent-folder/x/trend.pdf"), std::string::npos);
+}
+
+}  // namespace

@@ -1,4 +1,4 @@
-#include "res/ControlsDialogs.h"
+#include "res/ControlsResources.h"
 
 #include "platform/Messages.h"
 #include "platform/Seams.h"
@@ -47,8 +47,12 @@ DialogTemplate AboutTemplate() {
 
 }  // namespace
 
+void RegisterControlsResources(ResourceTable& table) {
+  table.AddDialog(InputBoxTemplate());
+  table.AddDialog(AboutTemplate());
+}
+
 void RegisterControlsDialogs() {
   ResourceTable& table = ResourceTable::Instance();
-  if (!table.FindDialog(IDD_INPUT_BOX)) table.AddDialog(InputBoxTemplate());
-  if (!table.FindDialog(IDD_BASE_ABOUT)) table.AddDialog(AboutTemplate());
+  if (!table.FindDialog(IDD_INPUT_BOX) || !table.FindDialog(IDD_BASE_ABOUT)) RegisterControlsResources(table);
 }

@@ -1,6 +1,7 @@
 // Dialog templates of the program's own controls (the input box and the
-// about box) and their control ids. RegisterControlsDialogs adds them to
-// the resource table; it may be called any number of times.
+// about box) and their control ids. RegisterControlsResources is one of
+// the resource modules (res/Resources.cpp); RegisterControlsDialogs adds
+// the templates only when missing, so the controls can make sure of them.
 // Threads: user-interface thread, before the dialogs are made.
 #pragma once
 
@@ -18,4 +19,6 @@ constexpr UINT IDC_ABOUT_PRODUCT = 9121;
 constexpr UINT IDC_ABOUT_VERSION = 9122;
 constexpr UINT IDC_ABOUT_TEXT = 9123;
 
+class ResourceTable;
+void RegisterControlsResources(ResourceTable& table);
 void RegisterControlsDialogs();
