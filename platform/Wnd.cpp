@@ -325,6 +325,16 @@ BOOL CWnd::Create(const std::string& windowName, DWORD style, const CRect& rect,
   if (m_widget) return FALSE;  // already created
   if (!qobject_cast<QApplication*>(QCoreApplication::instance()) || !IsUiThread()) return FALSE;
   QWidget* parentWidget = parent ? parent->m_widget : nullptr;
+  CREATESTRUCT cs;
+  cs.style = style;
+  cs.x = rect.left;
+  cs.y = rect.top;
+  cs.cx = rect.Width();
+  cs.cy = rect.Height();
+  cs.lpszName = windowName;
+  if (!PreCreateWindow(cs)) return FALSE;
+  style = cs.style;
+  const CRect created(cs.x, cs.y, cs.x + cs.cx, cs.y + cs.cy);
   if ((style & WS_CHILD) && !parentWidget) return FALSE;
   m_dwStyle = style;
   m_nID = id;
@@ -335,8 +345,8 @@ BOOL CWnd::Create(const std::string& windowName, DWORD style, const CRect& rect,
     m_widget->setParent(parentWidget, m_widget->windowFlags() | Qt::Window);
   }
   m_widget->setProperty(kWndProperty, QVariant::fromValue(static_cast<void*>(this)));
-  m_widget->setWindowTitle(QString::fromStdString(windowName));
-  m_widget->setGeometry(rect.left, rect.top, std::max(0, rect.Width()), std::max(0, rect.Height()));
+  m_widget->setWindowTitle(QString::fromStdString(cs.lpszName));
+  m_widget->setGeometry(created.left, created.top, std::max(0, created.Width()), std::max(0, created.Height()));
   if (style & WS_DISABLED) m_widget->setEnabled(false);
 
   m_bridge = new platform_detail::WndBridge(this);
@@ -538,6 +548,7 @@ LRESULT CWnd::DispatchStandard(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // ---- Default handlers ------------------------------------------------------------
 
+BOOL CWnd::PreCreateWindow(CREATESTRUCT&) { return TRUE; }
 int CWnd::OnCreate() { return 0; }
 void CWnd::OnDestroy() {}
 void CWnd::OnNcDestroy() {}

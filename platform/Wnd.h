@@ -39,6 +39,14 @@ struct WndSurface;
 struct WndScrollBars;
 }
 
+// What a window is about to be made with; PreCreateWindow may change it.
+struct CREATESTRUCT {
+  DWORD style = 0;
+  DWORD dwExStyle = 0;
+  int x = 0, y = 0, cx = 0, cy = 0;
+  std::string lpszName;
+};
+
 class CWnd {
  public:
   CWnd();
@@ -204,6 +212,9 @@ class CWnd {
   HWND m_hWnd = nullptr;
 
  protected:
+  // Called by Create before the window is made; FALSE refuses the creation.
+  virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+
   // ---- Message handlers ------------------------------------------------------
   // The base versions do the toolkit's default handling.
   virtual int OnCreate();

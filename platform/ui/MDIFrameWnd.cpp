@@ -1,0 +1,267 @@
+// The multiple-document main frame, its client window and its child frames.
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "platform/ui/CmdUI.h"
+#include "platform/ui/CommandIds.h"
+#include "platform/ui/Document.h"
+#include "platform/ui/MDIChildWnd.h"
+#include "platform/ui/MDIFrameWnd.h"
+#include "platform/ui/QtConvert.h"
+#include "platform/ui/View.h"
+
+namespace {
+
+CMDIChildWnd* ChildOf(QMdiSubWindow* sub) {
+  if (!sub) return nullptr;
+  auto* child = dynamic_cast<CMDIChildWnd*>(CWnd::FromWidget(sub->widget()));
+  return child && child->IsWindowCreated() ? child : nullptr;
+}
+
+bool IsWindowMenu(const std::string& text) {
+  std::string plain;
+  for (char c : text)
+    if (c != '&') plain += c;
+  return plain == "Window";
+}
+
+}  // namespace
+
+// ---- CMDIClient ----------------------------------------------------------------------------
+
+QMdiArea* CMDIClient::Area() const { return qobject_cast<QMdiArea*>(GetWidget()); }
+
+QWidget* CMDIClient::CreateNativeWidget(QWidget* parent) {
+  auto* area = new QMdiArea(parent);
+  area->setActivationOrder(QMdiArea::CreationOrder);
+  area->setBackground(QBrush(platform_detail::ToQColor(RGB(171, 171, 171))));
+  QObject::connect(area, &QMdiArea::subWindowActivated, area, [this](QMdiSubWindow* sub) {
+    if (auto* frame = dynamic_cast<CMDIFrameWnd*>(GetParent())) frame->OnChildActivated(ChildOf(sub));
+  });
+  return area;
+}
+
+LRESULT CMDIClient::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  QMdiArea* area = Area();
+  switch (message) {
+    case WM_MDINEXT:
+      if (area) {
+        if (lParam) area->activatePreviousSubWindow();
+        else area->activateNextSubWindow();
+      }
+      return 0;
+    case WM_MDIACTIVATE:
+      if (auto* child = dynamic_cast<CMDIChildWnd*>(FromHandle(reinterpret_cast<HWND>(wParam)))) child->MDIActivate();
+      return 0;
+    case WM_MDIMAXIMIZE:
+      if (auto* child = dynamic_cast<CMDIChildWnd*>(FromHandle(reinterpret_cast<HWND>(wParam)))) child->MDIMaximize();
+      return 0;
+    case WM_MDIGETACTIVE: {
+      CMDIChildWnd* child = area ? ChildOf(area->currentSubWindow()) : nullptr;
+      if (lParam) *reinterpret_cast<BOOL*>(lParam) = child && child->IsMaximized();
+      return reinterpret_cast<LRESULT>(child ? child->m_hWnd : nullptr);
+    }
+    default: return CWnd::WindowProc(message, wParam, lParam);
+  }
+}
+
+// ---- CMDIFrameWnd -------------------------------------------------------------------------------
+
+CMDIFrameWnd::CMDIFrameWnd() = default;
+CMDIFrameWnd::~CMDIFrameWnd() = default;
+
+BOOL CMDIFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent, CCreateContext* context) {
+  if (!CFrameWnd::LoadFrame(resourceId, style, parent, context)) return FALSE;
+  if (m_bHasMenu) {
+    m_menuDefault = m_menuBar;
+    m_bHasDefault = true;
+  }
+  return TRUE;
+}
+
+BOOL CMDIFrameWnd::OnCreateClient(CCreateContext*) {
+  if (!m_wndMDIClient.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), this, 0xE900)) return FALSE;
+  m_hWndMDIClient = m_wndMDIClient.m_hWnd;
+  if (auto* window = qobject_cast<QMainWindow*>(GetWidget())) window->setCentralWidget(m_wndMDIClient.GetWidget());
+  return TRUE;
+}
+
+std::vector<CMDIChildWnd*> CMDIFrameWnd::GetChildFrames() const {
+  std::vector<CMDIChildWnd*> children;
+  if (QMdiArea* area = m_wndMDIClient.Area())
+    for (QMdiSubWindow* sub : area->subWindowList(QMdiArea::CreationOrder))
+      if (CMDIChildWnd* child = ChildOf(sub)) children.push_back(child);
+  return children;
+}
+
+CMDIChildWnd* CMDIFrameWnd::MDIGetActive(BOOL* maximized) const {
+  QMdiArea* area = m_wndMDIClient.Area();
+  CMDIChildWnd* child = area ? ChildOf(area->currentSubWindow()) : nullptr;
+  if (maximized) *maximized = child && child->IsMaximized();
+  return child;
+}
+
+void CMDIFrameWnd::MDIActivate(CWnd* child) {
+  if (auto* c = dynamic_cast<CMDIChildWnd*>(child)) c->MDIActivate();
+}
+
+void CMDIFrameWnd::MDINext() { m_wndMDIClient.SendMessage(WM_MDINEXT, 0, 0); }
+
+void CMDIFrameWnd::MDIMaximize(CWnd* child) {
+  if (auto* c = dynamic_cast<CMDIChildWnd*>(child)) c->MDIMaximize();
+}
+
+void CMDIFrameWnd::MDICascade() {
+  if (QMdiArea* area = m_wndMDIClient.Area()) area->cascadeSubWindows();
+}
+
+void CMDIFrameWnd::MDITile() {
+  if (QMdiArea* area = m_wndMDIClient.Area()) area->tileSubWindows();
+}
+
+void CMDIFrameWnd::MDIIconArrange() { MDITile(); }
+
+CView* CMDIFrameWnd::GetActiveView() const {
+  CMDIChildWnd* child = MDIGetActive();
+  return child ? child->GetActiveView() : nullptr;
+}
+
+CDocument* CMDIFrameWnd::GetActiveDocument() const {
+  CView* view = GetActiveView();
+  return view ? view->GetDocument() : nullptr;
+}
+
+void CMDIFrameWnd::OnChildActivated(CMDIChildWnd* child) {
+  if (!IsWindowCreated()) return;
+  const CMenu* menu = child ? child->GetSharedMenu() : nullptr;
+  if (menu) SetMenu(menu);
+  else SetMenu(m_bHasDefault ? &m_menuDefault : nullptr);
+  OnUpdateFrameTitle(TRUE);
+}
+
+BOOL CMDIFrameWnd::OnUpdateCmdUI(CCmdUI* cmdUI) {
+  CMDIChildWnd* child = MDIGetActive();
+  return child ? child->OnUpdateCmdUI(cmdUI) : FALSE;
+}
+
+void CMDIFrameWnd::OnInitMenuPopup(CMenu* popup, UINT index, BOOL sysMenu) {
+  CFrameWnd::OnInitMenuPopup(popup, index, sysMenu);
+  // The window list at the end of the "&Window" popup.
+  if (!popup || index >= m_menuBar.GetMenuItemCount() || m_menuBar.GetSubMenu(static_cast<int>(index)) != popup ||
+      !IsWindowMenu(m_menuBar.GetMenuString(index, MF_BYPOSITION)))
+    return;
+  for (int i = static_cast<int>(popup->GetMenuItemCount()) - 1; i >= 0; --i) {
+    const UINT id = popup->GetMenuItemID(i);
+    if (id >= AFX_IDM_FIRST_MDICHILD && id != static_cast<UINT>(-1)) {
+      popup->RemoveMenu(static_cast<UINT>(i), MF_BYPOSITION);
+      if (i > 0 && popup->GetMenuItemID(i - 1) == 0) popup->RemoveMenu(static_cast<UINT>(i - 1), MF_BYPOSITION);
+    }
+  }
+  const std::vector<CMDIChildWnd*> children = GetChildFrames();
+  if (children.empty()) return;
+  popup->AppendMenu(MF_SEPARATOR);
+  CMDIChildWnd* active = MDIGetActive();
+  for (size_t i = 0; i < children.size(); ++i) {
+    const std::string text = "&" + std::to_string(i + 1) + " " + children[i]->GetWindowText();
+    popup->AppendMenu(MF_STRING | (children[i] == active ? MF_CHECKED : 0), AFX_IDM_FIRST_MDICHILD + i, text);
+  }
+}
+
+BOOL CMDIFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+  const UINT id = LOWORD(wParam);
+  if (lParam == 0) {
+    if (CMDIChildWnd* child = MDIGetActive(); child && child->SendMessage(WM_COMMAND, wParam, 0)) return TRUE;
+    if (id >= AFX_IDM_FIRST_MDICHILD && id < AFX_IDM_FIRST_MDICHILD + 0xF0) {
+      const std::vector<CMDIChildWnd*> children = GetChildFrames();
+      const size_t index = id - AFX_IDM_FIRST_MDICHILD;
+      if (index < children.size()) children[index]->MDIActivate();
+      return TRUE;
+    }
+    switch (id) {
+      case ID_WINDOW_CASCADE: MDICascade(); return TRUE;
+      case ID_WINDOW_TILE_HORZ: MDITile(); return TRUE;
+      case ID_WINDOW_ARRANGE: MDIIconArrange(); return TRUE;
+      default: break;
+    }
+  }
+  if (id == ID_APP_EXIT && lParam == 0) {
+    PostMessage(WM_CLOSE);
+    return TRUE;
+  }
+  return CWnd::OnCommand(wParam, lParam);
+}
+
+// ---- CMDIChildWnd ----------------------------------------------------------------------------
+
+CMDIChildWnd::CMDIChildWnd() = default;
+CMDIChildWnd::~CMDIChildWnd() = default;
+
+BOOL CMDIChildWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent, CCreateContext* context) {
+  return CFrameWnd::LoadFrame(resourceId, style | WS_CHILD, parent, context);
+}
+
+QWidget* CMDIChildWnd::CreateNativeWidget(QWidget* parent) {
+  m_pMDIFrame = dynamic_cast<CMDIFrameWnd*>(FromWidget(parent));
+  QMdiArea* area = m_pMDIFrame ? m_pMDIFrame->m_wndMDIClient.Area() : nullptr;
+  if (!area) return CFrameWnd::CreateNativeWidget(parent);
+  auto* window = new QMainWindow();
+  m_pSubWindow = area->addSubWindow(window);
+  m_pSubWindow->setAttribute(Qt::WA_DeleteOnClose, false);
+  return window;
+}
+
+void CMDIChildWnd::OnWidgetCreated() {
+  if (m_pSubWindow) {
+    m_pSubWindow->resize(640, 480);
+    if (m_dwStyle & WS_VISIBLE) m_pSubWindow->show();
+  }
+  CFrameWnd::OnWidgetCreated();
+}
+
+void CMDIChildWnd::OnDestroy() {
+  CFrameWnd::OnDestroy();
+  if (m_pSubWindow) {
+    // The sub-window goes once its widget (this frame's) has gone.
+    QMdiSubWindow* sub = m_pSubWindow;
+    m_pSubWindow = nullptr;
+    sub->hide();
+    sub->deleteLater();
+  }
+}
+
+void CMDIChildWnd::ActivateFrame(int nCmdShow) {
+  if (!m_pSubWindow) {
+    CFrameWnd::ActivateFrame(nCmdShow);
+    return;
+  }
+  GetWidget()->show();
+  if (nCmdShow == SW_SHOWMAXIMIZED || nCmdShow == SW_MAXIMIZE) m_pSubWindow->showMaximized();
+  else if (nCmdShow == SW_HIDE) m_pSubWindow->hide();
+  else if (nCmdShow == SW_RESTORE) m_pSubWindow->showNormal();
+  else m_pSubWindow->show();
+  if (nCmdShow != SW_HIDE) MDIActivate();
+}
+
+void CMDIChildWnd::MDIActivate() {
+  if (!m_pSubWindow || !m_pMDIFrame) return;
+  if (QMdiArea* area = m_pMDIFrame->m_wndMDIClient.Area()) area->setActiveSubWindow(m_pSubWindow);
+  m_pMDIFrame->OnChildActivated(this);
+}
+
+void CMDIChildWnd::MDIMaximize() {
+  if (m_pSubWindow) m_pSubWindow->showMaximized();
+}
+
+void CMDIChildWnd::MDIRestore() {
+  if (m_pSubWindow) m_pSubWindow->showNormal();
+}
+
+BOOL CMDIChildWnd::IsMaximized() const { return m_pSubWindow && m_pSubWindow->isMaximized(); }
+
+void CMDIChildWnd::OnUpdateFrameTitle(BOOL) {
+  CDocument* doc = GetActiveDocument();
+  if (!doc || !(m_dwStyle & FWS_ADDTOTITLE)) return;
+  SetWindowText(doc->GetTitle());
+  if (m_pSubWindow) m_pSubWindow->setWindowTitle(platform_detail::ToQString(doc->GetTitle()));
+}
