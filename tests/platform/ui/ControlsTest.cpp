@@ -1,0 +1,236 @@
+// Standard controls outside dialogs: notifications of sliders, spins, tabs
+// and scroll bars, window scroll bars, owner drawing, colours asked of the
+// parent, statics painting themselves and cursors.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPalette>
+
+#include "platform/ui/Brush.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/Cursors.h"
+#include "platform/ui/DC.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/ResourceTable.h"
+#include "platform/ui/ScrollBar.h"
+#include "platform/ui/SliderCtrl.h"
+#include "platform/ui/SpinButtonCtrl.h"
+#include "platform/ui/Static.h"
+#include "platform/ui/SysColors.h"
+#include "platform/ui/TabCtrl.h"
+#include "platform/ui/WndSurface.h"
+
+namespace {
+
+struct Message {
+  UINT message;
+  UINT code;
+  int pos;
+  bool operator==(const Message&) const = default;
+};
+
+// A parent that records what its children tell it and answers as asked.
+class Host : public CWnd {
+ public:
+  std::vector<Message> messages;
+  LRESULT refuseNotify = 0;
+  CBrush focusBrush{RGB(151, 255, 151)};
+  std::vector<UINT> drawn;
+
+ protected:
+  void OnHScroll(UINT code, UINT pos, CScrollBar*) override { messages.push_back({WM_HSCROLL, code, static_cast<int>(pos)}); }
+  void OnVScroll(UINT code, UINT pos, CScrollBar*) override { messages.push_back({WM_VSCROLL, code, static_cast<int>(pos)}); }
+  BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT* result) override {
+    auto* header = reinterpret_cast<NMHDR*>(lParam);
+    messages.push_back({WM_NOTIFY, header->code, 0});
+    *result = refuseNotify;
+    return TRUE;
+  }
+  BOOL OnCommand(WPARAM wParam, LPARAM) override {
+    messages.push_back({WM_COMMAND, HIWORD(wParam), LOWORD(wParam)});
+    return TRUE;
+  }
+  HBRUSH OnCtlColor(CDC* dc, CWnd*, UINT kind) override {
+    if (kind != CTLCOLOR_EDIT) return nullptr;
+    dc->SetTextColor(RGB(10, 20, 30));
+    return &focusBrush;
+  }
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_DRAWITEM) {
+      auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+      drawn.push_back(dis->CtlID);
+      dis->pDC->FillSolidRect(dis->rcItem, RGB(255, 0, 255));
+      return TRUE;
+    }
+    return CWnd::WindowProc(message, wParam, lParam);
+  }
+};
+
+class ControlsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(m_host.Create("host", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0)); }
+  Host m_host;
+};
+
+TEST_F(ControlsTest, SliderMovesItselfAndTellsTheParentOnlyForTheUser) {
+  CSliderCtrl slider;
+  ASSERT_TRUE(slider.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &m_host, 10));
+  slider.SetRange(0, 90);
+  slider.SetPos(40);
+  EXPECT_TRUE(m_host.messages.empty());
+  slider.MoveAsUser(55);
+  EXPECT_EQ(slider.GetPos(), 55);
+  const std::vector<Message> expected = {{WM_HSCROLL, TB_THUMBPOSITION, 55}, {WM_HSCROLL, TB_ENDTRACK, 55}};
+  EXPECT_EQ(m_host.messages, expected);
+  slider.SetPos(500);
+  EXPECT_EQ(slider.GetPos(), 90);  // kept in range
+}
+
+TEST_F(ControlsTest, SpinAsksFirstMayBeRefusedAndWritesItsBuddy) {
+  CEdit buddy;
+  ASSERT_TRUE(buddy.Create("", WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 60, 20), &m_host, 20));
+  CSpinButtonCtrl spin;
+  ASSERT_TRUE(spin.Create("", WS_CHILD | WS_VISIBLE | UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ALIGNRIGHT,
+                          CRect(0, 0, 16, 20), &m_host, 21));
+  EXPECT_EQ(spin.GetBuddy(), &buddy);
+  CRect buddyRect;
+  buddy.GetWindowRect(&buddyRect);
+  EXPECT_EQ(buddyRect.Width(), 44);  // narrowed for the arrows beside it
+  spin.SetRange(0, 10);
+  spin.SetPos(10);
+  EXPECT_EQ(buddy.GetWindowText(), "10");
+  spin.Step(+1);  // at the upper limit: stays without wrapping
+  EXPECT_EQ(spin.GetPos(), 10);
+  spin.Step(-1);
+  EXPECT_EQ(spin.GetPos(), 9);
+  EXPECT_EQ(buddy.GetWindowText(), "9");
+  m_host.refuseNotify = 1;
+  m_host.messages.clear();
+  spin.Step(-1);
+  EXPECT_EQ(spin.GetPos(), 9);
+  ASSERT_EQ(m_host.messages.size(), 1u);
+  EXPECT_EQ(m_host.messages[0], (Message{WM_NOTIFY, UDN_DELTAPOS, 0}));
+  // The classic default range counts down with the up arrow.
+  CSpinButtonCtrl plain;
+  ASSERT_TRUE(plain.Create("", WS_CHILD, CRect(0, 0, 16, 20), &m_host, 22));
+  m_host.refuseNotify = 0;
+  plain.SetPos(50);
+  plain.Step(+1);
+  EXPECT_EQ(plain.GetPos(), 49);
+}
+
+TEST_F(ControlsTest, TabChangeCanBeRefusedByTheParent) {
+  CTabCtrl tabs;
+  ASSERT_TRUE(tabs.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 100), &m_host, 30));
+  tabs.InsertItem(0, "General");
+  tabs.InsertItem(1, "Graphic");
+  tabs.SetCurSel(0);
+  EXPECT_TRUE(m_host.messages.empty());
+  m_host.refuseNotify = 1;
+  tabs.ClickTab(1);
+  EXPECT_EQ(tabs.GetCurSel(), 0);
+  m_host.refuseNotify = 0;
+  m_host.messages.clear();
+  tabs.ClickTab(1);
+  EXPECT_EQ(tabs.GetCurSel(), 1);
+  const std::vector<Message> expected = {{WM_NOTIFY, TCN_SELCHANGING, 0}, {WM_NOTIFY, TCN_SELCHANGE, 0}};
+  EXPECT_EQ(m_host.messages, expected);
+  CRect display(0, 0, 200, 100);
+  tabs.AdjustRect(FALSE, &display);
+  EXPECT_GT(display.top, 10);
+  tabs.AdjustRect(TRUE, &display);
+  EXPECT_EQ(display, CRect(0, 0, 200, 100));
+}
+
+TEST_F(ControlsTest, ScrollBarControlDoesNotMoveByItself) {
+  CScrollBar bar;
+  ASSERT_TRUE(bar.Create("", WS_CHILD | WS_VISIBLE | SBS_VERT, CRect(0, 0, 17, 100), &m_host, 40));
+  SCROLLINFO info;
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  info.nMin = 0;
+  info.nMax = 999;
+  info.nPage = 100;
+  info.nPos = 950;  // past the limit: clamped
+  bar.SetScrollInfo(&info);
+  EXPECT_EQ(bar.GetScrollLimit(), 900);
+  EXPECT_EQ(bar.GetScrollPos(), 900);
+  bar.ActAsUser(SB_LINEUP, bar.GetScrollPos());
+  EXPECT_EQ(bar.GetScrollPos(), 900);
+  ASSERT_EQ(m_host.messages.size(), 1u);
+  EXPECT_EQ(m_host.messages[0], (Message{WM_VSCROLL, SB_LINEUP, 900}));
+}
+
+TEST_F(ControlsTest, WindowScrollBarsHideWhenThePageCoversTheRange) {
+  CWnd view;
+  ASSERT_TRUE(view.Create("", WS_CHILD | WS_VISIBLE | WS_VSCROLL, CRect(0, 0, 200, 100), &m_host, 50));
+  SCROLLINFO info;
+  info.fMask = SIF_RANGE | SIF_PAGE;
+  info.nMax = 499;
+  info.nPage = 100;
+  view.SetScrollInfo(SB_VERT, &info);
+  CRect client;
+  view.GetClientRect(&client);
+  EXPECT_EQ(client.Width(), 200 - GetSystemMetrics(SM_CXVSCROLL));
+  EXPECT_EQ(view.SetScrollPos(SB_VERT, 1000), 0);
+  EXPECT_EQ(view.GetScrollPos(SB_VERT), 400);
+  info.nMax = 50;
+  view.SetScrollInfo(SB_VERT, &info);
+  view.GetClientRect(&client);
+  EXPECT_EQ(client.Width(), 200);
+  EXPECT_EQ(view.GetScrollPos(SB_VERT), 0);
+}
+
+TEST_F(ControlsTest, OwnerDrawnButtonIsDrawnByItsParent) {
+  CButton button;
+  ASSERT_TRUE(button.Create("Vacuum", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 60, 30), &m_host, 1011));
+  const QImage shot = button.GetWidget()->grab().toImage();
+  EXPECT_EQ(m_host.drawn, std::vector<UINT>{1011});
+  EXPECT_EQ(shot.pixelColor(5, 5), QColor(255, 0, 255));
+  button.Click();
+  ASSERT_FALSE(m_host.messages.empty());
+  EXPECT_EQ(m_host.messages.back(), (Message{WM_COMMAND, BN_CLICKED, 1011}));
+}
+
+TEST_F(ControlsTest, EditTakesItsColoursFromTheParent) {
+  CEdit edit;
+  ASSERT_TRUE(edit.Create("", WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 80, 20), &m_host, 60));
+  edit.GetWidget()->grab();
+  const QPalette palette = edit.GetWidget()->palette();
+  EXPECT_EQ(palette.color(QPalette::Base), QColor(151, 255, 151));
+  EXPECT_EQ(palette.color(QPalette::Text), QColor(10, 20, 30));
+  edit.SetLimitText(3);
+  edit.TypeText("12345");
+  EXPECT_EQ(edit.GetWindowText(), "123");
+}
+
+TEST_F(ControlsTest, StaticPaintsItsTextAndSkipsUnchangedText) {
+  CStatic label;
+  ASSERT_TRUE(label.Create("Slurry", WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(0, 0, 80, 20), &m_host, 70));
+  label.UpdateWindow();
+  bool dark = false;
+  const QImage& image = label.GetSurface()->image;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) dark = dark || qGray(image.pixel(x, y)) < 100;
+  EXPECT_TRUE(dark);
+  CRect update;
+  label.SetWindowText("Slurry");
+  EXPECT_FALSE(label.GetUpdateRect(&update));
+  label.SetWindowText("Returned Slurry");
+  EXPECT_TRUE(label.GetUpdateRect(&update));
+}
+
+TEST(CursorTest, StandardAndResourceCursors) {
+  EXPECT_NE(LoadCursor(IDC_SIZEWE), nullptr);
+  EXPECT_EQ(LoadCursor(IDC_SIZEWE), LoadStandardCursor(IDC_SIZEWE));
+  EXPECT_EQ(LoadCursor(4711), nullptr);
+  CursorTemplate hand;
+  hand.id = 4094;
+  hand.standardShape = static_cast<int>(IDC_HAND);
+  ResourceTable::Instance().AddCursor(hand);
+  EXPECT_NE(LoadCursor(4094), nullptr);
+  HCURSOR previous = SetCursor(LoadCursor(4094));
+  EXPECT_EQ(GetCursor(), LoadCursor(4094));
+  SetCursor(previous);
+}
+
+}  // namespace
