@@ -1,7 +1,12 @@
 #include "controls/BlinkRhythm.h"
 
+#include <algorithm>
+#include <limits>
+
 BlinkRhythm::Action BlinkRhythm::Set(bool on, UINT intervalMs, int count) {
   if (count < 1) count = 0;
+  // Two flips a cycle must fit the counter (no caller blinks that long).
+  count = std::min(count, std::numeric_limits<int>::max() / 2);
   if (!on || intervalMs == 0) {
     if (!m_blinking) return Action::None;
     m_blinking = false;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "controls/BlinkRhythm.h"
 
 namespace {
@@ -19,6 +21,14 @@ TEST(BlinkRhythmTest, RepeatingTheSameRequestKeepsTheRhythm) {
   EXPECT_EQ(b.Tick(), Action::None);
   EXPECT_TRUE(b.IsBlinkPhase());
   EXPECT_EQ(b.Set(true, -5 + 338, -3), Action::None) << "any count below 1 is endless";
+}
+
+TEST(BlinkRhythmTest, AHugeCountBlinksOnLikeALongOne) {
+  BlinkRhythm b;
+  ASSERT_EQ(b.Set(true, 333, std::numeric_limits<int>::max()), Action::Start);
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(b.Tick(), Action::None) << "tick " << i;
+  EXPECT_TRUE(b.IsBlinking());
+  EXPECT_EQ(b.Set(true, 333, std::numeric_limits<int>::max()), Action::None) << "same request";
 }
 
 TEST(BlinkRhythmTest, NewSettingsRestart) {
