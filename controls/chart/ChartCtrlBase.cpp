@@ -51,6 +51,13 @@ void CChartCtrlBase::SetupChart(bool bForPrint) {
   EnableRefresh(true);
 }
 
+CChartLineSerie* CChartCtrlBase::GetLineSerie() const {
+  // Handed out only while the chart still holds it, never as a dangling pointer.
+  for (size_t i = 0; i < GetSeriesCount(); ++i)
+    if (GetSerie(i) == m_pLineSerie) return m_pLineSerie;
+  return nullptr;
+}
+
 void CChartCtrlBase::DrawForPrint(CDC* pDC, const CRect& rect) {
   CChartCtrlBase paper;
   paper.SetupChart(true);

@@ -19,8 +19,9 @@ class CChartCtrlBase : public CChartCtrl {
   // paper; otherwise the screen colours.
   void SetupChart(bool bForPrint);
 
-  // The series made by SetupChart; null before it.
-  CChartLineSerie* GetLineSerie() const { return m_pLineSerie; }
+  // The series made by SetupChart; null before it and once it was removed
+  // (RemoveAll, RemoveAllSeries or a replaced axis delete it).
+  CChartLineSerie* GetLineSerie() const;
 
  protected:
   // Prints a copy of this chart in the print look: same title, ranges,

@@ -34,6 +34,21 @@ TEST(ChartModelTest, SetupChartMakesValueAxisDateAxisAndOneLineSerie) {
   EXPECT_EQ(c.GetBackColor(), RGB(255, 255, 255)) << "print look: white paper";
 }
 
+TEST(ChartModelTest, LineSerieIsNotHandedOutOnceRemoved) {
+  CountingChart c;
+  c.SetupChart(false);
+  c.RemoveAllSeries();
+  EXPECT_EQ(c.GetLineSerie(), nullptr) << "removing the series";
+  c.SetupChart(false);
+  c.CreateStandardAxis(CChartAxis::LeftAxis);
+  EXPECT_EQ(c.GetLineSerie(), nullptr) << "replacing its axis";
+  c.SetupChart(false);
+  c.RemoveAll();
+  EXPECT_EQ(c.GetLineSerie(), nullptr) << "removing everything";
+  c.SetupChart(false);
+  EXPECT_NE(c.GetLineSerie(), nullptr);
+}
+
 TEST(ChartModelTest, NestedRefreshHoldsDrawOnceAtTheLastRelease) {
   CountingChart c;
   c.SetupChart(false);
