@@ -19,6 +19,8 @@ constexpr int kLabelFontPx = 11;
 constexpr const char* kChartFace = "Arial";
 // A lone point is drawn as a square of this half size, so it shows.
 constexpr int kLonePointHalf = 2;
+// The farthest a drawn point may lie from the origin, in pixels.
+constexpr double kPixelLimit = 1e6;
 
 void MakeFont(CFont& font, int px, bool bold) {
   LOGFONT lf;
@@ -33,8 +35,13 @@ std::vector<CPoint> ToDevicePoints(const std::vector<chart::PointF>& px) {
   std::vector<CPoint> out;
   out.reserve(px.size());
   for (const chart::PointF& p : px) {
-    // The pixels lie within the plot, far inside the int range.
-    const CPoint q(static_cast<int>(std::floor(p.x + 0.5)), static_cast<int>(std::floor(p.y + 0.5)));
+    // Points far outside a fixed axis range map far outside the plot; held
+    // at a distance the clip still cuts, they keep their direction and fit
+    // an int.
+    if (!std::isfinite(p.x) || !std::isfinite(p.y)) continue;
+    const double x = std::clamp(p.x, -kPixelLimit, kPixelLimit);
+    const double y = std::clamp(p.y, -kPixelLimit, kPixelLimit);
+    const CPoint q(static_cast<int>(std::floor(x + 0.5)), static_cast<int>(std::floor(y + 0.5)));
     if (out.empty() || !(out.back() == q)) out.push_back(q);
   }
   return out;

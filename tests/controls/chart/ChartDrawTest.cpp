@@ -148,6 +148,19 @@ TEST(ChartDrawTest, SmoothingChangesTheCurveButKeepsItsPoints) {
   EXPECT_NEAR(topSmooth, topStraight, 1) << "no overshoot above the data";
 }
 
+TEST(ChartDrawTest, FarOffPointOfAFixedRangeDrawsTowardIt) {
+  for (const double far : {-1e300, -1e15}) {
+    CChartCtrlBase chart;
+    chart.SetupChart(false);
+    chart.GetLeftAxis()->SetMinMax(0, 10);
+    chart.GetLineSerie()->AddPoint(kStart, 5);
+    chart.GetLineSerie()->AddPoint(kStart + 1 / 1440.0, far);
+    Rendered r(chart);
+    EXPECT_EQ(r.Count(kLine, CRect(0, 0, kW, kH / 2 - 10)), 0) << far << ": nothing above the start";
+    EXPECT_GT(r.Count(kLine, CRect(0, kH / 2 + 10, kW, kH)), 20) << far << ": the line runs down";
+  }
+}
+
 TEST(ChartDrawTest, TitleIsDrawnAboveThePlot) {
   CChartCtrlBase chart;
   chart.SetupChart(false);
