@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <clocale>
+#include <cstdio>
 #include <thread>
 
 #include "platform/Paths.h"
@@ -179,6 +181,17 @@ TEST(NamedMutex, SecondHolderSeesItAndARestartFindsItFree) {
       testing::ExitedWithCode(9), "");
   CNamedMutex after(name + "-crash");
   EXPECT_FALSE(after.AlreadyExisted());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PlatformMain, NumbersAreFormattedWithADecimalPoint) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%.1f", 1.5);
+  EXPECT_STREQ(buf, "1.5");
+  EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
 }
 
 }  // namespace
