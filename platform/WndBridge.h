@@ -19,8 +19,9 @@ class WndBridge : public QObject {
   CWnd* Owner() const { return m_owner; }
   void Detach() { m_owner = nullptr; }
 
-  // The event type of a posted window message.
+  // The event type of a posted window message, and a new such event.
   static int MessageEventType();
+  static QEvent* NewMessageEvent(UINT message, WPARAM wParam, LPARAM lParam);
 
  protected:
   bool event(QEvent* e) override;
@@ -34,5 +35,11 @@ class WndBridge : public QObject {
 
   CWnd* m_owner;
 };
+
+// The point packed in a mouse message's lParam.
+inline CPoint PointFromParam(LPARAM l) {
+  return CPoint(static_cast<short>(LOWORD(static_cast<std::uintptr_t>(l))),
+                static_cast<short>(HIWORD(static_cast<std::uintptr_t>(l))));
+}
 
 }  // namespace platform_detail
