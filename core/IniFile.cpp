@@ -77,7 +77,8 @@ void CIniFile::Refresh() const {
   if (m_bLoaded && stamp == m_stamp && !m_bRacy) return;
 
   std::string content;
-  if (stamp.exists && !ReadWholeFile(m_strPath, &content)) stamp.exists = false;
+  m_strReadError.clear();
+  if (stamp.exists && !ReadWholeFile(m_strPath, &content, &m_strReadError)) stamp.exists = false;
   if (!m_bLoaded || content != m_strRaw || stamp.exists != m_stamp.exists) Parse(content);
   m_strRaw = std::move(content);
   m_stamp = stamp;
@@ -204,6 +205,13 @@ bool CIniFile::WriteString(const std::string& strSection, const std::string& str
   }
 
   Refresh();
+  // A file that exists but cannot be read must not be replaced by one that
+  // holds only this key: every other setting would be lost.
+  if (!m_strReadError.empty()) {
+    m_strLastError = m_strReadError + "\nThe key " + key + " of section [" + section +
+                     "] is not written, so the file keeps its other settings.";
+    return false;
+  }
   const int sectionLine = FindSection(section);
   const int keyLine = FindKey(sectionLine, key);
   if (keyLine >= 0 && m_lines[static_cast<size_t>(keyLine)].value == value) return true;

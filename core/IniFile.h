@@ -90,5 +90,6 @@ class CIniFile {
   mutable std::vector<Line> m_lines;
   mutable bool m_bBom = false;             // the file starts with a UTF-8 byte-order mark
   mutable std::string m_strEol = "\r\n";   // the file's line end
+  mutable std::string m_strReadError;      // why the existing file could not be read, if so
   std::string m_strLastError;
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -152,6 +153,33 @@ TEST_F(IniFileTest, AReadOnlyFileIsNotWritten) {
   EXPECT_NE(ini.GetLastError().find("s.ini\" is read-only"), std::string::npos);
   EXPECT_EQ(Read("A", "x"), "1") << "the cache must not claim the refused value";
   ::chmod(dir.File("s.ini").c_str(), 0644);
+}
+
+TEST_F(IniFileTest, AFileThatCannotBeReadIsNotReplacedByOneKey) {
+  // The file exists and may be written but not read (a write-only mode for
+  // the program's user): a write must not replace every setting by one key.
+  const std::string before = "[A]\nx=1\nz=3\n";
+  Put(before);
+  ASSERT_EQ(::chmod(dir.Path().c_str(), 0777), 0);
+  ASSERT_EQ(::chmod(dir.File("s.ini").c_str(), 0622), 0);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    // Root reads every file; the check runs as an ordinary user.
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(77);
+    if (::chmod(dir.File("s.ini").c_str(), 0222) != 0 && ::geteuid() != 65534) ::_exit(78);
+    CIniFile other(dir.File("s.ini"));
+    const bool written = other.WriteString("B", "y", "2");
+    const bool told = other.GetLastError().find("keeps its other settings") != std::string::npos;
+    ::_exit(written ? 1 : told ? 0 : 2);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == 77 || WEXITSTATUS(status) == 78) GTEST_SKIP() << "no ordinary user to test with";
+  ::chmod(dir.File("s.ini").c_str(), 0644);
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(Get(), before);
 }
 
 TEST_F(IniFileTest, ACrashBeforeTheRenameLeavesTheOldFile) {
