@@ -2,6 +2,7 @@
 
 #include <sys/resource.h>
 
+#include <climits>
 #include <cstdlib>
 #include <iterator>
 
@@ -22,6 +23,10 @@ CVekEngineBase::TagBrowserFactory g_tagBrowserFactory;
 std::function<void()> g_resetTrendStacks;
 
 constexpr const char* kAppSection = "Application";
+
+// |n|, with the one value whose magnitude an int cannot hold kept at the
+// largest int (std::abs of it is undefined).
+int Magnitude(int n) { return n == INT_MIN ? INT_MAX : std::abs(n); }
 
 // ProcessPriority names and the nice values they stand for.
 struct PriorityName {
@@ -137,7 +142,7 @@ void CVekEngineBase::ReadSettings() {
   }
 
   // A number that is missing reads as its default; a bad one says so.
-  const auto readInt = [&](const char* key, int def, int min, int& out) {
+  const auto readInt = [&](const char* key, int def, int min, int max, int& out) {
     int value = def;
     std::string raw;
     m_pIniFile->ReadString(kAppSection, key, raw, IntToText(def));
@@ -148,11 +153,20 @@ void CVekEngineBase::ReadSettings() {
                     MB_OK | MB_ICONEXCLAMATION);
       value = def;
     }
-    out = std::max(std::abs(value), min);
+    out = std::max(Magnitude(value), min);
+    if (out > max) {
+      AfxMessageBox(FormatText("Invalid setting: %s = \"%s\" in section [Application] of\n%s\n\nIt must be at "
+                               "most %d; %d is used.",
+                               key, raw.c_str(), file.c_str(), max, max),
+                    MB_OK | MB_ICONEXCLAMATION);
+      out = max;
+    }
   };
-  readInt("nProcessInfoSamplingStackSize", 60, 10, m_nProcessInfoStackSize);
-  readInt("nRecordProcessInformationInterval", 60, 1, m_nRecordProcessInfoInterval);
-  readInt("nAddProcessInfoToStackInterval", 1, 1, m_nAddProcessInfoInterval);
+  // Each process value keeps a sample stack of this size: a size beyond the
+  // tag file's own limit would only exhaust the memory.
+  readInt("nProcessInfoSamplingStackSize", 60, 10, kMaxDataStackSize, m_nProcessInfoStackSize);
+  readInt("nRecordProcessInformationInterval", 60, 1, INT_MAX, m_nRecordProcessInfoInterval);
+  readInt("nAddProcessInfoToStackInterval", 1, 1, INT_MAX, m_nAddProcessInfoInterval);
 }
 
 void CVekEngineBase::ApplyProcessPriority() {
@@ -275,7 +289,7 @@ int CVekEngineBase::GetActiveRecipeId() const { return -1; }
 std::string CVekEngineBase::GetActiveRecipeName() const { return "?"; }
 
 void CVekEngineBase::SetRecordProcessInfoInterval(int n) {
-  const int value = std::max(std::abs(n), 1);
+  const int value = std::max(Magnitude(n), 1);
   if (value == m_nRecordProcessInfoInterval) return;
   m_nRecordProcessInfoInterval = value;
   if (m_pIniFile) m_pIniFile->WriteInt(kAppSection, "nRecordProcessInformationInterval", value);

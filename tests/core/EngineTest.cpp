@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <climits>
 #include <memory>
 
 #include "core/AccessLog.h"
@@ -150,6 +151,23 @@ TEST_F(EngineTest, SettingsAreReadWithTheirDefaultsAndBadValuesSaySo) {
   engine->SetRecordProcessInfoInterval(-45);
   EXPECT_EQ(engine->GetRecordProcessInfoInterval(), 45);
   EXPECT_NE(dir.Read("VTLN-Setting.ini").find("nRecordProcessInformationInterval=45"), std::string::npos);
+}
+
+TEST_F(EngineTest, NumbersAtTheEdgesOfAnIntAreHeldWithoutOverflow) {
+  // -2147483648 has no positive int; the engine must not negate it. A stack
+  // size that would take all the memory is cut to the largest allowed.
+  dir.Write("VTLN-Setting.ini",
+            "[Application]\nnProcessInfoSamplingStackSize=-2147483648\n"
+            "nRecordProcessInformationInterval=-2147483648\n");
+  TestEngine* engine = Start();
+  EXPECT_EQ(engine->GetProcessInfoStackSize(), 100000);
+  ASSERT_EQ(boxes.Count(), 1u);
+  EXPECT_NE(boxes.Last().text.find("nProcessInfoSamplingStackSize = \"-2147483648\""), std::string::npos);
+  EXPECT_NE(boxes.Last().text.find("at most 100000"), std::string::npos);
+  EXPECT_EQ(engine->GetRecordProcessInfoInterval(), INT_MAX);
+  engine->SetRecordProcessInfoInterval(5);
+  engine->SetRecordProcessInfoInterval(INT_MIN);
+  EXPECT_EQ(engine->GetRecordProcessInfoInterval(), INT_MAX);
 }
 
 TEST_F(EngineTest, UnknownControlTypeAndPriorityAreReported) {
