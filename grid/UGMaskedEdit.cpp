@@ -41,7 +41,12 @@ void CUGMaskedEdit::InsertChar(UINT character) {
   int start = 0, end = 0;
   GetSel(start, end);
   std::u32string text = UGMaskRules::ToU32(GetWindowText());
-  size_t caret = static_cast<size_t>(std::max(start, 0));
+  // The typed character replaces the selection (all of the text when the
+  // edit has just taken the focus); a refused character leaves it alone.
+  size_t from = std::min(static_cast<size_t>(std::max(std::min(start, end), 0)), text.size());
+  size_t to = std::min(static_cast<size_t>(std::max(std::max(start, end), 0)), text.size());
+  text.erase(from, to - from);
+  size_t caret = from;
   if (!m_rules.TypeChar(&text, &caret, static_cast<char32_t>(character))) return;
   m_reentry = true;
   SetWindowText(UGMaskRules::ToUtf8(text));

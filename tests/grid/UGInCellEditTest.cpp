@@ -119,6 +119,25 @@ TEST_F(InCellEditTest, AMaskedCellUsesTheMaskedEdit) {
   grid.CancelEdit();
 }
 
+TEST_F(InCellEditTest, TypingIntoAFullMaskedCellReplacesItsText) {
+  CUGCell cell;
+  grid.GetCell(2, 3, &cell);
+  cell.SetMask("00-00");
+  cell.SetText("12-34");
+  grid.SetCell(2, 3, &cell);
+  ASSERT_EQ(grid.StartEdit(2, 3, 0), UG_SUCCESS);
+  // The edit selects all of its text on taking the focus; typing replaces it.
+  Type("5678");
+  EXPECT_EQ(Edit()->GetWindowText(), "56-78");
+  // A refused character keeps the selected text.
+  grid.m_maskedEditDefault->SetSel(0, 2);
+  Edit()->SendMessage(WM_CHAR, 'x', 1);
+  EXPECT_EQ(Edit()->GetWindowText(), "56-78");
+  Edit()->SendMessage(WM_CHAR, '9', 1);
+  EXPECT_EQ(Edit()->GetWindowText(), "9-78");
+  grid.CancelEdit();
+}
+
 class SetupCountingGrid : public CUGCtrl {
  public:
   int setups = 0;
