@@ -29,7 +29,7 @@ class CChartAxis {
   void SetAutomatic(bool bAutomatic);
   bool IsAutomatic() const { return m_bAutomatic; }
   // A fixed range (min and max swapped when given the wrong way round);
-  // turns automatic off.
+  // turns automatic off. A bound that is not a finite number changes nothing.
   void SetMinMax(double dMin, double dMax);
   void GetMinMax(double& dMin, double& dMax) const;
   const chart::Range& GetRange() const { return m_range; }

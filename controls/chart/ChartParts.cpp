@@ -1,5 +1,6 @@
 // The chart's parts: grid, title, axes and series.
 #include <algorithm>
+#include <cmath>
 
 #include "controls/chart/ChartCtrl.h"
 #include "platform/Seams.h"
@@ -61,6 +62,8 @@ void CChartAxis::SetAutomatic(bool bAutomatic) {
 }
 
 void CChartAxis::SetMinMax(double dMin, double dMax) {
+  // An infinite or undefined bound cannot be scaled or drawn: refused.
+  if (!std::isfinite(dMin) || !std::isfinite(dMax)) return;
   if (dMin > dMax) std::swap(dMin, dMax);
   m_bAutomatic = false;
   m_range = {dMin, dMax};

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "controls/chart/ChartCtrlBase.h"
 #include "support/Doubles.h"
 
@@ -124,6 +126,22 @@ TEST(ChartModelTest, FixedAxisIgnoresDataUntilMadeAutomaticAgain) {
   c.GetLeftAxis()->SetAutomatic(true);
   c.GetLeftAxis()->GetMinMax(lo, hi);
   EXPECT_DOUBLE_EQ(hi, 550.0);
+}
+
+TEST(ChartModelTest, FixedRangeWithoutFiniteBoundsIsRefused) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double bounds[][2] = {{-inf, inf}, {0, inf}, {nan, 10}, {0, nan}};
+  for (const auto& b : bounds) {
+    CountingChart c;
+    c.SetupChart(false);
+    c.GetLeftAxis()->SetMinMax(0, 100);
+    c.GetLeftAxis()->SetMinMax(b[0], b[1]);
+    double lo = -1, hi = -1;
+    c.GetLeftAxis()->GetMinMax(lo, hi);
+    EXPECT_EQ(lo, 0) << b[0] << ".." << b[1];
+    EXPECT_EQ(hi, 100) << b[0] << ".." << b[1];
+  }
 }
 
 TEST(ChartModelTest, SmoothAndTitleChangesAreKept) {
