@@ -56,6 +56,7 @@ bool CVekAccessControl::LoadUserFile(const std::string& strPath, bool bQuiet) {
   m_strPath = strPath;
   m_users.clear();
   m_refused.clear();
+  m_refusedEntries.clear();
   m_pCurrentUser = nullptr;
   std::string content;
   std::string error;
@@ -85,6 +86,7 @@ bool CVekAccessControl::LoadUserFile(const std::string& strPath, bool bQuiet) {
       reason = "the user name \"" + name + "\" is used by an earlier entry";
     if (!reason.empty()) {
       m_refused.push_back("[" + section + "]" + (name.empty() ? "" : " \"" + name + "\"") + ": " + reason + ".");
+      m_refusedEntries.push_back({name, hash, grp});
       continue;
     }
     auto user = std::make_unique<CVekAccessUser>();
@@ -246,6 +248,12 @@ std::string CVekAccessControl::MakeUserFileText() const {
     text += "PW=" + user->m_strPasswordHash + "\r\n";
     text += "GRP=" + CVekEncryption::ScrambleGroups(user->m_strName, user->m_strPasswordHash, user->m_nGroups) +
             "\r\n";
+  }
+  for (const RefusedEntry& entry : m_refusedEntries) {
+    text += FormatText("\r\n[%s%d]\r\n", kSectionPrefix, ++n);
+    text += "Name=" + entry.strName + "\r\n";
+    text += "PW=" + entry.strPW + "\r\n";
+    text += "GRP=" + entry.strGRP + "\r\n";
   }
   return text;
 }

@@ -62,7 +62,8 @@ class CVekAccessControl {
   CVekAccessUser* GetCurrentUser() const { return m_pCurrentUser; }
   void SetCurrentUser(CVekAccessUser* pUser);
 
-  // The file text of the current users (what Save writes).
+  // The file text of the current users, followed by the refused entries
+  // unchanged (what Save writes).
   std::string MakeUserFileText() const;
 
  private:
@@ -73,6 +74,12 @@ class CVekAccessControl {
   std::vector<std::unique_ptr<CVekAccessUser>> m_owned;  // every user ever made; freed with this object
   std::vector<CVekAccessUser*> m_users;                  // the current users
   std::vector<std::string> m_refused;
+  // The refused entries as read, written back unchanged so that a change of
+  // other users does not silently delete them from the file.
+  struct RefusedEntry {
+    std::string strName, strPW, strGRP;
+  };
+  std::vector<RefusedEntry> m_refusedEntries;
   CVekAccessUser* m_pCurrentUser = nullptr;
 };
 

@@ -117,6 +117,32 @@ TEST_F(AccessTest, TamperedOrUnreadableEntriesAreRefusedWithAMessage) {
   EXPECT_EQ(loaded.Authenticate("Ali", "pw1"), nullptr);
 }
 
+TEST_F(AccessTest, RefusedEntriesSurviveAChangeOfOtherUsers) {
+  // An entry the program refuses stays in the file as it was when another
+  // user is added: it is never deleted behind the operator's back.
+  const std::string path = dir.File("VTLN-VXC.sys");
+  {
+    CIniFile ini(path);
+    ASSERT_TRUE(ini.WriteString("User-2", "GRP", "00112233445566778899aabbccddeeff00112233"));
+  }
+  std::string pwAli;
+  CIniFile(path).ReadString("User-2", "PW", pwAli);
+  CVekAccessControl loaded;
+  ASSERT_TRUE(loaded.LoadUserFile(path, true));
+  ASSERT_EQ(loaded.GetRefusedEntries().size(), 1u);
+  ASSERT_NE(loaded.AddUser("Sara", "pw3", kOperator, &error), nullptr) << error;
+
+  CVekAccessControl again;
+  ASSERT_TRUE(again.LoadUserFile(path, true));
+  EXPECT_EQ(again.GetUsers().size(), 3u);
+  ASSERT_EQ(again.GetRefusedEntries().size(), 1u);
+  EXPECT_EQ(again.GetRefusedEntries()[0], "[User-4] \"Ali\": the entry was changed outside VekFrame.");
+  const std::string text = dir.Read("VTLN-VXC.sys");
+  EXPECT_NE(text.find("Name=Ali\r\nPW=" + pwAli + "\r\nGRP=00112233445566778899aabbccddeeff00112233\r\n"),
+            std::string::npos);
+  EXPECT_EQ(again.Authenticate("Ali", "pw1"), nullptr);
+}
+
 TEST_F(AccessTest, AMissingFileIsReportedAndGrantsNothing) {
   MessageBoxDouble boxes;
   CVekAccessControl none;
