@@ -1,6 +1,7 @@
 // Window messages and notice codes that the engine core posts to windows:
 // the tag notices a tag posts to its viewers and the data center's
-// pending-state message to the engine's main window. Constants only.
+// pending-state message to the engine's main window.
+// Thread-safety: constants only, usable from any thread.
 #pragma once
 
 #include "platform/WinTypes.h"
