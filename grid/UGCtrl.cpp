@@ -30,7 +30,6 @@ CUGGridInfo::~CUGGridInfo() = default;
 // ---- Construction --------------------------------------------------------------
 
 CUGCtrl::CUGCtrl() {
-  m_cell.SetPropertyFlags(0);
   m_dataSrcList.assign(16, nullptr);
   CreateChildObjects();
   MakeNewSheet(0);

@@ -398,7 +398,10 @@ class CUGCtrl : public CWnd {
   int GotoColInternal(int col);
   long ApplyJoinToRowTarget(int col, long fromRow, long toRow);
   int ApplyJoinToColTarget(long row, int fromCol, int toCol);
-  int ScratchQuickAccess(int col, long row);
+  // Reads the stored cell of a quick accessor into a cell of its own, so
+  // that an OnCellSet that uses the quick accessors itself changes no
+  // other call's cell.
+  int ReadForQuickAccess(int col, long row, CUGCell* cell);
   void NotifyCellTypesOfMove(int oldCol, long oldRow, bool rowChanged);
   void TellMultiSelectCurrentCell();
   // The join block of a cell; false when it is not joined (or joins are off).
@@ -432,7 +435,6 @@ class CUGCtrl : public CWnd {
   CWnd* m_editParent = nullptr;
   CUGCell m_editCell;
 
-  CUGCell m_cell;  // scratch cell of the quick accessors
   BOOL m_enableUpdate = TRUE;
   BOOL m_rightToLeft = FALSE;
   bool m_setupDone = false;

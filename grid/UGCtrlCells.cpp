@@ -107,44 +107,49 @@ int CUGCtrl::SetGridDefault(const CUGCell* cell) {
   return UG_SUCCESS;
 }
 
-int CUGCtrl::ScratchQuickAccess(int col, long row) {
-  // The scratch cell starts with no property set, so that storing it back
-  // adds only what the stored cell had and the one change.
-  m_cell.ClearAll();
-  m_cell.SetPropertyFlags(0);
+int CUGCtrl::ReadForQuickAccess(int col, long row, CUGCell* cell) {
+  // The cell starts with no property set, so that storing it back adds
+  // only what the stored cell had and the one change.
+  cell->ClearAll();
+  cell->SetPropertyFlags(0);
   if (col < -m_GI->m_numberSideHdgCols || col >= m_GI->m_numberCols) return UG_ERROR;
-  GetCell(col, row, &m_cell);
+  GetCell(col, row, cell);
   return UG_SUCCESS;
 }
 
 int CUGCtrl::QuickSetText(int col, long row, const std::string& text) {
-  if (ScratchQuickAccess(col, row) != UG_SUCCESS) return UG_ERROR;
-  m_cell.SetText(text);
-  return SetCell(col, row, &m_cell);
+  CUGCell cell;
+  if (ReadForQuickAccess(col, row, &cell) != UG_SUCCESS) return UG_ERROR;
+  cell.SetText(text);
+  return SetCell(col, row, &cell);
 }
 
 int CUGCtrl::QuickSetNumber(int col, long row, double number) {
-  if (ScratchQuickAccess(col, row) != UG_SUCCESS) return UG_ERROR;
-  m_cell.SetNumber(number);
-  return SetCell(col, row, &m_cell);
+  CUGCell cell;
+  if (ReadForQuickAccess(col, row, &cell) != UG_SUCCESS) return UG_ERROR;
+  cell.SetNumber(number);
+  return SetCell(col, row, &cell);
 }
 
 int CUGCtrl::QuickSetTextColor(int col, long row, COLORREF color) {
-  if (ScratchQuickAccess(col, row) != UG_SUCCESS) return UG_ERROR;
-  m_cell.SetTextColor(color);
-  return SetCell(col, row, &m_cell);
+  CUGCell cell;
+  if (ReadForQuickAccess(col, row, &cell) != UG_SUCCESS) return UG_ERROR;
+  cell.SetTextColor(color);
+  return SetCell(col, row, &cell);
 }
 
 int CUGCtrl::QuickSetBackColor(int col, long row, COLORREF color) {
-  if (ScratchQuickAccess(col, row) != UG_SUCCESS) return UG_ERROR;
-  m_cell.SetBackColor(color);
-  return SetCell(col, row, &m_cell);
+  CUGCell cell;
+  if (ReadForQuickAccess(col, row, &cell) != UG_SUCCESS) return UG_ERROR;
+  cell.SetBackColor(color);
+  return SetCell(col, row, &cell);
 }
 
 int CUGCtrl::QuickSetCellType(int col, long row, int index) {
-  if (ScratchQuickAccess(col, row) != UG_SUCCESS) return UG_ERROR;
-  m_cell.SetCellTypeIndex(index);
-  return SetCell(col, row, &m_cell);
+  CUGCell cell;
+  if (ReadForQuickAccess(col, row, &cell) != UG_SUCCESS) return UG_ERROR;
+  cell.SetCellTypeIndex(index);
+  return SetCell(col, row, &cell);
 }
 
 std::string CUGCtrl::QuickGetText(int col, long row) {

@@ -99,6 +99,30 @@ TEST(UGCtrlCellTest, QuickSetTextOnAHeadingKeepsItsColours) {
   EXPECT_EQ(grid.QuickGetText(0, 0), "2.5");
 }
 
+// Mirrors a column into the next one from OnCellSet, through the quick
+// accessors (as an owner showing a value also as a percentage does).
+class MirroringGrid : public RecordingGrid {
+ public:
+  void OnCellSet(int col, long row, CUGCell* cell) override {
+    if (col == 1) QuickSetText(2, row, "%" + cell->GetText());
+  }
+};
+
+TEST(UGCtrlCellTest, QuickAccessorsInsideOnCellSetKeepTheOuterCell) {
+  MirroringGrid grid;
+  grid.SetUp(3, 5);
+  grid.QuickSetBackColor(2, 0, RGB(1, 2, 3));
+  EXPECT_EQ(grid.QuickSetText(1, 0, "50"), UG_SUCCESS);
+  EXPECT_EQ(grid.QuickGetText(1, 0), "50");
+  EXPECT_EQ(grid.QuickGetText(2, 0), "%50");
+  CUGCell cell;
+  grid.GetCellIndirect(1, 0, &cell);
+  EXPECT_NE(cell.GetBackColor(), RGB(1, 2, 3));
+  grid.QuickSetNumber(1, 1, 7);
+  EXPECT_EQ(grid.QuickGetText(1, 1), "7");
+  EXPECT_EQ(grid.QuickGetText(2, 1), "%7");
+}
+
 TEST(UGCtrlCellTest, SetCellAcceptsColumnsBelowTheCountOnly) {
   RecordingGrid grid;
   grid.SetUp(3, 5);
