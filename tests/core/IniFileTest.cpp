@@ -168,6 +168,10 @@ TEST_F(IniFileTest, AFileThatCannotBeReadIsNotReplacedByOneKey) {
     // Root reads every file; the check runs as an ordinary user.
     if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(77);
     if (::chmod(dir.File("s.ini").c_str(), 0222) != 0 && ::geteuid() != 65534) ::_exit(78);
+    // The folder must be reachable and writable for that user (a private
+    // temporary folder is not).
+    if (::access(dir.File("s.ini").c_str(), F_OK) != 0 || ::access(dir.Path().c_str(), W_OK | X_OK) != 0)
+      ::_exit(77);
     CIniFile other(dir.File("s.ini"));
     const bool written = other.WriteString("B", "y", "2");
     const bool told = other.GetLastError().find("keeps its other settings") != std::string::npos;
