@@ -86,7 +86,9 @@ bool CVekAccessControl::LoadUserFile(const std::string& strPath, bool bQuiet) {
       reason = "the user name \"" + name + "\" is used by an earlier entry";
     if (!reason.empty()) {
       m_refused.push_back("[" + section + "]" + (name.empty() ? "" : " \"" + name + "\"") + ": " + reason + ".");
-      m_refusedEntries.push_back({name, hash, grp});
+      // A second entry of a known name is not kept: it would become valid,
+      // and bring a removed user back, once the first one is removed.
+      if (!FindUser(name)) m_refusedEntries.push_back({name, hash, grp});
       continue;
     }
     auto user = std::make_unique<CVekAccessUser>();

@@ -74,8 +74,9 @@ class CVekAccessControl {
   std::vector<std::unique_ptr<CVekAccessUser>> m_owned;  // every user ever made; freed with this object
   std::vector<CVekAccessUser*> m_users;                  // the current users
   std::vector<std::string> m_refused;
-  // The refused entries as read, written back unchanged so that a change of
-  // other users does not silently delete them from the file.
+  // The refused entries as read (but a second entry of a user's name),
+  // written back unchanged so that a change of other users does not silently
+  // delete them from the file.
   struct RefusedEntry {
     std::string strName, strPW, strGRP;
   };

@@ -124,12 +124,20 @@ TEST_F(AccessTest, RefusedEntriesSurviveAChangeOfOtherUsers) {
   {
     CIniFile ini(path);
     ASSERT_TRUE(ini.WriteString("User-2", "GRP", "00112233445566778899aabbccddeeff00112233"));
+    // A copy of the admin's entry: refused as a second "admin", and not kept,
+    // or removing the admin would bring it back.
+    std::string pw, grp;
+    ini.ReadString("User-1", "PW", pw);
+    ini.ReadString("User-1", "GRP", grp);
+    ASSERT_TRUE(ini.WriteString("User-9", "Name", "admin"));
+    ASSERT_TRUE(ini.WriteString("User-9", "PW", pw));
+    ASSERT_TRUE(ini.WriteString("User-9", "GRP", grp));
   }
   std::string pwAli;
   CIniFile(path).ReadString("User-2", "PW", pwAli);
   CVekAccessControl loaded;
   ASSERT_TRUE(loaded.LoadUserFile(path, true));
-  ASSERT_EQ(loaded.GetRefusedEntries().size(), 1u);
+  ASSERT_EQ(loaded.GetRefusedEntries().size(), 2u);
   ASSERT_NE(loaded.AddUser("Sara", "pw3", kOperator, &error), nullptr) << error;
 
   CVekAccessControl again;
@@ -141,6 +149,7 @@ TEST_F(AccessTest, RefusedEntriesSurviveAChangeOfOtherUsers) {
   EXPECT_NE(text.find("Name=Ali\r\nPW=" + pwAli + "\r\nGRP=00112233445566778899aabbccddeeff00112233\r\n"),
             std::string::npos);
   EXPECT_EQ(again.Authenticate("Ali", "pw1"), nullptr);
+  EXPECT_EQ(text.find("[User-5]"), std::string::npos) << "the second admin entry is not kept";
 }
 
 TEST_F(AccessTest, AMissingFileIsReportedAndGrantsNothing) {

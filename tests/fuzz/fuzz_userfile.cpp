@@ -1,7 +1,7 @@
 // fuzz-lib: vek_core
 // Loads arbitrary user-file text: it must never crash, every user it takes
 // has a name and known groups only, and what the program would write back
-// reads again as the same users and the same number of refused entries.
+// reads again as the same users and no more refused entries.
 #include <unistd.h>
 
 #include <cstddef>
@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CVekAccessControl again;
   again.LoadUserFile(path, true);
   if (again.GetUsers().size() != access.GetUsers().size() ||
-      again.GetRefusedEntries().size() != access.GetRefusedEntries().size())
+      again.GetRefusedEntries().size() > access.GetRefusedEntries().size())
     std::abort();
   for (size_t i = 0; i < again.GetUsers().size(); ++i) {
     if (again.GetUsers()[i]->GetName() != access.GetUsers()[i]->GetName() ||
