@@ -111,6 +111,20 @@ void CUGGrid::OnPaint() {
   }
   PaintCells(&dc);
   m_redrawList.ClearAll();
+  bool whole = update.IsRectEmpty() ||
+               (update.left <= 0 && update.top <= 0 && update.right >= m_GI->m_gridWidth &&
+                update.bottom >= m_GI->m_gridHeight);
+  if (whole) {
+    RememberShownView();
+  } else if (m_shownSheet != m_GI || m_shownTopRow != m_GI->m_topRow || m_shownLeftCol != m_GI->m_leftCol) {
+    m_shownSheet = nullptr;  // part painted at another view: no longer one view
+  }
+}
+
+void CUGGrid::RememberShownView() {
+  m_shownSheet = m_GI;
+  m_shownTopRow = m_GI->m_topRow;
+  m_shownLeftCol = m_GI->m_leftCol;
 }
 
 void CUGGrid::PaintCells(CDC* dc) {
@@ -287,19 +301,26 @@ void CUGGrid::ScrollAndRedraw() {
     m_redrawList.ClearAll();
     return;
   }
+  // Scroll from the view the pixels show; without one, from the previous view.
+  long fromTop = gi->m_lastTopRow;
+  int fromLeft = gi->m_lastLeftCol;
+  if (m_shownSheet == gi) {
+    fromTop = m_shownTopRow;
+    fromLeft = m_shownLeftCol;
+  }
   long dx = 0;
-  for (int c = gi->m_lastLeftCol; c < gi->m_leftCol; ++c) dx += m_ctrl->GetColWidth(c);
-  for (int c = gi->m_leftCol; c < gi->m_lastLeftCol; ++c) dx -= m_ctrl->GetColWidth(c);
+  for (int c = fromLeft; c < gi->m_leftCol; ++c) dx += m_ctrl->GetColWidth(c);
+  for (int c = gi->m_leftCol; c < fromLeft; ++c) dx -= m_ctrl->GetColWidth(c);
   long dy = 0;
-  if (gi->m_lastTopRow >= 0) {
+  if (fromTop >= 0) {
     if (gi->m_uniformRowHeightFlag) {
-      dy = (gi->m_topRow - gi->m_lastTopRow) * static_cast<long>(gi->m_defRowHeight);
+      dy = (gi->m_topRow - fromTop) * static_cast<long>(gi->m_defRowHeight);
     } else {
-      for (long r = gi->m_lastTopRow; r < gi->m_topRow; ++r) dy += m_ctrl->GetRowHeight(r);
-      for (long r = gi->m_topRow; r < gi->m_lastTopRow; ++r) dy -= m_ctrl->GetRowHeight(r);
+      for (long r = fromTop; r < gi->m_topRow; ++r) dy += m_ctrl->GetRowHeight(r);
+      for (long r = gi->m_topRow; r < fromTop; ++r) dy -= m_ctrl->GetRowHeight(r);
     }
   }
-  if (gi->m_lastLeftCol < 0) dx = gi->m_gridWidth;
+  if (fromLeft < 0) dx = gi->m_gridWidth;
   CClientDC dc(this);
   if (std::labs(dx) >= gi->m_gridWidth || std::labs(dy) >= gi->m_gridHeight) {
     AddAllCells();
@@ -344,6 +365,7 @@ void CUGGrid::ScrollAndRedraw() {
   AddCurrentCell(gi->m_currentCol, gi->m_currentRow);
   PaintCells(&dc);
   m_redrawList.ClearAll();
+  RememberShownView();
 }
 
 // ---- Keyboard -------------------------------------------------------------------------

@@ -18,7 +18,10 @@ class CUGGrid : public CWnd {
   explicit CUGGrid(CUGCtrl* ctrl);
   ~CUGGrid() override;
 
-  void SetSheet(CUGGridInfo* sheet) { m_GI = sheet; }
+  void SetSheet(CUGGridInfo* sheet) {
+    m_GI = sheet;
+    m_shownSheet = nullptr;  // the pixels show another sheet (or none yet)
+  }
   // Adds to the redraw list and paints now.
   void RedrawCell(int col, long row);
   void RedrawRange(int startCol, long startRow, int endCol, long endRow);
@@ -73,4 +76,11 @@ class CUGGrid : public CWnd {
   int m_pressCol = -1;  // the cell the left button went down on
   long m_pressRow = -1;
   UGTipTracker m_tips;
+  // The view (sheet, top row, left column) the window's pixels show; a
+  // repaint after a move scrolls from it, so a repaint asked for by a move
+  // notification and the move's own one do not scroll the pixels twice.
+  const CUGGridInfo* m_shownSheet = nullptr;
+  long m_shownTopRow = -1;
+  int m_shownLeftCol = -1;
+  void RememberShownView();
 };

@@ -158,6 +158,43 @@ TEST_F(RenderTest, ScrollingRepaintsLikeAFullPaint) {
   }
 }
 
+// Repaints cells from its move notifications, as an owner that colours
+// the current row does.
+class RepaintingGrid : public RecordingGrid {
+ public:
+  void OnTopRowChanged(long, long newRow) override { RedrawCell(0, newRow); }
+  void OnCurrentRowChanged(long oldRow, long newRow) override {
+    RedrawCell(1, oldRow);
+    RedrawCell(1, newRow);
+  }
+};
+
+TEST(RenderRepaintTest, RepaintsFromMoveNotificationsDoNotScrollTwice) {
+  CWnd parent;
+  ASSERT_TRUE(parent.Create("parent", 0, CRect(0, 0, 500, 400), nullptr, 0));
+  RepaintingGrid grid;
+  ASSERT_TRUE(grid.CreateGrid(WS_VISIBLE, CRect(0, 0, 340, 220), &parent, 1000));
+  parent.ShowWindow(SW_SHOW);
+  grid.SetColCount(5);
+  grid.SetRowCount(50);
+  for (long r = 0; r < 50; ++r) grid.QuickSetText(0, r, "row " + std::to_string(r));
+  auto paint = [&grid] {
+    grid.m_CUGGrid->Invalidate(FALSE);
+    grid.m_CUGGrid->UpdateWindow();
+    return grid.m_CUGGrid->GetSurface()->image.copy();
+  };
+  paint();
+  for (long top : {2L, 5L, 4L}) {
+    grid.SetTopRow(top);
+    QImage scrolled = grid.m_CUGGrid->GetSurface()->image.copy();
+    EXPECT_TRUE(scrolled == paint()) << "top " << top;
+  }
+  for (int i = 0; i < 12; ++i) grid.MoveCurrentRow(1);  // scrolls as it passes the bottom
+  QImage moved = grid.m_CUGGrid->GetSurface()->image.copy();
+  EXPECT_TRUE(moved == paint());
+  parent.DestroyWindow();
+}
+
 TEST_F(RenderTest, JoinedCellsPaintAsOne) {
   grid.JoinCells(1, 1, 2, 2);
   grid.QuickSetText(1, 1, "joined");
