@@ -191,28 +191,8 @@ HRESULT VarCmp(const VARIANT* left, const VARIANT* right, LCID, std::uint32_t) {
     return leftText ? VARCMP_GT : VARCMP_LT;  // a number is less than a text
   }
   if (!IsNumericType(left->vt) || !IsNumericType(right->vt)) return DISP_E_BADVARTYPE;
-  if (IsIntegerType(left->vt) && IsIntegerType(right->vt)) {
-    // Integers compare exactly (no rounding through double for 32-bit values
-    // is needed, but keep it explicit).
-    auto toI64 = [](const VARIANT& v) -> std::int64_t {
-      switch (v.vt) {
-        case VT_I2: return v.iVal;
-        case VT_I4: return v.lVal;
-        case VT_I1: return v.cVal;
-        case VT_UI1: return v.bVal;
-        case VT_UI2: return v.uiVal;
-        case VT_UI4: return v.ulVal;
-        default: return 0;
-      }
-    };
-    std::int64_t a = toI64(*left), b = toI64(*right);
-    return a < b ? VARCMP_LT : (a > b ? VARCMP_GT : VARCMP_EQ);
-  }
-  double a = NumericValue(*left), b = NumericValue(*right);
-  if (left->vt == VT_R4 && right->vt == VT_R4) {
-    a = left->fltVal;
-    b = right->fltVal;
-  }
+  // Every 32-bit integer and every float is exact as a double.
+  const double a = NumericValue(*left), b = NumericValue(*right);
   if (std::isnan(a) || std::isnan(b)) return VARCMP_NULL;
   return a < b ? VARCMP_LT : (a > b ? VARCMP_GT : VARCMP_EQ);
 }
@@ -277,9 +257,7 @@ HRESULT VariantChangeType(VARIANT* dst, const VARIANT* src, std::uint16_t, VARTY
     if (!ParseNumber(text, &d)) return DISP_E_TYPEMISMATCH;
     return NumberToType(d, vt, dst);
   }
-  double d = NumericValue(*src);
-  if (src->vt == VT_R4) d = src->fltVal;
-  return NumberToType(d, vt, dst);
+  return NumberToType(NumericValue(*src), vt, dst);
 }
 
 HRESULT VariantChangeTypeEx(VARIANT* dst, const VARIANT* src, LCID, std::uint16_t flags,

@@ -18,6 +18,12 @@ TEST(VarCmp, EqualValuesOfDifferentNumericTypesCompareEqual) {
   EXPECT_EQ(VarCmp(&six, &i), VARCMP_GT);
   VARIANT big = VariantFromDWord(0xFFFFFFFFu), minusOne = VariantFromInt(-1);
   EXPECT_EQ(VarCmp(&big, &minusOne), VARCMP_GT);
+  // A float compares by its own value: 0.1f lies just above the double 0.1.
+  VARIANT tenthF = VariantFromFloat(0.1f), tenthF2 = VariantFromFloat(0.1f), tenthD = VariantFromDouble(0.1);
+  EXPECT_EQ(VarCmp(&tenthF, &tenthF2), VARCMP_EQ);
+  EXPECT_EQ(VarCmp(&tenthF, &tenthD), VARCMP_GT);
+  VARIANT nearMax = VariantFromDWord(0xFFFFFFFEu);
+  EXPECT_EQ(VarCmp(&nearMax, &big), VARCMP_LT) << "large unsigned values stay exact";
 }
 
 TEST(VarCmp, NullEmptyTextAndBooleans) {
