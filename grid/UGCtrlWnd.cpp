@@ -2,6 +2,7 @@
 // its own window messages, fonts and bitmaps, repainting, column fitting
 // by measure and the focus rectangle.
 #include <algorithm>
+#include <memory>
 
 #include "grid/UGCellType.h"
 #include "grid/UGCnrBtn.h"
@@ -239,26 +240,19 @@ BOOL CUGCtrl::OnCommand(WPARAM wParam, LPARAM lParam) {
 int CUGCtrl::AddFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
                      BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision,
                      BYTE clipPrecision, BYTE quality, BYTE pitchAndFamily, const std::string& face) {
+  // A face name too long for a font falls back to the default face.
+  auto font = std::make_unique<CFont>();
+  if (!font->CreateFont(height, width, escapement, orientation, weight, italic, underline,
+                        strikeOut, charSet, outPrecision, clipPrecision, quality, pitchAndFamily,
+                        face.size() >= static_cast<size_t>(LF_FACESIZE) ? std::string() : face))
+    return -1;
   LOGFONT lf;
-  lf.lfHeight = height;
-  lf.lfWidth = width;
-  lf.lfEscapement = escapement;
-  lf.lfOrientation = orientation;
-  lf.lfWeight = weight;
-  lf.lfItalic = italic;
-  lf.lfUnderline = underline;
-  lf.lfStrikeOut = strikeOut;
-  lf.lfCharSet = charSet;
-  lf.lfOutPrecision = outPrecision;
-  lf.lfClipPrecision = clipPrecision;
-  lf.lfQuality = quality;
-  lf.lfPitchAndFamily = pitchAndFamily;
-  lf.lfFaceName = face.size() >= static_cast<size_t>(LF_FACESIZE) ? std::string() : face;
+  font->GetLogFont(&lf);
   // An equal font is shared: its use count goes up.
   for (int i = 0; i < m_fontList.GetMaxCount(); ++i) {
-    auto* font = static_cast<CFont*>(m_fontList.GetPointer(i));
+    auto* listed = static_cast<CFont*>(m_fontList.GetPointer(i));
     LOGFONT other;
-    if (font == nullptr || font->GetLogFont(&other) == 0) continue;
+    if (listed == nullptr || listed->GetLogFont(&other) == 0) continue;
     if (other.lfHeight == lf.lfHeight && other.lfWidth == lf.lfWidth &&
         other.lfEscapement == lf.lfEscapement && other.lfOrientation == lf.lfOrientation &&
         other.lfWeight == lf.lfWeight && other.lfItalic == lf.lfItalic &&
@@ -270,17 +264,9 @@ int CUGCtrl::AddFont(int height, int width, int escapement, int orientation, int
       return i;
     }
   }
-  auto* font = new CFont;
-  if (!font->CreateFontIndirect(&lf)) {
-    delete font;
-    return -1;
-  }
-  int index = m_fontList.AddPointer(font, 1);
-  if (index < 0) {
-    delete font;
-    return -1;
-  }
-  m_ownedFonts.push_back(font);
+  int index = m_fontList.AddPointer(font.get(), 1);
+  if (index < 0) return -1;
+  m_ownedFonts.push_back(font.release());
   return index;
 }
 
