@@ -4,26 +4,13 @@
 // User-interface thread only.
 #pragma once
 
-#include "platform/ui/ScrollBar.h"
+#include "grid/UGScrollBar.h"
 
-class CUGCtrl;
-struct CUGGridInfo;
-
-class CUGHScroll : public CScrollBar {
+class CUGHScroll : public CUGScrollBar {
  public:
   explicit CUGHScroll(CUGCtrl* ctrl);
-  ~CUGHScroll() override;
 
-  void SetSheet(CUGGridInfo* sheet) { m_GI = sheet; }
   void Update();
   // The control's WM_HSCROLL.
   void HScroll(UINT code, UINT pos);
-
- protected:
-  void OnRButtonDown(UINT flags, CPoint point) override;
-
- private:
-  CUGCtrl* m_ctrl;
-  CUGGridInfo* m_GI = nullptr;
-  int m_lastLeftCol = -1;
 };

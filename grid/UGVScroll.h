@@ -4,28 +4,15 @@
 // dragged thumb shows the row it stands for. User-interface thread only.
 #pragma once
 
-#include "platform/ui/ScrollBar.h"
+#include "grid/UGScrollBar.h"
 
-class CUGCtrl;
-struct CUGGridInfo;
-
-class CUGVScroll : public CScrollBar {
+class CUGVScroll : public CUGScrollBar {
  public:
   explicit CUGVScroll(CUGCtrl* ctrl);
-  ~CUGVScroll() override;
 
-  void SetSheet(CUGGridInfo* sheet) { m_GI = sheet; }
   // Range, page and position from the sheet; tells OnViewScrolled when the
   // top row changed since the last update.
   void Update();
   // The control's WM_VSCROLL.
   void VScroll(UINT code, UINT pos);
-
- protected:
-  void OnRButtonDown(UINT flags, CPoint point) override;
-
- private:
-  CUGCtrl* m_ctrl;
-  CUGGridInfo* m_GI = nullptr;
-  long m_lastTopRow = -1;
 };
