@@ -29,11 +29,8 @@ const CUGPtrList::Id* CUGArrowType::GetTypeId() const { return &kArrowId; }
 
 void CUGArrowType::OnDraw(CDC* dc, CRect* rect, int col, long row, CUGCell* cell, int selected,
                           int current) {
-  CRect inner;
-  DrawBorder(dc, rect, &inner, cell);
-  COLORREF text, back;
-  ChooseColors(cell, selected, current, &text, &back);
-  DrawCellBackground(dc, &inner, back, col, row, cell, selected, current);
+  COLORREF text;
+  CRect inner = DrawFrameAndBackground(dc, rect, col, row, cell, selected, current, &text);
   if (inner.Width() < 4) return;
   long ex = cell->GetCellTypeEx();
   bool right = !(ex & (UGCT_ARROWLEFT | UGCT_ARROWDLEFT));

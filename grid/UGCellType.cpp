@@ -180,6 +180,35 @@ void CUGCellType::DrawBorder(CDC* dc, CRect* rect, CRect* rectOut, CUGCell* cell
   rectOut->bottom -= bottom.width;
 }
 
+CRect CUGCellType::DrawFrameAndBackground(CDC* dc, CRect* rect, int col, long row, CUGCell* cell,
+                                          int selected, int current, COLORREF* textColor) {
+  CRect inner;
+  DrawBorder(dc, rect, &inner, cell);
+  COLORREF text, back;
+  ChooseColors(cell, selected, current, &text, &back);
+  DrawCellBackground(dc, &inner, back, col, row, cell, selected, current);
+  if (textColor != nullptr) *textColor = text;
+  return inner;
+}
+
+void CUGCellType::StoreNumber(int col, long row, double number) {
+  CUGCell stored;
+  stored.SetPropertyFlags(0);
+  m_ctrl->GetCell(col, row, &stored);
+  stored.SetNumber(number);
+  m_ctrl->SetCell(col, row, &stored);
+  m_ctrl->RedrawCell(col, row);
+}
+
+void CUGCellType::StoreText(int col, long row, const std::string& text) {
+  CUGCell stored;
+  stored.SetPropertyFlags(0);
+  m_ctrl->GetCell(col, row, &stored);
+  stored.SetText(text);
+  m_ctrl->SetCell(col, row, &stored);
+  m_ctrl->RedrawCell(col, row);
+}
+
 void CUGCellType::ChooseColors(CUGCell* cell, int selected, int current, COLORREF* text,
                                COLORREF* back) const {
   *text = cell->GetTextColor();

@@ -86,6 +86,14 @@ class CUGCellType {
  protected:
   // Text colour and back colour a cell is drawn in.
   void ChooseColors(CUGCell* cell, int selected, int current, COLORREF* text, COLORREF* back) const;
+  // Border and plain background of a drawn-by-hand cell; the rectangle
+  // inside the border, where the type draws its own picture. textColor,
+  // when given, receives the colour the picture is drawn in.
+  CRect DrawFrameAndBackground(CDC* dc, CRect* rect, int col, long row, CUGCell* cell,
+                               int selected, int current, COLORREF* textColor = nullptr);
+  // A user's change stored into the cell's own properties, then redrawn.
+  void StoreNumber(int col, long row, double number);
+  void StoreText(int col, long row, const std::string& text);
 
   bool m_useLabelText = false;
   bool m_canOverflow = true;

@@ -68,12 +68,7 @@ int CUGCheckBoxType::Toggle(int col, long row) {
   if (cell.GetReadOnly() || IsDisabled(&cell)) return UG_ERROR;
   int states = (cell.GetCellTypeEx() & UGCT_CHECKBOX3STATE) ? 3 : 2;
   int state = (static_cast<int>(cell.GetNumber()) % states + 1) % states;
-  m_workCell.ClearAll();
-  m_workCell.SetPropertyFlags(0);
-  m_ctrl->GetCell(col, row, &m_workCell);
-  m_workCell.SetNumber(state);
-  m_ctrl->SetCell(col, row, &m_workCell);
-  m_ctrl->RedrawCell(col, row);
+  StoreNumber(col, row, state);
   NotifyGrid(m_ID, col, row, UGCT_CHECKBOXCHANGED, state);
   return UG_SUCCESS;
 }
@@ -105,11 +100,7 @@ BOOL CUGCheckBoxType::OnCharDown(int col, long row, UINT* key) {
 
 void CUGCheckBoxType::OnDraw(CDC* dc, CRect* rect, int col, long row, CUGCell* cell, int selected,
                              int current) {
-  CRect inner;
-  DrawBorder(dc, rect, &inner, cell);
-  COLORREF text, back;
-  ChooseColors(cell, selected, current, &text, &back);
-  DrawCellBackground(dc, &inner, back, col, row, cell, selected, current);
+  CRect inner = DrawFrameAndBackground(dc, rect, col, row, cell, selected, current);
   long ex = cell->GetCellTypeEx();
   CRect box = BoxRect(inner, ex, cell->GetAlignment());
   if (box.Width() < 4 || box.Height() < 4) return;

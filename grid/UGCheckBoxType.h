@@ -34,7 +34,4 @@ class CUGCheckBoxType : public CUGCellType {
   static CRect BoxRect(const CRect& cell, long extension, short alignment);
   // Toggles the state of the cell; 0 done, 1 refused (read-only, disabled).
   int Toggle(int col, long row);
-
- private:
-  CUGCell m_workCell;
 };

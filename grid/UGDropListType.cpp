@@ -172,12 +172,7 @@ void CUGDropListType::CommitChoice(int index, const std::string& text) {
     NotifyGrid(m_ID, col, row, UGCT_DROPLISTSELECTEX, index);
     std::string chosen = text;
     if (NotifyGrid(m_ID, col, row, UGCT_DROPLISTSELECT, reinterpret_cast<LPARAM>(&chosen))) {
-      CUGCell stored;
-      stored.SetPropertyFlags(0);
-      m_ctrl->GetCell(col, row, &stored);
-      stored.SetText(chosen);
-      m_ctrl->SetCell(col, row, &stored);
-      m_ctrl->RedrawCell(col, row);
+      StoreText(col, row, chosen);
       NotifyGrid(m_ID, col, row, UGCT_DROPLISTPOSTSELECT, reinterpret_cast<LPARAM>(&chosen));
     }
   }

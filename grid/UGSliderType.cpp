@@ -66,23 +66,14 @@ BOOL CUGSliderType::OnMouseMove(int col, long row, CPoint* point, UINT flags) {
   CUGCell cell;
   m_ctrl->GetCellIndirect(col, row, &cell);
   if (cell.GetReadOnly() || PercentOf(&cell) == percent) return TRUE;
-  CUGCell stored;
-  stored.SetPropertyFlags(0);
-  m_ctrl->GetCell(col, row, &stored);
-  stored.SetNumber(percent);
-  m_ctrl->SetCell(col, row, &stored);
-  m_ctrl->RedrawCell(col, row);
+  StoreNumber(col, row, percent);
   NotifyGrid(m_ID, col, row, UGCT_SLIDERMOVED, percent);
   return TRUE;
 }
 
 void CUGSliderType::OnDraw(CDC* dc, CRect* rect, int col, long row, CUGCell* cell, int selected,
                            int current) {
-  CRect inner;
-  DrawBorder(dc, rect, &inner, cell);
-  COLORREF text, back;
-  ChooseColors(cell, selected, current, &text, &back);
-  DrawCellBackground(dc, &inner, back, col, row, cell, selected, current);
+  CRect inner = DrawFrameAndBackground(dc, rect, col, row, cell, selected, current);
   if (inner.Width() < 8 || inner.Height() < 6) return;
   int middle = inner.top + inner.Height() / 2;
   CPen black(PS_SOLID, 1, RGB(0, 0, 0));
