@@ -17,6 +17,23 @@
 
 namespace {
 bool KeyHeld(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+
+// Where the line that sets the locked columns (rows) apart falls in a cell
+// spanning [start, end): the far edge of the last locked one, the near edge
+// of the first scrolled one after the lock; -1 for any other.
+int LockLinePos(long index, long numLock, long firstScrolled, bool inLocked, int start, int end) {
+  if (numLock <= 0) return -1;
+  if (index == numLock - 1) return end - 1;
+  if (!inLocked && index == std::max(firstScrolled, numLock)) return start;
+  return -1;
+}
+
+void DrawLine(CDC* dc, CPen* pen, int x1, int y1, int x2, int y2) {
+  CPen* old = dc->SelectObject(pen);
+  dc->MoveTo(x1, y1);
+  dc->LineTo(x2, y2);
+  dc->SelectObject(old);
+}
 }  // namespace
 
 CUGGrid::CUGGrid(CUGCtrl* ctrl) : m_ctrl(ctrl), m_tips(this, ctrl, UG_GRID) { m_cell.SetPropertyFlags(0); }
@@ -193,34 +210,12 @@ void CUGGrid::PaintCells(CDC* dc) {
               dc->RestoreDC(saved);
             }
             // The lines that set the locked part apart.
-            if (gi->m_numLockCols > 0) {
-              int lineX = -1;
-              if (c == gi->m_numLockCols - 1) {
-                lineX = cellRect.right - 1;
-              } else if (!inLockedCols && c == std::max(gi->m_leftCol, gi->m_numLockCols)) {
-                lineX = cellRect.left;
-              }
-              if (lineX >= 0) {
-                CPen* old = dc->SelectObject(&black);
-                dc->MoveTo(lineX, cellRect.top);
-                dc->LineTo(lineX, cellRect.bottom);
-                dc->SelectObject(old);
-              }
-            }
-            if (gi->m_numLockRows > 0) {
-              int lineY = -1;
-              if (r == gi->m_numLockRows - 1) {
-                lineY = cellRect.bottom - 1;
-              } else if (!inLockedRows && r == std::max(gi->m_topRow, gi->m_numLockRows)) {
-                lineY = cellRect.top;
-              }
-              if (lineY >= 0) {
-                CPen* old = dc->SelectObject(&black);
-                dc->MoveTo(cellRect.left, lineY);
-                dc->LineTo(cellRect.right, lineY);
-                dc->SelectObject(old);
-              }
-            }
+            int lineX = LockLinePos(c, gi->m_numLockCols, gi->m_leftCol, inLockedCols,
+                                    cellRect.left, cellRect.right);
+            if (lineX >= 0) DrawLine(dc, &black, lineX, cellRect.top, lineX, cellRect.bottom);
+            int lineY = LockLinePos(r, gi->m_numLockRows, gi->m_topRow, inLockedRows,
+                                    cellRect.top, cellRect.bottom);
+            if (lineY >= 0) DrawLine(dc, &black, cellRect.left, lineY, cellRect.right, lineY);
           }
           if (c == gi->m_currentCol && r == gi->m_currentRow) {
             focusRect = cellRect;
