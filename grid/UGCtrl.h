@@ -398,10 +398,11 @@ class CUGCtrl : public CWnd {
   int GotoColInternal(int col);
   long ApplyJoinToRowTarget(int col, long fromRow, long toRow);
   int ApplyJoinToColTarget(long row, int fromCol, int toCol);
-  // Reads the stored cell of a quick accessor into a cell of its own, so
-  // that an OnCellSet that uses the quick accessors itself changes no
-  // other call's cell.
-  int ReadForQuickAccess(int col, long row, CUGCell* cell);
+  // A quick accessor's change: the stored cell read into a cell of its own
+  // (so that an OnCellSet that uses the quick accessors itself changes no
+  // other call's cell), changed, and stored back.
+  template <class Change>
+  int QuickChange(int col, long row, Change change);
   void NotifyCellTypesOfMove(int oldCol, long oldRow, bool rowChanged);
   void TellMultiSelectCurrentCell();
   // The join block of a cell; false when it is not joined (or joins are off).

@@ -107,49 +107,36 @@ int CUGCtrl::SetGridDefault(const CUGCell* cell) {
   return UG_SUCCESS;
 }
 
-int CUGCtrl::ReadForQuickAccess(int col, long row, CUGCell* cell) {
+template <class Change>
+int CUGCtrl::QuickChange(int col, long row, Change change) {
   // The cell starts with no property set, so that storing it back adds
   // only what the stored cell had and the one change.
-  cell->ClearAll();
-  cell->SetPropertyFlags(0);
+  CUGCell cell;
+  cell.SetPropertyFlags(0);
   if (col < -m_GI->m_numberSideHdgCols || col >= m_GI->m_numberCols) return UG_ERROR;
-  GetCell(col, row, cell);
-  return UG_SUCCESS;
+  GetCell(col, row, &cell);
+  change(cell);
+  return SetCell(col, row, &cell);
 }
 
 int CUGCtrl::QuickSetText(int col, long row, const std::string& text) {
-  CUGCell cell;
-  if (ReadForQuickAccess(col, row, &cell) != UG_SUCCESS) return UG_ERROR;
-  cell.SetText(text);
-  return SetCell(col, row, &cell);
+  return QuickChange(col, row, [&](CUGCell& cell) { cell.SetText(text); });
 }
 
 int CUGCtrl::QuickSetNumber(int col, long row, double number) {
-  CUGCell cell;
-  if (ReadForQuickAccess(col, row, &cell) != UG_SUCCESS) return UG_ERROR;
-  cell.SetNumber(number);
-  return SetCell(col, row, &cell);
+  return QuickChange(col, row, [&](CUGCell& cell) { cell.SetNumber(number); });
 }
 
 int CUGCtrl::QuickSetTextColor(int col, long row, COLORREF color) {
-  CUGCell cell;
-  if (ReadForQuickAccess(col, row, &cell) != UG_SUCCESS) return UG_ERROR;
-  cell.SetTextColor(color);
-  return SetCell(col, row, &cell);
+  return QuickChange(col, row, [&](CUGCell& cell) { cell.SetTextColor(color); });
 }
 
 int CUGCtrl::QuickSetBackColor(int col, long row, COLORREF color) {
-  CUGCell cell;
-  if (ReadForQuickAccess(col, row, &cell) != UG_SUCCESS) return UG_ERROR;
-  cell.SetBackColor(color);
-  return SetCell(col, row, &cell);
+  return QuickChange(col, row, [&](CUGCell& cell) { cell.SetBackColor(color); });
 }
 
 int CUGCtrl::QuickSetCellType(int col, long row, int index) {
-  CUGCell cell;
-  if (ReadForQuickAccess(col, row, &cell) != UG_SUCCESS) return UG_ERROR;
-  cell.SetCellTypeIndex(index);
-  return SetCell(col, row, &cell);
+  return QuickChange(col, row, [&](CUGCell& cell) { cell.SetCellTypeIndex(index); });
 }
 
 std::string CUGCtrl::QuickGetText(int col, long row) {
