@@ -9,11 +9,9 @@
 #include "platform/ui/Font.h"
 #include "platform/ui/PaintDC.h"
 
-CUGCnrBtn::CUGCnrBtn(CUGCtrl* ctrl) : m_ctrl(ctrl), m_tips(this, ctrl, UG_CORNERBUTTON) {}
+CUGCnrBtn::CUGCnrBtn(CUGCtrl* ctrl) : CUGHeadingWnd(ctrl, UG_CORNERBUTTON) {}
 
 CUGCnrBtn::~CUGCnrBtn() = default;
-
-BOOL CUGCnrBtn::OnEraseBkgnd(CDC*) { return FALSE; }
 
 void CUGCnrBtn::OnPaint() {
   CPaintDC dc(this);
@@ -123,8 +121,4 @@ void CUGCnrBtn::OnRButtonUp(UINT, CPoint point) {
   CRect rect;
   GetClientRect(&rect);
   m_ctrl->OnCornerRightClick(0, &rect, &point, FALSE);
-}
-
-void CUGCnrBtn::OnTimer(UINT_PTR id) {
-  if (!m_tips.OnTimer(id)) CWnd::OnTimer(id);
 }

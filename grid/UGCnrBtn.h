@@ -4,38 +4,25 @@
 // User-interface thread only.
 #pragma once
 
-#include "grid/UGCell.h"
-#include "grid/UGTipTracker.h"
-#include "platform/Wnd.h"
+#include "grid/UGHeadingWnd.h"
 
-class CUGCtrl;
-struct CUGGridInfo;
-
-class CUGCnrBtn : public CWnd {
+class CUGCnrBtn : public CUGHeadingWnd {
  public:
   explicit CUGCnrBtn(CUGCtrl* ctrl);
   ~CUGCnrBtn() override;
 
-  void SetSheet(CUGGridInfo* sheet) { m_GI = sheet; }
-
  protected:
   void OnPaint() override;
-  BOOL OnEraseBkgnd(CDC* dc) override;
   void OnMouseMove(UINT flags, CPoint point) override;
   void OnLButtonDown(UINT flags, CPoint point) override;
   void OnLButtonUp(UINT flags, CPoint point) override;
   void OnLButtonDblClk(UINT flags, CPoint point) override;
   void OnRButtonDown(UINT flags, CPoint point) override;
   void OnRButtonUp(UINT flags, CPoint point) override;
-  void OnTimer(UINT_PTR id) override;
 
  private:
   enum class Sizing { None, SideWidth, TopHeight };
 
-  CUGCtrl* m_ctrl;
-  CUGGridInfo* m_GI = nullptr;
-  CUGCell m_cell;
-  UGTipTracker m_tips;
   Sizing m_armed = Sizing::None;
   bool m_sizing = false;
   int m_startSize = 0;

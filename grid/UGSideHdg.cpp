@@ -13,17 +13,9 @@
 #include "platform/ui/Font.h"
 #include "platform/ui/PaintDC.h"
 
-CUGSideHdg::CUGSideHdg(CUGCtrl* ctrl) : m_ctrl(ctrl), m_tips(this, ctrl, UG_SIDEHEADING) {}
+CUGSideHdg::CUGSideHdg(CUGCtrl* ctrl) : CUGHeadingWnd(ctrl, UG_SIDEHEADING) {}
 
 CUGSideHdg::~CUGSideHdg() = default;
-
-BOOL CUGSideHdg::OnEraseBkgnd(CDC*) { return FALSE; }
-
-void CUGSideHdg::Repaint() {
-  if (!IsWindowCreated()) return;
-  Invalidate(FALSE);
-  UpdateWindow();
-}
 
 void CUGSideHdg::ScrollAndRedraw() {
   // The heading is narrow: a changed view or current row repaints it whole.
@@ -117,14 +109,7 @@ void CUGSideHdg::OnPaint() {
   if (fontSelected) dc.SelectObject(oldFont);
 }
 
-void CUGSideHdg::DrawSizingLine(int y) {
-  CUGGrid* grid = m_ctrl->m_CUGGrid;
-  if (grid == nullptr || !grid->IsWindowCreated()) return;
-  CClientDC dc(grid);
-  if (m_lineY >= 0) dc.PatBlt(0, m_lineY, m_GI->m_gridWidth, 2, DSTINVERT);
-  m_lineY = y;
-  if (y >= 0) dc.PatBlt(0, y, m_GI->m_gridWidth, 2, DSTINVERT);
-}
+void CUGSideHdg::DrawSizingLine(int y) { InvertGridLine(&m_lineY, y, false); }
 
 void CUGSideHdg::OnMouseMove(UINT flags, CPoint point) {
   CUGGridInfo* gi = m_GI;
@@ -210,14 +195,7 @@ void CUGSideHdg::OnLButtonDown(UINT, CPoint point) {
   int col = -1;
   long row = -1;
   CRect rect;
-  BOOL processed = FALSE;
-  if (HitTest(point, &col, &row, &rect) == UG_SUCCESS) {
-    m_ctrl->GetCellIndirect(col, row, &m_cell);
-    processed = m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnLClicked(col, row, 1, &rect, &point);
-  } else {
-    col = -1;
-    row = -1;
-  }
+  BOOL processed = ClickAt(Click::Left, 1, &point, &col, &row, &rect);
   m_ctrl->OnSideHeadingLeftClick(col, row, 1, &rect, &point, processed);
 }
 
@@ -243,14 +221,7 @@ void CUGSideHdg::OnLButtonUp(UINT, CPoint point) {
   int col = -1;
   long row = -1;
   CRect rect;
-  BOOL processed = FALSE;
-  if (HitTest(point, &col, &row, &rect) == UG_SUCCESS) {
-    m_ctrl->GetCellIndirect(col, row, &m_cell);
-    processed = m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnLClicked(col, row, 0, &rect, &point);
-  } else {
-    col = -1;
-    row = -1;
-  }
+  BOOL processed = ClickAt(Click::Left, 0, &point, &col, &row, &rect);
   m_ctrl->OnSideHeadingLeftClick(col, row, 0, &rect, &point, processed);
 }
 
@@ -258,14 +229,7 @@ void CUGSideHdg::OnLButtonDblClk(UINT, CPoint point) {
   int col = -1;
   long row = -1;
   CRect rect;
-  BOOL processed = FALSE;
-  if (HitTest(point, &col, &row, &rect) == UG_SUCCESS) {
-    m_ctrl->GetCellIndirect(col, row, &m_cell);
-    processed = m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnDClicked(col, row, &rect, &point);
-  } else {
-    col = -1;
-    row = -1;
-  }
+  BOOL processed = ClickAt(Click::Double, 0, &point, &col, &row, &rect);
   m_ctrl->OnSideHeadingDoubleClick(col, row, &rect, &point, processed);
 }
 
@@ -274,14 +238,7 @@ void CUGSideHdg::OnRButtonDown(UINT, CPoint point) {
   int col = -1;
   long row = -1;
   CRect rect;
-  BOOL processed = FALSE;
-  if (HitTest(point, &col, &row, &rect) == UG_SUCCESS) {
-    m_ctrl->GetCellIndirect(col, row, &m_cell);
-    processed = m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnRClicked(col, row, 1, &rect, &point);
-  } else {
-    col = -1;
-    row = -1;
-  }
+  BOOL processed = ClickAt(Click::Right, 1, &point, &col, &row, &rect);
   m_ctrl->OnSideHeadingRightClick(col, row, 1, &rect, &point, processed);
   if (m_GI->m_menuEnabled) {
     CPoint screen = point;
@@ -294,17 +251,6 @@ void CUGSideHdg::OnRButtonUp(UINT, CPoint point) {
   int col = -1;
   long row = -1;
   CRect rect;
-  BOOL processed = FALSE;
-  if (HitTest(point, &col, &row, &rect) == UG_SUCCESS) {
-    m_ctrl->GetCellIndirect(col, row, &m_cell);
-    processed = m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnRClicked(col, row, 0, &rect, &point);
-  } else {
-    col = -1;
-    row = -1;
-  }
+  BOOL processed = ClickAt(Click::Right, 0, &point, &col, &row, &rect);
   m_ctrl->OnSideHeadingRightClick(col, row, 0, &rect, &point, processed);
-}
-
-void CUGSideHdg::OnTimer(UINT_PTR id) {
-  if (!m_tips.OnTimer(id)) CWnd::OnTimer(id);
 }

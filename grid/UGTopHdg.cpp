@@ -18,17 +18,9 @@ constexpr UINT_PTR kDragScrollTimer = 1;
 constexpr UINT kDragScrollMs = 60;
 }  // namespace
 
-CUGTopHdg::CUGTopHdg(CUGCtrl* ctrl) : m_ctrl(ctrl), m_tips(this, ctrl, UG_TOPHEADING) {}
+CUGTopHdg::CUGTopHdg(CUGCtrl* ctrl) : CUGHeadingWnd(ctrl, UG_TOPHEADING) {}
 
 CUGTopHdg::~CUGTopHdg() = default;
-
-BOOL CUGTopHdg::OnEraseBkgnd(CDC*) { return FALSE; }
-
-void CUGTopHdg::Repaint() {
-  if (!IsWindowCreated()) return;
-  Invalidate(FALSE);
-  UpdateWindow();
-}
 
 void CUGTopHdg::ScrollAndRedraw() {
   if (m_GI != nullptr && m_GI->m_leftCol != m_GI->m_lastLeftCol) Repaint();
@@ -126,23 +118,9 @@ void CUGTopHdg::OnPaint() {
 
 // ---- Sizing lines and drop marker (inverted, so a second drawing erases) ------
 
-void CUGTopHdg::DrawSizingLine(int x) {
-  CUGGrid* grid = m_ctrl->m_CUGGrid;
-  if (grid == nullptr || !grid->IsWindowCreated()) return;
-  CClientDC dc(grid);
-  if (m_lineX >= 0) dc.PatBlt(m_lineX, 0, 2, m_GI->m_gridHeight, DSTINVERT);
-  m_lineX = x;
-  if (x >= 0) dc.PatBlt(x, 0, 2, m_GI->m_gridHeight, DSTINVERT);
-}
+void CUGTopHdg::DrawSizingLine(int x) { InvertGridLine(&m_lineX, x, true); }
 
-void CUGTopHdg::DrawDropMarker(int x) {
-  CUGGrid* grid = m_ctrl->m_CUGGrid;
-  if (grid == nullptr || !grid->IsWindowCreated()) return;
-  CClientDC dc(grid);
-  if (m_markerX >= 0) dc.PatBlt(m_markerX, 0, 2, m_GI->m_gridHeight, DSTINVERT);
-  m_markerX = x;
-  if (x >= 0) dc.PatBlt(x, 0, 2, m_GI->m_gridHeight, DSTINVERT);
-}
+void CUGTopHdg::DrawDropMarker(int x) { InvertGridLine(&m_markerX, x, true); }
 
 void CUGTopHdg::UpdateDrop(CPoint point) {
   CUGGridInfo* gi = m_GI;
@@ -301,8 +279,7 @@ void CUGTopHdg::OnLButtonDown(UINT, CPoint point) {
       m_dropPos = -1;
       SetCapture();
     }
-    m_ctrl->GetCellIndirect(col, row, &m_cell);
-    processed = m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnLClicked(col, row, 1, &rect, &point);
+    processed = TellCellType(Click::Left, 1, col, row, &rect, &point);
   } else {
     col = -1;
     row = -1;
@@ -341,14 +318,7 @@ void CUGTopHdg::OnLButtonUp(UINT, CPoint point) {
   int col = -1;
   long row = -1;
   CRect rect;
-  BOOL processed = FALSE;
-  if (HitTest(point, &col, &row, &rect) == UG_SUCCESS) {
-    m_ctrl->GetCellIndirect(col, row, &m_cell);
-    processed = m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnLClicked(col, row, 0, &rect, &point);
-  } else {
-    col = -1;
-    row = -1;
-  }
+  BOOL processed = ClickAt(Click::Left, 0, &point, &col, &row, &rect);
   m_ctrl->OnTopHeadingLeftClick(col, row, 0, &rect, &point, processed);
   if (m_dragColumn >= 0 && m_dropPos >= 0) {
     int dragged = m_dragColumn;
@@ -373,14 +343,7 @@ void CUGTopHdg::OnLButtonDblClk(UINT, CPoint point) {
   int col = -1;
   long row = -1;
   CRect rect;
-  BOOL processed = FALSE;
-  if (HitTest(point, &col, &row, &rect) == UG_SUCCESS) {
-    m_ctrl->GetCellIndirect(col, row, &m_cell);
-    processed = m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnDClicked(col, row, &rect, &point);
-  } else {
-    col = -1;
-    row = -1;
-  }
+  BOOL processed = ClickAt(Click::Double, 0, &point, &col, &row, &rect);
   m_ctrl->OnTopHeadingDoubleClick(col, row, &rect, &point, processed);
 }
 
@@ -389,14 +352,7 @@ void CUGTopHdg::OnRButtonDown(UINT, CPoint point) {
   int col = -1;
   long row = -1;
   CRect rect;
-  BOOL processed = FALSE;
-  if (HitTest(point, &col, &row, &rect) == UG_SUCCESS) {
-    m_ctrl->GetCellIndirect(col, row, &m_cell);
-    processed = m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnRClicked(col, row, 1, &rect, &point);
-  } else {
-    col = -1;
-    row = -1;
-  }
+  BOOL processed = ClickAt(Click::Right, 1, &point, &col, &row, &rect);
   m_ctrl->OnTopHeadingRightClick(col, row, 1, &rect, &point, processed);
   if (m_GI->m_menuEnabled) {
     CPoint screen = point;
@@ -409,13 +365,6 @@ void CUGTopHdg::OnRButtonUp(UINT, CPoint point) {
   int col = -1;
   long row = -1;
   CRect rect;
-  BOOL processed = FALSE;
-  if (HitTest(point, &col, &row, &rect) == UG_SUCCESS) {
-    m_ctrl->GetCellIndirect(col, row, &m_cell);
-    processed = m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnRClicked(col, row, 0, &rect, &point);
-  } else {
-    col = -1;
-    row = -1;
-  }
+  BOOL processed = ClickAt(Click::Right, 0, &point, &col, &row, &rect);
   m_ctrl->OnTopHeadingRightClick(col, row, 0, &rect, &point, processed);
 }

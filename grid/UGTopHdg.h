@@ -4,25 +4,18 @@
 // dragged to a new place. User-interface thread only.
 #pragma once
 
-#include "grid/UGCell.h"
-#include "grid/UGTipTracker.h"
+#include "grid/UGHeadingWnd.h"
 #include "grid/UGRedrawList.h"
-#include "platform/Wnd.h"
 
-class CUGCtrl;
-struct CUGGridInfo;
-
-class CUGTopHdg : public CWnd {
+class CUGTopHdg : public CUGHeadingWnd {
  public:
   explicit CUGTopHdg(CUGCtrl* ctrl);
   ~CUGTopHdg() override;
 
-  void SetSheet(CUGGridInfo* sheet) { m_GI = sheet; }
   // Heading cell under a point (col, heading row); 1 when none.
-  int HitTest(CPoint point, int* col, long* row, CRect* rect);
+  int HitTest(CPoint point, int* col, long* row, CRect* rect) override;
   int GetCellRect(int col, long row, CRect* rect);
   void ScrollAndRedraw();
-  void Repaint();
 
   bool IsSizing() const { return m_sizing; }
   int GetDropPosition() const { return m_dropPos; }
@@ -31,7 +24,6 @@ class CUGTopHdg : public CWnd {
 
  protected:
   void OnPaint() override;
-  BOOL OnEraseBkgnd(CDC* dc) override;
   void OnMouseMove(UINT flags, CPoint point) override;
   void OnLButtonDown(UINT flags, CPoint point) override;
   void OnLButtonUp(UINT flags, CPoint point) override;
@@ -47,10 +39,6 @@ class CUGTopHdg : public CWnd {
   void UpdateDrop(CPoint point);
   void EndColumnDrag();
 
-  CUGCtrl* m_ctrl;
-  CUGGridInfo* m_GI = nullptr;
-  CUGCell m_cell;
-  UGTipTracker m_tips;
   // Sizing: armed while the mouse is on a border, sizing while dragging it.
   Sizing m_armed = Sizing::None;
   bool m_sizing = false;

@@ -1,0 +1,60 @@
+#include "grid/UGHeadingWnd.h"
+
+#include "grid/UGCellType.h"
+#include "grid/UGCtrl.h"
+#include "grid/UGGrid.h"
+#include "platform/ui/ClientDC.h"
+#include "platform/ui/DC.h"
+
+CUGHeadingWnd::CUGHeadingWnd(CUGCtrl* ctrl, int section) : m_ctrl(ctrl), m_tips(this, ctrl, section) {}
+
+CUGHeadingWnd::~CUGHeadingWnd() = default;
+
+void CUGHeadingWnd::Repaint() {
+  if (!IsWindowCreated()) return;
+  Invalidate(FALSE);
+  UpdateWindow();
+}
+
+int CUGHeadingWnd::HitTest(CPoint, int*, long*, CRect*) { return UG_ERROR; }
+
+BOOL CUGHeadingWnd::OnEraseBkgnd(CDC*) { return FALSE; }
+
+void CUGHeadingWnd::OnTimer(UINT_PTR id) {
+  if (!m_tips.OnTimer(id)) CWnd::OnTimer(id);
+}
+
+BOOL CUGHeadingWnd::TellCellType(Click click, int down, int col, long row, CRect* rect, CPoint* point) {
+  m_ctrl->GetCellIndirect(col, row, &m_cell);
+  CUGCellType* type = m_ctrl->GetCellType(m_cell.GetCellTypeIndex());
+  switch (click) {
+    case Click::Left: return type->OnLClicked(col, row, down, rect, point);
+    case Click::Right: return type->OnRClicked(col, row, down, rect, point);
+    case Click::Double: return type->OnDClicked(col, row, rect, point);
+  }
+  return FALSE;
+}
+
+BOOL CUGHeadingWnd::ClickAt(Click click, int down, CPoint* point, int* col, long* row, CRect* rect) {
+  *col = -1;
+  *row = -1;
+  if (HitTest(*point, col, row, rect) == UG_SUCCESS) return TellCellType(click, down, *col, *row, rect, point);
+  *col = -1;
+  *row = -1;
+  return FALSE;
+}
+
+void CUGHeadingWnd::InvertGridLine(int* shown, int pos, bool vertical) {
+  CUGGrid* grid = m_ctrl->m_CUGGrid;
+  if (grid == nullptr || !grid->IsWindowCreated()) return;
+  CClientDC dc(grid);
+  auto invert = [&](int at) {
+    if (vertical)
+      dc.PatBlt(at, 0, 2, m_GI->m_gridHeight, DSTINVERT);
+    else
+      dc.PatBlt(0, at, m_GI->m_gridWidth, 2, DSTINVERT);
+  };
+  if (*shown >= 0) invert(*shown);
+  *shown = pos;
+  if (pos >= 0) invert(pos);
+}

@@ -1,0 +1,48 @@
+// CUGHeadingWnd: what the grid's two headings and its corner button share:
+// the control and sheet they serve, the cell read for painting and clicks,
+// the tips over their cells, painting without erasing, passing a click on a
+// heading cell to its cell type, and the inverted lines they draw across the
+// cell area while sizing. User-interface thread only.
+#pragma once
+
+#include "grid/UGCell.h"
+#include "grid/UGTipTracker.h"
+#include "platform/Wnd.h"
+
+class CUGCtrl;
+struct CUGGridInfo;
+
+class CUGHeadingWnd : public CWnd {
+ public:
+  void SetSheet(CUGGridInfo* sheet) { m_GI = sheet; }
+  // Paints the window now, whole.
+  void Repaint();
+  // Heading cell under a point; UG_ERROR when none (the corner has no cells).
+  virtual int HitTest(CPoint point, int* col, long* row, CRect* rect);
+
+ protected:
+  enum class Click { Left, Right, Double };
+
+  // section: UG_TOPHEADING, UG_SIDEHEADING or UG_CORNERBUTTON, for the tips.
+  CUGHeadingWnd(CUGCtrl* ctrl, int section);
+  ~CUGHeadingWnd() override;
+
+  BOOL OnEraseBkgnd(CDC* dc) override;
+  void OnTimer(UINT_PTR id) override;
+
+  // Passes a click on the heading cell (col, row) to its cell type; whether
+  // the type processed it. down is 1 for a press, 0 for a release.
+  BOOL TellCellType(Click click, int down, int col, long row, CRect* rect, CPoint* point);
+  // Hit-tests point and tells the cell under it of the click; col and row
+  // are -1 when no cell is there.
+  BOOL ClickAt(Click click, int down, CPoint* point, int* col, long* row, CRect* rect);
+  // Inverts a 2-pixel line across the cell area at pos (a column line when
+  // vertical, else a row line), first erasing the one at *shown; -1 draws
+  // none. *shown becomes pos.
+  void InvertGridLine(int* shown, int pos, bool vertical);
+
+  CUGCtrl* m_ctrl;
+  CUGGridInfo* m_GI = nullptr;
+  CUGCell m_cell;
+  UGTipTracker m_tips;
+};
