@@ -44,6 +44,24 @@ BOOL CUGHeadingWnd::ClickAt(Click click, int down, CPoint* point, int* col, long
   return FALSE;
 }
 
+void CUGHeadingWnd::PaintCell(CDC* dc, int col, long row, CRect rect, CUGRedrawList* painted) {
+  int sc = col, ec = col;
+  long sr = row, er = row;
+  if (m_ctrl->GetJoinRange(&sc, &sr, &ec, &er) == UG_SUCCESS) {
+    if (painted->IsCellInList(sc, sr)) return;
+    painted->AddCellToList(sc, sr);
+    col = sc;
+    row = sr;
+    rect = CRect(m_ctrl->ColLeft(sc), static_cast<int>(m_ctrl->RowTop(sr)),
+                 m_ctrl->ColLeft(ec) + m_ctrl->GetColWidth(ec),
+                 static_cast<int>(m_ctrl->RowTop(er) + m_ctrl->GetRowHeight(er)));
+  }
+  m_ctrl->GetCellIndirect(col, row, &m_cell);
+  int saved = dc->SaveDC();
+  m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnDraw(dc, &rect, col, row, &m_cell, 0, 0);
+  dc->RestoreDC(saved);
+}
+
 void CUGHeadingWnd::InvertGridLine(int* shown, int pos, bool vertical) {
   CUGGrid* grid = m_ctrl->m_CUGGrid;
   if (grid == nullptr || !grid->IsWindowCreated()) return;

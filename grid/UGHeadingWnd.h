@@ -6,9 +6,11 @@
 #pragma once
 
 #include "grid/UGCell.h"
+#include "grid/UGRedrawList.h"
 #include "grid/UGTipTracker.h"
 #include "platform/Wnd.h"
 
+class CDC;
 class CUGCtrl;
 struct CUGGridInfo;
 
@@ -36,6 +38,10 @@ class CUGHeadingWnd : public CWnd {
   // Hit-tests point and tells the cell under it of the click; col and row
   // are -1 when no cell is there.
   BOOL ClickAt(Click click, int down, CPoint* point, int* col, long* row, CRect* rect);
+  // Paints the heading cell (col, row) in rect through its cell type; a
+  // joined block is painted once, over its whole rectangle (painted holds
+  // the blocks done).
+  void PaintCell(CDC* dc, int col, long row, CRect rect, CUGRedrawList* painted);
   // Inverts a 2-pixel line across the cell area at pos (a column line when
   // vertical, else a row line), first erasing the one at *shown; -1 draws
   // none. *shown becomes pos.

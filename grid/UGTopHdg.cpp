@@ -77,30 +77,7 @@ void CUGTopHdg::OnPaint() {
     for (int c : m_ctrl->ShownColumns()) {
       int w = m_ctrl->GetColWidth(c);
       if (w <= 0) continue;
-      CRect rect(x, y, x + w, y + h);
-      int sc = c, ec = c;
-      long sr = r, er = r;
-      int drawCol = c;
-      long drawRow = r;
-      bool skip = false;
-      if (m_ctrl->GetJoinRange(&sc, &sr, &ec, &er) == UG_SUCCESS) {
-        if (painted.IsCellInList(sc, sr)) {
-          skip = true;
-        } else {
-          painted.AddCellToList(sc, sr);
-          drawCol = sc;
-          drawRow = sr;
-          rect = CRect(m_ctrl->ColLeft(sc), static_cast<int>(m_ctrl->RowTop(sr)),
-                       m_ctrl->ColLeft(ec) + m_ctrl->GetColWidth(ec),
-                       static_cast<int>(m_ctrl->RowTop(er) + m_ctrl->GetRowHeight(er)));
-        }
-      }
-      if (!skip) {
-        m_ctrl->GetCellIndirect(drawCol, drawRow, &m_cell);
-        int saved = dc.SaveDC();
-        m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnDraw(&dc, &rect, drawCol, drawRow, &m_cell, 0, 0);
-        dc.RestoreDC(saved);
-      }
+      PaintCell(&dc, c, r, CRect(x, y, x + w, y + h), &painted);
       x += w;
       lastRight = std::max(lastRight, x);
       if (x > client.Width()) break;

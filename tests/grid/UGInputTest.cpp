@@ -51,6 +51,13 @@ class InputTest : public ::testing::Test {
   void Key(UINT key) {
     grid.m_CUGGrid->SendMessage(WM_KEYDOWN, key, 1);
   }
+  // Rests the mouse on (x, y), presses, moves to (toX, toY) and releases.
+  void Drag(CWnd* wnd, int x, int y, int toX, int toY) {
+    wnd->SendMessage(WM_MOUSEMOVE, 0, At(x, y));
+    wnd->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(x, y));
+    wnd->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(toX, toY));
+    wnd->SendMessage(WM_LBUTTONUP, 0, At(toX, toY));
+  }
   void Click(CWnd* wnd, int x, int y, UINT flags = 0) {
     wnd->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | flags, At(x, y));
     wnd->SendMessage(WM_LBUTTONUP, flags, At(x, y));
@@ -122,15 +129,9 @@ TEST_F(InputTest, ClicksMoveTheCurrentCellButNotWhileEditing) {
 TEST_F(InputTest, ColumnBorderArmsWithinThreePixels) {
   CUGTopHdg* heading = grid.m_CUGTopHdg;
   // Column 0 ends at 75: 3 pixels away does not arm, 2 does.
-  heading->SendMessage(WM_MOUSEMOVE, 0, At(78, 10));
-  heading->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(78, 10));
-  heading->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(100, 10));
-  heading->SendMessage(WM_LBUTTONUP, 0, At(100, 10));
+  Drag(heading, 78, 10, 100, 10);
   EXPECT_EQ(grid.GetColWidth(0), 75);
-  heading->SendMessage(WM_MOUSEMOVE, 0, At(77, 10));
-  heading->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(77, 10));
-  heading->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(97, 10));
-  heading->SendMessage(WM_LBUTTONUP, 0, At(97, 10));
+  Drag(heading, 77, 10, 97, 10);
   EXPECT_EQ(grid.GetColWidth(0), 95);
   EXPECT_EQ(grid.sizedCol, 0);
   EXPECT_EQ(grid.sizedWidth, 95);
@@ -138,16 +139,10 @@ TEST_F(InputTest, ColumnBorderArmsWithinThreePixels) {
 
 TEST_F(InputTest, DraggingPastTheLeftEdgeHidesAColumnAndItsBorderFindsItAgain) {
   CUGTopHdg* heading = grid.m_CUGTopHdg;
-  heading->SendMessage(WM_MOUSEMOVE, 0, At(150, 10));  // the border of column 1
-  heading->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(150, 10));
-  heading->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(40, 10));
-  heading->SendMessage(WM_LBUTTONUP, 0, At(40, 10));
+  Drag(heading, 150, 10, 40, 10);  // the border of column 1
   EXPECT_EQ(grid.GetColWidth(1), 0);
   // Column 0's border is now column 1's too: the hidden one is picked.
-  heading->SendMessage(WM_MOUSEMOVE, 0, At(75, 10));
-  heading->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(75, 10));
-  heading->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(105, 10));
-  heading->SendMessage(WM_LBUTTONUP, 0, At(105, 10));
+  Drag(heading, 75, 10, 105, 10);
   EXPECT_EQ(grid.GetColWidth(1), 30);
   EXPECT_EQ(grid.GetColWidth(0), 75);
 }
@@ -164,10 +159,7 @@ TEST_F(InputTest, DoubleClickOnABorderFitsTheColumn) {
 TEST_F(InputTest, RowBorderSizingInTheRowHeading) {
   grid.SetUniformRowHeight(FALSE);
   CUGSideHdg* heading = grid.m_CUGSideHdg;
-  heading->SendMessage(WM_MOUSEMOVE, 0, At(10, 41));  // the border of row 1
-  heading->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(10, 41));
-  heading->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(10, 51));
-  heading->SendMessage(WM_LBUTTONUP, 0, At(10, 51));
+  Drag(heading, 10, 41, 10, 51);  // the border of row 1
   EXPECT_EQ(grid.GetRowHeight(1), 30);
   EXPECT_EQ(grid.GetRowHeight(2), 20);
 }
@@ -292,10 +284,7 @@ TEST_F(InputTest, TabAreaDraggedNarrowStaysFortyWide) {
   CUGTab* tabs = grid.m_CUGTab;
   CRect client;
   tabs->GetClientRect(&client);
-  tabs->SendMessage(WM_MOUSEMOVE, 0, At(client.right - 3, 5));
-  tabs->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(client.right - 3, 5));
-  tabs->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(10, 5));
-  tabs->SendMessage(WM_LBUTTONUP, 0, At(10, 5));
+  Drag(tabs, client.right - 3, 5, 10, 5);
   EXPECT_EQ(grid.m_GI->m_tabWidth, 40);
 }
 
