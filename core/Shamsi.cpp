@@ -6,16 +6,6 @@
 
 namespace {
 
-// Days from 1970-01-01 of a proleptic Gregorian date.
-long long DaysFromCivil(long long y, unsigned m, unsigned d) {
-  y -= m <= 2;
-  const long long era = (y >= 0 ? y : y - 399) / 400;
-  const unsigned yoe = static_cast<unsigned>(y - era * 400);
-  const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + static_cast<long long>(doe) - 719468;
-}
-
 bool IsGregorianLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
 int GregorianMonthDays(int y, int m) {
@@ -65,7 +55,12 @@ YearInfo ShamsiYearInfo(int jy) {
   return info;
 }
 
-long long Farvardin1(int jy) { return DaysFromCivil(jy + 621, 3, static_cast<unsigned>(ShamsiYearInfo(jy).march)); }
+// The automation day number (whole days) of a Gregorian date.
+long long DayNumber(int year, int month, int day) {
+  return static_cast<long long>(DateFromParts(year, month, day));
+}
+
+long long Farvardin1(int jy) { return DayNumber(jy + 621, 3, ShamsiYearInfo(jy).march); }
 
 // The names, in month order.
 constexpr const char* kShamsiMonthsLatin[] = {"Farvardin", "Ordibehesht", "Khordad", "Tir",
@@ -106,7 +101,7 @@ ShamsiDate GregorianToShamsi(int year, int month, int day) {
   if (month < 1 || month > 12 || day < 1 || day > GregorianMonthDays(year, month)) return result;
   int jy = year - 621;
   if (jy < kFirstYear || jy > kLastYear) return result;
-  const long long days = DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day));
+  const long long days = DayNumber(year, month, day);
   long long k = days - Farvardin1(jy);
   if (k < 0) {
     --jy;
@@ -130,19 +125,11 @@ bool ShamsiToGregorian(const ShamsiDate& date, int* year, int* month, int* day) 
       date.day > GetShamsiMonthDays(date.year, date.month))
     return false;
   const long long offset = date.month <= 7 ? (date.month - 1) * 31 : 186 + (date.month - 7) * 30;
-  long long days = Farvardin1(date.year) + offset + date.day - 1;
-  // Back from days since 1970-01-01 to the civil date.
-  days += 719468;
-  const long long era = (days >= 0 ? days : days - 146096) / 146097;
-  const unsigned doe = static_cast<unsigned>(days - era * 146097);
-  const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const unsigned mp = (5 * doy + 2) / 153;
-  const unsigned d = doy - (153 * mp + 2) / 5 + 1;
-  const unsigned m = mp < 10 ? mp + 3 : mp - 9;
-  if (year) *year = static_cast<int>(static_cast<long long>(yoe) + era * 400 + (m <= 2));
-  if (month) *month = static_cast<int>(m);
-  if (day) *day = static_cast<int>(d);
+  const long long days = Farvardin1(date.year) + offset + date.day - 1;
+  const DateParts parts = DateToParts(static_cast<DATE>(days));
+  if (year) *year = parts.year;
+  if (month) *month = parts.month;
+  if (day) *day = parts.day;
   return true;
 }
 

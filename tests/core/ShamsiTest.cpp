@@ -59,6 +59,21 @@ TEST(Shamsi, EveryDayFrom1900To2100FollowsThePreviousOne) {
   EXPECT_LE(leapYears, 50);
 }
 
+// Before 1899-12-30 the automation day numbers are negative.
+TEST(Shamsi, EveryDayOfThe1800sConvertsBackToItself) {
+  int checked = 0;
+  for (DATE t = DateFromParts(1801, 1, 1); t < DateFromParts(1900, 1, 2); t += 1) {
+    const DateParts g = DateToParts(t);
+    const ShamsiDate s = GregorianToShamsi(g.year, g.month, g.day);
+    ASSERT_NE(s.year, 0) << g.year << "-" << g.month << "-" << g.day;
+    int y = 0, m = 0, d = 0;
+    ASSERT_TRUE(ShamsiToGregorian(s, &y, &m, &d));
+    ASSERT_EQ(y * 10000 + m * 100 + d, g.year * 10000 + g.month * 100 + g.day);
+    ++checked;
+  }
+  EXPECT_EQ(checked, 99 * 365 + 24 + 1);
+}
+
 TEST(Shamsi, LeapYearsNearNow) {
   for (int y : {1387, 1391, 1395, 1399, 1403, 1408, 1412}) EXPECT_TRUE(IsShamsiLeapYear(y)) << y;
   for (int y : {1400, 1401, 1402, 1404, 1405, 1406, 1407}) EXPECT_FALSE(IsShamsiLeapYear(y)) << y;
