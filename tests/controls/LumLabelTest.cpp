@@ -12,19 +12,26 @@ constexpr COLORREF kText = RGB(255, 255, 0);
 constexpr COLORREF kBlink = RGB(0, 0, 255);
 constexpr COLORREF kBack = RGB(50, 50, 50);
 
-// Counts the pixels of a colour in the label as drawn now.
-int CountDrawn(CLumLabel& label, COLORREF color) {
+// The label as drawn now, on a bitmap of its client size.
+struct LabelPicture {
+  explicit LabelPicture(CLumLabel& label) {
+    label.GetClientRect(&rc);
+    dc.CreateCompatibleDC(nullptr);
+    bitmap.CreateCompatibleBitmap(&dc, rc.Width(), rc.Height());
+    dc.SelectObject(&bitmap);
+    label.DrawLabel(&dc, rc);
+  }
   CRect rc;
-  label.GetClientRect(&rc);
   CBitmap bitmap;
   CDC dc;
-  dc.CreateCompatibleDC(nullptr);
-  bitmap.CreateCompatibleBitmap(&dc, rc.Width(), rc.Height());
-  dc.SelectObject(&bitmap);
-  label.DrawLabel(&dc, rc);
+};
+
+// Counts the pixels of a colour in the label as drawn now.
+int CountDrawn(CLumLabel& label, COLORREF color) {
+  LabelPicture picture(label);
   int n = 0;
-  for (int y = 0; y < rc.Height(); ++y)
-    for (int x = 0; x < rc.Width(); ++x) n += dc.GetPixel(x, y) == color ? 1 : 0;
+  for (int y = 0; y < picture.rc.Height(); ++y)
+    for (int x = 0; x < picture.rc.Width(); ++x) n += picture.dc.GetPixel(x, y) == color ? 1 : 0;
   return n;
 }
 
@@ -90,14 +97,9 @@ TEST_F(LumLabelTest, VerticalGradientRunsTopToBottom) {
   label.SetBkColor(RGB(50, 50, 50));
   label.SetGradientColor(RGB(100, 0, 0));
   label.SetGradientVertical(TRUE);
-  CRect rc;
-  label.GetClientRect(&rc);
-  CBitmap bitmap;
-  CDC dc;
-  dc.CreateCompatibleDC(nullptr);
-  bitmap.CreateCompatibleBitmap(&dc, rc.Width(), rc.Height());
-  dc.SelectObject(&bitmap);
-  label.DrawLabel(&dc, rc);
+  LabelPicture picture(label);
+  const CRect& rc = picture.rc;
+  CDC& dc = picture.dc;
   EXPECT_EQ(dc.GetPixel(0, 0), dc.GetPixel(rc.Width() - 1, 0)) << "rows are even";
   EXPECT_LT(GetRValue(dc.GetPixel(5, 0)), GetRValue(dc.GetPixel(5, rc.Height() - 1)));
 }
