@@ -28,6 +28,18 @@ VARIANT InitialValue(VARTYPE vt) {
   return v;
 }
 
+// The index of name in a type-name table, into *pType when given.
+template <size_t N>
+bool TypeFromName(const char* const (&names)[N], const std::string& name, int* pType) {
+  for (size_t i = 0; i < N; ++i) {
+    if (name == names[i]) {
+      if (pType) *pType = static_cast<int>(i);
+      return true;
+    }
+  }
+  return false;
+}
+
 std::string ValueText(const VARIANT& v) {
   if (v.vt == VT_NULL) return "NULL";
   return VariantToText(v);
@@ -61,23 +73,11 @@ std::string CDCTag::GetIOTypeName(int nType) {
 }
 
 bool CDCTag::HWTypeFromName(const std::string& name, int* pType) {
-  for (size_t i = 0; i < std::size(kHWTypeNames); ++i) {
-    if (name == kHWTypeNames[i]) {
-      if (pType) *pType = static_cast<int>(i);
-      return true;
-    }
-  }
-  return false;
+  return TypeFromName(kHWTypeNames, name, pType);
 }
 
 bool CDCTag::IOTypeFromName(const std::string& name, int* pType) {
-  for (size_t i = 0; i < std::size(kIOTypeNames); ++i) {
-    if (name == kIOTypeNames[i]) {
-      if (pType) *pType = static_cast<int>(i);
-      return true;
-    }
-  }
-  return false;
+  return TypeFromName(kIOTypeNames, name, pType);
 }
 
 bool CDCTag::SetTagData(const VARIANT* pNew) {

@@ -100,27 +100,14 @@ void CVAttribsPack::NotifyPendingChanged(int code) {
   PostToParent(WM_PACK_PENDING_CHANGED, reinterpret_cast<WPARAM>(this), code);
 }
 
-void CVAttribsPack::UpdateReadPending() {
-  bool any = false;
-  for (const auto& attrib : m_arrAttribs) {
-    if (attrib && attrib->IsReadPending()) {
-      any = true;
-      break;
-    }
-  }
-  SetReadPending(any);
+bool CVAttribsPack::AnyAttrib(bool (CVAttrib::*pending)() const) const {
+  return std::any_of(m_arrAttribs.begin(), m_arrAttribs.end(),
+                     [pending](const auto& attrib) { return attrib && (attrib.get()->*pending)(); });
 }
 
-void CVAttribsPack::UpdateWritePending() {
-  bool any = false;
-  for (const auto& attrib : m_arrAttribs) {
-    if (attrib && attrib->IsWritePending()) {
-      any = true;
-      break;
-    }
-  }
-  SetWritePending(any);
-}
+void CVAttribsPack::UpdateReadPending() { SetReadPending(AnyAttrib(&CVAttrib::IsReadPending)); }
+
+void CVAttribsPack::UpdateWritePending() { SetWritePending(AnyAttrib(&CVAttrib::IsWritePending)); }
 
 void CVAttribsPack::SetReadPending(bool pending) {
   if (pending == m_bReadPending) return;

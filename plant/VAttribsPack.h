@@ -130,6 +130,8 @@ class CVAttribsPack : public CWnd {
   void UpdateTagBinding(CVAttrib* attrib);
   void LoadTrendInfo(CVAttrib* attrib);
   void CheckSavedData(CVAttrib* attrib);
+  // True when some attribute's flag (IsReadPending or IsWritePending) is set.
+  bool AnyAttrib(bool (CVAttrib::*pending)() const) const;
 
   // Tag -> the attributes bound to it. An attribute is in at most one list.
   std::unordered_map<const CDCTag*, AttribList> m_mapTagAttribs;
