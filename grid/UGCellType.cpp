@@ -191,22 +191,30 @@ CRect CUGCellType::DrawFrameAndBackground(CDC* dc, CRect* rect, int col, long ro
   return inner;
 }
 
-void CUGCellType::StoreNumber(int col, long row, double number) {
+void CUGCellType::StoreChange(int col, long row, const std::function<void(CUGCell&)>& change) {
   CUGCell stored;
   stored.SetPropertyFlags(0);
   m_ctrl->GetCell(col, row, &stored);
-  stored.SetNumber(number);
+  change(stored);
   m_ctrl->SetCell(col, row, &stored);
   m_ctrl->RedrawCell(col, row);
 }
 
+void CUGCellType::StoreNumber(int col, long row, double number) {
+  StoreChange(col, row, [number](CUGCell& cell) { cell.SetNumber(number); });
+}
+
 void CUGCellType::StoreText(int col, long row, const std::string& text) {
-  CUGCell stored;
-  stored.SetPropertyFlags(0);
-  m_ctrl->GetCell(col, row, &stored);
-  stored.SetText(text);
-  m_ctrl->SetCell(col, row, &stored);
-  m_ctrl->RedrawCell(col, row);
+  StoreChange(col, row, [&text](CUGCell& cell) { cell.SetText(text); });
+}
+
+BOOL CUGCellType::OnClick(UGClick click, int col, long row, int down, CRect* rect, CPoint* point) {
+  switch (click) {
+    case UGClick::Left: return OnLClicked(col, row, down, rect, point);
+    case UGClick::Right: return OnRClicked(col, row, down, rect, point);
+    case UGClick::Double: return OnDClicked(col, row, rect, point);
+  }
+  return FALSE;
 }
 
 void CUGCellType::ChooseColors(CUGCell* cell, int selected, int current, COLORREF* text,

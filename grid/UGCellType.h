@@ -5,6 +5,7 @@
 // Drawing is plain painting (no visual styles). User-interface thread only.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "grid/UGCell.h"
@@ -13,6 +14,9 @@
 
 class CDC;
 class CUGCtrl;
+
+// The kinds of mouse click a cell type is told of.
+enum class UGClick { Left, Right, Double };
 
 class CUGCellType {
  public:
@@ -77,6 +81,8 @@ class CUGCellType {
   // Draws the current cell's focus; 0 declines (the grid draws it).
   virtual int DrawFocus(CDC*, CRect*, int, long) { return 0; }
   virtual int ReservedQuery4() { return 0; }
+  // Routes a click to OnLClicked, OnRClicked or OnDClicked (which has no down).
+  BOOL OnClick(UGClick click, int col, long row, int down, CRect* rect, CPoint* point);
   // Passes a user change to the grid's OnCellTypeNotify.
   virtual BOOL NotifyGrid(int typeIndex, int col, long row, long message, LPARAM param);
 
@@ -94,6 +100,7 @@ class CUGCellType {
   // A user's change stored into the cell's own properties, then redrawn.
   void StoreNumber(int col, long row, double number);
   void StoreText(int col, long row, const std::string& text);
+  void StoreChange(int col, long row, const std::function<void(CUGCell&)>& change);
 
   bool m_useLabelText = false;
   bool m_canOverflow = true;

@@ -465,6 +465,18 @@ void CUGGrid::OnChar(UINT character, UINT, UINT) {
 
 // ---- Mouse -----------------------------------------------------------------------------
 
+BOOL CUGGrid::ClickAt(UGClick click, int down, bool gotoCell, CPoint* point, int* col, long* row,
+                      CRect* rect) {
+  if (m_ctrl->HitTest(point->x, point->y, col, row, rect) != UG_SUCCESS) {
+    *col = -1;
+    *row = -1;
+    return FALSE;
+  }
+  if (gotoCell) m_ctrl->GotoCell(*col, *row);
+  m_ctrl->GetCellIndirect(*col, *row, &m_cell);
+  return m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnClick(click, *col, *row, down, rect, point);
+}
+
 void CUGGrid::OnLButtonDown(UINT flags, CPoint point) {
   HideTip();
   if (!m_hasFocus) SetFocus();
@@ -475,15 +487,7 @@ void CUGGrid::OnLButtonDown(UINT flags, CPoint point) {
   int col = -1;
   long row = -1;
   CRect rect;
-  BOOL processed = FALSE;
-  if (m_ctrl->HitTest(point.x, point.y, &col, &row, &rect) == UG_SUCCESS) {
-    m_ctrl->GotoCell(col, row);
-    m_ctrl->GetCellIndirect(col, row, &m_cell);
-    processed = m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnLClicked(col, row, 1, &rect, &point);
-  } else {
-    col = -1;
-    row = -1;
-  }
+  BOOL processed = ClickAt(UGClick::Left, 1, true, &point, &col, &row, &rect);
   m_cellTypeHandledPress = processed;
   m_pressCol = col;
   m_pressRow = row;
@@ -497,14 +501,7 @@ void CUGGrid::OnLButtonUp(UINT flags, CPoint point) {
   int col = -1;
   long row = -1;
   CRect rect;
-  BOOL processed = FALSE;
-  if (m_ctrl->HitTest(point.x, point.y, &col, &row, &rect) == UG_SUCCESS) {
-    m_ctrl->GetCellIndirect(col, row, &m_cell);
-    processed = m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnLClicked(col, row, 0, &rect, &point);
-  } else {
-    col = -1;
-    row = -1;
-  }
+  BOOL processed = ClickAt(UGClick::Left, 0, false, &point, &col, &row, &rect);
   m_ctrl->OnCellLeftClick(col, row, 0, &rect, &point, processed);
   ReleaseCapture();
   m_GI->m_dragCol = m_GI->m_currentCol;
@@ -517,14 +514,7 @@ void CUGGrid::OnLButtonDblClk(UINT, CPoint point) {
   int col = -1;
   long row = -1;
   CRect rect;
-  BOOL processed = FALSE;
-  if (m_ctrl->HitTest(point.x, point.y, &col, &row, &rect) == UG_SUCCESS) {
-    m_ctrl->GetCellIndirect(col, row, &m_cell);
-    processed = m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnDClicked(col, row, &rect, &point);
-  } else {
-    col = -1;
-    row = -1;
-  }
+  BOOL processed = ClickAt(UGClick::Double, 0, false, &point, &col, &row, &rect);
   m_ctrl->OnCellDoubleClick(col, row, &rect, &point, processed);
 }
 
@@ -536,15 +526,7 @@ void CUGGrid::OnRButtonDown(UINT flags, CPoint point) {
   int col = -1;
   long row = -1;
   CRect rect;
-  BOOL processed = FALSE;
-  if (m_ctrl->HitTest(point.x, point.y, &col, &row, &rect) == UG_SUCCESS) {
-    m_ctrl->GotoCell(col, row);
-    m_ctrl->GetCellIndirect(col, row, &m_cell);
-    processed = m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnRClicked(col, row, 1, &rect, &point);
-  } else {
-    col = -1;
-    row = -1;
-  }
+  BOOL processed = ClickAt(UGClick::Right, 1, true, &point, &col, &row, &rect);
   m_ctrl->OnCellRightClick(col, row, 1, &rect, &point, processed);
   if (m_GI->m_menuEnabled) {
     CPoint screen = point;
@@ -557,14 +539,7 @@ void CUGGrid::OnRButtonUp(UINT, CPoint point) {
   int col = -1;
   long row = -1;
   CRect rect;
-  BOOL processed = FALSE;
-  if (m_ctrl->HitTest(point.x, point.y, &col, &row, &rect) == UG_SUCCESS) {
-    m_ctrl->GetCellIndirect(col, row, &m_cell);
-    processed = m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnRClicked(col, row, 0, &rect, &point);
-  } else {
-    col = -1;
-    row = -1;
-  }
+  BOOL processed = ClickAt(UGClick::Right, 0, false, &point, &col, &row, &rect);
   m_ctrl->OnCellRightClick(col, row, 0, &rect, &point, processed);
 }
 

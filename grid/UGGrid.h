@@ -12,6 +12,7 @@
 
 class CUGCtrl;
 struct CUGGridInfo;
+enum class UGClick;
 
 class CUGGrid : public CWnd {
  public:
@@ -63,6 +64,9 @@ class CUGGrid : public CWnd {
 
  private:
   void AddCurrentCell(int col, long row);
+  // Hit-tests point (moving the current cell there when gotoCell) and tells
+  // the cell under it of the click; col and row are -1 when none is there.
+  BOOL ClickAt(UGClick click, int down, bool gotoCell, CPoint* point, int* col, long* row, CRect* rect);
   // Moves by an arrow key: to the join origin through GotoCell, else by column or row.
   void MoveByKey(int col, long row, bool byColumn);
   // Cell tips: shown after the mouse rests 200 ms on one cell.

@@ -24,18 +24,12 @@ void CUGHeadingWnd::OnTimer(UINT_PTR id) {
   if (!m_tips.OnTimer(id)) CWnd::OnTimer(id);
 }
 
-BOOL CUGHeadingWnd::TellCellType(Click click, int down, int col, long row, CRect* rect, CPoint* point) {
+BOOL CUGHeadingWnd::TellCellType(UGClick click, int down, int col, long row, CRect* rect, CPoint* point) {
   m_ctrl->GetCellIndirect(col, row, &m_cell);
-  CUGCellType* type = m_ctrl->GetCellType(m_cell.GetCellTypeIndex());
-  switch (click) {
-    case Click::Left: return type->OnLClicked(col, row, down, rect, point);
-    case Click::Right: return type->OnRClicked(col, row, down, rect, point);
-    case Click::Double: return type->OnDClicked(col, row, rect, point);
-  }
-  return FALSE;
+  return m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnClick(click, col, row, down, rect, point);
 }
 
-BOOL CUGHeadingWnd::ClickAt(Click click, int down, CPoint* point, int* col, long* row, CRect* rect) {
+BOOL CUGHeadingWnd::ClickAt(UGClick click, int down, CPoint* point, int* col, long* row, CRect* rect) {
   *col = -1;
   *row = -1;
   if (HitTest(*point, col, row, rect) == UG_SUCCESS) return TellCellType(click, down, *col, *row, rect, point);

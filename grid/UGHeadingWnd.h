@@ -6,6 +6,7 @@
 #pragma once
 
 #include "grid/UGCell.h"
+#include "grid/UGCellType.h"
 #include "grid/UGRedrawList.h"
 #include "grid/UGTipTracker.h"
 #include "platform/Wnd.h"
@@ -23,8 +24,6 @@ class CUGHeadingWnd : public CWnd {
   virtual int HitTest(CPoint point, int* col, long* row, CRect* rect);
 
  protected:
-  enum class Click { Left, Right, Double };
-
   // section: UG_TOPHEADING, UG_SIDEHEADING or UG_CORNERBUTTON, for the tips.
   CUGHeadingWnd(CUGCtrl* ctrl, int section);
   ~CUGHeadingWnd() override;
@@ -34,10 +33,10 @@ class CUGHeadingWnd : public CWnd {
 
   // Passes a click on the heading cell (col, row) to its cell type; whether
   // the type processed it. down is 1 for a press, 0 for a release.
-  BOOL TellCellType(Click click, int down, int col, long row, CRect* rect, CPoint* point);
+  BOOL TellCellType(UGClick click, int down, int col, long row, CRect* rect, CPoint* point);
   // Hit-tests point and tells the cell under it of the click; col and row
   // are -1 when no cell is there.
-  BOOL ClickAt(Click click, int down, CPoint* point, int* col, long* row, CRect* rect);
+  BOOL ClickAt(UGClick click, int down, CPoint* point, int* col, long* row, CRect* rect);
   // Paints the heading cell (col, row) in rect through its cell type; a
   // joined block is painted once, over its whole rectangle (painted holds
   // the blocks done).

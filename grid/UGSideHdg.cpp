@@ -172,7 +172,7 @@ void CUGSideHdg::OnLButtonDown(UINT, CPoint point) {
   int col = -1;
   long row = -1;
   CRect rect;
-  BOOL processed = ClickAt(Click::Left, 1, &point, &col, &row, &rect);
+  BOOL processed = ClickAt(UGClick::Left, 1, &point, &col, &row, &rect);
   m_ctrl->OnSideHeadingLeftClick(col, row, 1, &rect, &point, processed);
 }
 
@@ -198,7 +198,7 @@ void CUGSideHdg::OnLButtonUp(UINT, CPoint point) {
   int col = -1;
   long row = -1;
   CRect rect;
-  BOOL processed = ClickAt(Click::Left, 0, &point, &col, &row, &rect);
+  BOOL processed = ClickAt(UGClick::Left, 0, &point, &col, &row, &rect);
   m_ctrl->OnSideHeadingLeftClick(col, row, 0, &rect, &point, processed);
 }
 
@@ -206,7 +206,7 @@ void CUGSideHdg::OnLButtonDblClk(UINT, CPoint point) {
   int col = -1;
   long row = -1;
   CRect rect;
-  BOOL processed = ClickAt(Click::Double, 0, &point, &col, &row, &rect);
+  BOOL processed = ClickAt(UGClick::Double, 0, &point, &col, &row, &rect);
   m_ctrl->OnSideHeadingDoubleClick(col, row, &rect, &point, processed);
 }
 
@@ -215,7 +215,7 @@ void CUGSideHdg::OnRButtonDown(UINT, CPoint point) {
   int col = -1;
   long row = -1;
   CRect rect;
-  BOOL processed = ClickAt(Click::Right, 1, &point, &col, &row, &rect);
+  BOOL processed = ClickAt(UGClick::Right, 1, &point, &col, &row, &rect);
   m_ctrl->OnSideHeadingRightClick(col, row, 1, &rect, &point, processed);
   if (m_GI->m_menuEnabled) {
     CPoint screen = point;
@@ -228,6 +228,6 @@ void CUGSideHdg::OnRButtonUp(UINT, CPoint point) {
   int col = -1;
   long row = -1;
   CRect rect;
-  BOOL processed = ClickAt(Click::Right, 0, &point, &col, &row, &rect);
+  BOOL processed = ClickAt(UGClick::Right, 0, &point, &col, &row, &rect);
   m_ctrl->OnSideHeadingRightClick(col, row, 0, &rect, &point, processed);
 }

@@ -256,7 +256,7 @@ void CUGTopHdg::OnLButtonDown(UINT, CPoint point) {
       m_dropPos = -1;
       SetCapture();
     }
-    processed = TellCellType(Click::Left, 1, col, row, &rect, &point);
+    processed = TellCellType(UGClick::Left, 1, col, row, &rect, &point);
   } else {
     col = -1;
     row = -1;
@@ -295,7 +295,7 @@ void CUGTopHdg::OnLButtonUp(UINT, CPoint point) {
   int col = -1;
   long row = -1;
   CRect rect;
-  BOOL processed = ClickAt(Click::Left, 0, &point, &col, &row, &rect);
+  BOOL processed = ClickAt(UGClick::Left, 0, &point, &col, &row, &rect);
   m_ctrl->OnTopHeadingLeftClick(col, row, 0, &rect, &point, processed);
   if (m_dragColumn >= 0 && m_dropPos >= 0) {
     int dragged = m_dragColumn;
@@ -320,7 +320,7 @@ void CUGTopHdg::OnLButtonDblClk(UINT, CPoint point) {
   int col = -1;
   long row = -1;
   CRect rect;
-  BOOL processed = ClickAt(Click::Double, 0, &point, &col, &row, &rect);
+  BOOL processed = ClickAt(UGClick::Double, 0, &point, &col, &row, &rect);
   m_ctrl->OnTopHeadingDoubleClick(col, row, &rect, &point, processed);
 }
 
@@ -329,7 +329,7 @@ void CUGTopHdg::OnRButtonDown(UINT, CPoint point) {
   int col = -1;
   long row = -1;
   CRect rect;
-  BOOL processed = ClickAt(Click::Right, 1, &point, &col, &row, &rect);
+  BOOL processed = ClickAt(UGClick::Right, 1, &point, &col, &row, &rect);
   m_ctrl->OnTopHeadingRightClick(col, row, 1, &rect, &point, processed);
   if (m_GI->m_menuEnabled) {
     CPoint screen = point;
@@ -342,6 +342,6 @@ void CUGTopHdg::OnRButtonUp(UINT, CPoint point) {
   int col = -1;
   long row = -1;
   CRect rect;
-  BOOL processed = ClickAt(Click::Right, 0, &point, &col, &row, &rect);
+  BOOL processed = ClickAt(UGClick::Right, 0, &point, &col, &row, &rect);
   m_ctrl->OnTopHeadingRightClick(col, row, 0, &rect, &point, processed);
 }
