@@ -1,5 +1,7 @@
 #include "grid/UGHeadingWnd.h"
 
+#include <algorithm>
+
 #include "grid/UGCellType.h"
 #include "grid/UGCtrl.h"
 #include "grid/UGGrid.h"
@@ -54,6 +56,20 @@ void CUGHeadingWnd::PaintCell(CDC* dc, int col, long row, CRect rect, CUGRedrawL
   int saved = dc->SaveDC();
   m_ctrl->GetCellType(m_cell.GetCellTypeIndex())->OnDraw(dc, &rect, col, row, &m_cell, 0, 0);
   dc->RestoreDC(saved);
+}
+
+int CUGHeadingWnd::SizeHeadingPart(std::vector<int>* parts, size_t index, int size, int total) {
+  (*parts)[index] = size;
+  int others = 0;
+  for (size_t i = 1; i < parts->size(); ++i) others += (*parts)[i];
+  (*parts)[0] = std::max(total - others, 0);
+  return std::max(total, 0);
+}
+
+void CUGHeadingWnd::FinishSizing() {
+  ReleaseCapture();
+  if (m_ctrl->m_CUGGrid != nullptr && m_ctrl->m_CUGGrid->IsWindowCreated()) m_ctrl->m_CUGGrid->Invalidate(FALSE);
+  m_ctrl->AdjustComponentSizes();
 }
 
 void CUGHeadingWnd::InvertGridLine(int* shown, int pos, bool vertical) {

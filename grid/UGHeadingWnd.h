@@ -5,6 +5,9 @@
 // cell area while sizing. User-interface thread only.
 #pragma once
 
+#include <cstddef>
+#include <vector>
+
 #include "grid/UGCell.h"
 #include "grid/UGCellType.h"
 #include "grid/UGRedrawList.h"
@@ -41,6 +44,13 @@ class CUGHeadingWnd : public CWnd {
   // joined block is painted once, over its whole rectangle (painted holds
   // the blocks done).
   void PaintCell(CDC* dc, int col, long row, CRect rect, CUGRedrawList* painted);
+  // While a heading's whole extent is sized: part index (a heading row's
+  // height or column's width) becomes size and part 0 takes what the others
+  // leave of total. The new total, never negative.
+  static int SizeHeadingPart(std::vector<int>* parts, size_t index, int size, int total);
+  // A sizing drag ended: the capture goes, the cell area repaints and the
+  // parts of the control are laid out again.
+  void FinishSizing();
   // Inverts a 2-pixel line across the cell area at pos (a column line when
   // vertical, else a row line), first erasing the one at *shown; -1 draws
   // none. *shown becomes pos.

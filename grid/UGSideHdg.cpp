@@ -109,11 +109,7 @@ void CUGSideHdg::OnMouseMove(UINT flags, CPoint point) {
       int width = std::max(m_startSize + delta, 0);
       int total = std::max(m_startTotal + delta, 0);
       if (m_ctrl->OnSideHeadingSizing(&total) == 1) {
-        gi->m_sideHdgWidths[index] = width;
-        int others = 0;
-        for (size_t i = 1; i < gi->m_sideHdgWidths.size(); ++i) others += gi->m_sideHdgWidths[i];
-        gi->m_sideHdgWidths[0] = std::max(total - others, 0);
-        gi->m_sideHdgWidth = std::max(total, 0);
+        gi->m_sideHdgWidth = SizeHeadingPart(&gi->m_sideHdgWidths, index, width, total);
         m_ctrl->AdjustComponentSizes();
       }
     }
@@ -189,9 +185,7 @@ void CUGSideHdg::OnLButtonUp(UINT, CPoint point) {
       m_ctrl->OnSideHeadingSized(&total);
       if (total != m_GI->m_sideHdgWidth) m_ctrl->SetSideHeadingWidth(std::max(total, 0));
     }
-    ReleaseCapture();
-    if (m_ctrl->m_CUGGrid != nullptr && m_ctrl->m_CUGGrid->IsWindowCreated()) m_ctrl->m_CUGGrid->Invalidate(FALSE);
-    m_ctrl->AdjustComponentSizes();
+    FinishSizing();
     m_armed = Sizing::None;
     return;
   }

@@ -179,12 +179,7 @@ void CUGTopHdg::OnMouseMove(UINT flags, CPoint point) {
       int height = std::max(m_startSize + delta, 0);
       int total = std::max(m_startTotal + delta, 0);
       if (m_ctrl->OnTopHeadingSizing(&total) == 1) {
-        gi->m_topHdgHeights[index] = height;
-        // The last heading row takes what the others leave of the total.
-        int others = 0;
-        for (size_t i = 1; i < gi->m_topHdgHeights.size(); ++i) others += gi->m_topHdgHeights[i];
-        gi->m_topHdgHeights[0] = std::max(total - others, 0);
-        gi->m_topHdgHeight = std::max(total, 0);
+        gi->m_topHdgHeight = SizeHeadingPart(&gi->m_topHdgHeights, index, height, total);
         m_ctrl->AdjustComponentSizes();
       }
     }
@@ -286,9 +281,7 @@ void CUGTopHdg::OnLButtonUp(UINT, CPoint point) {
       m_ctrl->OnTopHeadingSized(&total);
       if (total != gi->m_topHdgHeight) m_ctrl->SetTopHeadingHeight(std::max(total, 0));
     }
-    ReleaseCapture();
-    if (m_ctrl->m_CUGGrid != nullptr && m_ctrl->m_CUGGrid->IsWindowCreated()) m_ctrl->m_CUGGrid->Invalidate(FALSE);
-    m_ctrl->AdjustComponentSizes();
+    FinishSizing();
     m_armed = Sizing::None;
     return;
   }

@@ -164,6 +164,33 @@ TEST_F(InputTest, RowBorderSizingInTheRowHeading) {
   EXPECT_EQ(grid.GetRowHeight(2), 20);
 }
 
+TEST_F(InputTest, SizingOneHeadingPartLeavesTheOthersAndMovesTheTotal) {
+  // Two heading rows (columns): an inner border sizes the outer part only,
+  // the outer border sizes the part next to the cells; the total follows.
+  grid.SetTopHeadingRowCount(2);
+  grid.SetSideHeadingColCount(2);
+  const int top = grid.GetTopHeadingHeight();
+  const int side = grid.GetSideHeadingWidth();
+  const int topInner = grid.GetRowHeight(-1);
+  const int sideInner = grid.GetColWidth(-1);
+  const int topOuter = grid.GetRowHeight(-2);
+  const int sideOuter = grid.GetColWidth(-2);
+  ASSERT_GT(topInner, 0);
+  ASSERT_GT(sideInner, 0);
+  Drag(grid.m_CUGTopHdg, 110, top - topInner, 110, top - topInner + 10);
+  EXPECT_EQ(grid.GetRowHeight(-2), topOuter + 10);
+  EXPECT_EQ(grid.GetRowHeight(-1), topInner);
+  EXPECT_EQ(grid.GetTopHeadingHeight(), top + 10);
+  Drag(grid.m_CUGTopHdg, 110, top + 9, 110, top + 4);
+  EXPECT_EQ(grid.GetRowHeight(-2), topOuter + 10);
+  EXPECT_EQ(grid.GetRowHeight(-1), topInner - 5);
+  EXPECT_EQ(grid.GetTopHeadingHeight(), top + 5);
+  Drag(grid.m_CUGSideHdg, side - sideInner, 110, side - sideInner + 10, 110);
+  EXPECT_EQ(grid.GetColWidth(-2), sideOuter + 10);
+  EXPECT_EQ(grid.GetColWidth(-1), sideInner);
+  EXPECT_EQ(grid.GetSideHeadingWidth(), side + 10);
+}
+
 TEST_F(InputTest, ColumnsAreDraggedToANewPlace) {
   for (int c = 0; c < 6; ++c) grid.QuickSetText(c, 0, std::string(1, static_cast<char>('A' + c)));
   grid.EnableColSwapping(TRUE);
