@@ -11,12 +11,11 @@ using records_test::FakeContext;
 using records_test::NoticeWnd;
 using records_test::RawExec;
 using records_test::RawQuery;
+using records_test::kDbName;
 using testing_support::MessageBoxDouble;
 using testing_support::TempDir;
 
 namespace {
-
-const char* kDbName = "VTLN-DataBase.mdb";
 
 class ActiveRecords : public testing::Test {
  protected:

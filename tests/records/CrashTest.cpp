@@ -10,11 +10,10 @@
 #include "tests/records/RecordsTestSupport.h"
 
 using records_test::RawQuery;
+using records_test::kDbName;
 using testing_support::TempDir;
 
 namespace {
-
-const char* kDbName = "VTLN-DataBase.mdb";
 
 enum class KillPoint {
   AnywhereInTheAppends,   // killed at whatever point the next append has reached

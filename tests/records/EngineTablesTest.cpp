@@ -7,6 +7,7 @@
 
 using records_test::FakeContext;
 using records_test::RawQuery;
+using records_test::kDbName;
 using testing_support::MessageBoxDouble;
 using testing_support::TempDir;
 
@@ -16,7 +17,7 @@ TEST(EngineTables, AlarmRowCarriesTimeShamsiTextTitleTextAndOperator) {
   TempDir dir;
   FakeContext context;
   CEngineTables tables;
-  ASSERT_TRUE(tables.Open(dir.File("VTLN-DataBase.mdb"), &context, nullptr));
+  ASSERT_TRUE(tables.Open(dir.File(kDbName), &context, nullptr));
   ASSERT_TRUE(tables.AddAlarm("ResetCommand1", "فرمان ريست پروسس داده شد"));
   context.now += 1.0;
   context.operatorName = "Sara";
@@ -45,7 +46,7 @@ TEST(EngineTables, OpeningTwiceKeepsTheConnectionAndTheSetsOpenedOnIt) {
   FakeContext context;
   MessageBoxDouble boxes;
   CEngineTables tables;
-  const std::string path = dir.File("VTLN-DataBase.mdb");
+  const std::string path = dir.File(kDbName);
   ASSERT_TRUE(tables.Open(path, &context, nullptr));
   CADODatabase* firstConnection = tables.GetDatabase();
   ASSERT_TRUE(tables.AddAlarm("a", "first"));
@@ -71,7 +72,7 @@ TEST(EngineTables, ClosingClosesEverySetOnTheConnectionWithoutDanglingPointers) 
   CEventRS events;
   {
     CEngineTables tables;
-    ASSERT_TRUE(tables.Open(dir.File("VTLN-DataBase.mdb"), &context, nullptr));
+    ASSERT_TRUE(tables.Open(dir.File(kDbName), &context, nullptr));
     events.SetDatabase(tables.GetDatabase());
     ASSERT_TRUE(events.SetTableName("Event"));
     tables.Close();
@@ -90,10 +91,10 @@ TEST(EngineTables, ClosingClosesEverySetOnTheConnectionWithoutDanglingPointers) 
 
 TEST(EngineTables, AFileThatCannotBeOpenedLeavesEverythingClosed) {
   TempDir dir;
-  dir.Write("VTLN-DataBase.mdb", std::string(2048, 'z'));
+  dir.Write(kDbName, std::string(2048, 'z'));
   MessageBoxDouble boxes;
   CEngineTables tables;
-  EXPECT_FALSE(tables.Open(dir.File("VTLN-DataBase.mdb"), nullptr, nullptr));
+  EXPECT_FALSE(tables.Open(dir.File(kDbName), nullptr, nullptr));
   EXPECT_FALSE(tables.IsOpen());
   EXPECT_EQ(tables.GetDatabase(), nullptr);
   EXPECT_EQ(tables.GetAlarmRS(), nullptr);
@@ -105,9 +106,9 @@ TEST(EngineTables, WithoutAContextRowsGetTheFallBacks) {
   TempDir dir;
   testing_support::ClockDouble clock(1000, 45123.5);
   CEngineTables tables;
-  ASSERT_TRUE(tables.Open(dir.File("VTLN-DataBase.mdb"), nullptr, nullptr));
+  ASSERT_TRUE(tables.Open(dir.File(kDbName), nullptr, nullptr));
   ASSERT_TRUE(tables.AddAlarm("t", "x"));
-  const std::string path = dir.File("VTLN-DataBase.mdb");
+  const std::string path = dir.File(kDbName);
   EXPECT_EQ(RawQuery(path, "SELECT AlarmDateTime FROM Alarm"), "45123.5");
   EXPECT_EQ(RawQuery(path, "SELECT OperatorName FROM Alarm"), "?");
 }

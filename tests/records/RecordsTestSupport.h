@@ -16,6 +16,8 @@
 namespace records_test {
 
 constexpr DATE kNow = 45500.25;  // 2024-07-29 06:00
+// The database file the engine opens in the program folder.
+inline constexpr const char* kDbName = "VTLN-DataBase.mdb";
 
 class FakeContext : public IRecordContext {
  public:

@@ -16,12 +16,11 @@
 using records_test::FakeContext;
 using records_test::RawExec;
 using records_test::RawQuery;
+using records_test::kDbName;
 using testing_support::MessageBoxDouble;
 using testing_support::TempDir;
 
 namespace {
-
-const char* kDbName = "VTLN-DataBase.mdb";
 
 // Gives every member a value of its own, derived from its position, so a
 // column that is dropped, swapped or truncated shows up.
