@@ -5,7 +5,8 @@
 // loading its settings section. Both report the messages they cause.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include "bench/BenchMain.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -166,12 +167,7 @@ BENCHMARK(BM_PackLoadsItsSettingsSection)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
+  const int result = RunBenchmarks(argc, argv);
   std::remove(SettingsFile().c_str());
-  return 0;
+  return result;
 }

@@ -4,7 +4,8 @@
 // drawn by it, for comparison (see the ratio of the two times).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include "bench/BenchMain.h"
+
 #include <QImage>
 #include <cmath>
 #include <cstdlib>
@@ -100,11 +101,4 @@ BENCHMARK(BM_QCustomPlot8x3600)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks(argc, argv); }

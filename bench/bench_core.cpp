@@ -3,9 +3,10 @@
 // per tag), fanning one tag change out to 50 viewer windows, and one Demo
 // cycle of CompleteDemoPendings over 10,000 tags.
 #include <benchmark/benchmark.h>
+
+#include "bench/BenchMain.h"
 #include <malloc.h>
 
-#include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -135,11 +136,4 @@ BENCHMARK(BM_CompleteDemoPendings10000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks(argc, argv); }

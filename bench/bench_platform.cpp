@@ -3,7 +3,8 @@
 // from a worker onto the user-interface thread.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include "bench/BenchMain.h"
+
 #include <atomic>
 #include <cstdlib>
 #include <thread>
@@ -60,11 +61,4 @@ BENCHMARK(BM_BlockingCallFromWorker)->UseRealTime()->Unit(benchmark::kMillisecon
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks(argc, argv); }
