@@ -15,13 +15,7 @@ constexpr DWORD kPasswordEdit = ES_PASSWORD | ES_AUTOHSCROLL | WS_TABSTOP | WS_B
 constexpr DWORD kTextEdit = ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER;
 
 DialogTemplate LoginTemplate() {
-  DialogTemplate t;
-  t.id = IDD_LOGIN;
-  t.caption = "Login";
-  t.cx = 220;
-  t.cy = 96;
-  t.style = kDialogStyle;
-  t.items = {
+  return dlg::Dialog(IDD_LOGIN, "Login", 220, 96, kDialogStyle, {
       dlg::LText(IDC_LOGIN_PURPOSE, "", 7, 7, 206, 18),
       dlg::LText(0, "User name:", 7, 30, 55, 8),
       dlg::Edit(IDC_LOGIN_NAME, 65, 28, 148, 12, kTextEdit),
@@ -29,18 +23,11 @@ DialogTemplate LoginTemplate() {
       dlg::Edit(IDC_LOGIN_PASSWORD, 65, 46, 148, 12, kPasswordEdit),
       dlg::DefPushButton(IDOK, "OK", 108, 74, 50, 14),
       dlg::PushButton(IDCANCEL, "Cancel", 163, 74, 50, 14),
-  };
-  return t;
+  });
 }
 
 DialogTemplate ChangePassTemplate() {
-  DialogTemplate t;
-  t.id = IDD_LOGIN_CHANGE_PASS;
-  t.caption = "Change Password";
-  t.cx = 220;
-  t.cy = 104;
-  t.style = kDialogStyle;
-  t.items = {
+  return dlg::Dialog(IDD_LOGIN_CHANGE_PASS, "Change Password", 220, 104, kDialogStyle, {
       dlg::LText(0, "User:", 7, 9, 70, 8),
       dlg::LText(IDC_PASS_USER, "", 80, 9, 133, 8),
       dlg::LText(IDC_PASS_OLD_LABEL, "Old password:", 7, 26, 70, 8),
@@ -51,18 +38,11 @@ DialogTemplate ChangePassTemplate() {
       dlg::Edit(IDC_PASS_CONFIRM, 80, 60, 133, 12, kPasswordEdit),
       dlg::DefPushButton(IDOK, "OK", 108, 83, 50, 14),
       dlg::PushButton(IDCANCEL, "Cancel", 163, 83, 50, 14),
-  };
-  return t;
+  });
 }
 
 DialogTemplate EditorTemplate() {
-  DialogTemplate t;
-  t.id = IDD_LOGIN_EDITOR;
-  t.caption = "Users";
-  t.cx = 300;
-  t.cy = 170;
-  t.style = kDialogStyle;
-  t.items = {
+  DialogTemplate t = dlg::Dialog(IDD_LOGIN_EDITOR, "Users", 300, 170, kDialogStyle, {
       dlg::List(IDC_EDITOR_LIST, 7, 7, 120, 156, LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP),
       dlg::LText(0, "Name:", 135, 9, 55, 8),
       dlg::Edit(IDC_EDITOR_NAME, 193, 7, 100, 12, kTextEdit),
@@ -71,7 +51,7 @@ DialogTemplate EditorTemplate() {
       dlg::LText(0, "Confirm:", 135, 41, 55, 8),
       dlg::Edit(IDC_EDITOR_CONFIRM, 193, 39, 100, 12, kPasswordEdit),
       dlg::GroupBox(0, "Groups", 135, 56, 158, 56),
-  };
+  });
   const char* groups[kEditorGroupCount] = {"Operator", "Shift", "Technical", "Production", "Plant-Admin", "Vek-Admin"};
   for (int i = 0; i < kEditorGroupCount; ++i)
     t.items.push_back(dlg::CheckBox(IDC_EDITOR_GROUP_FIRST + static_cast<UINT>(i), groups[i], 141 + (i % 2) * 76,
@@ -85,14 +65,8 @@ DialogTemplate EditorTemplate() {
 }
 
 DialogTemplate WaitTemplate() {
-  DialogTemplate t;
-  t.id = IDD_ENGINE_WAIT;
-  t.caption = "VekFrame";
-  t.cx = 220;
-  t.cy = 34;
-  t.style = WS_POPUP | WS_CAPTION;
-  t.items = {dlg::CText(IDC_ENGINE_WAIT_TEXT, "", 7, 12, 206, 10)};
-  return t;
+  return dlg::Dialog(IDD_ENGINE_WAIT, "VekFrame", 220, 34, WS_POPUP | WS_CAPTION,
+                     {dlg::CText(IDC_ENGINE_WAIT_TEXT, "", 7, 12, 206, 10)});
 }
 
 }  // namespace

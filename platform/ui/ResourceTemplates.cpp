@@ -20,6 +20,18 @@ DlgItemTemplate Item(UINT id, DlgItemClass c, const std::string& text, int x, in
 }
 }  // namespace
 
+DialogTemplate Dialog(UINT id, const std::string& caption, int cx, int cy, DWORD style,
+                      std::vector<DlgItemTemplate> items) {
+  DialogTemplate t;
+  t.id = id;
+  t.caption = caption;
+  t.cx = cx;
+  t.cy = cy;
+  t.style = style;
+  t.items = std::move(items);
+  return t;
+}
+
 DlgItemTemplate Hidden(DlgItemTemplate item) {
   item.style &= ~WS_VISIBLE;
   return item;

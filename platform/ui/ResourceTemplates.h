@@ -92,6 +92,9 @@ struct CursorTemplate {
 
 // ---- Helpers for the tables ---------------------------------------------------------------
 namespace dlg {
+// A dialog at (0, 0) with the default font, as the DIALOG statement.
+DialogTemplate Dialog(UINT id, const std::string& caption, int cx, int cy, DWORD style,
+                      std::vector<DlgItemTemplate> items);
 DlgItemTemplate PushButton(UINT id, const std::string& text, int x, int y, int cx, int cy, DWORD style = 0);
 DlgItemTemplate DefPushButton(UINT id, const std::string& text, int x, int y, int cx, int cy, DWORD style = 0);
 DlgItemTemplate CheckBox(UINT id, const std::string& text, int x, int y, int cx, int cy, DWORD style = 0);  // auto

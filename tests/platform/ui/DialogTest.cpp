@@ -30,12 +30,7 @@ constexpr int kApply = 107;
 constexpr int kList = 108;
 
 void RegisterTestDialog() {
-  DialogTemplate t;
-  t.id = kDialogId;
-  t.caption = "Settings";
-  t.cx = 200;
-  t.cy = 120;
-  t.items = {
+  ResourceTable::Instance().AddDialog(dlg::Dialog(kDialogId, "Settings", 200, 120, 0, {
       dlg::LText(kLabel, "Percent :", 7, 9, 50, 8),
       dlg::Edit(kEditNumber, 60, 7, 40, 12),
       dlg::Edit(kEditRatio, 60, 23, 40, 12),
@@ -47,8 +42,7 @@ void RegisterTestDialog() {
       dlg::PushButton(kApply, "Apply", 7, 100, 50, 14),
       dlg::DefPushButton(IDOK, "OK", 90, 100, 50, 14),
       dlg::PushButton(IDCANCEL, "Cancel", 143, 100, 50, 14),
-  };
-  ResourceTable::Instance().AddDialog(t);
+  }));
 }
 
 class SettingsDialog : public CDialog {
@@ -89,6 +83,20 @@ TEST(DialogUnitsTest, FixedRuleForEightAndOtherPointFonts) {
   EXPECT_EQ(GetDialogBaseUnits(10).cx, 8);
   EXPECT_EQ(GetDialogBaseUnits(10).cy, 16);
   EXPECT_EQ(DialogUnitsToPixelsX(-3), -5);  // halves away from zero
+}
+
+TEST(DialogTest, DialogHelperPlacesTheTemplateAtTheOriginWithTheDefaultFont) {
+  const DialogTemplate t = dlg::Dialog(4711, "Caption", 120, 40, WS_CHILD,
+                                       {dlg::PushButton(1, "A", 0, 0, 10, 10), dlg::Edit(2, 0, 12, 10, 10)});
+  EXPECT_EQ(t.id, 4711u);
+  EXPECT_EQ(t.caption, "Caption");
+  EXPECT_EQ(t.fontFace, DialogTemplate{}.fontFace);
+  EXPECT_EQ(t.pointSize, DialogTemplate{}.pointSize);
+  EXPECT_EQ(CRect(t.x, t.y, t.cx, t.cy), CRect(0, 0, 120, 40));
+  EXPECT_EQ(t.style, static_cast<DWORD>(WS_CHILD));
+  ASSERT_EQ(t.items.size(), 2u);
+  EXPECT_EQ(t.items[1].id, 2u);
+  EXPECT_EQ(t.items[1].itemClass, DlgItemClass::Edit);
 }
 
 TEST(DialogTest, TemplateMakesControlsAtTheirPixelRectangles) {

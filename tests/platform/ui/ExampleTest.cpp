@@ -29,14 +29,15 @@ constexpr int kLevelEdit = 1000;
 constexpr UINT kCmdProperties = 1001;
 
 void RegisterExampleResources(ResourceTable& table) {
-  table.AddDialog({kLevelDialog, "Tank Level", "MS Shell Dlg", 8, 0, 0, 160, 60, DS_MODALFRAME,
-                   {dlg::LText(static_cast<UINT>(IDC_STATIC), "Level (%) :", 7, 9, 50, 8),
-                    dlg::Edit(kLevelEdit, 60, 7, 40, 12), dlg::DefPushButton(IDOK, "OK", 50, 40, 50, 14),
-                    dlg::PushButton(IDCANCEL, "Cancel", 103, 40, 50, 14)}});
-  table.AddDialog({kGeneralPage, "General Setting", "MS Shell Dlg", 8, 0, 0, 150, 80, WS_CHILD,
-                   {dlg::GroupBox(4087, "General", 4, 4, 142, 70), dlg::CheckBox(4026, "No Taring", 10, 20, 80, 10)}});
-  table.AddDialog({kColourPage, "Graphic", "MS Shell Dlg", 8, 0, 0, 150, 80, WS_CHILD,
-                   {dlg::PushButton(4018, "Save Colors", 10, 10, 60, 14)}});
+  table.AddDialog(dlg::Dialog(kLevelDialog, "Tank Level", 160, 60, DS_MODALFRAME,
+                              {dlg::LText(static_cast<UINT>(IDC_STATIC), "Level (%) :", 7, 9, 50, 8),
+                               dlg::Edit(kLevelEdit, 60, 7, 40, 12), dlg::DefPushButton(IDOK, "OK", 50, 40, 50, 14),
+                               dlg::PushButton(IDCANCEL, "Cancel", 103, 40, 50, 14)}));
+  table.AddDialog(dlg::Dialog(kGeneralPage, "General Setting", 150, 80, WS_CHILD,
+                              {dlg::GroupBox(4087, "General", 4, 4, 142, 70),
+                               dlg::CheckBox(4026, "No Taring", 10, 20, 80, 10)}));
+  table.AddDialog(dlg::Dialog(kColourPage, "Graphic", 150, 80, WS_CHILD,
+                              {dlg::PushButton(4018, "Save Colors", 10, 10, 60, 14)}));
   ImageTemplate bitmap;
   bitmap.id = kTankBitmap;
   bitmap.width = 4;

@@ -87,13 +87,9 @@ class MdiTest : public ::testing::Test {
  protected:
   void SetUp() override {
     LoadResourceTables();
-    DialogTemplate form;
-    form.id = kFormTemplate;
-    form.cx = 807;
-    form.cy = 557;
-    form.style = WS_CHILD;
-    form.items = {dlg::PushButton(710, "Trends", 15, 10, 40, 15), dlg::LText(1130, "Data Source", 432, 451, 232, 8)};
-    ResourceTable::Instance().AddDialog(form);
+    ResourceTable::Instance().AddDialog(dlg::Dialog(kFormTemplate, "", 807, 557, WS_CHILD,
+                                                    {dlg::PushButton(710, "Trends", 15, 10, 40, 15),
+                                                     dlg::LText(1130, "Data Source", 432, 451, 232, 8)}));
     m_frame = new MainFrame;
     m_frame->SetAutoDelete(true);
     m_app.m_pMainWnd = m_frame;

@@ -153,14 +153,11 @@ constexpr int kPageEdit = 300;
 
 void RegisterPages() {
   for (UINT id : {kPageA, kPageB, kPageC}) {
-    DialogTemplate t;
-    t.id = id;
-    t.caption = id == kPageA ? "General Setting" : id == kPageB ? "Graphic" : "Analog Calibration";
-    t.cx = 180 + static_cast<int>(id - kPageA) * 10;
-    t.cy = 100;
-    t.style = WS_CHILD;
-    t.items = {dlg::LText(static_cast<UINT>(IDC_STATIC), "Value :", 7, 7, 40, 8), dlg::Edit(kPageEdit, 50, 5, 40, 12)};
-    ResourceTable::Instance().AddDialog(t);
+    const char* caption = id == kPageA ? "General Setting" : id == kPageB ? "Graphic" : "Analog Calibration";
+    ResourceTable::Instance().AddDialog(
+        dlg::Dialog(id, caption, 180 + static_cast<int>(id - kPageA) * 10, 100, WS_CHILD,
+                    {dlg::LText(static_cast<UINT>(IDC_STATIC), "Value :", 7, 7, 40, 8),
+                     dlg::Edit(kPageEdit, 50, 5, 40, 12)}));
   }
 }
 
