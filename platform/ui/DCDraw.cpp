@@ -40,6 +40,32 @@ double RayAngle(const QRectF& box, int x, int y) {
   return std::atan2(a * std::sin(theta), b * std::cos(theta)) * 180.0 / std::numbers::pi;
 }
 
+// The selected pen and brush as the painter draws them; a null object draws nothing.
+QPen SelectedPen(const DCData& d) { return d.PenIsNull() ? QPen(Qt::NoPen) : d.MakePen(); }
+QBrush SelectedBrush(const DCData& d) { return d.BrushIsNull() ? QBrush(Qt::NoBrush) : d.MakeBrush(); }
+
+// Gives the painter the pen and brush, with the raster operation and the brush origin.
+void PaintWith(const DCData& d, QPainter* p, QPen pen, QBrush brush) {
+  d.ApplyRop2(p, &pen, &brush);
+  p->setPen(pen);
+  p->setBrush(brush);
+  p->setBrushOrigin(d.BrushOriginLogical());
+}
+
+// A shape drawn inside the normalized box with the selected pen and brush
+// (Ellipse, RoundRect); an empty box draws nothing.
+template <class Draw>
+BOOL DrawBoxShape(DCData& d, int left, int top, int right, int bottom, Draw draw) {
+  QPainter* p = d.Begin();
+  if (p == nullptr) return FALSE;
+  const QRect r = Normalized(left, top, right, bottom);
+  if (r.width() < 1 || r.height() < 1) return TRUE;
+  const QPen pen = SelectedPen(d);
+  PaintWith(d, p, pen, SelectedBrush(d));
+  draw(p, QRectF(r.left(), r.top(), r.width() - 1, r.height() - 1));
+  return TRUE;
+}
+
 }  // namespace
 
 // ---- Lines ------------------------------------------------------------------------------
@@ -107,12 +133,8 @@ BOOL DrawArcShape(DCData& d, ArcKind kind, int left, int top, int right, int bot
   if (std::abs(std::abs(span) - 360.0) < 1e-9 && (xs != xe || ys != ye)) span = span > 0 ? 360.0 : -360.0;
   const int a16 = static_cast<int>(std::lround(start * 16));
   const int s16 = static_cast<int>(std::lround(span * 16));
-  QPen pen = d.PenIsNull() ? QPen(Qt::NoPen) : d.MakePen();
-  QBrush brush = (kind == ArcKind::Arc || d.BrushIsNull()) ? QBrush(Qt::NoBrush) : d.MakeBrush();
-  d.ApplyRop2(p, &pen, &brush);
-  p->setPen(pen);
-  p->setBrush(brush);
-  p->setBrushOrigin(d.BrushOriginLogical());
+  const QPen pen = SelectedPen(d);
+  PaintWith(d, p, pen, kind == ArcKind::Arc ? QBrush(Qt::NoBrush) : SelectedBrush(d));
   switch (kind) {
     case ArcKind::Arc: p->drawArc(box, a16, s16); break;
     case ArcKind::Pie: p->drawPie(box, a16, s16); break;
@@ -169,36 +191,14 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
 }
 
 BOOL CDC::Ellipse(int left, int top, int right, int bottom) {
-  DCData& d = Data();
-  QPainter* p = d.Begin();
-  if (p == nullptr) return FALSE;
-  const QRect r = Normalized(left, top, right, bottom);
-  if (r.width() < 1 || r.height() < 1) return TRUE;
-  QPen pen = d.PenIsNull() ? QPen(Qt::NoPen) : d.MakePen();
-  QBrush brush = d.BrushIsNull() ? QBrush(Qt::NoBrush) : d.MakeBrush();
-  d.ApplyRop2(p, &pen, &brush);
-  p->setPen(pen);
-  p->setBrush(brush);
-  p->setBrushOrigin(d.BrushOriginLogical());
-  p->drawEllipse(QRectF(r.left(), r.top(), r.width() - 1, r.height() - 1));
-  return TRUE;
+  return DrawBoxShape(Data(), left, top, right, bottom,
+                      [](QPainter* p, const QRectF& box) { p->drawEllipse(box); });
 }
 
 BOOL CDC::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) {
-  DCData& d = Data();
-  QPainter* p = d.Begin();
-  if (p == nullptr) return FALSE;
-  const QRect r = Normalized(left, top, right, bottom);
-  if (r.width() < 1 || r.height() < 1) return TRUE;
-  QPen pen = d.PenIsNull() ? QPen(Qt::NoPen) : d.MakePen();
-  QBrush brush = d.BrushIsNull() ? QBrush(Qt::NoBrush) : d.MakeBrush();
-  d.ApplyRop2(p, &pen, &brush);
-  p->setPen(pen);
-  p->setBrush(brush);
-  p->setBrushOrigin(d.BrushOriginLogical());
-  p->drawRoundedRect(QRectF(r.left(), r.top(), r.width() - 1, r.height() - 1), cornerWidth / 2.0,
-                     cornerHeight / 2.0);
-  return TRUE;
+  return DrawBoxShape(Data(), left, top, right, bottom, [&](QPainter* p, const QRectF& box) {
+    p->drawRoundedRect(box, cornerWidth / 2.0, cornerHeight / 2.0);
+  });
 }
 
 BOOL CDC::Polygon(const CPoint* points, int count) {
@@ -207,13 +207,9 @@ BOOL CDC::Polygon(const CPoint* points, int count) {
   if (p == nullptr || points == nullptr || count < 2) return FALSE;
   QPolygon poly;
   for (int i = 0; i < count; ++i) poly << QPoint(points[i].x, points[i].y);
-  QPen pen = d.PenIsNull() ? QPen(Qt::NoPen) : d.MakePen();
+  QPen pen = SelectedPen(d);
   if (pen.style() != Qt::NoPen) pen.setCapStyle(Qt::SquareCap);
-  QBrush brush = d.BrushIsNull() ? QBrush(Qt::NoBrush) : d.MakeBrush();
-  d.ApplyRop2(p, &pen, &brush);
-  p->setPen(pen);
-  p->setBrush(brush);
-  p->setBrushOrigin(d.BrushOriginLogical());
+  PaintWith(d, p, pen, SelectedBrush(d));
   p->drawPolygon(poly, d.state.polyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill);
   return TRUE;
 }

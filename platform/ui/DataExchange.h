@@ -37,6 +37,20 @@ class CDataExchange {
 // Thrown by CDataExchange::Fail and caught by UpdateData.
 struct DataExchangeFailure {};
 
+// One exchange in the direction asked, for a window's UpdateData: exchange
+// gets the CDataExchange (the window's DoDataExchange). FALSE when a value
+// was refused.
+template <class Exchange>
+BOOL RunDataExchange(CWnd* window, BOOL saveAndValidate, Exchange&& exchange) {
+  CDataExchange dx(window, saveAndValidate);
+  try {
+    exchange(&dx);
+  } catch (const DataExchangeFailure&) {
+    return FALSE;
+  }
+  return TRUE;
+}
+
 // The standard refusals; shown with AfxMessageBox(MB_ICONEXCLAMATION).
 namespace ddx_messages {
 constexpr const char* kParseInt = "Please enter an integer.";

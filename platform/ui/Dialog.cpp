@@ -154,13 +154,7 @@ void CDialog::OnClose() { SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKE
 void CDialog::DoDataExchange(CDataExchange*) {}
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate) {
-  CDataExchange dx(this, saveAndValidate);
-  try {
-    DoDataExchange(&dx);
-  } catch (const DataExchangeFailure&) {
-    return FALSE;
-  }
-  return TRUE;
+  return RunDataExchange(this, saveAndValidate, [this](CDataExchange* dx) { DoDataExchange(dx); });
 }
 
 BOOL CDialog::OnCommand(WPARAM wParam, LPARAM) {

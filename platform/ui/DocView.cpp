@@ -298,11 +298,5 @@ void CFormView::OnDraw(CDC*) {}
 void CFormView::DoDataExchange(CDataExchange*) {}
 
 BOOL CFormView::UpdateData(BOOL saveAndValidate) {
-  CDataExchange dx(this, saveAndValidate);
-  try {
-    DoDataExchange(&dx);
-  } catch (const DataExchangeFailure&) {
-    return FALSE;
-  }
-  return TRUE;
+  return RunDataExchange(this, saveAndValidate, [this](CDataExchange* dx) { DoDataExchange(dx); });
 }

@@ -44,24 +44,17 @@ CGdiObject* CGdiObject::GetStockObject(int index) {
   static CPen* const pens[] = {MakeStock(new CPen(PS_SOLID, 1, RGB(255, 255, 255))),
                                MakeStock(new CPen(PS_SOLID, 1, RGB(0, 0, 0))),
                                MakeStock(new CPen(PS_NULL, 1, RGB(0, 0, 0)))};
-  static CFont* const systemFont = [] {
+  static const auto MakeStockFont = [](LONG height, LONG weight, const char* face) {
     auto* f = new CFont;
     LOGFONT lf;
-    lf.lfHeight = -13;
-    lf.lfWeight = FW_BOLD;
-    lf.lfFaceName = "System";
+    lf.lfHeight = height;
+    lf.lfWeight = weight;
+    lf.lfFaceName = face;
     f->CreateFontIndirect(&lf);
     return MakeStock(f);
-  }();
-  static CFont* const guiFont = [] {
-    auto* f = new CFont;
-    LOGFONT lf;
-    lf.lfHeight = -11;
-    lf.lfWeight = FW_NORMAL;
-    lf.lfFaceName = "MS Shell Dlg";
-    f->CreateFontIndirect(&lf);
-    return MakeStock(f);
-  }();
+  };
+  static CFont* const systemFont = MakeStockFont(-13, FW_BOLD, "System");
+  static CFont* const guiFont = MakeStockFont(-11, FW_NORMAL, "MS Shell Dlg");
   if (index >= WHITE_BRUSH && index <= NULL_BRUSH) return brushes[index];
   if (index >= WHITE_PEN && index <= NULL_PEN) return pens[index - WHITE_PEN];
   if (index == SYSTEM_FONT) return systemFont;

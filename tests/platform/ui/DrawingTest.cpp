@@ -93,6 +93,30 @@ TEST_F(Canvas, EllipseStaysInsideItsBoxWithoutRightAndBottomEdge) {
   EXPECT_EQ(At(23, 19), kWhite);
 }
 
+TEST_F(Canvas, BoxShapesTakeTheirCornersInAnyOrderAndSkipAnEmptyBox) {
+  CPen pen(PS_SOLID, 1, kRed);
+  CBrush brush(kBlue);
+  m_dc.SelectObject(&pen);
+  m_dc.SelectObject(&brush);
+  struct Case {
+    const char* name;
+    BOOL (*draw)(CDC&, int, int, int, int);
+  };
+  const Case cases[] = {
+      {"Ellipse", [](CDC& dc, int l, int t, int r, int b) { return dc.Ellipse(l, t, r, b); }},
+      {"RoundRect", [](CDC& dc, int l, int t, int r, int b) { return dc.RoundRect(l, t, r, b, 6, 6); }},
+  };
+  for (const Case& c : cases) {
+    m_dc.FillSolidRect(0, 0, 40, 40, kWhite);
+    EXPECT_TRUE(c.draw(m_dc, 24, 20, 4, 6)) << c.name;
+    EXPECT_EQ(Painted(), CRect(4, 6, 24, 20)) << c.name;
+    EXPECT_EQ(At(14, 13), kBlue) << c.name;
+    m_dc.FillSolidRect(0, 0, 40, 40, kWhite);
+    EXPECT_TRUE(c.draw(m_dc, 10, 5, 10, 30)) << c.name;  // no width: nothing drawn, not a failure
+    EXPECT_EQ(Painted(), CRect()) << c.name;
+  }
+}
+
 TEST_F(Canvas, LineToLeavesOutItsEndPoint) {
   CPen pen(PS_SOLID, 1, kRed);
   m_dc.SelectObject(&pen);
