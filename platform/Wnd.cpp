@@ -577,12 +577,13 @@ void CWnd::ScreenToClient(CPoint* point) const {
   *point = CPoint(p.x(), p.y());
 }
 
+// The client area is only moved against the screen, so a rectangle maps
+// by the client origin's offset.
 void CWnd::ScreenToClient(CRect* rect) const {
   if (!rect) return;
-  CPoint tl = rect->TopLeft(), br = rect->BottomRight();
-  ScreenToClient(&tl);
-  ScreenToClient(&br);
-  *rect = CRect(tl.x, tl.y, br.x, br.y);
+  CPoint origin;
+  ClientToScreen(&origin);
+  rect->OffsetRect(-origin.x, -origin.y);
 }
 
 void CWnd::ClientToScreen(CPoint* point) const {
@@ -593,10 +594,9 @@ void CWnd::ClientToScreen(CPoint* point) const {
 
 void CWnd::ClientToScreen(CRect* rect) const {
   if (!rect) return;
-  CPoint tl = rect->TopLeft(), br = rect->BottomRight();
-  ClientToScreen(&tl);
-  ClientToScreen(&br);
-  *rect = CRect(tl.x, tl.y, br.x, br.y);
+  CPoint origin;
+  ClientToScreen(&origin);
+  rect->OffsetRect(origin);
 }
 
 // ---- State ----------------------------------------------------------------------------------

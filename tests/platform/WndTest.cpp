@@ -118,6 +118,27 @@ TEST(WndTimers, TimersStartedFromAWorkerFireOnTheWindow) {
   EXPECT_EQ(wnd.timers.size(), count) << "a killed timer stays quiet";
 }
 
+TEST(WndGeometry, RectanglesMapBetweenClientAndScreenByTheClientOrigin) {
+  CWnd parent;
+  ASSERT_TRUE(parent.Create("p", WS_VISIBLE, CRect(30, 40, 230, 140), nullptr, 0));
+  CWnd child;
+  ASSERT_TRUE(child.Create("c", WS_CHILD | WS_VISIBLE, CRect(10, 20, 60, 70), &parent, 1));
+  CPoint origin;
+  child.ClientToScreen(&origin);
+  CPoint parentOrigin;
+  parent.ClientToScreen(&parentOrigin);
+  EXPECT_EQ(origin, parentOrigin + CPoint(10, 20));
+  CRect r(1, 2, 11, 22);
+  child.ClientToScreen(&r);
+  EXPECT_EQ(r, CRect(origin.x + 1, origin.y + 2, origin.x + 11, origin.y + 22));
+  child.ScreenToClient(&r);
+  EXPECT_EQ(r, CRect(1, 2, 11, 22));
+  CWnd notCreated;
+  CRect same(1, 2, 3, 4);
+  notCreated.ClientToScreen(&same);
+  EXPECT_EQ(same, CRect(1, 2, 3, 4)) << "a window not created maps nothing";
+}
+
 TEST(WndTree, ChildrenAndTheChildUnderAPoint) {
   CWnd parent;
   ASSERT_TRUE(parent.Create("p", 0, CRect(0, 0, 200, 100), nullptr, 0));
