@@ -1,4 +1,4 @@
-// bench-lib: vek_plant
+// bench-lib: vek_attrib
 // The attribute model's two hot paths: setting attribute values through the
 // whole change protocol (a view that allows every change, a bound output
 // tag and its notices), and a pack of 240 attributes bound to 100 tags
@@ -16,8 +16,8 @@
 
 #include "core/DataCenterBase.h"
 #include "core/IniFile.h"
-#include "plant/PlantServices.h"
-#include "plant/VAttribsPack.h"
+#include "attrib/PlantServices.h"
+#include "attrib/VAttribsPack.h"
 #include "platform/Thread.h"
 #include "platform/Wnd.h"
 

@@ -1,4 +1,4 @@
-// fuzz-lib: vek_plant
+// fuzz-lib: vek_attrib
 // Feeds arbitrary "TrendInfo" texts to the trend-setting parser: it must
 // never crash; a text it accepts must give fields inside their limits and a
 // sample stack of the record count; a text it refuses must be reported by
@@ -10,8 +10,8 @@
 #include <string>
 
 #include "core/VStack.h"
-#include "plant/AttribTrendInfo.h"
-#include "plant/VAttribsPack.h"
+#include "attrib/AttribTrendInfo.h"
+#include "attrib/VAttribsPack.h"
 #include "platform/Seams.h"
 
 namespace {

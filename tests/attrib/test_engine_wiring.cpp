@@ -10,7 +10,7 @@
 #include "core/VekAccessControl.h"
 #include "core/VekEncryption.h"
 #include "core/VekEngineBase.h"
-#include "plant/AttribTrendInfo.h"
+#include "attrib/AttribTrendInfo.h"
 #include "support/Doubles.h"
 
 using namespace plant_test;

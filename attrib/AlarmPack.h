@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "plant/AlarmStruct.h"
+#include "attrib/AlarmStruct.h"
 
 class CAlarmPack {
  public:

@@ -1,4 +1,4 @@
-#include "plant/AttribTrendInfo.h"
+#include "attrib/AttribTrendInfo.h"
 
 #include <algorithm>
 #include <array>
@@ -8,9 +8,9 @@
 #include "core/VStack.h"
 #include "core/VekEngineBase.h"
 #include "core/VekUtils.h"
-#include "plant/PlantServices.h"
-#include "plant/VAttrib.h"
-#include "plant/VAttribsPack.h"
+#include "attrib/PlantServices.h"
+#include "attrib/VAttrib.h"
+#include "attrib/VAttribsPack.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 
 #include "core/DataCenterBase.h"
 #include "core/IniFile.h"
-#include "plant/PlantServices.h"
-#include "plant/VAttribsPack.h"
+#include "attrib/PlantServices.h"
+#include "attrib/VAttribsPack.h"
 #include "platform/Wnd.h"
 
 namespace plant_test {

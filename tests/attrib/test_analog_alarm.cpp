@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "PlantFixture.h"
-#include "plant/AlarmPack.h"
-#include "plant/AnalogUnit.h"
+#include "attrib/AlarmPack.h"
+#include "attrib/AnalogUnit.h"
 #include "support/Doubles.h"
 
 using namespace plant_test;

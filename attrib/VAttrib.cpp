@@ -1,4 +1,4 @@
-#include "plant/VAttrib.h"
+#include "attrib/VAttrib.h"
 
 #include "core/DCTag.h"
 #include "core/DataCenterBase.h"
@@ -6,9 +6,9 @@
 #include "core/VStack.h"
 #include "core/VekUtils.h"
 #include "links/VarTypeNames.h"
-#include "plant/AttribTrendInfo.h"
-#include "plant/PlantServices.h"
-#include "plant/VAttribsPack.h"
+#include "attrib/AttribTrendInfo.h"
+#include "attrib/PlantServices.h"
+#include "attrib/VAttribsPack.h"
 #include "platform/Seams.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "plant/AttribLabel.h"
+#include "attrib/AttribLabel.h"
 
 #include <cctype>
 #include <cstdio>
@@ -6,7 +6,7 @@
 
 #include "controls/LumLabel.h"
 #include "core/VekUtils.h"
-#include "plant/VAttribsPack.h"
+#include "attrib/VAttribsPack.h"
 
 namespace {
 

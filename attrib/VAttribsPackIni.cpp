@@ -6,9 +6,9 @@
 #include "core/ErrorBox.h"
 #include "core/VekUtils.h"
 #include "links/VarTypeNames.h"
-#include "plant/AttribTrendInfo.h"
-#include "plant/PlantServices.h"
-#include "plant/VAttribsPack.h"
+#include "attrib/AttribTrendInfo.h"
+#include "attrib/PlantServices.h"
+#include "attrib/VAttribsPack.h"
 #include "platform/Seams.h"
 
 void CVAttribsPack::LoadAttribsFromIni() {

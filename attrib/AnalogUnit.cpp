@@ -1,11 +1,11 @@
-#include "plant/AnalogUnit.h"
+#include "attrib/AnalogUnit.h"
 
 #include "core/DCTag.h"
 #include "core/ErrorBox.h"
 #include "core/VekUtils.h"
-#include "plant/PlantServices.h"
-#include "plant/VAttrib.h"
-#include "plant/VAttribsPack.h"
+#include "attrib/PlantServices.h"
+#include "attrib/VAttrib.h"
+#include "attrib/VAttribsPack.h"
 #include "platform/Seams.h"
 
 namespace {

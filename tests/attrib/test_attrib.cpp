@@ -5,7 +5,7 @@
 
 #include "PlantFixture.h"
 #include "core/DCTag.h"
-#include "plant/VAttrib.h"
+#include "attrib/VAttrib.h"
 #include "support/Doubles.h"
 
 using namespace plant_test;

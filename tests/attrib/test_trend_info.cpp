@@ -5,7 +5,7 @@
 
 #include "PlantFixture.h"
 #include "core/VStack.h"
-#include "plant/AttribTrendInfo.h"
+#include "attrib/AttribTrendInfo.h"
 #include "support/Doubles.h"
 
 using namespace plant_test;

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "plant/AttribTypes.h"
+#include "attrib/AttribTypes.h"
 #include "platform/Variant.h"
 
 class CAttribTrendInfo;

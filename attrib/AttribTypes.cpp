@@ -1,4 +1,4 @@
-#include "plant/AttribTypes.h"
+#include "attrib/AttribTypes.h"
 
 #include <array>
 

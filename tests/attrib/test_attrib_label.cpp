@@ -3,7 +3,7 @@
 
 #include "PlantFixture.h"
 #include "controls/LumLabel.h"
-#include "plant/AttribLabel.h"
+#include "attrib/AttribLabel.h"
 
 using namespace plant_test;
 

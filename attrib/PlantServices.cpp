@@ -1,4 +1,4 @@
-#include "plant/PlantServices.h"
+#include "attrib/PlantServices.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
-#include "plant/AlarmPack.h"
+#include "attrib/AlarmPack.h"
 
-#include "plant/AlarmStruct.h"
+#include "attrib/AlarmStruct.h"
 
 // ---- CAlarmStruct ----------------------------------------------------------------
 

@@ -1,11 +1,11 @@
-#include "plant/VAttribsPack.h"
+#include "attrib/VAttribsPack.h"
 
 #include <algorithm>
 #include <stdexcept>
 
 #include "core/DCTag.h"
 #include "core/VTimer.h"
-#include "plant/AttribTrendInfo.h"
+#include "attrib/AttribTrendInfo.h"
 
 CVAttribsPack::CVAttribsPack() = default;
 

@@ -3,7 +3,7 @@
 
 #include "PlantFixture.h"
 #include "core/DCTag.h"
-#include "plant/AttribTrendInfo.h"
+#include "attrib/AttribTrendInfo.h"
 #include "support/Doubles.h"
 
 using namespace plant_test;

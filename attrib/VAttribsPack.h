@@ -16,8 +16,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "plant/AttribTypes.h"
-#include "plant/VAttrib.h"
+#include "attrib/AttribTypes.h"
+#include "attrib/VAttrib.h"
 #include "platform/Variant.h"
 #include "platform/Wnd.h"
 
