@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "core/CoreMessages.h"
+#include "core/TagFile.h"
 #include "platform/Variant.h"
 #include "platform/WinTypes.h"
 
@@ -25,8 +27,8 @@ enum eAttribChange : int {
   AC_DATA_TYPE = 8,
   AC_VALUE = 9,
   AC_DEFAULT_VALUE = 10,
-  AC_READ_PENDING = 12,
-  AC_WRITE_PENDING = 13,
+  AC_READ_PENDING = eNoticeReadPending,    // 12, the tag notice's code
+  AC_WRITE_PENDING = eNoticeWritePending,  // 13
 };
 
 // The kind of device or process object a pack belongs to (bits 16-23 of
@@ -87,9 +89,8 @@ std::string AttribPropertySuffix(int property);
 // The settings key of an attribute property: "%s.%s" of name and suffix.
 std::string MakeAttribIniKey(const std::string& attribName, int property);
 
-// Tag names that mean "bound to no tag".
-inline constexpr const char* NO_DCTAG_NAME = "_NO_DCTAG_";
-inline constexpr const char* NO_DCTAG_NAME_ALT = "~~~~~~~~~~";
+// Tag names that mean "bound to no tag" are the data center's kNoTagName
+// and kNoTagNameAlt (core/TagFile.h).
 inline constexpr const char* TAG_TRANSFORM_NEGATIVE = "Negative";
 
 // Sent by an attribute (through its pack) to the pack's parent before every

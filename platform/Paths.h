@@ -17,8 +17,9 @@ bool IsFileReadOnly(const std::string& path);  // exists and cannot be written
 // overwrites. Returns the number of files copied, -1 on an error.
 int CopyMissingFiles(const std::string& sourceFolder, const std::string& targetFolder);
 
-// The profile store of the application ("registry key" of the original):
-// named sections with entries, kept in <config>/VekFrame/<key>.ini.
+// The profile store of the application (dialog placements and the tag
+// browser's keys): named sections with entries, kept in
+// <config>/VekFrame/<key>.ini.
 // User-interface thread.
 void SetProfileKey(const std::string& key);
 std::string GetProfileFilePath();
