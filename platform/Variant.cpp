@@ -1,5 +1,6 @@
 #include "platform/Variant.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <charconv>
@@ -109,7 +110,10 @@ HRESULT NumberToType(double d, VARTYPE vt, VARIANT* out) {
       r.fltVal = static_cast<float>(d);
       break;
     case VT_R8: r.dblVal = d; break;
-    case VT_DATE: r.date = d; break;
+    case VT_DATE:
+      if (!IsValidDate(d)) return DISP_E_OVERFLOW;
+      r.date = d;
+      break;
     case VT_BOOL: r.boolVal = d != 0.0 ? VARIANT_TRUE : VARIANT_FALSE; break;
     default: return DISP_E_TYPEMISMATCH;
   }
@@ -192,8 +196,16 @@ HRESULT VarCmp(const VARIANT* left, const VARIANT* right, LCID, std::uint32_t) {
   }
   if (!IsNumericType(left->vt) || !IsNumericType(right->vt)) return DISP_E_BADVARTYPE;
   // Every 32-bit integer and every float is exact as a double.
-  const double a = NumericValue(*left), b = NumericValue(*right);
+  double a = NumericValue(*left), b = NumericValue(*right);
   if (std::isnan(a) || std::isnan(b)) return VARCMP_NULL;
+  // A float against a double: the double rounded to float precision, when
+  // it lies within the float range.
+  const bool floatDouble = (left->vt == VT_R4 && right->vt == VT_R8) || (left->vt == VT_R8 && right->vt == VT_R4);
+  constexpr double kFloatMax = std::numeric_limits<float>::max();
+  if (floatDouble && std::fabs(a) <= kFloatMax && std::fabs(b) <= kFloatMax) {
+    a = static_cast<float>(a);
+    b = static_cast<float>(b);
+  }
   return a < b ? VARCMP_LT : (a > b ? VARCMP_GT : VARCMP_EQ);
 }
 
@@ -203,7 +215,7 @@ bool VariantIdentical(const VARIANT& a, const VARIANT& b) {
   return VarCmp(&a, &b) == VARCMP_EQ;
 }
 
-HRESULT VariantChangeType(VARIANT* dst, const VARIANT* src, std::uint16_t, VARTYPE vt) {
+HRESULT VariantChangeType(VARIANT* dst, const VARIANT* src, std::uint16_t flags, VARTYPE vt) {
   if (!dst || !src) return E_INVALIDARG;
   if (!IsKnownType(vt) || (vt & VT_ARRAY)) return DISP_E_BADVARTYPE;
   if (!IsKnownType(src->vt)) return DISP_E_BADVARTYPE;
@@ -227,10 +239,18 @@ HRESULT VariantChangeType(VARIANT* dst, const VARIANT* src, std::uint16_t, VARTY
   if (vt == VT_BSTR) {
     result.vt = VT_BSTR;
     switch (src->vt) {
-      case VT_BOOL: result.bstrVal = src->boolVal ? "True" : "False"; break;
+      case VT_BOOL:
+        if (flags & VARIANT_ALPHABOOL)
+          result.bstrVal = src->boolVal ? "True" : "False";
+        else
+          result.bstrVal = src->boolVal ? "-1" : "0";
+        break;
       case VT_R4: result.bstrVal = FloatToShortestText(src->fltVal); break;
       case VT_R8: result.bstrVal = DoubleToShortestText(src->dblVal); break;
-      case VT_DATE: result.bstrVal = DateToText(src->date); break;
+      case VT_DATE:
+        if (!IsValidDate(src->date)) return DISP_E_OVERFLOW;
+        result.bstrVal = DateToText(src->date);
+        break;
       default: {
         char buf[32];
         std::snprintf(buf, sizeof buf, "%.0f", NumericValue(*src));
@@ -343,6 +363,10 @@ constexpr long long kDaysFrom1899To1970 = 25569;  // 1899-12-30 .. 1970-01-01
 
 }  // namespace
 
+// Before 1899-12-30 the time of day is a positive fraction of a negative
+// day number, so the first day runs from kMinDate down to kMinDate - 1.
+bool IsValidDate(DATE d) { return d > kMinDate - 1.0 && d < kMaxDateExclusive; }
+
 DATE DateFromParts(int year, int month, int day, int hour, int minute, double second) {
   long long days = DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) +
                    kDaysFrom1899To1970;
@@ -355,6 +379,10 @@ DATE DateFromParts(int year, int month, int day, int hour, int minute, double se
 
 DateParts DateToParts(DATE d) {
   DateParts p{};
+  // Outside the range the day numbers below would overflow.
+  if (std::isnan(d)) d = 0;
+  constexpr double kHalfSecond = 0.5 / 86400.0;
+  d = std::clamp(d, kMinDate - 1.0 + kHalfSecond, kMaxDateExclusive - kHalfSecond);
   double whole = std::trunc(d);
   double fraction = std::fabs(d - whole);
   // Round to the millisecond (dates carry binary noise), then drop the

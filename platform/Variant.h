@@ -46,6 +46,10 @@ constexpr HRESULT DISP_E_BADVARTYPE = static_cast<HRESULT>(0x80020008u);
 constexpr bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
 constexpr bool FAILED(HRESULT hr) { return hr < 0; }
 
+// Flags of VariantChangeType: booleans become "True"/"False" as text;
+// without the flag they become "-1"/"0".
+constexpr std::uint16_t VARIANT_ALPHABOOL = 0x02;
+
 // Answers of VarCmp.
 constexpr HRESULT VARCMP_LT = 0;
 constexpr HRESULT VARCMP_EQ = 1;
@@ -101,7 +105,10 @@ HRESULT VariantCopy(VARIANT* dst, const VARIANT* src);
 // Compares by the automation rules: VARCMP_NULL when either side is
 // VT_NULL; numbers (booleans as -1/0, VT_EMPTY as 0) compare by value
 // across types; strings compare byte-wise (VT_EMPTY as ""); a number is
-// less than a string. Returns VARCMP_LT, VARCMP_EQ or VARCMP_GT.
+// less than a string. A 4-byte float against an 8-byte double compares
+// at float precision (0.1f equals 0.1), so a float value is not taken for
+// beyond a limit written with the same decimals. Returns VARCMP_LT,
+// VARCMP_EQ or VARCMP_GT.
 HRESULT VarCmp(const VARIANT* left, const VARIANT* right, LCID lcid = LOCALE_USER_DEFAULT,
                std::uint32_t flags = 0);
 
@@ -113,7 +120,11 @@ bool VariantIdentical(const VARIANT& a, const VARIANT& b);
 // zero (0, 0.0, false, ""); text is read with the fixed locale, blanks
 // around it allowed, anything else refused; integers are range-checked
 // (DISP_E_OVERFLOW) and rounded half to even; booleans become -1/0 and
-// any non-zero number is true. On failure dst is left unchanged and the
+// any non-zero number is true; a boolean becomes the text "-1"/"0", or
+// "True"/"False" with VARIANT_ALPHABOOL (text to boolean takes both). A
+// date must lie in the automation range (years 100 to 9999): a number
+// outside it, NaN or infinity gives DISP_E_OVERFLOW, as does a date out of
+// the range converted to text. On failure dst is left unchanged and the
 // error code returned.
 HRESULT VariantChangeType(VARIANT* dst, const VARIANT* src, std::uint16_t flags, VARTYPE vt);
 HRESULT VariantChangeTypeEx(VARIANT* dst, const VARIANT* src, LCID lcid, std::uint16_t flags,
@@ -135,11 +146,16 @@ std::string VariantToText(const VARIANT& v);
 std::string FloatToShortestText(float f);
 std::string DoubleToShortestText(double d);
 
-// Automation dates.
+// Automation dates: 0100-01-01 (day kMinDate) to 9999-12-31 23:59:59.
+constexpr DATE kMinDate = -657434.0;
+constexpr DATE kMaxDateExclusive = 2958466.0;  // 10000-01-01
+bool IsValidDate(DATE d);  // inside the range (NaN and infinities are not)
 DATE DateFromParts(int year, int month, int day, int hour = 0, int minute = 0, double second = 0);
 struct DateParts {
   int year, month, day, hour, minute, second, dayOfWeek;  // dayOfWeek 0 = Sunday
 };
+// A date outside the range is taken at the nearest end of it (NaN as 0,
+// 1899-12-30), so the parts and the text are always a real date.
 DateParts DateToParts(DATE d);
 std::string DateToText(DATE d);   // "YYYY/MM/DD HH:MM:SS", or the date alone at midnight
 bool TextToDate(const std::string& text, DATE* out);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 #include "platform/Variant.h"
 
@@ -18,12 +20,31 @@ TEST(VarCmp, EqualValuesOfDifferentNumericTypesCompareEqual) {
   EXPECT_EQ(VarCmp(&six, &i), VARCMP_GT);
   VARIANT big = VariantFromDWord(0xFFFFFFFFu), minusOne = VariantFromInt(-1);
   EXPECT_EQ(VarCmp(&big, &minusOne), VARCMP_GT);
-  // A float compares by its own value: 0.1f lies just above the double 0.1.
-  VARIANT tenthF = VariantFromFloat(0.1f), tenthF2 = VariantFromFloat(0.1f), tenthD = VariantFromDouble(0.1);
+  VARIANT tenthF = VariantFromFloat(0.1f), tenthF2 = VariantFromFloat(0.1f);
   EXPECT_EQ(VarCmp(&tenthF, &tenthF2), VARCMP_EQ);
-  EXPECT_EQ(VarCmp(&tenthF, &tenthD), VARCMP_GT);
   VARIANT nearMax = VariantFromDWord(0xFFFFFFFEu);
   EXPECT_EQ(VarCmp(&nearMax, &big), VARCMP_LT) << "large unsigned values stay exact";
+}
+
+TEST(VarCmp, AFloatAgainstADoubleComparesAtFloatPrecision) {
+  // 0.1f lies just above the double 0.1: a float tag at 0.1 is not beyond
+  // a limit written as 0.1.
+  const struct {
+    float f;
+    double d;
+    HRESULT expected;
+  } cases[] = {{0.1f, 0.1, VARCMP_EQ},          {72.3f, 72.3, VARCMP_EQ},
+               {0.1f, 0.2, VARCMP_LT},          {0.2f, 0.1, VARCMP_GT},
+               {1.0f, 1.0 + 1e-12, VARCMP_EQ},  {1.0f, 1.0001, VARCMP_LT},
+               {3.0e38f, 1e300, VARCMP_LT},     {-3.0e38f, -1e300, VARCMP_GT}};
+  for (const auto& c : cases) {
+    VARIANT f = VariantFromFloat(c.f), d = VariantFromDouble(c.d);
+    EXPECT_EQ(VarCmp(&f, &d), c.expected) << c.f << " vs " << c.d;
+    const HRESULT mirrored = c.expected == VARCMP_LT ? VARCMP_GT : c.expected == VARCMP_GT ? VARCMP_LT : VARCMP_EQ;
+    EXPECT_EQ(VarCmp(&d, &f), mirrored) << c.d << " vs " << c.f;
+  }
+  VARIANT i = VariantFromInt(16777217), f = VariantFromFloat(16777216.0f);
+  EXPECT_EQ(VarCmp(&i, &f), VARCMP_GT) << "integers against floats stay exact";
 }
 
 TEST(VarCmp, NullEmptyTextAndBooleans) {
@@ -110,6 +131,23 @@ TEST(VariantChangeType, NullAndBadTypesAreRefused) {
   EXPECT_EQ(VariantChangeType(&out, &i, 0, 99), DISP_E_BADVARTYPE);
 }
 
+TEST(VariantChangeType, BooleansToTextFollowTheAlphaBoolFlag) {
+  const struct {
+    bool value;
+    std::uint16_t flags;
+    const char* text;
+  } cases[] = {{true, 0, "-1"}, {false, 0, "0"}, {true, VARIANT_ALPHABOOL, "True"}, {false, VARIANT_ALPHABOOL, "False"}};
+  for (const auto& c : cases) {
+    VARIANT b = VariantFromBool(c.value), text;
+    ASSERT_EQ(VariantChangeType(&text, &b, c.flags, VT_BSTR), S_OK);
+    EXPECT_EQ(text.bstrVal, c.text);
+    // Either form reads back, so files written before still load.
+    VARIANT back;
+    ASSERT_EQ(VariantChangeType(&back, &text, 0, VT_BOOL), S_OK);
+    EXPECT_EQ(back.boolVal != 0, c.value) << c.text;
+  }
+}
+
 TEST(VariantChangeType, NumbersAndBooleansToText) {
   EXPECT_EQ(VariantToText(VariantFromFloat(0.1f)), "0.1");
   EXPECT_EQ(VariantToText(VariantFromDouble(1.0 / 3)), "0.3333333333333333");
@@ -170,6 +208,48 @@ TEST(AutomationDates, KnownDaysAndRoundTrip) {
   VARIANT text = VariantFromString("2020-05-17"), date;
   ASSERT_EQ(VariantChangeType(&date, &text, 0, VT_DATE), S_OK);
   EXPECT_EQ(VariantToText(date), "2020/05/17");
+}
+
+TEST(AutomationDates, NumbersOutsideTheRangeAreRefusedAsDates) {
+  const double kInf = std::numeric_limits<double>::infinity();
+  const struct {
+    double number;
+    bool ok;
+  } cases[] = {{0.0, true},         {DateFromParts(100, 1, 1), true},  {DateFromParts(100, 1, 1, 12, 0, 0), true},
+               {DateFromParts(9999, 12, 31, 23, 59, 59), true},      {DateFromParts(99, 12, 31), false},
+               {DateFromParts(10000, 1, 1), false},                  {1e300, false},
+               {-1e300, false},     {std::nan(""), false},           {kInf, false},
+               {-kInf, false}};
+  for (const auto& c : cases) {
+    VARIANT number = VariantFromDouble(c.number);
+    VARIANT out = VariantFromInt(7);
+    EXPECT_EQ(VariantChangeType(&out, &number, 0, VT_DATE), c.ok ? S_OK : DISP_E_OVERFLOW) << c.number;
+    EXPECT_EQ(out.vt, c.ok ? VT_DATE : VT_I4) << "a refused conversion leaves the target";
+    EXPECT_EQ(IsValidDate(c.number), c.ok) << c.number;
+  }
+  // A date value out of the range (set directly) does not become text.
+  VARIANT bad = VariantFromDate(1e300), text;
+  EXPECT_EQ(VariantChangeType(&text, &bad, 0, VT_BSTR), DISP_E_OVERFLOW);
+}
+
+TEST(AutomationDates, PartsAndTextOfAnyNumberAreARealDate) {
+  const double kInf = std::numeric_limits<double>::infinity();
+  const struct {
+    double number;
+    const char* text;
+  } cases[] = {{std::nan(""), "1899/12/30"},
+               {1e300, "9999/12/31 23:59:59"},
+               {kInf, "9999/12/31 23:59:59"},
+               {2958465.9999999, "9999/12/31 23:59:59"},
+               {-1e300, "0100/01/01 23:59:59"},
+               {-kInf, "0100/01/01 23:59:59"},
+               {DateFromParts(100, 1, 1, 12, 0, 0), "0100/01/01 12:00:00"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(DateToText(c.number), c.text) << c.number;
+    const DateParts p = DateToParts(c.number);
+    EXPECT_TRUE(p.year >= 100 && p.year <= 9999 && p.month >= 1 && p.month <= 12 && p.day >= 1 && p.day <= 31)
+        << c.number;
+  }
 }
 
 }  // namespace
