@@ -37,7 +37,9 @@ class CAlarmPack {
   // Deactivates every alarm, in list order.
   void ClearAlarms();
   // Deactivates every alarm and resets its second, then first stopwatch.
-  void ResetAlarms();
+  // Virtual, so a shape's own reset (which also clears its overload flag)
+  // runs whichever pointer the caller holds.
+  virtual void ResetAlarms();
 
  private:
   std::vector<std::unique_ptr<CAlarmStruct>> m_lstAlarms;  // owned, in order

@@ -16,6 +16,10 @@ bool EngineIsRealHwSource() {
   const CVekEngineBase* engine = CVekEngineBase::GetEngine();
   return engine != nullptr && engine->IsRealHwSource();
 }
+bool EngineIsDemoSource() {
+  const CVekEngineBase* engine = CVekEngineBase::GetEngine();
+  return engine != nullptr && engine->IsDemoSource();
+}
 
 }  // namespace
 
@@ -29,6 +33,10 @@ CDataCenterBase* GetPlantDataCenter() {
 
 bool IsPlantRealHwSource() {
   return g_access.isRealHwSource ? g_access.isRealHwSource() : EngineIsRealHwSource();
+}
+
+bool IsPlantDemoSource() {
+  return g_access.isDemoSource ? g_access.isDemoSource() : EngineIsDemoSource();
 }
 
 bool ShowPlantConfigError(const std::string& text, const std::string& tipsLabel,

@@ -1,6 +1,7 @@
 // How the attribute model reaches the engine and the shared error box: the
 // engine's data center (to find tags by name), whether the data source is
-// Real HW (input tags are then written only by their link), and the
+// Real HW (input tags are then written only by their link) or Demo (shapes
+// then copy their commands into their feedbacks), and the
 // configuration-error box. The engine answers by default; tests and tools
 // may install their own answers. User-interface thread.
 #pragma once
@@ -14,6 +15,7 @@ class CDataCenterBase;
 struct PlantEngineAccess {
   std::function<CDataCenterBase*()> dataCenter;
   std::function<bool()> isRealHwSource;
+  std::function<bool()> isDemoSource;
 };
 
 // Installs the answers and returns the previous ones.
@@ -23,6 +25,8 @@ PlantEngineAccess SetPlantEngineAccess(PlantEngineAccess access);
 CDataCenterBase* GetPlantDataCenter();
 // True while the engine's data source is Real HW.
 bool IsPlantRealHwSource();
+// True while the engine's data source is Demo.
+bool IsPlantDemoSource();
 
 // The shared configuration-error box: unless Shift is held, shows text
 // followed by the tips block of tipsLabel/tipsItem (which also puts tipsItem

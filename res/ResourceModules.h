@@ -6,3 +6,4 @@ class ResourceTable;
 
 void RegisterFrameResources(ResourceTable& table);
 void RegisterControlsResources(ResourceTable& table);
+void RegisterShapeResources(ResourceTable& table);

@@ -10,6 +10,7 @@ using Module = void (*)(ResourceTable&);
 constexpr Module kModules[] = {
     RegisterFrameResources,
     RegisterControlsResources,
+    RegisterShapeResources,
 };
 
 }  // namespace
