@@ -14,13 +14,9 @@
 
 namespace {
 
-// Writes of every settings file are serialised, so two objects on one file
-// cannot lose each other's change between reading and replacing it.
-std::mutex g_writeMutex;
-
-// A file changed within this time may change again without its stamp
-// showing it (the file system's clock is coarse); its content is compared.
-constexpr long long kRacyWindowNs = 2'000'000'000LL;
+// The file system stamps changes with a coarse clock (a few milliseconds):
+// a change within this time of the last one may leave the stamp as it was.
+constexpr long long kStampGranularityNs = 20'000'000LL;
 
 bool EqualNoCase(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
@@ -50,6 +46,13 @@ long long NowRealtimeNs() {
 
 bool HasLineBreak(const std::string& s) { return s.find_first_of("\r\n") != std::string::npos; }
 
+// The value without one pair of surrounding double quotes, as private-
+// profile files read.
+std::string Unquote(const std::string& value) {
+  if (value.size() >= 2 && value.front() == '"' && value.back() == '"') return value.substr(1, value.size() - 2);
+  return value;
+}
+
 }  // namespace
 
 CIniFile::CIniFile(std::string strFullPath) : m_strPath(std::move(strFullPath)) {}
@@ -68,8 +71,8 @@ CIniFile::FileStamp CIniFile::StampFile(const std::string& path) {
   return stamp;
 }
 
-bool CIniFile::IsRacy(const FileStamp& stamp) {
-  return stamp.exists && NowRealtimeNs() - std::max(stamp.mtimeNs, stamp.ctimeNs) < kRacyWindowNs;
+bool CIniFile::IsRacy() const {
+  return m_stamp.exists && m_nReadTimeNs < std::max(m_stamp.mtimeNs, m_stamp.ctimeNs) + kStampGranularityNs;
 }
 
 void CIniFile::Refresh() const {
@@ -78,12 +81,14 @@ void CIniFile::Refresh() const {
 
   std::string content;
   m_strReadError.clear();
+  m_nReadTimeNs = NowRealtimeNs();
+  if (stamp.exists) ++m_nDiskReads;
   if (stamp.exists && !ReadWholeFile(m_strPath, &content, &m_strReadError)) stamp.exists = false;
   if (!m_bLoaded || content != m_strRaw || stamp.exists != m_stamp.exists) Parse(content);
   m_strRaw = std::move(content);
   m_stamp = stamp;
   m_bLoaded = true;
-  m_bRacy = IsRacy(stamp);
+  m_bRacy = IsRacy();
 }
 
 void CIniFile::Parse(const std::string& content) const {
@@ -148,8 +153,9 @@ bool CIniFile::ReadString(const std::string& strSection, const std::string& strK
                           std::string& strOut, const std::string& strDefault) const {
   std::lock_guard lock(m_mutex);
   Refresh();
-  const int key = FindKey(FindSection(strSection), strKey);
-  strOut = CapUtf8(key >= 0 ? m_lines[static_cast<size_t>(key)].value : TrimText(strDefault), kMaxValueLength);
+  const int key = FindKey(FindSection(TrimText(strSection)), TrimText(strKey));
+  strOut = CapUtf8(key >= 0 ? Unquote(m_lines[static_cast<size_t>(key)].value) : TrimText(strDefault),
+                   kMaxValueLength);
   return m_stamp.exists;
 }
 
@@ -161,7 +167,7 @@ bool CIniFile::ReadInt(const std::string& strSection, const std::string& strKey,
   char* end = nullptr;
   errno = 0;
   const long long v = std::strtoll(begin, &end, 10);
-  if (end == begin || errno == ERANGE || v < INT32_MIN || v > INT32_MAX) {
+  if (end == begin || *end != '\0' || errno == ERANGE || v < INT32_MIN || v > INT32_MAX) {
     nOut = nDefault;
     return false;
   }
@@ -188,7 +194,9 @@ bool CIniFile::WriteString(const std::string& strSection, const std::string& str
   const std::string section = TrimText(strSection);
   const std::string key = TrimText(strKey);
   const std::string value = TrimText(strValue);
-  std::lock_guard writeLock(g_writeMutex);
+  // Other writers, in this process or another, wait until the file is
+  // replaced; the cache is brought up to date under the lock.
+  CFileLock fileLock(m_strPath);
   std::lock_guard lock(m_mutex);
   if (section.empty() || HasLineBreak(section) || section.find(']') != std::string::npos) {
     m_strLastError = "Invalid section name \"" + strSection + "\" for \"" + m_strPath + "\".";
@@ -214,7 +222,7 @@ bool CIniFile::WriteString(const std::string& strSection, const std::string& str
   }
   const int sectionLine = FindSection(section);
   const int keyLine = FindKey(sectionLine, key);
-  if (keyLine >= 0 && m_lines[static_cast<size_t>(keyLine)].value == value) return true;
+  if (keyLine >= 0 && Unquote(m_lines[static_cast<size_t>(keyLine)].value) == Unquote(value)) return true;
 
   std::vector<Line> saved = m_lines;
   Line entry;
@@ -252,11 +260,12 @@ bool CIniFile::WriteString(const std::string& strSection, const std::string& str
     m_strLastError = error;
     return false;
   }
-  // The cache now holds what was written; the next read checks the stamp.
+  // The cache now holds what was written. The file is a new one (renamed
+  // into place), so any later replacement shows in its stamp.
   m_strRaw = content;
   m_bLoaded = true;
   m_stamp = StampFile(m_strPath);
-  m_bRacy = IsRacy(m_stamp);
+  m_bRacy = false;
   return true;
 }
 
@@ -271,7 +280,7 @@ bool CIniFile::WriteFloat(const std::string& strSection, const std::string& strK
 bool CIniFile::HasSection(const std::string& strSection) const {
   std::lock_guard lock(m_mutex);
   Refresh();
-  const int section = FindSection(strSection);
+  const int section = FindSection(TrimText(strSection));
   if (section < 0) return false;
   for (size_t i = static_cast<size_t>(section) + 1; i < m_lines.size(); ++i) {
     if (m_lines[i].kind == Line::kSection) break;
@@ -297,7 +306,7 @@ std::vector<std::string> CIniFile::GetKeyNames(const std::string& strSection) co
   std::lock_guard lock(m_mutex);
   Refresh();
   std::vector<std::string> names;
-  const int section = FindSection(strSection);
+  const int section = FindSection(TrimText(strSection));
   if (section < 0) return names;
   for (size_t i = static_cast<size_t>(section) + 1; i < m_lines.size(); ++i) {
     if (m_lines[i].kind == Line::kSection) break;
@@ -309,4 +318,15 @@ std::vector<std::string> CIniFile::GetKeyNames(const std::string& strSection) co
 std::string CIniFile::GetLastError() const {
   std::lock_guard lock(m_mutex);
   return m_strLastError;
+}
+
+std::string CIniFile::GetReadError() const {
+  std::lock_guard lock(m_mutex);
+  Refresh();
+  return m_strReadError;
+}
+
+unsigned CIniFile::GetDiskReadCount() const {
+  std::lock_guard lock(m_mutex);
+  return m_nDiskReads;
 }

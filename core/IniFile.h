@@ -1,10 +1,13 @@
 // CIniFile: named sections and keys of a settings file in the private-
 // profile form ("[Section]" lines, "Key=Value" lines). Section and key
-// names compare without case, values are read trimmed and at most 255
-// characters long, a missing key reads as the default, and a write happens
-// only when the text differs. Writes replace the file atomically, so a
-// crash never leaves a half-written file; reads come from a cache that is
-// refreshed whenever the file changes on disk.
+// names are trimmed and compare without case, values are read trimmed,
+// without one pair of surrounding double quotes and at most 255 characters
+// long, a missing key reads as the default, and a write happens only when
+// the text differs. A write locks the file against other processes
+// (CFileLock), reads it again under the lock when it changed, and replaces
+// it atomically, so neither a crash nor a second writer loses a setting.
+// Reads come from a cache kept while the file's inode, size and
+// nanosecond change times stay the same.
 // Thread-safety: every member may be called from any thread.
 #pragma once
 
@@ -29,8 +32,8 @@ class CIniFile {
   bool ReadString(const std::string& strSection, const std::string& strKey, std::string& strOut,
                   const std::string& strDefault = "") const;
   // The value converted to a number; the default (given as a number) when
-  // the key is missing. A text that holds no number reads as the default
-  // and gives false, as does a missing file.
+  // the key is missing. A text that is not wholly a number ("6x0") reads
+  // as the default and gives false, as does a missing file.
   bool ReadInt(const std::string& strSection, const std::string& strKey, int& nOut,
                int nDefault = 0) const;
   bool ReadFloat(const std::string& strSection, const std::string& strKey, float& fOut,
@@ -53,6 +56,11 @@ class CIniFile {
 
   // Why the last failed write failed.
   std::string GetLastError() const;
+  // Why the file, which exists, cannot be read; empty when it can be read
+  // or does not exist.
+  std::string GetReadError() const;
+  // How many times the file's content was read from disk (the cache's misses).
+  unsigned GetDiskReadCount() const;
 
  private:
   // One line of the file as it stands, with what it means.
@@ -71,7 +79,10 @@ class CIniFile {
   };
 
   static FileStamp StampFile(const std::string& path);
-  static bool IsRacy(const FileStamp& stamp);
+  // True while a change of the file could still leave its stamp as it is
+  // (the file system's clock is coarse): it changed too shortly before it
+  // was read. Caller holds m_mutex.
+  bool IsRacy() const;
   // Brings the cache up to date with the file. Caller holds m_mutex.
   void Refresh() const;
   void Parse(const std::string& content) const;
@@ -84,8 +95,10 @@ class CIniFile {
   mutable std::mutex m_mutex;
   // The cache: the file's raw content and lines as last read or written.
   mutable bool m_bLoaded = false;
-  mutable bool m_bRacy = false;  // changed too recently to trust the stamp alone
+  mutable bool m_bRacy = false;  // changed too shortly before the read to trust the stamp alone
   mutable FileStamp m_stamp;
+  mutable long long m_nReadTimeNs = 0;  // when the content was last read from disk
+  mutable unsigned m_nDiskReads = 0;
   mutable std::string m_strRaw;
   mutable std::vector<Line> m_lines;
   mutable bool m_bBom = false;             // the file starts with a UTF-8 byte-order mark

@@ -4,8 +4,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <stdexcept>
+#include <thread>
 
 #include "core/AtomicFile.h"
 #include "core/IniFile.h"
@@ -36,7 +38,7 @@ TEST_F(IniFileTest, NamesCompareWithoutCaseAndValuesAreTrimmed) {
     const char* key;
     const char* value;
   } cases[] = {{"Application", "CoreControlType", "PC-Base"}, {"APPLICATION", "corecontroltype", "PC-Base"},
-               {" application ", "NRECORD", "<def>"},  // names are not trimmed on reading
+               {" application ", " NRECORD ", "60"},  // names are trimmed on reading as on writing
                {"application", "nrecord", "60"},        {"Other", "KEY", "x"},
                {"Application", "key", "<def>"},          {"Missing", "key", "<def>"}};
   for (const auto& c : cases) EXPECT_EQ(Read(c.section, c.key), c.value) << c.section << "/" << c.key;
@@ -74,8 +76,8 @@ TEST_F(IniFileTest, NumbersReadWithTheirDefaults) {
   EXPECT_EQ(n, 5);
   EXPECT_FALSE(ini.ReadInt("S", "bad", n, 5));
   EXPECT_EQ(n, 5);
-  EXPECT_TRUE(ini.ReadInt("S", "lead", n, 5));
-  EXPECT_EQ(n, 12);
+  EXPECT_FALSE(ini.ReadInt("S", "lead", n, 5)) << "trailing junk is no number";
+  EXPECT_EQ(n, 5);
   EXPECT_FALSE(ini.ReadInt("S", "big", n, 5));
   EXPECT_EQ(n, 5);
   float f = 0;
@@ -85,6 +87,31 @@ TEST_F(IniFileTest, NumbersReadWithTheirDefaults) {
   EXPECT_FLOAT_EQ(f, 0.1f);
   EXPECT_FALSE(ini.ReadFloat("S", "fbad", f, 3.0f));
   EXPECT_FLOAT_EQ(f, 3.0f);
+}
+
+TEST_F(IniFileTest, TextWithTrailingJunkIsNoNumber) {
+  Put("[S]\nhex=6x0\ndot=6.5\nsign=-\nquoted=\"60\"\nspaced=6 0\n");
+  for (const char* key : {"hex", "dot", "sign", "spaced"}) {
+    int n = 0;
+    EXPECT_FALSE(ini.ReadInt("S", key, n, 60)) << key;
+    EXPECT_EQ(n, 60) << key;
+  }
+  int n = 0;
+  EXPECT_TRUE(ini.ReadInt("S", "quoted", n, 5));
+  EXPECT_EQ(n, 60);
+}
+
+TEST_F(IniFileTest, OnePairOfSurroundingQuotesIsDroppedOnReading) {
+  Put("[S]\na=\"Tank 1\"\nb=\"\"\nc=\"open\nd=\"\"x\"\"\ne=say \"hi\"\nf=  \" padded \"  \n");
+  const struct {
+    const char* key;
+    const char* value;
+  } cases[] = {{"a", "Tank 1"}, {"b", ""}, {"c", "\"open"}, {"d", "\"x\""}, {"e", "say \"hi\""}, {"f", " padded "}};
+  for (const auto& c : cases) EXPECT_EQ(Read("S", c.key), c.value) << c.key;
+  // Writing the value it reads as changes nothing.
+  const std::string before = Get();
+  EXPECT_TRUE(ini.WriteString("S", "a", "Tank 1"));
+  EXPECT_EQ(Get(), before);
 }
 
 TEST_F(IniFileTest, HasSectionNeedsAKeyLine) {
@@ -189,17 +216,86 @@ TEST_F(IniFileTest, AFileThatCannotBeReadIsNotReplacedByOneKey) {
 TEST_F(IniFileTest, ACrashBeforeTheRenameLeavesTheOldFile) {
   Put("[A]\nx=1\n");
   EXPECT_EQ(Read("A", "x"), "1");
-  SetAtomicWriteHookForTest([](const std::string&) { throw std::runtime_error("crash"); });
+  std::string temp;
+  SetAtomicWriteHookForTest([&](const std::string& path) {
+    temp = path;
+    throw std::runtime_error("crash");
+  });
   EXPECT_THROW(ini.WriteString("A", "x", "2"), std::runtime_error);
   SetAtomicWriteHookForTest(nullptr);
   EXPECT_EQ(Get(), "[A]\nx=1\n");
+  EXPECT_EQ(temp.rfind(dir.File("s.ini.vektmp-"), 0), 0u) << "temporary files have one name pattern: " << temp;
+  EXPECT_TRUE(std::filesystem::exists(temp)) << "the crash leaves it";
   CIniFile fresh(dir.File("s.ini"));
   std::string out;
   fresh.ReadString("A", "x", out);
   EXPECT_EQ(out, "1");
-  // The program goes on writing normally afterwards.
+  // The program goes on writing normally afterwards, and the next write
+  // removes what the crash left.
+  dir.Write("s.ini.vektmp-keep", "not a temporary file");
   EXPECT_TRUE(fresh.WriteString("A", "x", "3"));
   EXPECT_EQ(Get(), "[A]\nx=3\n");
+  EXPECT_FALSE(std::filesystem::exists(temp)) << "a stale temporary file is removed";
+  EXPECT_TRUE(std::filesystem::exists(dir.File("s.ini.vektmp-keep"))) << "only the pattern's own names";
+}
+
+TEST_F(IniFileTest, ASymbolicLinkStaysALinkAndItsTargetIsWritten) {
+  std::filesystem::create_directory(dir.File("shared"));
+  dir.Write("shared/real.ini", "[A]\nx=1\n");
+  std::filesystem::create_symlink("shared/real.ini", dir.File("s.ini"));
+  EXPECT_EQ(Read("A", "x"), "1");
+  EXPECT_TRUE(ini.WriteString("A", "x", "2"));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.File("s.ini")));
+  EXPECT_EQ(dir.Read("shared/real.ini"), "[A]\nx=2\n");
+  EXPECT_TRUE(CIniFile(dir.File("shared/real.ini")).WriteString("A", "y", "3"));
+  EXPECT_EQ(Read("A", "y"), "3");
+}
+
+TEST_F(IniFileTest, ManyReadsAfterAWriteReadTheFileOnce) {
+  Put("[A]\nx=1\n");
+  EXPECT_TRUE(ini.WriteString("A", "y", "2"));
+  const unsigned before = ini.GetDiskReadCount();
+  for (int i = 0; i < 3000; ++i) ASSERT_EQ(Read("A", i % 2 ? "x" : "y"), i % 2 ? "1" : "2");
+  EXPECT_EQ(ini.GetDiskReadCount(), before) << "what the program wrote is in the cache";
+  // A start-up that opens the file shortly after it was written.
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  CIniFile startUp(dir.File("s.ini"));
+  std::string out;
+  for (int i = 0; i < 3000; ++i) startUp.ReadString("A", "x", out);
+  EXPECT_EQ(startUp.GetDiskReadCount(), 1u);
+}
+
+TEST_F(IniFileTest, TwoProcessesWritingOneFileLoseNoKey) {
+  Put("[Shared]\n");
+  constexpr int kKeys = 120;
+  pid_t children[2] = {};
+  for (int c = 0; c < 2; ++c) {
+    children[c] = ::fork();
+    ASSERT_GE(children[c], 0);
+    if (children[c] == 0) {
+      CIniFile own(dir.File("s.ini"));
+      std::string unused;
+      own.ReadString("Shared", "x", unused);  // a cache that goes stale
+      bool ok = true;
+      for (int i = 0; i < kKeys; ++i) ok = own.WriteInt("Shared", "p" + std::to_string(c) + "k" + std::to_string(i), i) && ok;
+      ::_exit(ok ? 0 : 1);
+    }
+  }
+  for (pid_t child : children) {
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  CIniFile after(dir.File("s.ini"));
+  EXPECT_EQ(after.GetKeyNames("Shared").size(), 2u * kKeys) << "no update is lost";
+}
+
+TEST_F(IniFileTest, AFolderInPlaceOfTheFileIsAReadError) {
+  std::filesystem::create_directory(dir.File("s.ini"));
+  EXPECT_EQ(Read("A", "x"), "<def>");
+  EXPECT_NE(ini.GetReadError().find("is a folder"), std::string::npos) << ini.GetReadError();
+  EXPECT_FALSE(ini.WriteString("A", "x", "1"));
+  EXPECT_TRUE(CIniFile(dir.File("none.ini")).GetReadError().empty()) << "a missing file is no read error";
 }
 
 TEST_F(IniFileTest, WritesKeepThePermissionsOfTheFile) {
