@@ -31,6 +31,11 @@ CDataCenterBase::~CDataCenterBase() = default;
 
 int CDataCenterBase::LoadTagFile(const std::string& strPath) {
   if (!m_tags.empty()) return LoadTagText("", strPath);  // refused there
+  if (IsFolder(strPath)) {
+    m_strLastError = GetResultText(eResultFileNotFound) + "\nThe DataCenter Tag file \"" + strPath +
+                     "\" is a folder, not a file.\nPlease update DCT file.";
+    return eResultFileNotFound;
+  }
   if (!FileExists(strPath)) {
     m_strLastError = GetResultText(eResultFileNotFound) + "\nThe DataCenter Tag file \"" + strPath +
                      "\" does not exist.\nPlease update DCT file.";
@@ -62,6 +67,11 @@ int CDataCenterBase::LoadTagText(const std::string& content, const std::string& 
     text += "\nPlease update DCT file.";
     m_strLastError = text;
     return errors.front().nResult;
+  }
+  if (defs.empty()) {
+    m_strLastError = GetResultText(eResultInvalidFileVersion) + "\nThe DataCenter Tag file \"" + fileName +
+                     "\" holds no tag line: it is empty or not a tag file.\nPlease update DCT file.";
+    return eResultInvalidFileVersion;
   }
   m_tags.reserve(defs.size());
   m_byName.reserve(defs.size());

@@ -41,8 +41,11 @@ class CDataCenterBase {
 
   // Loads the tag file. All or nothing: on any fault no tag is loaded, the
   // result code of the first fault is returned and GetLastErrorText names
-  // every faulty line (file, line, field). Refused (eResultAccessDenied)
-  // once tags are loaded: attributes hold their tags for the program's life.
+  // every faulty line (file, line, field). A file without any tag line
+  // (empty, or not a tag file) is refused as eResultInvalidFileVersion, a
+  // folder in the file's place as eResultFileNotFound ("is a folder").
+  // Refused (eResultAccessDenied) once tags are loaded: attributes hold
+  // their tags for the program's life.
   int LoadTagFile(const std::string& strPath);
   // The same from text already read (fileName names it in messages).
   int LoadTagText(const std::string& content, const std::string& fileName);

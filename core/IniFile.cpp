@@ -30,14 +30,6 @@ bool EqualNoCase(const std::string& a, const std::string& b) {
   return true;
 }
 
-// At most max bytes, cut before a UTF-8 continuation byte.
-std::string CapUtf8(const std::string& text, size_t max) {
-  if (text.size() <= max) return text;
-  size_t cut = max;
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-  return text.substr(0, cut);
-}
-
 long long NowRealtimeNs() {
   timespec ts{};
   clock_gettime(CLOCK_REALTIME, &ts);

@@ -38,6 +38,10 @@ BOOL CheckSingleInstance(const std::string& strMutexName, const std::string& str
 }
 
 BOOL CheckFileAccess(const std::string& strWhat, const std::string& strPath) {
+  if (IsFolder(strPath)) {
+    AfxMessageBox(strWhat + " file is a folder!\n" + strPath, MB_OK | MB_ICONHAND | MB_SYSTEMMODAL);
+    return FALSE;
+  }
   if (!FileExists(strPath)) {
     AfxMessageBox(strWhat + " file not found!\n" + strPath, MB_OK | MB_ICONHAND | MB_SYSTEMMODAL);
     return FALSE;

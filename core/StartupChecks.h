@@ -14,7 +14,8 @@
 // the keys once more and returns FALSE unless they are held.
 BOOL CheckSingleInstance(const std::string& strMutexName, const std::string& strMessage);
 
-// A missing file shows strWhat + " file not found!\n" + path, a read-only
-// file strWhat + " file is Read-Only!\n" + path (hand icon, system modal),
-// and returns FALSE; otherwise TRUE.
+// A missing file shows strWhat + " file not found!\n" + path, a folder in
+// its place strWhat + " file is a folder!\n" + path, a read-only file
+// strWhat + " file is Read-Only!\n" + path (hand icon, system modal), and
+// returns FALSE; otherwise TRUE.
 BOOL CheckFileAccess(const std::string& strWhat, const std::string& strPath);

@@ -73,7 +73,7 @@ class LineReader {
   bool Int(const std::string& text, Column column, long long min, long long max, int* out) {
     long long v = 0;
     if (!ParseWholeInt(text, &v))
-      return Fail(CDataCenterBase::eResultInvalidParameter, column, "\"" + text + "\" is not a whole number.");
+      return Fail(CDataCenterBase::eResultInvalidParameter, column, QuoteForMessage(text) + " is not a whole number.");
     if (v < min || v > max)
       return Fail(CDataCenterBase::eResultOutOfRange, column,
                   FormatText("%lld is out of range (%lld to %lld).", v, min, max));
@@ -94,24 +94,31 @@ bool ParseLine(const std::string& line, LineReader& reader, TagDefinition* tag) 
                        FormatText("missing; a tag line has %d comma-separated fields.", kColumnCount));
 
   if (!reader.Int(f[kColTagId], kColTagId, 0, INT_MAX, &tag->nTagId)) return false;
+  for (const Column text : {kColTagName, kColAccessPath, kColDataExpression}) {
+    if (f[text].size() > kMaxTagTextLength)
+      return reader.Fail(CDataCenterBase::eResultOutOfRange, text,
+                         FormatText("%zu characters are too many (at most %zu): ", f[text].size(),
+                                    kMaxTagTextLength) +
+                             QuoteForMessage(f[text]) + ".");
+  }
 
   tag->strTagName = f[kColTagName];
   if (tag->strTagName.empty())
     return reader.Fail(CDataCenterBase::eResultInvalidParameter, kColTagName, "the tag name is empty.");
   if (tag->strTagName == kNoTagName || tag->strTagName == kNoTagNameAlt)
     return reader.Fail(CDataCenterBase::eResultInvalidParameter, kColTagName,
-                       "\"" + tag->strTagName + "\" is reserved for \"no tag\".");
+                       QuoteForMessage(tag->strTagName) + " is reserved for \"no tag\".");
 
   if (!CDCTag::HWTypeFromName(f[kColHWType], &tag->nHWType))
     return reader.Fail(CDataCenterBase::eResultInvalidParameter, kColHWType,
-                       "unknown hardware type \"" + f[kColHWType] + "\" (NULL, OPC, ADV or SRL).");
+                       "unknown hardware type " + QuoteForMessage(f[kColHWType]) + " (NULL, OPC, ADV or SRL).");
   tag->strAccessPath = f[kColAccessPath];
   if (!CDCTag::IOTypeFromName(f[kColIOType], &tag->nIOType))
     return reader.Fail(CDataCenterBase::eResultInvalidParameter, kColIOType,
-                       "unknown IO type \"" + f[kColIOType] + "\" (NULL, INPUT, OUTPUT or DUPLEX).");
+                       "unknown IO type " + QuoteForMessage(f[kColIOType]) + " (NULL, INPUT, OUTPUT or DUPLEX).");
   if (!VarTypeFromName(f[kColDataType], &tag->vtDataType))
     return reader.Fail(CDataCenterBase::eResultInvalidParameter, kColDataType,
-                       "unknown data type \"" + f[kColDataType] + "\".");
+                       "unknown data type " + QuoteForMessage(f[kColDataType]) + ".");
   if (!reader.Int(f[kColDataStackSize], kColDataStackSize, 0, kMaxDataStackSize, &tag->nDataStackSize))
     return false;
   if (tag->nDataStackSize > 0 && !CVStack::IsSupportedVarType(tag->vtDataType))
@@ -149,8 +156,8 @@ void ParseTagFileText(const std::string& content, const std::string& fileName,
     const auto [it, added] = names.emplace(tag.strTagName, lineNumber);
     if (!added) {
       reader.Fail(CDataCenterBase::eResultDuplicated, kColTagName,
-                  FormatText("the tag name \"%s\" is already used by line %d.", tag.strTagName.c_str(),
-                             it->second));
+                  "the tag name " + QuoteForMessage(tag.strTagName) +
+                      FormatText(" is already used by line %d.", it->second));
       continue;
     }
     if (tags) tags->push_back(std::move(tag));

@@ -34,13 +34,16 @@ struct TagFileError {
 // Field limits.
 inline constexpr int kMaxDataStackSize = 100000;
 inline constexpr int kMaxPortValuePrecision = 15;
+inline constexpr size_t kMaxTagTextLength = 255;  // tag name, access path, data expression
 // Names that mean "no tag" in the settings file; no tag may bear them.
 inline constexpr const char* kNoTagName = "_NO_DCTAG_";
 inline constexpr const char* kNoTagNameAlt = "~~~~~~~~~~";
 
 // Reads the file's text. Every good line becomes a definition, every bad
 // line an error (a line gives at most one); duplicates are errors of the
-// later line. fileName only names the file in the texts.
+// later line. A text field longer than kMaxTagTextLength is an error; an
+// error quotes at most 80 characters of the bad value. fileName only names
+// the file in the texts.
 void ParseTagFileText(const std::string& content, const std::string& fileName,
                       std::vector<TagDefinition>* tags, std::vector<TagFileError>* errors);
 

@@ -130,6 +130,13 @@ std::unique_ptr<CHwLinkerEngine> CVekEngineBase::CreateHwLinker() { return std::
 
 void CVekEngineBase::ReadSettings() {
   const std::string file = m_pIniFile->GetFilePath();
+  // A file that exists but cannot be read is said once; every setting then
+  // takes its default without a message of its own.
+  const std::string readError = m_pIniFile->GetReadError();
+  if (!readError.empty())
+    AfxMessageBox("Settings file is not readable!\n" + readError +
+                      "\n\nEvery setting of section [Application] takes its default.",
+                  MB_OK | MB_ICONEXCLAMATION);
   std::string text;
   m_pIniFile->ReadString(kAppSection, "CoreControlType", text, "PC-Base");
   if (text == "PC-Base" || text == "PLC-Base") {
@@ -146,7 +153,7 @@ void CVekEngineBase::ReadSettings() {
     int value = def;
     std::string raw;
     m_pIniFile->ReadString(kAppSection, key, raw, IntToText(def));
-    if (!m_pIniFile->ReadInt(kAppSection, key, value, def) && FileExists(file)) {
+    if (!m_pIniFile->ReadInt(kAppSection, key, value, def) && FileExists(file) && readError.empty()) {
       AfxMessageBox(FormatText("Invalid setting: %s = \"%s\" in section [Application] of\n%s\n\nIt must be a "
                                "whole number; %d is used.",
                                key, raw.c_str(), file.c_str(), def),

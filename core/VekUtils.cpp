@@ -45,6 +45,19 @@ std::string TrimLeftText(const std::string& text) {
   return first == std::string::npos ? std::string() : text.substr(first);
 }
 
+std::string CapUtf8(const std::string& text, size_t max) {
+  if (text.size() <= max) return text;
+  size_t cut = max;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return text.substr(0, cut);
+}
+
+std::string QuoteForMessage(const std::string& text) {
+  constexpr size_t kMaxQuoted = 80;
+  const std::string cut = CapUtf8(text, kMaxQuoted);
+  return "\"" + cut + (cut.size() < text.size() ? "...\"" : "\"");
+}
+
 bool IsShiftKeyDown() { return (GetKeyState(VK_SHIFT) & 0x8000) != 0; }
 bool IsCtrlKeyDown() { return (GetKeyState(VK_CONTROL) & 0x8000) != 0; }
 

@@ -22,6 +22,13 @@ std::string FormatTextV(const char* format, va_list args);
 std::string TrimText(const std::string& text);
 std::string TrimLeftText(const std::string& text);
 
+// At most max bytes of the text, cut before a UTF-8 continuation byte so no
+// character is split.
+std::string CapUtf8(const std::string& text, size_t max);
+// The text in double quotes for a message, cut to its first 80 bytes with
+// "..." after it when longer, so a bad value of any length reads well.
+std::string QuoteForMessage(const std::string& text);
+
 // The key is held: the high bit of its key state (keyboard seam).
 bool IsShiftKeyDown();
 bool IsCtrlKeyDown();

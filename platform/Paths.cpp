@@ -68,6 +68,11 @@ bool FileExists(const std::string& path) {
   return fs::is_regular_file(path, ec);
 }
 
+bool IsFolder(const std::string& path) {
+  std::error_code ec;
+  return fs::is_directory(path, ec);
+}
+
 bool IsFileReadOnly(const std::string& path) {
   if (!FileExists(path)) return false;
   // A file without write bits is read-only even for the superuser, who

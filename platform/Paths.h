@@ -11,7 +11,8 @@
 std::string GetProgramFolder();
 void SetProgramFolder(const std::string& folder);  // empty restores the real one
 
-bool FileExists(const std::string& path);
+bool FileExists(const std::string& path);     // a regular file (or a link to one)
+bool IsFolder(const std::string& path);       // a folder (or a link to one)
 bool IsFileReadOnly(const std::string& path);  // exists and cannot be written
 // Copies every file of sourceFolder that is missing in targetFolder; never
 // overwrites. Returns the number of files copied, -1 on an error.

@@ -62,6 +62,12 @@ void CADODatabase::OpenOrThrow(int nMaxSchemaVersion) {
   rc = sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
   if (rc != SQLITE_OK) ThrowOpenError(rc, sqlite3_errmsg(m_db));
   const int version = GetSchemaVersion();
+  // Only a file this program made and versioned is changed: one with tables
+  // but no version, or a negative one, is some other program's.
+  if (version < 0 || (version == 0 && HasAnyTable()))
+    ThrowOpenError(SQLITE_NOTADB, version < 0
+                                      ? "its schema version " + std::to_string(version) + " is not one of VekFrame"
+                                      : "it holds tables but no VekFrame schema version");
   if (version > nMaxSchemaVersion)
     throw CADOException(
         SQLITE_ERROR,
@@ -166,6 +172,11 @@ std::vector<std::string> CADODatabase::GetColumnNames(const std::string& strTabl
   std::vector<std::string> names;
   while (stmt.Step()) names.push_back(stmt.ColumnText(0));
   return names;
+}
+
+bool CADODatabase::HasAnyTable() {
+  CSqlStatement stmt(m_db, "SELECT 1 FROM sqlite_master WHERE type = 'table' LIMIT 1");
+  return stmt.Step();
 }
 
 int CADODatabase::GetSchemaVersion() {

@@ -50,6 +50,7 @@ class CADODatabase {
   void Execute(const std::string& strSql);
   bool TableExists(const std::string& strTable);
   std::vector<std::string> GetColumnNames(const std::string& strTable);
+  bool HasAnyTable();
   // The schema version kept in the file (0 in a file that has none).
   int GetSchemaVersion();
   void SetSchemaVersion(int nVersion);

@@ -1,8 +1,10 @@
 // The tables of the production records database (Alarm, Event, Recipe,
 // RecipeHistory, Shift), their columns taken from the record sets' field
-// sets, and the opening of the database file with its schema: a missing file
-// is created with every table; a file of an older schema version gets its
-// missing tables and columns in one transaction and its version raised.
+// sets, and the opening of the database file with its schema: a missing (or
+// empty) file is created with every table; a file this program versioned
+// gets its missing tables and columns in one transaction and its version
+// raised; a file with tables but no version, or a negative version, is
+// refused untouched.
 // User-interface thread only.
 #pragma once
 
@@ -13,7 +15,7 @@
 #include "records/FieldExchange.h"
 
 // The schema version this program writes into the file (PRAGMA user_version).
-// 0 is a file from before versions were kept.
+// 0 is a file without a version: taken only when it holds no table.
 constexpr int kRecordsSchemaVersion = 1;
 
 struct CTableLayout {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "core/DataCenterBase.h"
 #include "core/CoreTestSupport.h"
 #include "support/Doubles.h"
@@ -65,12 +67,43 @@ TEST(TagFile, AGoodFileLoadsEveryTagInOrder) {
   EXPECT_TRUE(dc.HasTagsOfHWType(CDCTag::eHWOpc));
 }
 
-TEST(TagFile, AnEmptyOrCommentOnlyFileLoadsNoTag) {
-  for (const char* text : {"", "\n\n", "// nothing\r\n-- here\r\n   \r\n"}) {
+TEST(TagFile, AFileWithoutATagLineIsRefusedNamingTheFile) {
+  for (const char* text : {"", "\n\n", "// nothing\r\n-- here\r\n   \r\n", "\xEF\xBB\xBF"}) {
     CDataCenterBase dc;
-    EXPECT_EQ(dc.LoadTagText(text, "f.dct"), CDataCenterBase::eResultOk);
+    EXPECT_EQ(dc.LoadTagText(text, "/plant/f.dct"), CDataCenterBase::eResultInvalidFileVersion);
     EXPECT_EQ(dc.GetTagCount(), 0);
+    EXPECT_NE(dc.GetLastErrorText().find("\"/plant/f.dct\" holds no tag line"), std::string::npos)
+        << dc.GetLastErrorText();
+    EXPECT_NE(dc.GetLastErrorText().find("Please update DCT file."), std::string::npos);
   }
+}
+
+TEST(TagFile, OverLongTextFieldsAreRefusedAndQuotedShort) {
+  const std::string longText(300, 'N');
+  const struct {
+    std::string line;
+    const char* field;
+  } cases[] = {{"1, " + longText + ", NULL, , NULL, Float, 0, 0,", "TagName"},
+               {"1, T, OPC, " + longText + ", INPUT, Float, 0, 0,", "AccessPath"},
+               {"1, T, NULL, , NULL, Float, 0, 0, " + longText, "DataExpression"}};
+  for (const auto& c : cases) {
+    CDataCenterBase dc;
+    EXPECT_EQ(dc.LoadTagText(c.line + "\n", "f.dct"), CDataCenterBase::eResultOutOfRange) << c.field;
+    const std::string& message = dc.GetLastErrorText();
+    EXPECT_NE(message.find("\"f.dct\" line 1, field \"" + std::string(c.field) + "\": 300 characters are too many "
+                           "(at most 255): \"" + std::string(80, 'N') + "...\"."),
+              std::string::npos)
+        << message;
+  }
+  CDataCenterBase dc;
+  EXPECT_EQ(dc.LoadTagText("1, " + std::string(255, 'N') + ", NULL, , NULL, Float, 0, 0,\n", "f.dct"), 0)
+      << "255 characters are taken";
+  // Any bad value is quoted with at most 80 characters.
+  CDataCenterBase bad;
+  EXPECT_EQ(bad.LoadTagText("1, T, " + std::string(200, 'H') + ", , NULL, Float, 0, 0,\n", "f.dct"), 3);
+  EXPECT_NE(bad.GetLastErrorText().find("unknown hardware type \"" + std::string(80, 'H') + "...\" (NULL"),
+            std::string::npos)
+      << bad.GetLastErrorText();
 }
 
 TEST(TagFile, EachKindOfBadLineIsRefusedWithFileLineAndField) {
@@ -142,6 +175,10 @@ TEST(TagFile, MissingFileAndSecondLoad) {
   CDataCenterBase dc;
   EXPECT_EQ(dc.LoadTagFile(dir.File("none.dct")), CDataCenterBase::eResultFileNotFound);
   EXPECT_NE(dc.GetLastErrorText().find(dir.File("none.dct")), std::string::npos);
+  ASSERT_EQ(::mkdir(dir.File("folder.dct").c_str(), 0755), 0);
+  EXPECT_EQ(dc.LoadTagFile(dir.File("folder.dct")), CDataCenterBase::eResultFileNotFound);
+  EXPECT_NE(dc.GetLastErrorText().find("\"" + dir.File("folder.dct") + "\" is a folder"), std::string::npos)
+      << dc.GetLastErrorText();
 
   dir.Write("t.dct", "1, A, NULL, , NULL, Int, 0, 0,\n");
   EXPECT_EQ(dc.LoadTagFile(dir.File("t.dct")), CDataCenterBase::eResultOk);

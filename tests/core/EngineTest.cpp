@@ -153,6 +153,27 @@ TEST_F(EngineTest, SettingsAreReadWithTheirDefaultsAndBadValuesSaySo) {
   EXPECT_NE(dir.Read("VTLN-Setting.ini").find("nRecordProcessInformationInterval=45"), std::string::npos);
 }
 
+TEST_F(EngineTest, AnUnreadableSettingsFileIsReportedOnce) {
+  // A folder in the file's place cannot be read, whoever runs the test.
+  std::remove(dir.File("VTLN-Setting.ini").c_str());
+  ASSERT_EQ(::mkdir(dir.File("VTLN-Setting.ini").c_str(), 0755), 0);
+  TestEngine* engine = Start();
+  ASSERT_EQ(boxes.Count(), 1u) << "one message, not one per value";
+  EXPECT_EQ(boxes.Last().text.rfind("Settings file is not readable!\n", 0), 0u) << boxes.Last().text;
+  EXPECT_NE(boxes.Last().text.find(dir.File("VTLN-Setting.ini") + "\" is a folder"), std::string::npos)
+      << boxes.Last().text;
+  EXPECT_EQ(engine->GetRecordProcessInfoInterval(), 60);
+  EXPECT_EQ(engine->GetProcessInfoStackSize(), 60);
+}
+
+TEST_F(EngineTest, AFolderInPlaceOfADataFileIsSaidToBeAFolder) {
+  std::remove(dir.File("VTLN-DCTags.dct").c_str());
+  ASSERT_EQ(::mkdir(dir.File("VTLN-DCTags.dct").c_str(), 0755), 0);
+  EXPECT_FALSE(CVekEngineBase::SetEngine(new TestEngine));
+  ASSERT_GE(boxes.Count(), 1u);
+  EXPECT_EQ(boxes.Last().text, "DataCenter Tags file is a folder!\n" + dir.File("VTLN-DCTags.dct"));
+}
+
 TEST_F(EngineTest, NumbersAtTheEdgesOfAnIntAreHeldWithoutOverflow) {
   // -2147483648 has no positive int; the engine must not negate it. A stack
   // size that would take all the memory is cut to the largest allowed.

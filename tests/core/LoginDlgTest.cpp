@@ -53,7 +53,7 @@ class LoginDlgTest : public ::testing::Test {
  protected:
   void SetUp() override {
     CVekEncryption::SetFastHashingForTest(true);
-    dir.Write("VTLN-DCTags.dct", "");
+    dir.Write("VTLN-DCTags.dct", "1, Speed, NULL, , NULL, Float, 0, 0,\n");
     CVekAccessControl users;
     users.LoadUserFile(dir.File("VTLN-VXC.sys"), true);
     std::string e;

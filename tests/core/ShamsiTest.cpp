@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "core/Shamsi.h"
 
 namespace {
@@ -106,6 +109,13 @@ TEST(Shamsi, NameTables) {
   EXPECT_EQ(GetWeekDayName(0, false), "Sunday");
   EXPECT_EQ(GetWeekDayName(6, true), "شنبه");
   EXPECT_EQ(GetWeekDayName(7, true), "");
+}
+
+TEST(ShamsiText, ADateOutOfRangeNeverGivesAnOverflowedText) {
+  for (double d : {std::nan(""), 1e300, -1e300, std::numeric_limits<double>::infinity(), 4e9}) {
+    const std::string text = DateToShamsiText(d, true);
+    EXPECT_LE(text.size(), std::string("1779/12/30 - 23:59:59").size()) << d << ": " << text;
+  }
 }
 
 }  // namespace
