@@ -5,16 +5,34 @@
 
 namespace {
 constexpr const char* kWrongLogin = "Wrong user name or password!\nPlease try again.";
+
+std::string MakeWaitText(const std::string& name, int seconds) {
+  return FormatText("Too many failed logins for \"%s\".\nThe next try is possible in %d second%s.", name.c_str(),
+                    seconds, seconds == 1 ? "" : "s");
 }
+}  // namespace
 
 CVekAccessUser* CLoginRules::TryLogin(const std::string& strName, const std::string& strPassword,
                                       const std::string& strPurpose, std::string* pMessage) {
-  CVekAccessUser* user = m_pAccess ? m_pAccess->Authenticate(strName, strPassword) : nullptr;
-  if (!user) {
-    if (pMessage) *pMessage = kWrongLogin;
-    WriteAccessLogLine("Login refused: \"" + TrimText(strName) + "\" (" + strPurpose + ")", true);
+  const std::string name = TrimText(strName);
+  if (const int wait = m_pAccess ? m_pAccess->GetLoginWaitSeconds(name) : 0; wait > 0) {
+    if (pMessage) *pMessage = MakeWaitText(name, wait);
+    WriteAccessLogLine("Login refused while waiting: \"" + name + "\" (" + strPurpose + ")", true);
     return nullptr;
   }
+  CVekAccessUser* user = m_pAccess ? m_pAccess->Authenticate(name, strPassword) : nullptr;
+  if (!user) {
+    std::string message = kWrongLogin;
+    if (m_pAccess) {
+      m_pAccess->NoteLoginFailed(name);
+      if (const int wait = m_pAccess->GetLoginWaitSeconds(name); wait > 0) message += "\n\n" + MakeWaitText(name, wait);
+    }
+    if (pMessage) *pMessage = message;
+    WriteAccessLogLine("Login refused: \"" + name + "\" (" + strPurpose + ")", true);
+    return nullptr;
+  }
+  m_pAccess->NoteLoginSucceeded(name);
+  m_pAccess->UpgradeWeakHash(user, strPassword);
   m_pAccess->SetCurrentUser(user);
   WriteAccessLogLine("Login: " + user->GetName() + " (" + strPurpose + ")", true);
   if (pMessage) pMessage->clear();

@@ -16,6 +16,9 @@ class CLoginRules {
   explicit CLoginRules(CVekAccessControl* pAccess) : m_pAccess(pAccess) {}
   // The user of the name and password, made the current user and logged;
   // null with the message to show ("Wrong user name or password! ...").
+  // After five failures in a row for the name, an attempt within its wait
+  // is refused unchecked, and the message says how long to wait. A hash
+  // made with a weaker cost is made again on success.
   CVekAccessUser* TryLogin(const std::string& strName, const std::string& strPassword, const std::string& strPurpose,
                            std::string* pMessage);
 

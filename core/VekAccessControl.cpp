@@ -1,13 +1,15 @@
 #include "core/VekAccessControl.h"
 
 #include <algorithm>
+#include <cctype>
+#include <iterator>
 #include <mutex>
 #include <strings.h>
 
 #include "core/AccessLog.h"
 #include "core/AtomicFile.h"
-#include "core/IniFile.h"
 #include "core/LoginDlg.h"
+#include "core/UserFile.h"
 #include "core/VekEncryption.h"
 #include "core/VekUtils.h"
 #include "platform/Paths.h"
@@ -21,8 +23,17 @@ const std::vector<CVekAccessControl::GroupInfo> kGroups = {
     {CVekAccessUser::eGroupPlantAdmin, "Plant-Admin"}, {CVekAccessUser::eGroupVekAdmin, "Vek-Admin"},
 };
 
-constexpr const char* kSectionPrefix = "User-";
 constexpr size_t kMaxNameLength = 64;
+constexpr int kUserFileMode = 0600;  // the file holds password hashes
+
+// The groups of an unsealed file: a decimal number of known group flags.
+bool ParseGroupNumber(const std::string& text, int* groups) {
+  if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos) return false;
+  const int value = std::stoi(text);
+  if (value & ~CVekAccessUser::kAllGroups) return false;
+  *groups = value;
+  return true;
+}
 
 bool EqualNoCase(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
 
@@ -52,51 +63,81 @@ std::string CVekAccessControl::GetGroupsText(int nMask, const std::string& strSe
   return text.empty() ? std::string("None") : text;
 }
 
+std::string CVekAccessControl::GetKeyFileFor(const std::string& strUserFile) {
+  const size_t dot = strUserFile.rfind('.');
+  const size_t slash = strUserFile.rfind('/');
+  const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+  return (hasExtension ? strUserFile.substr(0, dot) : strUserFile) + ".key";
+}
+
+bool CVekAccessControl::InstallDefaultUserFile(const std::string& strDefaultFile, const std::string& strUserFile) {
+  if (FileExists(strUserFile) || IsFolder(strUserFile) || FileExists(GetKeyFileFor(strUserFile))) return false;
+  std::string content;
+  return ReadWholeFile(strDefaultFile, &content) && WriteFileAtomic(strUserFile, content, nullptr, kUserFileMode);
+}
+
+bool CVekAccessControl::RefuseFile(const std::string& strText, bool bQuiet) {
+  m_strLoadError = strText;
+  if (!bQuiet) AfxMessageBox(strText, MB_OK | MB_ICONHAND | MB_SYSTEMMODAL);
+  return false;
+}
+
 bool CVekAccessControl::LoadUserFile(const std::string& strPath, bool bQuiet) {
   m_strPath = strPath;
+  m_strKeyPath = GetKeyFileFor(strPath);
   m_users.clear();
   m_refused.clear();
   m_refusedEntries.clear();
+  m_strLoadError.clear();
+  m_keyState = KeyState::kNone;
+  m_nGeneration = 0;
   m_pCurrentUser = nullptr;
+  const std::string noUser = "\n\nNo user can log in; guarded commands stay refused.";
   std::string content;
   std::string error;
-  if (!FileExists(strPath) || !ReadWholeFile(strPath, &content, &error)) {
-    if (!bQuiet)
-      AfxMessageBox("User file not found or not readable!\n" + strPath +
-                        "\n\nNo user can log in; guarded commands stay refused.",
-                    MB_OK | MB_ICONHAND | MB_SYSTEMMODAL);
-    return false;
-  }
-  CIniFile ini(strPath);
-  for (const std::string& section : ini.GetSectionNames()) {
-    if (strncasecmp(section.c_str(), kSectionPrefix, 5) != 0) continue;
-    std::string name, hash, grp;
-    ini.ReadString(section, "Name", name);
-    ini.ReadString(section, "PW", hash);
-    ini.ReadString(section, "GRP", grp);
-    int groups = 0;
-    std::string reason;
-    if (name.empty())
-      reason = "the user name is empty";
-    else if (!CVekEncryption::IsPasswordHash(hash))
-      reason = "the password entry is not readable";
-    else if (!CVekEncryption::UnscrambleGroups(name, hash, grp, &groups) || (groups & ~CVekAccessUser::kAllGroups))
-      reason = "the entry was changed outside VekFrame";
-    else if (FindUser(name))
-      reason = "the user name \"" + name + "\" is used by an earlier entry";
-    if (!reason.empty()) {
-      m_refused.push_back("[" + section + "]" + (name.empty() ? "" : " \"" + name + "\"") + ": " + reason + ".");
-      // A second entry of a known name is not kept: it would become valid,
-      // and bring a removed user back, once the first one is removed.
-      if (!FindUser(name)) m_refusedEntries.push_back({name, hash, grp});
-      continue;
-    }
-    auto user = std::make_unique<CVekAccessUser>();
-    user->m_strName = name;
-    user->m_strPasswordHash = hash;
-    user->m_nGroups = groups;
-    m_users.push_back(user.get());
-    m_owned.push_back(std::move(user));
+  if (IsFolder(strPath)) return RefuseFile("User file is a folder!\n" + strPath + noUser, bQuiet);
+  if (!FileExists(strPath) || !ReadWholeFile(strPath, &content, &error))
+    return RefuseFile("User file not found or not readable!\n" + strPath + noUser, bQuiet);
+  const UserFileContent file = ParseUserFileText(content);
+  if (file.entries.empty() && !file.bHasSeal)
+    return RefuseFile("User file is empty or not a user file!\n" + strPath + noUser, bQuiet);
+
+  std::string keyError;
+  const bool keyExists = FileExists(m_strKeyPath) || IsFolder(m_strKeyPath);
+  const bool keyRead = keyExists && CVekEncryption::ReadKeyFile(m_strKeyPath, &m_key, &keyError);
+  if (!file.bHasSeal) {
+    if (keyExists)
+      return RefuseFile("User file is not sealed, but its key file exists:\n" + strPath + "\n" + m_strKeyPath +
+                            "\n\nThe file was replaced outside VekFrame and is refused; restore the sealed user "
+                            "file from a backup." + noUser,
+                        bQuiet);
+    // A first start: the shipped default (or a file made by hand) gets the
+    // installation's key and is sealed with it.
+    if (!CVekEncryption::CreateKeyFile(m_strKeyPath, &m_key, &keyError))
+      return RefuseFile("The key file of the users cannot be made:\n" + keyError + noUser, bQuiet);
+    m_keyState = KeyState::kKnown;
+    TakeEntries(file.entries, false);
+    if (!Save(&error)) RefuseFile("The user file cannot be sealed:\n" + error, bQuiet);
+    WriteAccessLogLine("User file sealed with a new key file: " + m_strKeyPath, true);
+  } else if (!keyRead) {
+    // Without the key nothing in the file can be trusted: the users keep
+    // their names and passwords, but no group.
+    m_keyState = KeyState::kMissing;
+    TakeEntries(file.entries, true);
+    m_strLoadError = (keyExists ? keyError : "The key file of the user file is missing:\n" + m_strKeyPath) +
+                     "\n\nThe groups of every user read as None, so every guarded command stays refused. "
+                     "Restore the key file from a backup.\nUser file: " + strPath;
+    if (!bQuiet) AfxMessageBox(m_strLoadError, MB_OK | MB_ICONHAND | MB_SYSTEMMODAL);
+    return true;
+  } else if (!CheckUserFileSeal(file, m_key, &m_nGeneration)) {
+    m_keyState = KeyState::kNone;
+    return RefuseFile("User file was changed outside VekFrame and is refused!\n" + strPath +
+                          "\n\nIts seal does not match its entries (an entry was edited, added, removed or "
+                          "pasted from another copy). Restore the file from a backup." + noUser,
+                      bQuiet);
+  } else {
+    m_keyState = KeyState::kKnown;
+    TakeEntries(file.entries, true);
   }
   if (!m_refused.empty() && !bQuiet) {
     std::string text = "The following entries of the user file are refused:\n";
@@ -105,6 +146,40 @@ bool CVekAccessControl::LoadUserFile(const std::string& strPath, bool bQuiet) {
     AfxMessageBox(text, MB_OK | MB_ICONHAND | MB_SYSTEMMODAL);
   }
   return true;
+}
+
+void CVekAccessControl::TakeEntries(const std::vector<UserFileEntry>& entries, bool bSealed) {
+  for (const UserFileEntry& entry : entries) {
+    const std::string& name = entry.strName;
+    int groups = 0;
+    std::string reason;
+    if (name.empty())
+      reason = "the user name is empty";
+    else if (!CVekEncryption::IsPasswordHash(entry.strPW))
+      reason = "the password entry is not readable";
+    else if (!bSealed && !ParseGroupNumber(entry.strGRP, &groups))
+      reason = "the groups are not a number of known groups";
+    else if (bSealed && m_keyState == KeyState::kKnown &&
+             (!CVekEncryption::UnscrambleGroups(m_key, name, entry.strPW, entry.strGRP, &groups) ||
+              (groups & ~CVekAccessUser::kAllGroups)))
+      reason = "the entry was changed outside VekFrame";
+    else if (FindUser(name))
+      reason = "the user name \"" + name + "\" is used by an earlier entry";
+    if (!reason.empty()) {
+      m_refused.push_back("[" + entry.strSection + "]" + (name.empty() ? "" : " \"" + name + "\"") + ": " + reason +
+                          ".");
+      // A second entry of a known name is not kept: it would become valid,
+      // and bring a removed user back, once the first one is removed.
+      if (!FindUser(name)) m_refusedEntries.push_back({name, entry.strPW, entry.strGRP});
+      continue;
+    }
+    auto user = std::make_unique<CVekAccessUser>();
+    user->m_strName = name;
+    user->m_strPasswordHash = entry.strPW;
+    user->m_nGroups = groups;
+    m_users.push_back(user.get());
+    m_owned.push_back(std::move(user));
+  }
 }
 
 CVekAccessUser* CVekAccessControl::FindUser(const std::string& strName) const {
@@ -124,6 +199,55 @@ CVekAccessUser* CVekAccessControl::Authenticate(const std::string& strName, cons
 int CVekAccessControl::CountUsersInGroup(int nGroup) const {
   return static_cast<int>(std::count_if(m_users.begin(), m_users.end(),
                                         [&](const CVekAccessUser* u) { return (u->GetGroups() & nGroup) != 0; }));
+}
+
+namespace {
+std::string LoginKey(const std::string& name) {
+  std::string key = TrimText(name);
+  for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return key;
+}
+}  // namespace
+
+int CVekAccessControl::GetLoginWaitSeconds(const std::string& strName) const {
+  const auto it = m_loginFailures.find(LoginKey(strName));
+  if (it == m_loginFailures.end() || it->second.nCount < kFreeLoginFailures) return 0;
+  const std::uint64_t waitMs =
+      1000ULL * static_cast<std::uint64_t>(std::min(it->second.nCount - kFreeLoginFailures + 1, kMaxLoginWaitSec));
+  const std::uint64_t passed = GetTickCount64() - it->second.nLastMs;
+  return passed >= waitMs ? 0 : static_cast<int>((waitMs - passed + 999) / 1000);
+}
+
+void CVekAccessControl::NoteLoginFailed(const std::string& strName) {
+  // Names nobody bears count too, so the wait tells nothing about which
+  // names exist; a flood of made-up names cannot fill the memory.
+  constexpr size_t kMaxNames = 1000;
+  if (m_loginFailures.size() >= kMaxNames) {
+    for (auto it = m_loginFailures.begin(); it != m_loginFailures.end();)
+      it = it->second.nCount < kFreeLoginFailures ? m_loginFailures.erase(it) : std::next(it);
+  }
+  LoginFailures& failures = m_loginFailures[LoginKey(strName)];
+  ++failures.nCount;
+  failures.nLastMs = GetTickCount64();
+}
+
+void CVekAccessControl::NoteLoginSucceeded(const std::string& strName) { m_loginFailures.erase(LoginKey(strName)); }
+
+bool CVekAccessControl::UpgradeWeakHash(CVekAccessUser* pUser, const std::string& strPassword) {
+  if (!pUser || pUser->IsRemoved() || !CVekEncryption::IsWeakHash(pUser->m_strPasswordHash)) return false;
+  if (!CVekEncryption::VerifyPassword(pUser->m_strPasswordHash, strPassword)) return false;
+  const std::string hash = CVekEncryption::HashPassword(strPassword);
+  if (hash.empty()) return false;
+  const std::string before = pUser->m_strPasswordHash;
+  pUser->m_strPasswordHash = hash;
+  std::string error;
+  if (!Save(&error)) {
+    pUser->m_strPasswordHash = before;
+    WriteAccessLogLine("The password hash of " + pUser->m_strName + " could not be strengthened: " + error, true);
+    return false;
+  }
+  WriteAccessLogLine("Password hash strengthened: " + pUser->m_strName, true);
+  return true;
 }
 
 bool CVekAccessControl::CheckName(const std::string& strName, const CVekAccessUser* pExcept,
@@ -241,35 +365,49 @@ void CVekAccessControl::SetCurrentUser(CVekAccessUser* pUser) {
   SetAccessLogUser(pUser ? pUser->GetName() : std::string());
 }
 
-std::string CVekAccessControl::MakeUserFileText() const {
-  std::string text = "; VekFrame users. Written by the program: an entry changed by hand is refused.\r\n";
-  int n = 0;
+std::string CVekAccessControl::MakeUserFileText(unsigned long long nGeneration) const {
+  if (m_keyState != KeyState::kKnown) return {};
+  std::vector<UserFileEntry> entries;
   for (const CVekAccessUser* user : m_users) {
-    text += FormatText("\r\n[%s%d]\r\n", kSectionPrefix, ++n);
-    text += "Name=" + user->m_strName + "\r\n";
-    text += "PW=" + user->m_strPasswordHash + "\r\n";
-    text += "GRP=" + CVekEncryption::ScrambleGroups(user->m_strName, user->m_strPasswordHash, user->m_nGroups) +
-            "\r\n";
+    const std::string& name = user->m_strName;
+    const std::string& hash = user->m_strPasswordHash;
+    entries.push_back({"", name, hash, CVekEncryption::ScrambleGroups(m_key, name, hash, user->m_nGroups)});
   }
-  for (const RefusedEntry& entry : m_refusedEntries) {
-    text += FormatText("\r\n[%s%d]\r\n", kSectionPrefix, ++n);
-    text += "Name=" + entry.strName + "\r\n";
-    text += "PW=" + entry.strPW + "\r\n";
-    text += "GRP=" + entry.strGRP + "\r\n";
-  }
-  return text;
+  for (const RefusedEntry& entry : m_refusedEntries) entries.push_back({"", entry.strName, entry.strPW, entry.strGRP});
+  return MakeSealedUserFileText(entries, nGeneration, m_key);
 }
 
 bool CVekAccessControl::Save(std::string* strError) {
-  if (m_strPath.empty()) {
-    if (strError) *strError = "No user file is named.";
+  const auto fail = [&](const std::string& text) {
+    if (strError) *strError = text;
     return false;
-  }
+  };
+  if (m_strPath.empty()) return fail("No user file is named.");
+  if (m_strKeyPath.empty()) m_strKeyPath = GetKeyFileFor(m_strPath);
+  if (m_keyState == KeyState::kMissing)
+    return fail("The key file of the users is missing, so the user file cannot be sealed:\n" + m_strKeyPath);
+  // Held until the file is replaced: another VekFrame saving meanwhile
+  // would otherwise lose this change or that one.
+  CFileLock lock(m_strPath);
   std::string error;
-  if (!WriteFileAtomic(m_strPath, MakeUserFileText(), &error)) {
-    if (strError) *strError = "The user file could not be written:\n" + error;
-    return false;
+  if (m_keyState == KeyState::kNone) {
+    // No file was loaded: the first save makes the key, or takes the one
+    // the installation has.
+    const bool made = !FileExists(m_strKeyPath) && CVekEncryption::CreateKeyFile(m_strKeyPath, &m_key, &error);
+    if (!made && !CVekEncryption::ReadKeyFile(m_strKeyPath, &m_key, &error)) return fail(error);
+    m_keyState = KeyState::kKnown;
   }
+  std::string onDisk;
+  if (FileExists(m_strPath) && ReadWholeFile(m_strPath, &onDisk)) {
+    const UserFileContent current = ParseUserFileText(onDisk);
+    unsigned long long generation = 0;
+    if (current.bHasSeal && (!CheckUserFileSeal(current, m_key, &generation) || generation != m_nGeneration))
+      return fail("The user file was changed by another program since it was loaded; it is not written over. "
+                  "Start VekFrame again to see the current users.\n" + m_strPath);
+  }
+  if (!WriteFileAtomic(m_strPath, MakeUserFileText(m_nGeneration + 1), &error, kUserFileMode))
+    return fail("The user file could not be written:\n" + error);
+  ++m_nGeneration;
   return true;
 }
 

@@ -1,9 +1,11 @@
 // CVekAccessControl: the users of the program, loaded from and saved to the
 // user file ("<code>-VXC.sys": sections "User-N" with the keys "Name", "PW"
-// and "GRP"; docs/user-file.md), password checks, and the changes the
-// users editor makes. Entries changed outside the program, or unreadable,
-// are refused with a message and never grant access. Also the rights check
-// (CheckAccess, CheckAccessOrLogin) with its replaceable login step.
+// and "GRP", sealed as a whole with the installation's key file
+// "<code>-VXC.key"; docs/user-file.md), password checks with a back-off
+// after repeated failures, and the changes the users editor makes. A file
+// changed outside the program is refused with a message and never grants
+// access. Also the rights check (CheckAccess, CheckAccessOrLogin) with its
+// replaceable login step.
 // Thread-safety: user-interface thread.
 #pragma once
 
@@ -12,7 +14,13 @@
 #include <string>
 #include <vector>
 
+#include <cstdint>
+#include <map>
+
 #include "core/VekAccessUser.h"
+#include "core/VekEncryption.h"
+
+struct UserFileEntry;
 
 class CVekAccessControl {
  public:
@@ -31,13 +39,35 @@ class CVekAccessControl {
   // The names of the groups of the mask joined by the separator.
   static std::string GetGroupsText(int nMask, const std::string& strSeparator);
 
-  // Reads the user file (remembered for saving). Refused entries are shown
-  // in one message box (unless bQuiet) and left out. False when the file
-  // is missing or unreadable (shown too); the list is then empty.
+  // The key file of a user file: its name with ".key" in place of ".sys".
+  static std::string GetKeyFileFor(const std::string& strUserFile);
+  // On a first start, when neither the user file nor its key file exists,
+  // copies the shipped default user file (unsealed) to strUserFile; the
+  // load then makes the key and seals the copy. False when nothing was
+  // copied (a file exists already, or the copy failed).
+  static bool InstallDefaultUserFile(const std::string& strDefaultFile, const std::string& strUserFile);
+
+  // Reads the user file (remembered for saving) with its key file:
+  // - an unsealed file without a key file (a first start) gets a new key
+  //   and is sealed;
+  // - a sealed file whose seal matches gives its users; refused entries are
+  //   shown in one message box and left out;
+  // - a sealed file without its key file gives its users with no group
+  //   (None), and the message names the missing key file; nothing is saved;
+  // - a missing, unreadable or empty file, one that is no user file, an
+  //   unsealed file beside a key file and a file whose seal does not match
+  //   give no user and a message naming the file; false.
+  // Messages are shown unless bQuiet.
   bool LoadUserFile(const std::string& strPath, bool bQuiet = false);
   // The texts of the entries the last load refused, one per entry.
   const std::vector<std::string>& GetRefusedEntries() const { return m_refused; }
+  // The message of the last load's fault of the whole file; empty when the
+  // file was taken.
+  const std::string& GetLoadError() const { return m_strLoadError; }
   const std::string& GetUserFile() const { return m_strPath; }
+  const std::string& GetKeyFile() const { return m_strKeyPath; }
+  // The generation of the file as loaded or last saved (0: never sealed).
+  unsigned long long GetGeneration() const { return m_nGeneration; }
 
   // The users, in file order (removed users excluded).
   const std::vector<CVekAccessUser*>& GetUsers() const { return m_users; }
@@ -47,6 +77,19 @@ class CVekAccessControl {
   // time for an unknown name as for a wrong password.
   CVekAccessUser* Authenticate(const std::string& strName, const std::string& strPassword) const;
   int CountUsersInGroup(int nGroup) const;
+
+  // The back-off of logins: after kFreeLoginFailures failed logins in a row
+  // for one name (compared without case), each further attempt waits one
+  // second longer than the one before, at most kMaxLoginWaitSec seconds.
+  static constexpr int kFreeLoginFailures = 5;
+  static constexpr int kMaxLoginWaitSec = 30;
+  // Seconds (rounded up) before the name may try again; 0 when it may now.
+  int GetLoginWaitSeconds(const std::string& strName) const;
+  void NoteLoginFailed(const std::string& strName);
+  void NoteLoginSucceeded(const std::string& strName);
+  // Hashes the password of the user again when the stored hash is weaker
+  // than new hashes are, and saves; false when nothing was upgraded.
+  bool UpgradeWeakHash(CVekAccessUser* pUser, const std::string& strPassword);
 
   // The users editor's changes; each saves the file and, on failure,
   // leaves everything as it was and says why in strError.
@@ -63,14 +106,31 @@ class CVekAccessControl {
   void SetCurrentUser(CVekAccessUser* pUser);
 
   // The file text of the current users, followed by the refused entries
-  // unchanged (what Save writes).
-  std::string MakeUserFileText() const;
+  // unchanged, sealed as generation nGeneration (what Save writes); empty
+  // while no key is known.
+  std::string MakeUserFileText(unsigned long long nGeneration) const;
 
  private:
+  enum class KeyState { kNone, kKnown, kMissing };
   bool Save(std::string* strError);
   bool CheckName(const std::string& strName, const CVekAccessUser* pExcept, std::string* strError) const;
+  // The message of a fault of the whole file (shown unless bQuiet); false.
+  bool RefuseFile(const std::string& strText, bool bQuiet);
+  // Takes the entries: groups unscrambled with the key (kKnown), read as
+  // decimal numbers (an unsealed file), or None (kMissing).
+  void TakeEntries(const std::vector<UserFileEntry>& entries, bool bSealed);
 
   std::string m_strPath;
+  std::string m_strKeyPath;
+  CVekEncryption::Key m_key{};
+  KeyState m_keyState = KeyState::kNone;
+  unsigned long long m_nGeneration = 0;
+  std::string m_strLoadError;
+  struct LoginFailures {
+    int nCount = 0;
+    std::uint64_t nLastMs = 0;  // tick of the last failure
+  };
+  std::map<std::string, LoginFailures> m_loginFailures;  // by lower-case name
   std::vector<std::unique_ptr<CVekAccessUser>> m_owned;  // every user ever made; freed with this object
   std::vector<CVekAccessUser*> m_users;                  // the current users
   std::vector<std::string> m_refused;

@@ -1,11 +1,18 @@
 #include "core/VekEncryption.h"
 
+#include <fcntl.h>
 #include <sodium.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <mutex>
+
+#include "core/AtomicFile.h"
 
 namespace {
 
@@ -13,20 +20,21 @@ std::once_flag g_initOnce;
 bool g_initOk = false;
 std::atomic<bool> g_fastHashing{false};
 
-// The program's own key of the group seal.
-constexpr unsigned char kGroupKey[crypto_generichash_KEYBYTES] = {
-    0x56, 0x65, 0x6b, 0x46, 0x72, 0x61, 0x6d, 0x65, 0x2d, 0x56, 0x58, 0x43, 0x9e, 0x31, 0xc4, 0x07,
-    0x5a, 0xe2, 0x11, 0x8d, 0x73, 0x4b, 0xf0, 0x26, 0xb9, 0x0c, 0x64, 0xd7, 0x38, 0xa5, 0x1f, 0xe8};
 constexpr size_t kPadBytes = 4;
 constexpr size_t kSealBytes = 16;
 constexpr size_t kScrambledChars = (kPadBytes + kSealBytes) * 2;
+constexpr size_t kFileSealBytes = 32;
 
-void Hash(unsigned char* out, size_t outLen, const std::string& message) {
-  crypto_generichash(out, outLen, reinterpret_cast<const unsigned char*>(message.data()), message.size(),
-                     kGroupKey, sizeof kGroupKey);
+// The cost of new hashes: memory in bytes and passes.
+size_t HashMemory() { return g_fastHashing.load() ? crypto_pwhash_MEMLIMIT_MIN : crypto_pwhash_MEMLIMIT_INTERACTIVE; }
+unsigned long long HashPasses() { return crypto_pwhash_OPSLIMIT_INTERACTIVE; }
+
+void Hash(const CVekEncryption::Key& key, unsigned char* out, size_t outLen, const std::string& message) {
+  crypto_generichash(out, outLen, reinterpret_cast<const unsigned char*>(message.data()), message.size(), key.data(),
+                     key.size());
 }
 
-std::string SealMessage(const std::string& name, const std::string& hash, std::uint32_t groups) {
+std::string GroupSealMessage(const std::string& name, const std::string& hash, std::uint32_t groups) {
   std::string m = "VXC1";
   m += '\0';
   m += name;
@@ -37,11 +45,15 @@ std::string SealMessage(const std::string& name, const std::string& hash, std::u
   return m;
 }
 
-std::uint32_t Pad(const std::string& name) {
+std::uint32_t Pad(const CVekEncryption::Key& key, const std::string& name) {
   unsigned char pad[kPadBytes];
-  Hash(pad, sizeof pad, std::string("pad") + '\0' + name);
+  Hash(key, pad, sizeof pad, std::string("pad") + '\0' + name);
   return static_cast<std::uint32_t>(pad[0]) | static_cast<std::uint32_t>(pad[1]) << 8 |
          static_cast<std::uint32_t>(pad[2]) << 16 | static_cast<std::uint32_t>(pad[3]) << 24;
+}
+
+std::string ErrnoText(const std::string& what, const std::string& path) {
+  return what + " \"" + path + "\": " + std::strerror(errno);
 }
 
 }  // namespace
@@ -54,15 +66,19 @@ bool CVekEncryption::Init() {
 std::string CVekEncryption::HashPassword(const std::string& strPassword) {
   if (!Init()) return {};
   char out[crypto_pwhash_STRBYTES];
-  const bool fast = g_fastHashing.load();
-  const unsigned long long ops = fast ? crypto_pwhash_OPSLIMIT_MIN : crypto_pwhash_OPSLIMIT_INTERACTIVE;
-  const size_t mem = fast ? crypto_pwhash_MEMLIMIT_MIN : crypto_pwhash_MEMLIMIT_INTERACTIVE;
-  if (crypto_pwhash_str(out, strPassword.data(), strPassword.size(), ops, mem) != 0) return {};
+  if (crypto_pwhash_str(out, strPassword.data(), strPassword.size(), HashPasses(), HashMemory()) != 0) return {};
   return out;
 }
 
 bool CVekEncryption::IsPasswordHash(const std::string& strHash) {
   return strHash.size() < crypto_pwhash_STRBYTES && strHash.rfind("$argon2id$", 0) == 0;
+}
+
+bool CVekEncryption::IsWeakHash(const std::string& strHash) {
+  if (!IsPasswordHash(strHash)) return false;
+  unsigned long long memoryKib = 0, passes = 0;
+  if (std::sscanf(strHash.c_str(), "$argon2id$v=%*d$m=%llu,t=%llu,", &memoryKib, &passes) != 2) return false;
+  return memoryKib * 1024 < HashMemory() || passes < HashPasses();
 }
 
 bool CVekEncryption::VerifyPassword(const std::string& strHash, const std::string& strPassword) {
@@ -72,20 +88,88 @@ bool CVekEncryption::VerifyPassword(const std::string& strHash, const std::strin
   return crypto_pwhash_str_verify(stored, strPassword.data(), strPassword.size()) == 0;
 }
 
-std::string CVekEncryption::ScrambleGroups(const std::string& strName, const std::string& strPasswordHash,
-                                           int nGroups) {
+bool CVekEncryption::ReadKeyFile(const std::string& strPath, Key* pKey, std::string* pError) {
+  std::string content, error;
+  if (!ReadWholeFile(strPath, &content, &error)) {
+    if (pError) *pError = error;
+    return false;
+  }
+  if (content.size() != kKeyBytes) {
+    if (pError)
+      *pError = "The key file \"" + strPath + "\" is not a key file (" + std::to_string(content.size()) +
+                " bytes instead of " + std::to_string(kKeyBytes) + ").";
+    return false;
+  }
+  if (pKey) std::memcpy(pKey->data(), content.data(), kKeyBytes);
+  sodium_memzero(content.data(), content.size());
+  return true;
+}
+
+bool CVekEncryption::CreateKeyFile(const std::string& strPath, Key* pKey, std::string* pError) {
+  if (!Init()) {
+    if (pError) *pError = "The random source cannot be used.";
+    return false;
+  }
+  Key key{};
+  randombytes_buf(key.data(), key.size());
+  // Written whole under a temporary name, then linked to its own name: the
+  // link fails when the name exists, so a key is never overwritten, and a
+  // key file is never seen half-written.
+  std::string temp = strPath + kTempFileInfix + "XXXXXX";
+  const int fd = ::mkstemp(temp.data());  // mode 0600
+  if (fd < 0) {
+    if (pError) *pError = ErrnoText("Cannot make the key file", strPath);
+    return false;
+  }
+  bool ok = ::write(fd, key.data(), key.size()) == static_cast<ssize_t>(key.size()) && ::fsync(fd) == 0;
+  ok = ::close(fd) == 0 && ok;
+  if (ok && ::link(temp.c_str(), strPath.c_str()) != 0) ok = false;
+  const std::string why = ok ? std::string() : ErrnoText("Cannot make the key file", strPath);
+  ::unlink(temp.c_str());
+  if (!ok) {
+    sodium_memzero(key.data(), key.size());
+    if (pError) *pError = why;
+    return false;
+  }
+  const size_t slash = strPath.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : strPath.substr(0, slash + 1);
+  if (const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+  if (pKey) *pKey = key;
+  sodium_memzero(key.data(), key.size());
+  return true;
+}
+
+std::string CVekEncryption::Seal(const Key& key, const std::string& strMessage) {
+  if (!Init()) return {};
+  unsigned char seal[kFileSealBytes];
+  Hash(key, seal, sizeof seal, strMessage);
+  char hex[kFileSealBytes * 2 + 1];
+  sodium_bin2hex(hex, sizeof hex, seal, sizeof seal);
+  return hex;
+}
+
+bool CVekEncryption::VerifySeal(const Key& key, const std::string& strMessage, const std::string& strSeal) {
+  const std::string expected = Seal(key, strMessage);
+  return !expected.empty() && SecretsEqual(expected, strSeal);
+}
+
+std::string CVekEncryption::ScrambleGroups(const Key& key, const std::string& strName,
+                                           const std::string& strPasswordHash, int nGroups) {
   if (!Init()) return {};
   const std::uint32_t groups = static_cast<std::uint32_t>(nGroups);
   unsigned char raw[kPadBytes + kSealBytes];
-  const std::uint32_t masked = groups ^ Pad(strName);
+  const std::uint32_t masked = groups ^ Pad(key, strName);
   for (size_t i = 0; i < kPadBytes; ++i) raw[i] = static_cast<unsigned char>((masked >> (8 * i)) & 0xFF);
-  Hash(raw + kPadBytes, kSealBytes, SealMessage(strName, strPasswordHash, groups));
+  Hash(key, raw + kPadBytes, kSealBytes, GroupSealMessage(strName, strPasswordHash, groups));
   char hex[kScrambledChars + 1];
   sodium_bin2hex(hex, sizeof hex, raw, sizeof raw);
   return hex;
 }
 
-bool CVekEncryption::UnscrambleGroups(const std::string& strName, const std::string& strPasswordHash,
+bool CVekEncryption::UnscrambleGroups(const Key& key, const std::string& strName, const std::string& strPasswordHash,
                                       const std::string& strScrambled, int* pGroups) {
   if (!Init() || strScrambled.size() != kScrambledChars) return false;
   unsigned char raw[kPadBytes + kSealBytes];
@@ -95,9 +179,9 @@ bool CVekEncryption::UnscrambleGroups(const std::string& strName, const std::str
     return false;
   std::uint32_t masked = 0;
   for (size_t i = 0; i < kPadBytes; ++i) masked |= static_cast<std::uint32_t>(raw[i]) << (8 * i);
-  const std::uint32_t groups = masked ^ Pad(strName);
+  const std::uint32_t groups = masked ^ Pad(key, strName);
   unsigned char seal[kSealBytes];
-  Hash(seal, sizeof seal, SealMessage(strName, strPasswordHash, groups));
+  Hash(key, seal, sizeof seal, GroupSealMessage(strName, strPasswordHash, groups));
   if (crypto_verify_16(seal, raw + kPadBytes) != 0) return false;
   if (pGroups) *pGroups = static_cast<int>(groups);
   return true;

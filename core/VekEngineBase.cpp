@@ -215,6 +215,8 @@ bool CVekEngineBase::StartUp() {
   // A missing or read-only user file is said once here; without one no
   // user can log in and every guarded command stays refused.
   const std::string userFile = GetUserFileName(true);
+  if (!m_strDefaultUserFile.empty() && CVekAccessControl::InstallDefaultUserFile(m_strDefaultUserFile, userFile))
+    WriteAccessLogLine("The default user file was installed: " + userFile, true);
   CheckFileAccess("Users", userFile);
   m_pAccessControl = CreateAccessControl();
   m_pAccessControl->LoadUserFile(userFile, !FileExists(userFile));
@@ -244,8 +246,9 @@ bool CVekEngineBase::StartUp() {
   }
   m_pHwLinker = CreateHwLinker();
   m_bStarted = true;
-  WriteAccessLogLine(FormatText("Engine started: %d tags, %zu users, link \"%s\", %s.", m_pDataCenter->GetTagCount(),
-                                m_pAccessControl->GetUsers().size(), m_pHwLinker->GetLinkName().c_str(),
+  WriteAccessLogLine(FormatText("Engine started: %d tags, %zu users (user file generation %llu), link \"%s\", %s.",
+                                m_pDataCenter->GetTagCount(), m_pAccessControl->GetUsers().size(),
+                                m_pAccessControl->GetGeneration(), m_pHwLinker->GetLinkName().c_str(),
                                 m_strCoreControlType.c_str()),
                      true);
   return true;

@@ -77,6 +77,9 @@ class CVekEngineBase : public CWnd, public IRecordContext {
   std::string GetLogFileName(bool bFullPath) const;
   std::string GetDataBaseFileName(bool bFullPath) const;
   std::string GetProcessRecoveryFileName(bool bFullPath) const;
+  // The shipped default user file, copied to the program folder by StartUp
+  // on a first start (no user file and no key file there); empty: none.
+  void SetDefaultUserFile(const std::string& strPath) { m_strDefaultUserFile = strPath; }
   void SetTitle(const std::string& strTitle) { m_strTitle = strTitle; }
   const std::string& GetTitle() const { return m_strTitle; }
   void SetTitleSuffix(const std::string& strSuffix) { m_strTitleSuffix = strSuffix; }
@@ -216,6 +219,7 @@ class CVekEngineBase : public CWnd, public IRecordContext {
 
   // Names.
   std::string m_strFileBase;
+  std::string m_strDefaultUserFile;
   std::string m_strTitle;
   std::string m_strTitleSuffix;
   std::string m_strCoreControlType = "PC-Base";

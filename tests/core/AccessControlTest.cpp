@@ -3,9 +3,11 @@
 #include <sys/stat.h>
 
 #include <deque>
+#include <filesystem>
+#include <functional>
 
 #include "core/AccessLog.h"
-#include "core/IniFile.h"
+#include "core/AtomicFile.h"
 #include "core/VekAccessControl.h"
 #include "core/VekEncryption.h"
 #include "support/Doubles.h"
@@ -14,6 +16,8 @@ using testing_support::MessageBoxDouble;
 using testing_support::TempDir;
 
 namespace {
+
+std::string GetKeyFileForTest(const std::string& path) { return CVekAccessControl::GetKeyFileFor(path); }
 
 constexpr int kOperator = CVekAccessUser::eGroupOperator;
 constexpr int kShift = CVekAccessUser::eGroupShift;
@@ -84,72 +88,208 @@ TEST_F(AccessTest, TheFileReadsBackTheSameUsers) {
   EXPECT_NE(other.Authenticate("reza", "pw2"), nullptr);
 }
 
-TEST_F(AccessTest, TamperedOrUnreadableEntriesAreRefusedWithAMessage) {
-  const std::string path = dir.File("VTLN-VXC.sys");
-  CIniFile ini(path);
-  std::string grpAdmin, pwAdmin;
-  ini.ReadString("User-1", "GRP", grpAdmin);
-  ini.ReadString("User-1", "PW", pwAdmin);
-  // Ali copies the admin's group text, Reza renames himself, and junk entries.
-  ASSERT_TRUE(ini.WriteString("User-2", "GRP", grpAdmin));
-  ASSERT_TRUE(ini.WriteString("User-3", "Name", "Boss"));
-  ASSERT_TRUE(ini.WriteString("User-4", "Name", "x"));
-  ASSERT_TRUE(ini.WriteString("User-4", "PW", "plain"));
-  ASSERT_TRUE(ini.WriteString("User-5", "Name", "admin"));
-  ASSERT_TRUE(ini.WriteString("User-5", "PW", pwAdmin));
-  ASSERT_TRUE(ini.WriteString("User-5", "GRP", grpAdmin));
-  ASSERT_TRUE(ini.WriteString("User-6", "Name", "y"));
-  ASSERT_TRUE(ini.WriteString("User-6", "PW", pwAdmin));
-  ASSERT_TRUE(ini.WriteString("User-6", "GRP", "zz"));
+// Edits of the written file as someone outside the program would make them.
+struct Tamper {
+  const char* name;
+  std::function<std::string(const std::string& file, const std::string& older)> edit;
+};
 
-  MessageBoxDouble boxes;
-  CVekAccessControl loaded;
-  ASSERT_TRUE(loaded.LoadUserFile(path));
-  ASSERT_EQ(loaded.GetUsers().size(), 1u);
-  EXPECT_EQ(loaded.GetUsers()[0]->GetName(), "admin");
-  ASSERT_EQ(loaded.GetRefusedEntries().size(), 5u);
-  EXPECT_EQ(loaded.GetRefusedEntries()[0], "[User-2] \"Ali\": the entry was changed outside VekFrame.");
-  EXPECT_EQ(loaded.GetRefusedEntries()[1], "[User-3] \"Boss\": the entry was changed outside VekFrame.");
-  EXPECT_EQ(loaded.GetRefusedEntries()[2], "[User-4] \"x\": the password entry is not readable.");
-  EXPECT_NE(loaded.GetRefusedEntries()[3].find("used by an earlier entry"), std::string::npos);
-  ASSERT_EQ(boxes.Count(), 1u);
-  EXPECT_NE(boxes.Last().text.find("These users cannot log in."), std::string::npos);
-  EXPECT_EQ(loaded.Authenticate("Ali", "pw1"), nullptr);
+std::string ReplaceFirst(std::string text, const std::string& from, const std::string& to) {
+  const size_t at = text.find(from);
+  if (at != std::string::npos) text.replace(at, from.size(), to);
+  return text;
 }
 
-TEST_F(AccessTest, RefusedEntriesSurviveAChangeOfOtherUsers) {
-  // An entry the program refuses stays in the file as it was when another
-  // user is added: it is never deleted behind the operator's back.
+std::string LineOf(const std::string& text, const std::string& start, size_t from = 0) {
+  const size_t at = text.find(start, from);
+  return at == std::string::npos ? std::string() : text.substr(at, text.find("\r\n", at) - at);
+}
+
+TEST_F(AccessTest, AnyChangeMadeOutsideTheProgramRefusesTheWholeFile) {
   const std::string path = dir.File("VTLN-VXC.sys");
-  {
-    CIniFile ini(path);
-    ASSERT_TRUE(ini.WriteString("User-2", "GRP", "00112233445566778899aabbccddeeff00112233"));
-    // A copy of the admin's entry: refused as a second "admin", and not kept,
-    // or removing the admin would bring it back.
-    std::string pw, grp;
-    ini.ReadString("User-1", "PW", pw);
-    ini.ReadString("User-1", "GRP", grp);
-    ASSERT_TRUE(ini.WriteString("User-9", "Name", "admin"));
-    ASSERT_TRUE(ini.WriteString("User-9", "PW", pw));
-    ASSERT_TRUE(ini.WriteString("User-9", "GRP", grp));
+  // An older copy: Ali still an operator. Then Ali loses the group Shift.
+  const std::string older = dir.Read("VTLN-VXC.sys");
+  ASSERT_TRUE(access.SetUserGroups(oper, kOperator, &error));
+  const std::string current = dir.Read("VTLN-VXC.sys");
+  const Tamper cases[] = {
+      {"AliTakesTheAdminsGroups",
+       [](const std::string& f, const std::string&) {
+         return ReplaceFirst(f, LineOf(f, "GRP=", f.find("Name=Ali")), LineOf(f, "GRP="));
+       }},
+      {"AnOldGroupLinePastedBack",
+       [](const std::string& f, const std::string& o) {
+         return ReplaceFirst(f, LineOf(f, "GRP=", f.find("Name=Ali")), LineOf(o, "GRP=", o.find("Name=Ali")));
+       }},
+      {"ANameChanged",
+       [](const std::string& f, const std::string&) { return ReplaceFirst(f, "Name=Reza", "Name=Boss"); }},
+      {"AnEntryRemoved",
+       [](const std::string& f, const std::string&) { return f.substr(0, f.find("\r\n[User-3]")) + "\r\n"; }},
+      {"AnEntryCopiedIn",
+       [](const std::string& f, const std::string&) {
+         return f + "\r\n[User-4]\r\nName=boss\r\n" + LineOf(f, "PW=") + "\r\n" + LineOf(f, "GRP=") + "\r\n";
+       }},
+      {"TheGenerationChanged",
+       [](const std::string& f, const std::string&) { return ReplaceFirst(f, "Generation=", "Generation=9"); }},
+      {"TheSealAltered", [](const std::string& f, const std::string&) { return ReplaceFirst(f, "MAC=", "MAC=0"); }},
+      {"AnEntryOfTheOlderCopy",
+       [](const std::string& f, const std::string& o) {
+         const size_t from = o.find("[User-2]");
+         const std::string olderEntry = o.substr(from, o.find("[User-3]") - from);
+         return f.substr(0, f.find("[User-2]")) + olderEntry + f.substr(f.find("[User-3]"));
+       }},
+  };
+  for (const Tamper& c : cases) {
+    const std::string changed = c.edit(current, older);
+    ASSERT_NE(changed, current) << c.name;
+    dir.Write("VTLN-VXC.sys", changed);
+    MessageBoxDouble boxes;
+    CVekAccessControl loaded;
+    EXPECT_FALSE(loaded.LoadUserFile(path)) << c.name;
+    EXPECT_TRUE(loaded.GetUsers().empty()) << c.name << ": nobody logs in with a forged file";
+    EXPECT_EQ(loaded.Authenticate("Ali", "pw1"), nullptr) << c.name;
+    ASSERT_EQ(boxes.Count(), 1u) << c.name;
+    EXPECT_EQ(boxes.Last().text.rfind("User file was changed outside VekFrame and is refused!\n" + path, 0), 0u)
+        << c.name << ": " << boxes.Last().text;
+    std::string why;
+    EXPECT_EQ(loaded.AddUser("x", "y", kVekAdmin, &why), nullptr) << c.name << ": a refused file is not written over";
+    EXPECT_EQ(dir.Read("VTLN-VXC.sys"), changed) << c.name;
   }
-  std::string pwAli;
-  CIniFile(path).ReadString("User-2", "PW", pwAli);
+  // The program's own file, read with other line ends and comments, is taken.
+  std::string relaxed = "; a note\n" + current;
+  for (size_t at; (at = relaxed.find("\r\n")) != std::string::npos;) relaxed.replace(at, 2, "\n");
+  dir.Write("VTLN-VXC.sys", relaxed);
   CVekAccessControl loaded;
-  ASSERT_TRUE(loaded.LoadUserFile(path, true));
-  ASSERT_EQ(loaded.GetRefusedEntries().size(), 2u);
+  ASSERT_TRUE(loaded.LoadUserFile(path, true)) << loaded.GetLoadError();
+  EXPECT_EQ(loaded.GetUsers().size(), 3u);
+}
+
+TEST_F(AccessTest, TheFileAndItsKeyAreForTheProgramsUserOnly) {
+  struct stat file {}, key {};
+  ASSERT_EQ(::stat(dir.File("VTLN-VXC.sys").c_str(), &file), 0);
+  ASSERT_EQ(::stat(dir.File("VTLN-VXC.key").c_str(), &key), 0);
+  EXPECT_EQ(file.st_mode & 0777, 0600u);
+  EXPECT_EQ(key.st_mode & 0777, 0600u);
+  EXPECT_EQ(key.st_size, 32);
+  EXPECT_EQ(access.GetKeyFile(), dir.File("VTLN-VXC.key"));
+  // A key file is never replaced.
+  const std::string before = dir.Read("VTLN-VXC.key");
+  CVekEncryption::Key other{};
+  std::string why;
+  EXPECT_FALSE(CVekEncryption::CreateKeyFile(dir.File("VTLN-VXC.key"), &other, &why));
+  EXPECT_EQ(dir.Read("VTLN-VXC.key"), before);
+  // Keys come from the system's random source, not from the program's
+  // seeded generator: two new keys differ.
+  CVekEncryption::Key a{}, b{};
+  ASSERT_TRUE(CVekEncryption::CreateKeyFile(dir.File("a.key"), &a, &why)) << why;
+  ASSERT_TRUE(CVekEncryption::CreateKeyFile(dir.File("b.key"), &b, &why)) << why;
+  EXPECT_NE(a, b);
+  EXPECT_EQ(GetKeyFileForTest("/x/VTLN-VXC.sys"), "/x/VTLN-VXC.key");
+}
+
+TEST_F(AccessTest, EachSaveRaisesTheGeneration) {
+  const unsigned long long before = access.GetGeneration();
+  ASSERT_TRUE(access.ChangePassword(oper, "pw9", &error));
+  EXPECT_EQ(access.GetGeneration(), before + 1);
+  CVekAccessControl loaded;
+  ASSERT_TRUE(loaded.LoadUserFile(dir.File("VTLN-VXC.sys"), true));
+  EXPECT_EQ(loaded.GetGeneration(), before + 1);
+  EXPECT_NE(dir.Read("VTLN-VXC.sys").find("Generation=" + std::to_string(before + 1) + "\r\n"), std::string::npos);
+}
+
+TEST_F(AccessTest, AMissingKeyFileLeavesEveryUserWithoutGroups) {
+  const std::string before = dir.Read("VTLN-VXC.sys");
+  ASSERT_EQ(std::remove(dir.File("VTLN-VXC.key").c_str()), 0);
+  MessageBoxDouble boxes;
+  CVekAccessControl loaded;
+  EXPECT_TRUE(loaded.LoadUserFile(dir.File("VTLN-VXC.sys")));
+  ASSERT_EQ(loaded.GetUsers().size(), 3u);
+  for (const CVekAccessUser* user : loaded.GetUsers()) EXPECT_EQ(user->GetGroups(), 0) << user->GetName();
+  EXPECT_NE(loaded.Authenticate("admin", "secret"), nullptr) << "names and passwords still work";
+  ASSERT_EQ(boxes.Count(), 1u);
+  EXPECT_NE(boxes.Last().text.find("The key file of the user file is missing:\n" + dir.File("VTLN-VXC.key")),
+            std::string::npos)
+      << boxes.Last().text;
+  EXPECT_FALSE(loaded.ChangePassword(loaded.GetUsers()[0], "x", &error));
+  EXPECT_NE(error.find("key file"), std::string::npos) << error;
+  EXPECT_EQ(dir.Read("VTLN-VXC.sys"), before) << "nothing is sealed with a new key";
+  EXPECT_FALSE(std::filesystem::exists(dir.File("VTLN-VXC.key")));
+}
+
+TEST_F(AccessTest, AnUnsealedFileBesideAKeyFileIsRefused) {
+  dir.Write("VTLN-VXC.sys", "[User-1]\r\nName=me\r\nPW=" + CVekEncryption::HashPassword("x") + "\r\nGRP=128\r\n");
+  MessageBoxDouble boxes;
+  CVekAccessControl loaded;
+  EXPECT_FALSE(loaded.LoadUserFile(dir.File("VTLN-VXC.sys")));
+  EXPECT_TRUE(loaded.GetUsers().empty());
+  ASSERT_EQ(boxes.Count(), 1u);
+  EXPECT_EQ(boxes.Last().text.rfind("User file is not sealed, but its key file exists:\n" + dir.File("VTLN-VXC.sys") +
+                                        "\n" + dir.File("VTLN-VXC.key"),
+                                    0),
+            0u)
+      << boxes.Last().text;
+}
+
+TEST_F(AccessTest, AnEmptyFileOrNoUserFileIsReported) {
+  for (const char* text : {"", "\r\n\r\n", "hello world\n", "[Other]\nx=1\n", "; only a comment\n"}) {
+    dir.Write("other.sys", text);
+    MessageBoxDouble boxes;
+    CVekAccessControl loaded;
+    EXPECT_FALSE(loaded.LoadUserFile(dir.File("other.sys"))) << text;
+    ASSERT_EQ(boxes.Count(), 1u) << text;
+    EXPECT_EQ(boxes.Last().text.rfind("User file is empty or not a user file!\n" + dir.File("other.sys"), 0), 0u)
+        << boxes.Last().text;
+  }
+  ASSERT_EQ(::mkdir(dir.File("folder.sys").c_str(), 0755), 0);
+  MessageBoxDouble boxes;
+  CVekAccessControl loaded;
+  EXPECT_FALSE(loaded.LoadUserFile(dir.File("folder.sys")));
+  ASSERT_EQ(boxes.Count(), 1u);
+  EXPECT_EQ(boxes.Last().text.rfind("User file is a folder!\n" + dir.File("folder.sys"), 0), 0u);
+}
+
+TEST_F(AccessTest, ASaveDoesNotWriteOverAnotherProgramsChange) {
+  CVekAccessControl second;
+  ASSERT_TRUE(second.LoadUserFile(dir.File("VTLN-VXC.sys"), true));
+  ASSERT_NE(access.AddUser("Sara", "pw3", kOperator, &error), nullptr) << error;
+  EXPECT_EQ(second.AddUser("Omid", "pw4", kOperator, &error), nullptr);
+  EXPECT_NE(error.find("changed by another program since it was loaded"), std::string::npos) << error;
+  CVekAccessControl again;
+  ASSERT_TRUE(again.LoadUserFile(dir.File("VTLN-VXC.sys"), true));
+  EXPECT_NE(again.FindUser("Sara"), nullptr) << "the first change is kept";
+}
+
+TEST(UnsealedUserFile, RefusedEntriesAreKeptWhenTheFileIsSealedAndChanged) {
+  // A file made by hand before the first start: the good entries are
+  // taken and sealed; a refused one stays in the file as it was.
+  TempDir dir;
+  CVekEncryption::SetFastHashingForTest(true);
+  const std::string pw = CVekEncryption::HashPassword("pw");
+  dir.Write("VTLN-VXC.sys", "[User-1]\r\nName=admin\r\nPW=" + pw + "\r\nGRP=128\r\n" +
+                                "[User-2]\r\nName=Ali\r\nPW=" + pw + "\r\nGRP=boss\r\n" +
+                                "[User-3]\r\nName=admin\r\nPW=" + pw + "\r\nGRP=1\r\n" +
+                                "[User-4]\r\nName=Reza\r\nPW=" + pw + "\r\nGRP=256\r\n");
+  CVekAccessControl loaded;
+  MessageBoxDouble boxes;
+  ASSERT_TRUE(loaded.LoadUserFile(dir.File("VTLN-VXC.sys")));
+  ASSERT_EQ(loaded.GetUsers().size(), 1u);
+  ASSERT_EQ(loaded.GetRefusedEntries().size(), 3u);
+  EXPECT_EQ(loaded.GetRefusedEntries()[0], "[User-2] \"Ali\": the groups are not a number of known groups.");
+  EXPECT_NE(loaded.GetRefusedEntries()[1].find("used by an earlier entry"), std::string::npos);
+  EXPECT_EQ(boxes.Count(), 1u);
+  std::string error;
   ASSERT_NE(loaded.AddUser("Sara", "pw3", kOperator, &error), nullptr) << error;
 
   CVekAccessControl again;
-  ASSERT_TRUE(again.LoadUserFile(path, true));
-  EXPECT_EQ(again.GetUsers().size(), 3u);
-  ASSERT_EQ(again.GetRefusedEntries().size(), 1u);
-  EXPECT_EQ(again.GetRefusedEntries()[0], "[User-4] \"Ali\": the entry was changed outside VekFrame.");
+  ASSERT_TRUE(again.LoadUserFile(dir.File("VTLN-VXC.sys"), true)) << again.GetLoadError();
+  EXPECT_EQ(again.GetUsers().size(), 2u);
+  ASSERT_EQ(again.GetRefusedEntries().size(), 2u);
+  EXPECT_EQ(again.GetRefusedEntries()[0], "[User-3] \"Ali\": the entry was changed outside VekFrame.");
   const std::string text = dir.Read("VTLN-VXC.sys");
-  EXPECT_NE(text.find("Name=Ali\r\nPW=" + pwAli + "\r\nGRP=00112233445566778899aabbccddeeff00112233\r\n"),
-            std::string::npos);
-  EXPECT_EQ(again.Authenticate("Ali", "pw1"), nullptr);
-  EXPECT_EQ(text.find("[User-5]"), std::string::npos) << "the second admin entry is not kept";
+  EXPECT_NE(text.find("Name=Ali\r\nPW=" + pw + "\r\nGRP=boss\r\n"), std::string::npos) << text;
+  EXPECT_EQ(text.find("Name=admin", text.find("Name=admin") + 1), std::string::npos)
+      << "the second admin entry is not kept";
+  EXPECT_EQ(again.Authenticate("Ali", "pw"), nullptr);
+  CVekEncryption::SetFastHashingForTest(false);
 }
 
 TEST_F(AccessTest, AMissingFileIsReportedAndGrantsNothing) {
@@ -301,15 +441,37 @@ TEST(AccessLog, LinesAreAppendedWithThePrefixAndNeverTruncated) {
 
 namespace {
 
-TEST(ShippedUserFile, TheDefaultAdminLogsIn) {
-  std::string path = __FILE__;
-  path = path.substr(0, path.rfind("/tests/")) + "/data/VTLN-VXC.sys";
+TEST(ShippedUserFile, AFirstStartCopiesItMakesAKeyAndSealsTheCopy) {
+  std::string shipped = __FILE__;
+  shipped = shipped.substr(0, shipped.rfind("/tests/")) + "/data/VTLN-VXC.sys";
+  TempDir source, dir;
+  std::string shippedText;
+  ASSERT_TRUE(ReadWholeFile(shipped, &shippedText));
+  source.Write("VTLN-VXC.sys", shippedText);  // never touch the shipped file itself
+  const std::string defaultFile = source.File("VTLN-VXC.sys");
+  const std::string original = source.Read("VTLN-VXC.sys");
+  EXPECT_EQ(original.find("[Seal]"), std::string::npos) << "the shipped file carries no seal";
+
+  const std::string path = dir.File("VTLN-VXC.sys");
+  ASSERT_TRUE(CVekAccessControl::InstallDefaultUserFile(defaultFile, path));
   CVekAccessControl access;
-  ASSERT_TRUE(access.LoadUserFile(path, true));
+  MessageBoxDouble boxes;
+  ASSERT_TRUE(access.LoadUserFile(path));
+  EXPECT_EQ(boxes.Count(), 0u);
   EXPECT_TRUE(access.GetRefusedEntries().empty());
   CVekAccessUser* admin = access.Authenticate("Admin", "VekAdmin");
   ASSERT_NE(admin, nullptr);
   EXPECT_TRUE(admin->IsVekAdmin());
+  EXPECT_TRUE(std::filesystem::exists(dir.File("VTLN-VXC.key")));
+  EXPECT_NE(dir.Read("VTLN-VXC.sys").find("[Seal]\r\nGeneration=1\r\n"), std::string::npos);
+  EXPECT_EQ(source.Read("VTLN-VXC.sys"), original);
+
+  // Later starts take the sealed copy; the default is not copied again.
+  EXPECT_FALSE(CVekAccessControl::InstallDefaultUserFile(defaultFile, path));
+  std::remove(path.c_str());
+  EXPECT_FALSE(CVekAccessControl::InstallDefaultUserFile(defaultFile, path)) << "the key file remains";
+  CVekAccessControl again;
+  EXPECT_FALSE(again.LoadUserFile(path, true));
 }
 
 }  // namespace

@@ -136,6 +136,23 @@ TEST_F(EngineTest, AMissingOrReadOnlyUserFileIsSaidButTheProgramStarts) {
   EXPECT_TRUE(CVekEngineBase::GetEngineAccessControl()->GetUsers().empty());
 }
 
+TEST_F(EngineTest, AFirstStartInstallsTheDefaultUserFileSealed) {
+  std::remove(dir.File("VTLN-VXC.sys").c_str());
+  std::remove(dir.File("VTLN-VXC.key").c_str());
+  TempDir shipped;
+  shipped.Write("VTLN-VXC.sys",
+                "[User-1]\r\nName=Admin\r\nPW=" + CVekEncryption::HashPassword("VekAdmin") + "\r\nGRP=128\r\n");
+  auto* engine = new TestEngine;
+  engine->SetDefaultUserFile(shipped.File("VTLN-VXC.sys"));
+  ASSERT_TRUE(CVekEngineBase::SetEngine(engine));
+  EXPECT_EQ(boxes.Count(), 0u) << (boxes.Count() ? boxes.Last().text : "");
+  CVekAccessControl* access = CVekEngineBase::GetEngineAccessControl();
+  ASSERT_NE(access->Authenticate("admin", "VekAdmin"), nullptr);
+  EXPECT_TRUE(access->Authenticate("admin", "VekAdmin")->IsVekAdmin());
+  EXPECT_EQ(access->GetGeneration(), 1u);
+  EXPECT_NE(dir.Read("VTLN-Log.log").find("users (user file generation 1)"), std::string::npos);
+}
+
 TEST_F(EngineTest, SettingsAreReadWithTheirDefaultsAndBadValuesSaySo) {
   dir.Write("VTLN-Setting.ini",
             "[Application]\nCoreControlType=PLC-Base\nnProcessInfoSamplingStackSize=5\n"

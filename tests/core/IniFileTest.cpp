@@ -277,7 +277,8 @@ TEST_F(IniFileTest, TwoProcessesWritingOneFileLoseNoKey) {
       std::string unused;
       own.ReadString("Shared", "x", unused);  // a cache that goes stale
       bool ok = true;
-      for (int i = 0; i < kKeys; ++i) ok = own.WriteInt("Shared", "p" + std::to_string(c) + "k" + std::to_string(i), i) && ok;
+      for (int i = 0; i < kKeys; ++i)
+        ok = own.WriteInt("Shared", "p" + std::to_string(c) + "k" + std::to_string(i), i) && ok;
       ::_exit(ok ? 0 : 1);
     }
   }

@@ -97,6 +97,24 @@ TEST_F(LoginDlgTest, AWrongPasswordSaysSoAndTheUserTriesAgain) {
   EXPECT_EQ(boxes.Last().text, "Wrong user name or password!\nPlease try again.");
 }
 
+TEST_F(LoginDlgTest, TheWaitAfterRepeatedFailuresIsShownInTheDialog) {
+  testing_support::ClockDouble clock;
+  DialogScript script([&](CDialog& d) {
+    Type(d, IDC_LOGIN_NAME, "oper");
+    for (int i = 0; i < 6; ++i) {
+      Type(d, IDC_LOGIN_PASSWORD, i < 5 ? "wrong" : "o");
+      Click(d, IDOK);
+    }
+    Click(d, IDCANCEL);
+  });
+  CLoginDlg dlg(access, "Shift table");
+  EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  ASSERT_EQ(boxes.Count(), 6u);
+  EXPECT_NE(boxes.Shown()[4].text.find("The next try is possible in 1 second."), std::string::npos)
+      << boxes.Shown()[4].text;
+  EXPECT_EQ(boxes.Last().text, "Too many failed logins for \"oper\".\nThe next try is possible in 1 second.");
+}
+
 TEST_F(LoginDlgTest, CheckAccessUsesTheLoginDialog) {
   DialogScript script([&](CDialog& d) {
     Type(d, IDC_LOGIN_NAME, "admin");

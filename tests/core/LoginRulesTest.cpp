@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sodium.h>
+
+#include <cstdint>
 
 #include "core/AccessLog.h"
 #include "core/LoginRules.h"
@@ -97,6 +100,77 @@ TEST_F(LoginRulesTest, EditorRulesKeepTheAdminsSafe) {
   EXPECT_EQ(byTop.SetGroups(top, kOperator), "The last Vek-Admin user must stay in the group Vek-Admin.");
   EXPECT_EQ(byTop.RemoveUser(oper), "");
   EXPECT_EQ(access.GetUsers().size(), 2u);
+}
+
+TEST_F(LoginRulesTest, AfterFiveFailuresEachTryWaitsOneSecondLonger) {
+  testing_support::ClockDouble clock;
+  CLoginRules rules(&access);
+  std::string message;
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(rules.TryLogin("oper", "bad", "x", &message), nullptr);
+    EXPECT_EQ(message, "Wrong user name or password!\nPlease try again.") << "no wait before the fifth failure";
+  }
+  EXPECT_EQ(rules.TryLogin(" OPER ", "bad", "x", &message), nullptr);
+  EXPECT_EQ(message, "Wrong user name or password!\nPlease try again.\n\nToo many failed logins for \"OPER\".\n"
+                     "The next try is possible in 1 second.");
+  // Within the wait even the right password is not checked.
+  EXPECT_EQ(rules.TryLogin("oper", "o", "x", &message), nullptr);
+  EXPECT_EQ(message, "Too many failed logins for \"oper\".\nThe next try is possible in 1 second.");
+  EXPECT_EQ(rules.TryLogin("plant", "p", "x", &message), plant) << "other names do not wait";
+  // Each further failure waits one second longer, up to 30 s.
+  const struct {
+    int failures;  // in a row, after this try
+    int wait;      // seconds before the next try
+  } steps[] = {{6, 2}, {7, 3}, {8, 4}, {20, 16}, {34, 30}, {40, 30}};
+  int failures = 5;
+  int wait = 1;
+  for (const auto& step : steps) {
+    while (failures < step.failures) {
+      clock.Advance(static_cast<std::uint64_t>(wait) * 1000 - 1);
+      ASSERT_EQ(rules.TryLogin("oper", "bad", "x", &message), nullptr);
+      ASSERT_EQ(message.rfind("Too many failed logins", 0), 0u) << "one millisecond early: " << message;
+      clock.Advance(1);
+      ASSERT_EQ(rules.TryLogin("oper", "bad", "x", &message), nullptr);
+      ++failures;
+      wait = access.GetLoginWaitSeconds("oper");
+    }
+    EXPECT_EQ(wait, step.wait) << "after " << step.failures << " failures";
+  }
+  clock.Advance(30000);
+  EXPECT_EQ(rules.TryLogin("oper", "o", "x", &message), oper);
+  EXPECT_EQ(access.GetLoginWaitSeconds("oper"), 0) << "a success starts the count again";
+  EXPECT_EQ(rules.TryLogin("oper", "bad", "x", &message), nullptr);
+  EXPECT_EQ(message, "Wrong user name or password!\nPlease try again.");
+  EXPECT_NE(dir.Read("VTLN-Log.log").find("Login refused while waiting: \"oper\""), std::string::npos);
+}
+
+TEST_F(LoginRulesTest, AWeakHashIsMadeAgainAtTheNextLogin) {
+  // A hash of the lowest cost, as an older program would have made it.
+  char weak[crypto_pwhash_STRBYTES];
+  ASSERT_EQ(crypto_pwhash_str(weak, "w", 1, crypto_pwhash_OPSLIMIT_MIN, crypto_pwhash_MEMLIMIT_MIN), 0);
+  ASSERT_TRUE(CVekEncryption::IsWeakHash(weak));
+  TempDir other;
+  other.Write("VTLN-VXC.sys", std::string("[User-1]\r\nName=old\r\nPW=") + weak + "\r\nGRP=1\r\n");
+  CVekAccessControl users;
+  ASSERT_TRUE(users.LoadUserFile(other.File("VTLN-VXC.sys"), true)) << users.GetLoadError();
+  const unsigned long long generation = users.GetGeneration();
+  CLoginRules rules(&users);
+  std::string message;
+  CVekAccessUser* user = rules.TryLogin("old", "w", "x", &message);
+  ASSERT_NE(user, nullptr) << message;
+  EXPECT_EQ(users.GetGeneration(), generation + 1) << "saved";
+  const std::string text = other.Read("VTLN-VXC.sys");
+  EXPECT_EQ(text.find(weak), std::string::npos) << "the weak hash is gone";
+  CVekAccessControl again;
+  ASSERT_TRUE(again.LoadUserFile(other.File("VTLN-VXC.sys"), true));
+  ASSERT_NE(again.Authenticate("old", "w"), nullptr);
+  EXPECT_EQ(again.GetUsers()[0]->GetGroups(), kOperator);
+  // A hash of today's cost stays as it is.
+  const std::string before = dir.Read("VTLN-VXC.sys");
+  EXPECT_EQ(rules.TryLogin("old", "w", "x", &message), user);
+  EXPECT_EQ(users.GetGeneration(), generation + 1);
+  CLoginRules(&access).TryLogin("oper", "o", "x", &message);
+  EXPECT_EQ(dir.Read("VTLN-VXC.sys"), before);
 }
 
 }  // namespace
