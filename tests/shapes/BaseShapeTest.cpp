@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "platform/ui/Font.h"
 #include "shapes/fixture/ShapeFixture.h"
 #include "shapes/fixture/TestShape.h"
 
@@ -91,6 +92,18 @@ TEST(BaseShapeTest, NamesTitleCaptionAndSection) {
   EXPECT_EQ(shape.GetAnalogUnit(0)->GetAttribId(), 28);
   EXPECT_EQ(shape.GetAnalogUnit(2), nullptr);
   EXPECT_EQ(shape.FindAnalogUnit(29), nullptr);
+}
+
+TEST(BaseShapeTest, OneBoldEightPointTahomaForAllShapes) {
+  CFont* font = C_BaseShape::GetShapeFont();
+  ASSERT_NE(font, nullptr);
+  EXPECT_EQ(font, C_BaseShape::GetShapeFont());
+  LOGFONT logFont;
+  ASSERT_NE(font->GetLogFont(&logFont), 0);
+  EXPECT_EQ(logFont.lfWeight, FW_BOLD);
+  EXPECT_EQ(logFont.lfHeight, CFont::PointsToHeight(80));
+  EXPECT_EQ(logFont.lfFaceName, "Tahoma");
+  EXPECT_EQ(C_BaseShape::GetMimicBgColor(), 0x323232u);
 }
 
 TEST(BaseShapeTest, DeviceNameListFollowsTheShapesAndOutlivesThem) {
