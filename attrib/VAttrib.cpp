@@ -57,7 +57,9 @@ void CVAttrib::Reset() {
   m_bWritePending = false;
   m_bReadPending = false;
   m_bNegative = false;
-  m_strTagTransform.clear();  // keeps "negative" and the transform in step
+  // The transform goes with the flag: a kept "Negative" beside a cleared
+  // flag would make setting "Negative" again a no-op that negates nothing.
+  m_strTagTransform.clear();
   SetName("");
   SetTagName("");
   m_vtDataType = VT_EMPTY;

@@ -83,12 +83,13 @@ void CUGCellType::OnDraw(CDC* dc, CRect* rect, int col, long row, CUGCell* cell,
       if (offset != 0) {
         CRect inner;
         DrawBorder(dc, rect, &inner, cell);
+        // The text that runs in is drawn by the cell it belongs to, as that
+        // cell is composed; its bitmap stays in its own cell (the text keeps
+        // its place after it).
         CUGCell source;
         m_ctrl->GetCellIndirect(startCol, row, &source);
-        // The overflowing text keeps this cell's own background.
-        source.SetBackColor(cell->GetBackColor());
-        source.SetPropertyFlags(source.GetPropertyFlags() & ~UGCELL_BITMAP_SET);
-        DrawText(dc, &inner, offset, startCol, row, &source, selected, current);
+        CUGCellType* sourceType = m_ctrl->GetCellType(source.GetCellTypeIndex());
+        sourceType->DrawText(dc, &inner, offset, startCol, row, &source, selected, current);
         if (list != nullptr && col + 1 < gi->m_numberCols) list->AddCell(col + 1, row);
         return;
       }
@@ -237,31 +238,49 @@ void CUGCellType::DrawCellBackground(CDC* dc, CRect* rect, COLORREF backColor, i
   dc->FillSolidRect(*rect, backColor);
 }
 
+UGBitmapPlace UGPlaceCellBitmap(CSize natural, const CRect& rect) {
+  constexpr int kMargin = 2;
+  UGBitmapPlace place;
+  if (natural.cx <= 0 || natural.cy <= 0) return place;
+  const int cellHeight = rect.Height();
+  const int height = cellHeight - 2 * kMargin;
+  if (height <= 0) return place;
+  int width;
+  if (natural.cy <= height) {
+    // Natural size, centred vertically.
+    width = std::min(static_cast<int>(natural.cx), rect.Width() - 2 * kMargin);
+    place.target = CRect(rect.left + kMargin, rect.top + (cellHeight - natural.cy) / 2, 0, 0);
+    place.target.bottom = place.target.top + natural.cy;
+    place.stretched = false;
+  } else {
+    // Scaled to the cell's height, keeping the aspect ratio.
+    width = std::min(static_cast<int>(natural.cx * height / natural.cy), rect.Width() - 2 * kMargin);
+    place.target = CRect(rect.left + kMargin, rect.top + kMargin, 0, rect.top + kMargin + height);
+    place.stretched = true;
+  }
+  if (width <= 0) return UGBitmapPlace{};
+  place.target.right = place.target.left + width;
+  place.used = 2 * kMargin + width;
+  return place;
+}
+
+int UGCellBitmapWidth(CSize natural, const CRect& rect) { return UGPlaceCellBitmap(natural, rect).used; }
+
 int CUGCellType::DrawCellBitmap(CDC* dc, CBitmap* bitmap, CRect* rect, COLORREF /*backColor*/) {
   if (bitmap == nullptr) return 0;
-  CSize natural = bitmap->GetBitmapDimension();
-  if (natural.cx <= 0 || natural.cy <= 0) return 0;
-  const int margin = 2;
-  int cellHeight = rect->Height();
-  int height = cellHeight - 4;
-  if (height <= 0) return 0;
-  int width;
+  const CSize natural = bitmap->GetBitmapDimension();
+  const UGBitmapPlace place = UGPlaceCellBitmap(natural, *rect);
+  if (place.used == 0) return 0;
   CDC memory;
   memory.CreateCompatibleDC(dc);
   memory.SelectObject(bitmap);
-  if (natural.cy <= height) {
-    width = std::min(natural.cx, rect->Width() - 4);
-    if (width <= 0) return 0;
-    int y = rect->top + (cellHeight - natural.cy) / 2;
-    dc->BitBlt(rect->left + margin, y, width, natural.cy, &memory, 0, 0, SRCCOPY);
+  const CRect& t = place.target;
+  if (place.stretched) {
+    dc->StretchBlt(t.left, t.top, t.Width(), t.Height(), &memory, 0, 0, natural.cx, natural.cy, SRCCOPY);
   } else {
-    width = natural.cx * height / natural.cy;
-    width = std::min(width, rect->Width() - 4);
-    if (width <= 0) return 0;
-    dc->StretchBlt(rect->left + margin, rect->top + margin, width, height, &memory, 0, 0, natural.cx,
-                   natural.cy, SRCCOPY);
+    dc->BitBlt(t.left, t.top, t.Width(), t.Height(), &memory, 0, 0, SRCCOPY);
   }
-  return 2 * margin + width;
+  return place.used;
 }
 
 void CUGCellType::DrawText(CDC* dc, CRect* rect, int offset, int col, long row, CUGCell* cell,
@@ -284,8 +303,18 @@ void CUGCellType::DrawText(CDC* dc, CRect* rect, int offset, int col, long row, 
   ChooseColors(cell, selected, current, &textColor, &backColor);
   DrawCellBackground(dc, rect, backColor, col, row, cell, selected, current);
 
-  CRect area = *rect;
-  if (CBitmap* bitmap = cell->GetBitmap()) area.left += DrawCellBitmap(dc, bitmap, rect, backColor);
+  CRect area = *rect;     // where text may show
+  int textLeft = rect->left;  // where left-aligned text starts
+  if (CBitmap* bitmap = cell->GetBitmap()) {
+    if (offset < 0) {
+      // Text running into a neighbour: the bitmap stays in its own cell,
+      // the text keeps the place it has after it there.
+      textLeft += UGCellBitmapWidth(bitmap->GetBitmapDimension(), *rect);
+    } else {
+      area.left += DrawCellBitmap(dc, bitmap, rect, backColor);
+      textLeft = area.left;
+    }
+  }
 
   if (!text.empty() && !area.IsRectEmpty()) {
     const int margin = m_ctrl->m_GI->m_margin;
@@ -296,18 +325,16 @@ void CUGCellType::DrawText(CDC* dc, CRect* rect, int offset, int col, long row, 
       if (alignment & UG_ALIGNCENTER) format |= DT_CENTER;
       else if (alignment & UG_ALIGNRIGHT) format |= DT_RIGHT;
       CRect textRect = area;
-      textRect.left += margin + offset;
+      textRect.left = textLeft + margin + offset;
       textRect.right -= margin;
       textRect.top += 1;
       dc->DrawText(text, &textRect, format);
     } else if (ex & UGCT_NORMALELLIPSIS) {
-      UINT format = DT_END_ELLIPSIS | DT_NOPREFIX | DT_SINGLELINE;
-      if (alignment & UG_ALIGNCENTER) format |= DT_CENTER;
-      else if (alignment & UG_ALIGNRIGHT) format |= DT_RIGHT;
-      if (alignment & UG_ALIGNVCENTER) format |= DT_VCENTER;
-      else if (alignment & UG_ALIGNBOTTOM) format |= DT_BOTTOM;
+      // One line from the top left, cut with an ellipsis; the alignment
+      // bits do not apply to this mode.
+      const UINT format = DT_END_ELLIPSIS | DT_NOPREFIX | DT_SINGLELINE;
       CRect textRect = area;
-      textRect.left += 3;
+      textRect.left = textLeft + 3;
       dc->DrawText(text, &textRect, format);
     } else {
       CSize extent = dc->GetTextExtent(text);
@@ -317,7 +344,7 @@ void CUGCellType::DrawText(CDC* dc, CRect* rect, int offset, int col, long row, 
       } else if (alignment & UG_ALIGNRIGHT) {
         x = area.right - margin - extent.cx;
       } else {
-        x = area.left + margin + offset;
+        x = textLeft + margin + offset;
       }
       int y;
       if (alignment & UG_ALIGNVCENTER) {

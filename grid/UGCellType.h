@@ -18,6 +18,20 @@ class CUGCtrl;
 // The kinds of mouse click a cell type is told of.
 enum class UGClick { Left, Right, Double };
 
+// Where a cell's bitmap of the natural size goes in the cell rectangle: at
+// natural size 2 pixels in, vertically centred, when it fits the height
+// less 4; else scaled to that height keeping its aspect ratio. The width is
+// capped at the cell width less 4. used is the room taken (2 margins and
+// the width), 0 when nothing is drawn.
+struct UGBitmapPlace {
+  CRect target;
+  bool stretched = false;
+  int used = 0;
+};
+UGBitmapPlace UGPlaceCellBitmap(CSize natural, const CRect& rect);
+// UGPlaceCellBitmap(natural, rect).used.
+int UGCellBitmapWidth(CSize natural, const CRect& rect);
+
 class CUGCellType {
  public:
   CUGCellType();

@@ -108,7 +108,12 @@ int CUGCtrl::SetCurrentSheet(int index, BOOL redraw) {
   m_GI->m_lastTopRow = -1;
   m_GI->m_lastLeftCol = -1;
   SyncChildSheets();
-  if (redraw) AdjustComponentSizes();
+  // The children always take the new sheet's rectangles; redraw only
+  // decides whether the layout repaints them now.
+  const BOOL oldUpdate = m_enableUpdate;
+  if (!redraw) m_enableUpdate = FALSE;
+  AdjustComponentSizes();
+  m_enableUpdate = oldUpdate;
   return UG_SUCCESS;
 }
 

@@ -215,10 +215,12 @@ void CUGCtrl::OnSize(UINT type, int cx, int cy) {
 void CUGCtrl::OnPaint() {
   CPaintDC dc(this);
   if (!m_GI->m_paintMode) return;
-  // The small square between the two scroll bars.
+  // The small square between the two scroll bars, then the layout (it
+  // moves and repaints only the children, never this window).
   CRect square(m_GI->m_vScrollRect.left, m_GI->m_hScrollRect.top, m_GI->m_vScrollRect.right,
                m_GI->m_hScrollRect.bottom);
   if (!square.IsRectEmpty()) dc.FillSolidRect(square, GetSysColor(COLOR_3DFACE));
+  AdjustComponentSizes();
 }
 
 void CUGCtrl::OnSetFocus(CWnd* oldWnd) {

@@ -105,7 +105,19 @@ int UGBallisticStep(int repeatCounter, int divisor) {
   return static_cast<int>(std::min<long long>(step, 1000000));
 }
 
-long UGWheelRows(int delta) { return -static_cast<long>(delta / 120) * 3; }
+long UGWheelRows(int delta, int* remainder) {
+  constexpr int kUnitsPerNotch = 120;
+  constexpr int kRowsPerNotch = 3;
+  if (remainder == nullptr) return -static_cast<long>(delta / kUnitsPerNotch) * kRowsPerNotch;
+  // Whole rows of what has gathered; the rest waits for the next delta.
+  // A turn of direction starts afresh. Deltas are at most 16 bits, so the
+  // sum never overflows.
+  if ((*remainder > 0 && delta < 0) || (*remainder < 0 && delta > 0)) *remainder = 0;
+  const int total = *remainder + delta;
+  const int perRow = kUnitsPerNotch / kRowsPerNotch;
+  *remainder = total % perRow;
+  return -static_cast<long>(total / perRow);
+}
 
 UGScrollInfo UGVScrollInfo(long topRow, long maxTopRow, long lockedRows, int gridHeight,
                            int defRowHeight, int thumbMode) {

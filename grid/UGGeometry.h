@@ -62,9 +62,13 @@ long UGTopIndexToShowAtEnd(long target, int pageSize, bool uniform, int uniformS
 // ---- Key acceleration and wheel ---------------------------------------------
 // Cells moved by one repeated arrow key: (counter / divisor)^3 + 1, or 1.
 int UGBallisticStep(int repeatCounter, int divisor);
-// Rows the top row moves for a wheel delta: 3 per 120 units, truncated
-// toward zero; a positive delta scrolls up (a negative row count).
-long UGWheelRows(int delta);
+// Rows the top row moves for a wheel delta: 3 per 120 units (one row per
+// 40), truncated toward zero; a positive delta scrolls up (a negative row
+// count). The part of the delta too small for a row is left in *remainder
+// and added to the next delta in the same direction, so the small steps of
+// touchpads and high-resolution wheels add up instead of being lost; null
+// keeps none.
+long UGWheelRows(int delta, int* remainder = nullptr);
 
 // ---- Scroll bars ------------------------------------------------------------------
 struct UGScrollInfo {

@@ -320,13 +320,11 @@ void CUGGrid::ScrollAndRedraw() {
   if (std::labs(dx) >= gi->m_gridWidth || std::labs(dy) >= gi->m_gridHeight) {
     AddAllCells();
   } else if (dx != 0 || dy != 0) {
+    // One direction leaves the locked strip across it in place; both at
+    // once scroll the whole area (the locked strips are painted again below).
     CRect scroll(0, 0, gi->m_gridWidth, gi->m_gridHeight);
     if (dx == 0) scroll.top = gi->m_lockRowHeight;
     if (dy == 0) scroll.left = gi->m_lockColWidth;
-    if (dx != 0 && dy != 0) {
-      scroll.left = gi->m_lockColWidth;
-      scroll.top = gi->m_lockRowHeight;
-    }
     CRect uncovered;
     dc.ScrollDC(static_cast<int>(-dx), static_cast<int>(-dy), &scroll, &scroll, &uncovered);
     // The cells whose pixels were uncovered (new view coordinates).
@@ -349,6 +347,19 @@ void CUGGrid::ScrollAndRedraw() {
         m_redrawList.AddRange(0, r, std::max(gi->m_numberCols - 1, 0), r);
       }
       y += h;
+    }
+    // The black line that sets the locked part apart runs along the first
+    // scrolled column (row): it moved away with the old first one's pixels,
+    // and the pixels moved in do not hold it. Both are painted again.
+    if (dx != 0 && gi->m_numLockCols > 0) {
+      for (int first : {std::max(gi->m_leftCol, gi->m_numLockCols), std::max(fromLeft, gi->m_numLockCols)}) {
+        m_redrawList.AddRange(first, 0, first, std::max(gi->m_numberRows - 1, 0L));
+      }
+    }
+    if (dy != 0 && gi->m_numLockRows > 0) {
+      for (long first : {std::max(gi->m_topRow, gi->m_numLockRows), std::max(fromTop, gi->m_numLockRows)}) {
+        m_redrawList.AddRange(0, first, std::max(gi->m_numberCols - 1, 0), first);
+      }
     }
     // Both directions at once move the locked strips too: paint them again.
     if (dx != 0 && dy != 0) {
@@ -589,7 +600,7 @@ void CUGGrid::OnTimer(UINT_PTR id) {
 BOOL CUGGrid::OnMouseWheel(UINT, short delta, CPoint) {
   if (m_ctrl->IsEditing()) return TRUE;
   m_ctrl->SetMoveType(UG_MOVE_SCROLL, 0);
-  long rows = UGWheelRows(delta);
+  long rows = UGWheelRows(delta, &m_wheelRemainder);
   if (rows != 0) m_ctrl->SetTopRow(m_GI->m_topRow + rows);
   if (m_ctrl->m_CUGSideHdg != nullptr && m_ctrl->m_CUGSideHdg->IsWindowCreated()) {
     m_ctrl->m_CUGSideHdg->Invalidate(FALSE);

@@ -40,6 +40,7 @@ class CUGGrid : public CWnd {
   BOOL m_cellTypeHandledPress = FALSE;
   BOOL m_noFocusRect = FALSE;  // suppresses the focus rectangle for one paint
   int m_keyRepeatCount = 0;
+  int m_wheelRemainder = 0;  // wheel units not yet worth a row (UGWheelRows)
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

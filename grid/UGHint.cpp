@@ -25,13 +25,13 @@ int CUGHint::Create(CUGCtrl* ctrl, int /*backgroundColorIndex*/) {
   if (!CWnd::Create("", WS_CHILD | WS_BORDER | WS_CLIPSIBLINGS, CRect(0, 0, 10, 10), ctrl, 0)) {
     return UG_ERROR;
   }
-  m_textHeight = MeasureText(m_font, "X").cy + 2;
+  m_textHeight = MeasureText(m_font, "X").cy;
   return UG_SUCCESS;
 }
 
 void CUGHint::SetHintFont(CFont* font) {
   m_font = font;
-  m_textHeight = MeasureText(m_font, "X").cy + 2;
+  m_textHeight = MeasureText(m_font, "X").cy;
 }
 
 void CUGHint::SetText(const std::string& text, BOOL repaint) {

@@ -26,6 +26,8 @@ class CUGHint : public CWnd {
   void SetTextColor(COLORREF color) { m_textColor = color; }
   void SetBackColor(COLORREF color) { m_backColor = color; }
   void SetHintFont(CFont* font);
+  // The height of "X" in the hint's font: the height the window takes.
+  int GetTextHeight() const { return m_textHeight; }
   void MoveTo(int x, int y, int minimumWidth);
   void Show();
   void Hide();
@@ -41,5 +43,5 @@ class CUGHint : public CWnd {
   COLORREF m_backColor = 0xE0FFFF;
   int m_anchor = 0;
   CFont* m_font = nullptr;  // not owned; the window's font when none
-  int m_textHeight = 16;    // the height of "X"
+  int m_textHeight = 16;    // the height of "X" in the font; the window's height
 };

@@ -11,6 +11,15 @@
 
 class CUGCtrl;
 class CUGDropListType;
+struct LOGFONT;
+
+// The height of one item of the list for a font: its size in points at the
+// screen's pixels per inch (logPixelsY); 12 without a font.
+int UGListItemHeight(const LOGFONT* font, int logPixelsY);
+// The list's rectangle in the cell area's client rect: from the cell's top
+// left, the cell's width, the visible items' height + 6; moved up or left
+// to stay inside client and never taller than it.
+CRect UGPlaceListRect(const CRect& cellRect, int visibleItems, int itemHeight, const CRect& client);
 
 class CUGLstBox : public CListBox {
  public:

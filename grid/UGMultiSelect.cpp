@@ -204,8 +204,9 @@ int CUGMultiSelect::IsSelected(int col, long row, int* block) const {
 }
 
 int CUGMultiSelect::IsColSelected(int col) const {
-  // In row mode every block spans every column: the first column stands for all.
-  if (m_mode & UG_MULTISELECT_ROW) col = 0;
+  // In row mode every block spans every column: column 1 stands for all
+  // (column 0 in a grid of one column, whose blocks end there).
+  if (m_mode & UG_MULTISELECT_ROW) col = std::min(1, std::max(m_GI->m_numberCols - 1, 0));
   return DecidingState([](const Block& b, int c, long) { return c >= b.left && c <= b.right; }, col, 0,
                        nullptr);
 }

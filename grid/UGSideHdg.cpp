@@ -18,9 +18,57 @@ CUGSideHdg::CUGSideHdg(CUGCtrl* ctrl) : CUGHeadingWnd(ctrl, UG_SIDEHEADING) {}
 CUGSideHdg::~CUGSideHdg() = default;
 
 void CUGSideHdg::ScrollAndRedraw() {
-  // The heading is narrow: a changed view or current row repaints it whole.
-  if (m_GI == nullptr) return;
-  if (m_GI->m_topRow != m_GI->m_lastTopRow || m_GI->m_currentRow != m_GI->m_lastRow) Repaint();
+  CUGGridInfo* gi = m_GI;
+  if (gi == nullptr || !IsWindowCreated() || !gi->m_paintMode) return;
+  const bool rowChanged = gi->m_currentRow != gi->m_lastRow;
+  const long fromTop = m_shownSheet == gi ? m_shownTopRow : -1;
+  if (fromTop == gi->m_topRow && !rowChanged) return;
+  CRect client;
+  GetClientRect(&client);
+  CRect pending;
+  if (fromTop < 0 || GetUpdateRect(&pending)) {
+    Repaint();
+    return;
+  }
+  // The pixels of the scrolled rows move by the heights between the two
+  // top rows; only the strip they uncover is painted anew.
+  long dy = 0;
+  for (long r = fromTop; r < gi->m_topRow; ++r) dy += m_ctrl->GetRowHeight(r);
+  for (long r = gi->m_topRow; r < fromTop; ++r) dy -= m_ctrl->GetRowHeight(r);
+  const CRect scroll(0, std::min(gi->m_lockRowHeight, client.bottom), client.right, client.bottom);
+  if (std::labs(dy) >= scroll.Height()) {
+    Repaint();
+    return;
+  }
+  if (dy != 0) {
+    CClientDC dc(this);
+    CRect uncovered;
+    dc.ScrollDC(0, static_cast<int>(-dy), &scroll, &scroll, &uncovered);
+    InvalidateRect(&uncovered, FALSE);
+    m_shownTopRow = gi->m_topRow;
+  }
+  // The headings of the previous and the new current row show the change.
+  for (long row : {gi->m_lastRow, gi->m_currentRow}) {
+    CRect rect;
+    if (rowChanged && row >= 0 && RowRectInView(row, &rect)) InvalidateRect(&rect, FALSE);
+  }
+  UpdateWindow();
+}
+
+bool CUGSideHdg::RowRectInView(long row, CRect* rect) const {
+  CRect client;
+  GetClientRect(&client);
+  int y = 0;
+  for (long r : m_ctrl->ShownRows()) {
+    const int h = m_ctrl->GetRowHeight(r);
+    if (r == row) {
+      *rect = CRect(0, y, client.right, y + h);
+      return h > 0;
+    }
+    y += h;
+    if (y > client.bottom) break;
+  }
+  return false;
 }
 
 int CUGSideHdg::HitTest(CPoint point, int* col, long* row, CRect* rect) {
@@ -65,11 +113,18 @@ void CUGSideHdg::OnPaint() {
   }
   CRect client;
   GetClientRect(&client);
+  // Only the rows that reach into the area being painted are drawn.
+  const CRect update = dc.m_ps.rcPaint.IsRectEmpty() ? client : dc.m_ps.rcPaint;
   CUGRedrawList painted;
   int y = 0;
   for (long r : m_ctrl->ShownRows()) {
     int h = m_ctrl->GetRowHeight(r);
     if (h <= 0) continue;
+    if (y + h <= update.top || y >= update.bottom) {
+      y += h;
+      if (y > client.Height()) break;
+      continue;
+    }
     int x = 0;
     for (int c = -gi->m_numberSideHdgCols; c < 0; ++c) {
       int w = m_ctrl->GetColWidth(c);
@@ -84,6 +139,13 @@ void CUGSideHdg::OnPaint() {
     dc.FillSolidRect(CRect(0, y, client.right, client.bottom), m_ctrl->GetDefaultBackColor(UG_SIDEHEADING));
   }
   if (fontSelected) dc.SelectObject(oldFont);
+  // What the pixels show, for the next scroll.
+  if (update.left <= 0 && update.top <= 0 && update.right >= client.right && update.bottom >= client.bottom) {
+    m_shownSheet = gi;
+    m_shownTopRow = gi->m_topRow;
+  } else if (m_shownSheet != gi || m_shownTopRow != gi->m_topRow) {
+    m_shownSheet = nullptr;  // part painted at another view: no longer one view
+  }
 }
 
 void CUGSideHdg::DrawSizingLine(int y) { InvertGridLine(&m_lineY, y, false); }

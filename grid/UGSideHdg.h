@@ -14,6 +14,9 @@ class CUGSideHdg : public CUGHeadingWnd {
   // Heading cell under a point (heading col, row); 1 when none.
   int HitTest(CPoint point, int* col, long* row, CRect* rect) override;
   int GetCellRect(int col, long row, CRect* rect);
+  // The repaint after a move: the pixels scroll with the top row (the
+  // locked rows stay), the uncovered strip and the headings of the old and
+  // the new current row are painted.
   void ScrollAndRedraw();
   bool IsSizing() const { return m_sizing; }
 
@@ -31,6 +34,8 @@ class CUGSideHdg : public CUGHeadingWnd {
  private:
   enum class Sizing { None, Row, Width };
   void DrawSizingLine(int y);
+  // The client rectangle of a shown row's headings; false when not shown.
+  bool RowRectInView(long row, CRect* rect) const;
 
   Sizing m_armed = Sizing::None;
   bool m_sizing = false;
@@ -39,4 +44,7 @@ class CUGSideHdg : public CUGHeadingWnd {
   int m_startPos = 0;
   int m_startTotal = 0;
   int m_lineY = -1;
+  // The sheet and top row the pixels show (null: unknown, paint whole).
+  const CUGGridInfo* m_shownSheet = nullptr;
+  long m_shownTopRow = -1;
 };

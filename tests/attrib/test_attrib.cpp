@@ -281,6 +281,22 @@ TEST(AttribWriteThrough, NegativeWritesTheInverseAsOneAndZero) {
   EXPECT_TRUE(VariantToBool(*tag->GetTagData()));
 }
 
+TEST(AttribWriteThrough, ResetKeepsTheTransformAndTheNegativeFlagInStep) {
+  TagWorld world;
+  PackInWindow w(Defs());
+  MessageBoxDouble boxes;
+  CVAttrib* onOff = w.pack.Attrib("OnOff");
+  onOff->SetTagName("BoolOut");
+  onOff->SetTagTransform("Negative");
+  ASSERT_TRUE(onOff->IsTagNegative());
+  onOff->Reset();
+  EXPECT_FALSE(onOff->IsTagNegative());
+  EXPECT_EQ(onOff->GetTagTransform(), "") << "a kept \"Negative\" would no longer negate";
+  // Loading the same setting again negates again.
+  onOff->SetTagTransform("Negative");
+  EXPECT_TRUE(onOff->IsTagNegative());
+}
+
 TEST(AttribWriteThrough, NegativeOnANonBooleanTagAsksWhetherToGoOn) {
   struct Case {
     const char* what;

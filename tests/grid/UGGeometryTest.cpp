@@ -129,6 +129,23 @@ TEST(UGLayoutTest, BallisticStepsAndWheel) {
   EXPECT_EQ(UGWheelRows(-250), 6);
 }
 
+TEST(UGLayoutTest, SmallWheelStepsAddUpToRows) {
+  // One row per 40 units; what is left waits for the next step in the
+  // same direction, and a turn of direction starts afresh.
+  struct Step {
+    int delta;
+    long rows;
+    int left;
+  };
+  const Step steps[] = {{15, 0, 15}, {15, 0, 30}, {15, -1, 5},  {120, -3, 5}, {-10, 0, -10},
+                        {-35, 1, -5}, {30, 0, 30},  {-120, 3, 0}, {-250, 6, -10}};
+  int remainder = 0;
+  for (const Step& step : steps) {
+    EXPECT_EQ(UGWheelRows(step.delta, &remainder), step.rows) << step.delta;
+    EXPECT_EQ(remainder, step.left) << step.delta;
+  }
+}
+
 TEST(UGScrollTest, VerticalRangesAndScaling) {
   UGScrollInfo info = UGVScrollInfo(2000, 4000, 0, 200, 20, 0);
   EXPECT_TRUE(info.scaled);

@@ -111,6 +111,16 @@ TEST_F(InputTest, TheWheelScrollsThreeRowsPerNotch) {
   EXPECT_EQ(grid.GetCurrentRow(), 0);
 }
 
+TEST_F(InputTest, TouchpadStepsSmallerThanANotchAddUp) {
+  grid.SetTopRow(10);
+  for (int i = 0; i < 8; ++i) grid.m_CUGGrid->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, -15), At(0, 0));
+  EXPECT_EQ(grid.GetTopRow(), 13) << "120 units in eight steps make a notch";
+  grid.m_CUGGrid->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, -30), At(0, 0));
+  EXPECT_EQ(grid.GetTopRow(), 13);
+  grid.m_CUGGrid->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, -10), At(0, 0));
+  EXPECT_EQ(grid.GetTopRow(), 14);
+}
+
 TEST_F(InputTest, ClicksMoveTheCurrentCellButNotWhileEditing) {
   Click(grid.m_CUGGrid, 100, 45);
   EXPECT_EQ(grid.GetCurrentCol(), 1);

@@ -323,6 +323,21 @@ TEST_F(SelectionTest, EnumerationVisitsTheSelectedCells) {
   EXPECT_EQ(b, 2);
 }
 
+TEST_F(SelectionTest, InRowModeEveryColumnAnswersAsTheSelectedRows) {
+  grid.SetMultiSelectMode(UG_MULTISELECT_ROW);
+  EXPECT_FALSE(select()->IsColSelected(3));
+  Click(3, 2);
+  for (int col : {0, 1, 9, 40}) EXPECT_TRUE(select()->IsColSelected(col)) << col;
+  select()->ToggleCell(5, 2);  // a later block deselects the row
+  EXPECT_FALSE(select()->IsColSelected(4));
+  // A grid of one column: its blocks end at column 0.
+  grid.SetColCount(1);
+  grid.SetMultiSelectMode(UG_MULTISELECT_ROW);
+  Click(0, 1);
+  EXPECT_TRUE(select()->IsColSelected(0));
+  EXPECT_TRUE(select()->IsColSelected(3));
+}
+
 TEST_F(SelectionTest, RowModeSelectsWholeRowsEndingAtTheLastColumn) {
   testing_support::KeyStateDouble keys;
   grid.SetMultiSelectMode(UG_MULTISELECT_ROW);

@@ -7,7 +7,9 @@
 
 #include "grid/UGCnrBtn.h"
 #include "grid/UGGrid.h"
+#include "grid/UGSideHdg.h"
 #include "grid/UGTopHdg.h"
+#include "platform/Thread.h"
 #include "platform/ui/WndSurface.h"
 #include "platform/ui/SysColors.h"
 #include "tests/grid/UGTestGrid.h"
@@ -156,6 +158,100 @@ TEST_F(RenderTest, ScrollingRepaintsLikeAFullPaint) {
     QImage full = Paint(grid.m_CUGGrid);
     EXPECT_TRUE(scrolled == full) << "top " << step.top << " left " << step.left;
   }
+}
+
+TEST_F(RenderTest, PaintingTheControlFillsTheSquareBetweenTheBarsAndLaysOut) {
+  grid.SetColCount(12);  // both scroll bars show
+  grid.m_GI->m_sideHdgWidth = 60;  // changed without a layout
+  QImage image = Paint(&grid);
+  CRect client;
+  grid.GetClientRect(&client);
+  EXPECT_EQ(PixelOf(image, client.right - 3, client.bottom - 3), GetSysColor(COLOR_3DFACE));
+  CRect side;
+  grid.m_CUGSideHdg->GetClientRect(&side);
+  EXPECT_EQ(side.Width(), 60) << "the paint laid the children out";
+  ProcessPendingEvents();
+  CRect pending;
+  EXPECT_FALSE(grid.GetUpdateRect(&pending)) << "laying out does not ask the control to paint again";
+}
+
+TEST_F(RenderTest, SwitchingSheetsLaysOutEvenWithoutARedraw) {
+  grid.SetSheetCount(2);
+  grid.SetCurrentSheet(1);
+  grid.SetSideHeadingWidth(70);
+  grid.SetCurrentSheet(0, FALSE);
+  CRect side;
+  grid.m_CUGSideHdg->GetClientRect(&side);
+  EXPECT_EQ(side.Width(), 40);
+  grid.SetCurrentSheet(1, FALSE);
+  grid.m_CUGSideHdg->GetClientRect(&side);
+  EXPECT_EQ(side.Width(), 70);
+}
+
+TEST_F(RenderTest, ScrollingWithLockedRowsAndColumnsRepaintsLikeAFullPaint) {
+  grid.SetColCount(12);
+  for (long r = 0; r < 50; ++r) {
+    for (int c = 0; c < 12; ++c) grid.QuickSetText(c, r, std::to_string(c) + ":" + std::to_string(r));
+  }
+  grid.SetLockedColCount(1);
+  grid.SetLockedRowCount(1);
+  Paint(grid.m_CUGGrid);
+  struct Step {
+    long top;
+    int left;
+  };
+  const Step steps[] = {{3, 0}, {3, 2}, {5, 3}, {4, 2}, {4, 1}, {2, 1}, {2, 3}};
+  for (const Step& step : steps) {
+    // One move, changing one or both at once.
+    grid.m_GI->m_topRow = step.top;
+    grid.m_GI->m_leftCol = step.left;
+    grid.m_CUGGrid->ScrollAndRedraw();
+    QImage scrolled = grid.m_CUGGrid->GetSurface()->image.copy();
+    QImage full = Paint(grid.m_CUGGrid);
+    EXPECT_TRUE(scrolled == full) << "top " << step.top << " left " << step.left;
+  }
+}
+
+// Counts the row-heading cells it composes.
+class CountingGrid : public RecordingGrid {
+ public:
+  int headingReads = 0;
+  void OnCellGet(int col, long row, CUGCell*) override {
+    if (col < 0 && row >= 0) ++headingReads;
+  }
+};
+
+TEST(RenderSideHeadingTest, TheRowHeadingScrollsItsPixelsAndPaintsOnlyWhatIsNew) {
+  CWnd parent;
+  ASSERT_TRUE(parent.Create("parent", 0, CRect(0, 0, 500, 400), nullptr, 0));
+  CountingGrid grid;
+  ASSERT_TRUE(grid.CreateGrid(WS_VISIBLE, CRect(0, 0, 340, 220), &parent, 1000));
+  parent.ShowWindow(SW_SHOW);
+  grid.SetColCount(3);
+  grid.SetRowCount(60);
+  for (long r = 0; r < 60; ++r) grid.QuickSetText(-1, r, std::to_string(r));
+  grid.SetLockedRowCount(1);
+  auto paint = [&grid] {
+    grid.m_CUGSideHdg->Invalidate(FALSE);
+    grid.m_CUGSideHdg->UpdateWindow();
+    return grid.m_CUGSideHdg->GetSurface()->image.copy();
+  };
+  paint();
+  for (long top : {2L, 3L, 7L, 5L, 30L, 29L}) {
+    grid.headingReads = 0;
+    grid.SetTopRow(top);
+    const int reads = grid.headingReads;
+    QImage scrolled = grid.m_CUGSideHdg->GetSurface()->image.copy();
+    EXPECT_TRUE(scrolled == paint()) << "top " << top;
+    if (top == 3L) {
+      EXPECT_LE(reads, 2) << "one row uncovered";
+    }
+  }
+  // A move of the current row repaints the two headings it concerns.
+  grid.GotoRow(31);
+  QImage moved = grid.m_CUGSideHdg->GetSurface()->image.copy();
+  EXPECT_TRUE(moved == paint());
+  parent.DestroyWindow();
 }
 
 // Repaints cells from its move notifications, as an owner that colours

@@ -9,6 +9,7 @@
 #include "grid/UGLstBox.h"
 #include "grid/UGVScroll.h"
 #include "platform/Thread.h"
+#include "platform/ui/DC.h"
 #include "tests/grid/UGTestGrid.h"
 
 namespace {
@@ -97,6 +98,13 @@ TEST_F(ScrollDropTest, ThumbTrackingMovesLiveOnlyWhenAskedAndShowsTheHint) {
   EXPECT_EQ(grid.GetTopRow(), row);
   EXPECT_TRUE(grid.m_CUGHint->IsWindowVisible());
   EXPECT_EQ(grid.m_CUGHint->GetText(), "Row " + std::to_string(row));
+  // As tall as an "X" of its font.
+  CDC measure;
+  measure.CreateCompatibleDC(nullptr);
+  CRect hintRect;
+  grid.m_CUGHint->GetWindowRect(&hintRect);
+  EXPECT_EQ(hintRect.Height(), measure.GetTextExtent("X").cy);
+  EXPECT_EQ(grid.m_CUGHint->GetTextHeight(), hintRect.Height());
   grid.m_CUGVScroll->ActAsUser(SB_THUMBPOSITION, 300);
   EXPECT_FALSE(grid.m_CUGHint->IsWindowVisible());
 }
@@ -188,6 +196,44 @@ TEST_F(ScrollDropTest, ALongListShowsFifteenRowsAndStaysInsideTheCellArea) {
   grid.m_CUGGrid->GetClientRect(&client);
   EXPECT_GE(rect.top, client.top);
   EXPECT_LE(rect.bottom, client.bottom);
+  type->OnCloseList();
+  ProcessPendingEvents();
+}
+
+TEST(UGListItemHeightTest, TheFontsPointsAtTheScreensResolution) {
+  LOGFONT font{};
+  EXPECT_EQ(UGListItemHeight(nullptr, 96), 12);
+  font.lfHeight = 0;
+  EXPECT_EQ(UGListItemHeight(&font, 96), 12);
+  font.lfHeight = -13;  // 9.75 points
+  EXPECT_EQ(UGListItemHeight(&font, 96), 13);
+  EXPECT_EQ(UGListItemHeight(&font, 120), 16);
+  EXPECT_EQ(UGListItemHeight(&font, 144), 20);
+  font.lfHeight = 16;
+  EXPECT_EQ(UGListItemHeight(&font, 96), 16);
+}
+
+TEST(UGListRectTest, TheListStaysInsideTheCellArea) {
+  const CRect client(0, 0, 300, 200);
+  EXPECT_EQ(UGPlaceListRect(CRect(10, 20, 90, 40), 3, 12, client), CRect(10, 20, 90, 62));
+  // Too low: moved up; too far right: moved left; too tall: cut.
+  EXPECT_EQ(UGPlaceListRect(CRect(10, 180, 90, 200), 3, 12, client), CRect(10, 158, 90, 200));
+  EXPECT_EQ(UGPlaceListRect(CRect(250, 20, 330, 40), 1, 12, client), CRect(220, 20, 300, 38));
+  EXPECT_EQ(UGPlaceListRect(CRect(10, 20, 90, 40), 15, 20, client), CRect(10, 0, 90, 200));
+}
+
+TEST_F(ScrollDropTest, TheListShowsItsRowsWholeAtTheToolkitsItemHeight) {
+  grid.QuickSetCellType(0, 1, UGCT_DROPLIST);
+  CUGCell cell;
+  grid.GetCell(0, 1, &cell);
+  cell.SetLabel("a\nb\nc\nd\n");
+  grid.SetCell(0, 1, &cell);
+  auto* type = static_cast<CUGDropListType*>(grid.GetCellType(UGCT_DROPLIST));
+  ASSERT_EQ(type->StartDropList(0, 1), UG_SUCCESS);
+  CUGLstBox* list = type->GetListBox();
+  CRect client;
+  list->GetClientRect(&client);
+  EXPECT_GE(client.Height(), 4 * list->GetItemHeight(0));
   type->OnCloseList();
   ProcessPendingEvents();
 }
