@@ -152,7 +152,9 @@ BOOL CWnd::Create(const std::string& windowName, DWORD style, const CRect& rect,
     g_nextHandle += 4;
     g_windows[m_hWnd] = this;
   }
-  if (style & (WS_HSCROLL | WS_VSCROLL)) EnsureScrollBars();
+  // A painted window gets its window scroll bars; a control of the toolkit
+  // (list, combo box, edit) shows its own as needed and gets none extra.
+  if ((style & (WS_HSCROLL | WS_VSCROLL)) && UsesSurface()) EnsureScrollBars();
   OnWidgetCreated();
   if (WindowProc(WM_CREATE, 0, 0) == -1) {
     DestroyWindow();

@@ -7,3 +7,4 @@ class ResourceTable;
 void RegisterFrameResources(ResourceTable& table);
 void RegisterControlsResources(ResourceTable& table);
 void RegisterShapeResources(ResourceTable& table);
+void RegisterTagBrowserResources(ResourceTable& table);

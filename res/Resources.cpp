@@ -11,6 +11,7 @@ constexpr Module kModules[] = {
     RegisterFrameResources,
     RegisterControlsResources,
     RegisterShapeResources,
+    RegisterTagBrowserResources,
 };
 
 }  // namespace

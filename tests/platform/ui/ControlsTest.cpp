@@ -5,12 +5,16 @@
 
 #include <QLineEdit>
 #include <QPalette>
+#include <QScrollBar>
 
+#include "platform/Thread.h"
 #include "platform/ui/Brush.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/Cursors.h"
 #include "platform/ui/DC.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/ListBox.h"
 #include "platform/ui/ResourceTable.h"
 #include "platform/ui/ScrollBar.h"
 #include "platform/ui/SliderCtrl.h"
@@ -178,6 +182,26 @@ TEST_F(ControlsTest, WindowScrollBarsHideWhenThePageCoversTheRange) {
   view.GetClientRect(&client);
   EXPECT_EQ(client.Width(), 200);
   EXPECT_EQ(view.GetScrollPos(SB_VERT), 0);
+}
+
+TEST_F(ControlsTest, ListsAndComboBoxesShowOnlyTheirOwnScrollBar) {
+  // A short list: nothing to scroll, so no bar at all shows.
+  CListBox list;
+  ASSERT_TRUE(list.Create("", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL, CRect(0, 0, 120, 60), &m_host, 51));
+  list.AddString("True");
+  list.AddString("False");
+  CComboBox combo;
+  ASSERT_TRUE(combo.Create("", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, CRect(0, 70, 120, 160), &m_host, 52));
+  combo.AddString("a");
+  ProcessPendingEvents();
+  for (CWnd* control : {static_cast<CWnd*>(&list), static_cast<CWnd*>(&combo)}) {
+    for (const QScrollBar* bar : control->GetWidget()->findChildren<QScrollBar*>()) {
+      EXPECT_FALSE(bar->isVisible()) << control->GetDlgCtrlID();
+    }
+  }
+  CRect client;
+  list.GetClientRect(&client);
+  EXPECT_EQ(client.Width(), 120);
 }
 
 TEST_F(ControlsTest, OwnerDrawnButtonIsDrawnByItsParent) {
