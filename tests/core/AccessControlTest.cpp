@@ -8,6 +8,7 @@
 
 #include "core/AccessLog.h"
 #include "core/AtomicFile.h"
+#include "core/CoreTestSupport.h"
 #include "core/VekAccessControl.h"
 #include "core/VekEncryption.h"
 #include "support/Doubles.h"
@@ -347,24 +348,7 @@ TEST_F(AccessTest, AFailedSaveLeavesEverythingAsItWas) {
 
 // ---- Rights checks with a login double ---------------------------------------------
 
-class LoginDouble {
- public:
-  LoginDouble() {
-    m_previous = SetLoginHandler([this](const std::string& purpose) {
-      purposes.push_back(purpose);
-      if (answers.empty()) return static_cast<CVekAccessUser*>(nullptr);
-      CVekAccessUser* user = answers.front();
-      answers.pop_front();
-      return user;
-    });
-  }
-  ~LoginDouble() { SetLoginHandler(m_previous); }
-  std::deque<CVekAccessUser*> answers;  // null: the user gives up
-  std::vector<std::string> purposes;
-
- private:
-  LoginHandler m_previous;
-};
+using core_test::LoginDouble;
 
 TEST_F(AccessTest, EmptyListOrFirstZeroRefusesAtOnce) {
   LoginDouble login;

@@ -1,13 +1,16 @@
-// Helpers shared by the engine-core tests: a window that records the tag
-// notices it receives, and quick tag definitions.
+// Helpers shared by the engine-core tests (and the tests above them): a
+// window that records the tag notices it receives, quick tag definitions,
+// and a login step that answers from a queue.
 #pragma once
 
+#include <deque>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/CoreMessages.h"
 #include "core/DCTag.h"
+#include "core/VekAccessControl.h"
 #include "platform/Thread.h"
 #include "platform/Wnd.h"
 
@@ -54,5 +57,29 @@ inline TagDefinition MakeDef(const std::string& name, int hw, int io, VARTYPE vt
   def.nDataStackSize = stack;
   return def;
 }
+
+// Replaces the login step while it lives: each login takes the next user
+// of the queue (null, or an empty queue: the user gives up) and records
+// the purpose it was asked for.
+class LoginDouble {
+ public:
+  LoginDouble() {
+    m_previous = SetLoginHandler([this](const std::string& purpose) {
+      purposes.push_back(purpose);
+      if (answers.empty()) return static_cast<CVekAccessUser*>(nullptr);
+      CVekAccessUser* user = answers.front();
+      answers.pop_front();
+      return user;
+    });
+  }
+  ~LoginDouble() { SetLoginHandler(m_previous); }
+  LoginDouble(const LoginDouble&) = delete;
+  LoginDouble& operator=(const LoginDouble&) = delete;
+  std::deque<CVekAccessUser*> answers;
+  std::vector<std::string> purposes;
+
+ private:
+  LoginHandler m_previous;
+};
 
 }  // namespace core_test

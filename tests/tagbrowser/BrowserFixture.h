@@ -3,7 +3,6 @@
 // profile store of the test's own: what the tag browser needs around it.
 #pragma once
 
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "core/AccessLog.h"
+#include "core/CoreTestSupport.h"
 #include "core/DCTag.h"
 #include "core/VekAccessControl.h"
 #include "core/VekEncryption.h"
@@ -50,26 +50,6 @@ class BrowserEngine : public CVekEngineBase {
     SetPendingWait([](const std::string&, const std::function<bool()>& done, DWORD) { return done(); });
     SetExitNoticeTimes(0, 0);
   }
-};
-
-// Answers the login step from a queue (null or an empty queue: gives up).
-class LoginQueue {
- public:
-  LoginQueue() {
-    m_previous = SetLoginHandler([this](const std::string& purpose) {
-      purposes.push_back(purpose);
-      if (answers.empty()) return static_cast<CVekAccessUser*>(nullptr);
-      CVekAccessUser* user = answers.front();
-      answers.pop_front();
-      return user;
-    });
-  }
-  ~LoginQueue() { SetLoginHandler(m_previous); }
-  std::deque<CVekAccessUser*> answers;
-  std::vector<std::string> purposes;
-
- private:
-  LoginHandler m_previous;
 };
 
 class BrowserTest : public ::testing::Test {
@@ -127,7 +107,7 @@ class BrowserTest : public ::testing::Test {
   testing_support::TempDir dir{true};
   testing_support::MessageBoxDouble boxes;
   testing_support::KeyStateDouble keys;
-  LoginQueue login;
+  core_test::LoginDouble login;
   BrowserEngine* engine = nullptr;
   CVekAccessUser* tech = nullptr;
   CVekAccessUser* oper = nullptr;
