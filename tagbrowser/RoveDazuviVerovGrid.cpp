@@ -135,8 +135,13 @@ void CRoveDazuviVerovGrid::RefreshShownRows() {
   const long last = std::min(GetBottomRow(), GetRowCount() - 1);
   for (long row = GetTopRow(); row <= last && IsWindowCreated(); ++row) RefreshRow(row);
   --m_nDeferRedraws;
-  if (IsWindowCreated() && m_GI->m_paintMode && m_bRedrawsGathered) m_CUGGrid->ScrollAndRedraw();
-  m_bRedrawsGathered = false;
+  // One paint of the area the changed cells cover (only that area is
+  // painted and shown anew).
+  if (IsWindowCreated() && m_GI->m_paintMode && !m_gathered.IsRectEmpty()) {
+    m_CUGGrid->InvalidateRect(&m_gathered, FALSE);
+    m_CUGGrid->UpdateWindow();
+  }
+  m_gathered.SetRectEmpty();
 }
 
 void CRoveDazuviVerovGrid::Redraw(int col, long row) {
@@ -144,8 +149,10 @@ void CRoveDazuviVerovGrid::Redraw(int col, long row) {
     RedrawCell(col, row);
     return;
   }
-  m_CUGGrid->m_redrawList.AddCell(col, row);
-  m_bRedrawsGathered = true;
+  CRect rect;
+  if (GetCellRect(col, row, &rect) != UG_SUCCESS) return;
+  if (m_gathered.IsRectEmpty()) m_gathered = rect;
+  else m_gathered.UnionRect(CRect(m_gathered), rect);
 }
 
 void CRoveDazuviVerovGrid::RefreshRow(long row) {

@@ -109,5 +109,5 @@ class CRoveDazuviVerovGrid : public CUGCtrl {
   CDataCenterBase* m_pDataCenter;  // not owned
   int m_nCodeChanges = 0;          // open CodeChange scopes
   int m_nDeferRedraws = 0;         // > 0 while a refresh gathers its repaints
-  bool m_bRedrawsGathered = false;
+  CRect m_gathered;                // the cell area they cover (cell-area coordinates)
 };

@@ -22,9 +22,9 @@ QFontMetrics MetricsOf(const DCData& d) {
 
 int Advance(const QFontMetrics& fm, const QString& s) { return fm.horizontalAdvance(s); }
 
-// One line of text at a position, in its own reading direction.
-void DrawLine(QPainter* p, const QFontMetrics& fm, int x, int top, const QString& text, bool rtl) {
-  const int w = Advance(fm, text);
+// One line of text of the width w at a position, in its own reading
+// direction.
+void DrawLine(QPainter* p, const QFontMetrics& fm, int x, int top, const QString& text, int w, bool rtl) {
   QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop);
   option.setWrapMode(QTextOption::NoWrap);
   option.setTextDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
@@ -101,9 +101,9 @@ std::vector<Line> BreakLines(const QString& text, const QFontMetrics& fm, int wi
   return lines;
 }
 
-// The longest start of the line that fits with "..." after it.
+// The longest start of a line too wide for width that fits with "..."
+// after it.
 QString EndEllipsis(const QString& text, const QFontMetrics& fm, int width) {
-  if (Advance(fm, text) <= width) return text;
   const QString dots = QStringLiteral("...");
   int lo = 0, hi = static_cast<int>(text.size());
   while (lo < hi) {
@@ -132,12 +132,22 @@ int CDC::DrawText(const std::string& text, int count, CRect* rect, UINT format) 
   const bool single = (format & DT_SINGLELINE) != 0;
   const int width = rect->Width();
   std::vector<Line> lines = BreakLines(qtext, fm, width, (format & DT_WORDBREAK) != 0, single);
-  if (format & (DT_END_ELLIPSIS | DT_PATH_ELLIPSIS | DT_WORD_ELLIPSIS))
-    for (Line& line : lines) line.text = EndEllipsis(line.text, fm, width);
+  const bool ellipsis = (format & (DT_END_ELLIPSIS | DT_PATH_ELLIPSIS | DT_WORD_ELLIPSIS)) != 0;
   const int lineHeight = fm.height();
   const int total = lineHeight * static_cast<int>(lines.size());
-  int widest = 0;
-  for (const Line& line : lines) widest = std::max(widest, Advance(fm, line.text));
+  // Each line is measured once as it is shown (measuring shapes the text:
+  // it is not cheap).
+  std::vector<int> widths;
+  widths.reserve(lines.size());
+  for (Line& line : lines) {
+    int w = Advance(fm, line.text);
+    if (ellipsis && w > width) {
+      line.text = EndEllipsis(line.text, fm, width);
+      w = Advance(fm, line.text);
+    }
+    widths.push_back(w);
+  }
+  const int widest = widths.empty() ? 0 : *std::max_element(widths.begin(), widths.end());
 
   if (format & DT_CALCRECT) {
     rect->right = rect->left + widest;
@@ -153,15 +163,16 @@ int CDC::DrawText(const std::string& text, int count, CRect* rect, UINT format) 
   if (!(format & DT_NOCLIP)) p->setClipRect(platform_detail::ToQRect(*rect), Qt::IntersectClip);
   p->setFont(d.state.qfont);
   int y = top;
-  for (const Line& line : lines) {
-    const int w = Advance(fm, line.text);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const Line& line = lines[i];
+    const int w = widths[i];
     int x = rect->left;
     if (format & DT_CENTER) x = (rect->left + rect->right - w) / 2;
     else if (format & DT_RIGHT) x = rect->right - w;
     if (d.state.bkMode == OPAQUE) p->fillRect(QRect(x, y, w, lineHeight), ToQColor(d.state.bkColor));
     p->setPen(ToQColor(d.state.textColor));
     const bool rtl = (format & DT_RTLREADING) != 0 || line.text.isRightToLeft();
-    DrawLine(p, fm, x, y, line.text, rtl);
+    DrawLine(p, fm, x, y, line.text, w, rtl);
     const int u = underline - line.start;
     if (underline >= 0 && u >= 0 && u < line.text.size() && !rtl) {
       const int ux = x + Advance(fm, line.text.left(u));
@@ -214,7 +225,7 @@ BOOL CDC::ExtTextOut(int x, int y, UINT options, const CRect* rect, const std::s
   if (d.state.bkMode == OPAQUE && !(options & ETO_OPAQUE))
     p->fillRect(QRect(left, top, w, h), ToQColor(d.state.bkColor));
   p->setPen(ToQColor(d.state.textColor));
-  DrawLine(p, fm, left, top, qtext, (align & TA_RTLREADING) != 0 || qtext.isRightToLeft());
+  DrawLine(p, fm, left, top, qtext, w, (align & TA_RTLREADING) != 0 || qtext.isRightToLeft());
   return TRUE;
 }
 

@@ -124,6 +124,29 @@ TEST_F(GridTest, TheRefreshFollowsTheTagsEveryHalfSecond) {
   EXPECT_NE(trueMarker, Cell(rdv::eColModifier, kTank2).GetBitmap()) << "the marker follows the value";
 }
 
+TEST_F(GridTest, ARefreshPaintsOnlyTheCellsThatChanged) {
+  Refresh();
+  QImage& pixels = Grid().m_CUGGrid->GetSurface()->image;
+  // Marks painted straight into the kept pixels stay until their cell is painted again.
+  auto mark = [&pixels, this](int col, long row) {
+    CRect rect;
+    Grid().GetCellRect(col, row, &rect);
+    pixels.setPixel(rect.left + 2, rect.bottom - 3, qRgb(255, 0, 255));
+    return QPoint(rect.left + 2, rect.bottom - 3);
+  };
+  const QPoint unchanged = mark(rdv::eColValue, kTank1);
+  const QPoint name = mark(rdv::eColName, kCounter);
+  const QPoint changed = mark(rdv::eColValue, kCounter);
+  Refresh();
+  EXPECT_EQ(pixels.pixel(unchanged), qRgb(255, 0, 255)) << "nothing changed: nothing painted";
+  SetData(Tag(kCounter), VariantFromInt(12));
+  Refresh();
+  EXPECT_NE(pixels.pixel(changed), qRgb(255, 0, 255));
+  EXPECT_EQ(pixels.pixel(name), qRgb(255, 0, 255));
+  EXPECT_EQ(pixels.pixel(unchanged), qRgb(255, 0, 255));
+  EXPECT_EQ(Text(rdv::eColValue, kCounter), "12");
+}
+
 TEST_F(GridTest, ARangeThatComesGivesASliderAndOneThatGoesTakesItAway) {
   CDCTag* counter = Tag(kCounter);
   SetMin(counter, VariantFromInt(0));
