@@ -192,8 +192,8 @@ void CRoveDazuviVerovGrid::RefreshRow(long row) {
     QuickSetText(rdv::eColModifier, row, modifierText);
     Redraw(rdv::eColModifier, row);
   }
-  // The new value stands beside a slider only (also before the first
-  // refresh after the set-up, which sets no cell through the write path).
+  // The new value stands beside a slider only. The write path keeps it in
+  // step too, but it is not active yet during the set-up's own refresh.
   SetNewValueText(row, modifier == rdv::Modifier::Slider ? rdv::NewValueText(modifierText) : std::string());
 
   const bool match = rdv::NameMatchesFilter(tag->GetTagName(), m_strHighlightFilter);
