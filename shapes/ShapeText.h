@@ -20,6 +20,8 @@ const CAlarmStruct* FirstShownAlarm(const CAlarmPack& alarms);
 COLORREF ComplementColor(COLORREF color);
 
 // Writes the text centred on one line in the rectangle, in the shape font
-// and the colour, with a transparent background. The context's font, text
-// colour and background mode are restored afterwards.
+// and the colour, with a transparent background. A text wider than the
+// rectangle takes the font a point or two smaller and, when it is still too
+// wide, ends in "..." rather than being cut at both sides. The context's
+// font, text colour and background mode are restored afterwards.
 void DrawShapeText(CDC* dc, const std::string& text, const CRect& rect, COLORREF color);
