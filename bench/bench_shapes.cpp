@@ -1,6 +1,6 @@
 // bench-lib: vek_shapes
 // The device shapes' hot paths, on the plant's devices whose classes exist
-// (one row each in kDevices; a new class adds its rows): painting every
+// (one row each in Devices(); a new class adds its rows): painting every
 // device into one image of the mimic, one animation tick (timer 6632) of
 // every running device, and 10,000 setter calls with interlocks across the
 // devices. Goal for the whole plant of 30 devices: a tick under 4.5 ms (5 %
@@ -24,7 +24,12 @@
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/DC.h"
 #include "res/Resources.h"
+#include "shapes/Belt.h"
+#include "shapes/CntrFglPmp.h"
 #include "shapes/DBFValve.h"
+#include "shapes/DosePump.h"
+#include "shapes/HtZn.h"
+#include "shapes/RtryWhl.h"
 #include "shapes/Valve.h"
 
 namespace {
@@ -36,19 +41,55 @@ std::unique_ptr<C_BaseShape> Make(const ShapeCreateInfo& info) {
   return std::make_unique<Shape>(info);
 }
 
-// A device of the plant's list and the command that starts it (-1: none).
+// A device of the plant's list: the command that starts it, its running
+// feedback when the plant engine (not the class) copies it in Demo, and an
+// interlocked drive command (-1: none).
 struct DeviceRow {
   MakeShape make;
   ShapeCreateInfo info;
   int runCommandId;
+  int runFeedbackId;
+  int driveCommandId;
 };
 
-const std::vector<DeviceRow>& Devices() {
-  static const std::vector<DeviceRow> devices = {
-      {Make<C_DBFValve>, ShapeCreateInfo(10, 300, 660, 30, 30, 0, 2, "HotAirDiverseValve"), DV_DoOnOffPosition},
-      {Make<C_DBFValve>, ShapeCreateInfo(10, 890, 480, 30, 30, 0, 3, "PowderDiverseValve"), DV_DoOnOffPosition},
-      {Make<C_Valve>, ShapeCreateInfo(0x10000010, 340, 230, 20, 20, 0, 1, "ReturnValve"), VA_DoOnOffPosition},
+std::vector<DeviceRow> MakeDevices() {
+  using Info = ShapeCreateInfo;
+  std::vector<DeviceRow> devices = {
+      {Make<C_Belt>, Info(0x2000001, 703, 380, 200, 50, 35, 1, "MeasuringBelt"), BE_DoOnOffSpeed, BE_DiOnOffSpeed,
+       BE_DoIncreaseSpeed},
+      {Make<C_HtZn>, Info(0, 280, 690, 69, 110, 0x3C000237, 1, "HotAirHeatZone"), HZ_DoOnOffFuel, HZ_DiOnOffFuel,
+       HZ_DoIncreaseFuel},
+      {Make<C_DBFValve>, Info(10, 300, 660, 30, 30, 0, 2, "HotAirDiverseValve"), DV_DoOnOffPosition, -1,
+       DV_DoIncreasePosition},
+      {Make<C_DBFValve>, Info(10, 890, 480, 30, 30, 0, 3, "PowderDiverseValve"), DV_DoOnOffPosition, -1,
+       DV_DoIncreasePosition},
+      {Make<C_Valve>, Info(0x10000010, 340, 230, 20, 20, 0, 1, "ReturnValve"), VA_DoOnOffPosition, -1, VA_DoLowFlow},
   };
+  // The wheels mirror their own feedback in Demo.
+  const struct { int x, y, option1; const char* name; } wheels[] = {
+      {440, 820, 2, "TransferBeltLeft"}, {580, 780, 2, "TransferBeltRight"}, {100, 280, 1, "RotaryFilter1"},
+      {100, 350, 1, "RotaryFilter2"},    {100, 420, 1, "RotaryFilter3"},     {100, 490, 1, "RotaryFilter4"}};
+  for (const auto& w : wheels) {
+    devices.push_back({Make<C_RtryWhl>, Info(10, w.x, w.y, 30, 30, w.option1, 1, w.name), CP_DoOnOffSpeed, -1,
+                       CP_DoIncreaseSpeed});
+  }
+  for (const int n : {1, 2, 3}) {
+    devices.push_back({Make<C_DosePump>, Info(0, 240, 210 + 70 * n, 120, 36, 0, 0, "HighPressure" + std::to_string(n)),
+                       DP_DoOnOffSpeed, DP_DiOnOffSpeed, DP_DoIncreaseSpeed});
+  }
+  const struct { int x, y, size, option2; const char* name; } pumps[] = {
+      {50, 170, 85, 1, "SuctionFan"},   {160, 280, 35, 4, "FeedingPump1"}, {160, 350, 35, 4, "FeedingPump2"},
+      {160, 420, 35, 4, "FeedingPump3"}, {160, 490, 35, 4, "FeedingPump4"}, {770, 100, 60, 4, "AirLiftFan"},
+      {310, 810, 40, 3, "CombustionFan"}, {200, 770, 70, 4, "DilutionFan"}};
+  for (const auto& p : pumps) {
+    devices.push_back({Make<C_CntrFglPmp>, Info(10, p.x, p.y, p.size, p.size, 0, p.option2, p.name), CP_DoOnOffSpeed,
+                       CP_DiOnOffSpeed, CP_DoIncreaseSpeed});
+  }
+  return devices;
+}
+
+const std::vector<DeviceRow>& Devices() {
+  static const std::vector<DeviceRow> devices = MakeDevices();
   return devices;
 }
 
@@ -71,7 +112,11 @@ class BenchPlant {
     for (const DeviceRow& row : Devices()) {
       m_shapes.push_back(row.make(row.info));
       m_shapes.back()->Create(&m_mimic);
-      if (row.runCommandId >= 0) m_shapes.back()->SetAttribBool(row.runCommandId, true);
+      C_BaseShape& shape = *m_shapes.back();
+      if (row.runCommandId >= 0) shape.SetAttribBool(row.runCommandId, true);
+      if (row.runFeedbackId >= 0) shape.SetAttribBool(row.runFeedbackId, true);
+      // Every class's first analog group starts at 28: half way, so it turns.
+      shape.SetAttribFloat(28, shape.GetAttribFloat(30) * 0.5f);
     }
     ProcessPendingEvents();
   }
@@ -129,13 +174,15 @@ void BM_TenThousandSettersWithInterlocks(benchmark::State& state) {
   std::int64_t calls = 0;
   for (auto _ : state) {
     for (int i = 0; i < kCalls; ++i) {
-      C_BaseShape& shape = *shapes[static_cast<size_t>(i) % shapes.size()];
-      const int runId = Devices()[static_cast<size_t>(i) % shapes.size()].runCommandId;
-      switch (i % 4) {
-        case 0: shape.SetAttribBool(runId, false); break;
-        case 1: shape.SetAttribBool(runId, true); break;
-        case 2: shape.SetAttribFloat(28, static_cast<float>(i % 1200)); break;  // Position
-        default: shape.SetAttribBool(41, (i & 8) != 0); break;                 // a drive command
+      const size_t device = static_cast<size_t>(i) % shapes.size();
+      C_BaseShape& shape = *shapes[device];
+      const DeviceRow& row = Devices()[device];
+      // Each device goes through all four calls in turn.
+      switch ((static_cast<size_t>(i) / shapes.size()) % 4) {
+        case 0: shape.SetAttribBool(row.runCommandId, false); break;
+        case 1: shape.SetAttribBool(row.runCommandId, true); break;
+        case 2: shape.SetAttribFloat(28, static_cast<float>(i % 1200)); break;  // the first group's value
+        default: shape.SetAttribBool(row.driveCommandId, (i & 8) != 0); break;
       }
     }
     calls += kCalls;

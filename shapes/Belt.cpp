@@ -59,13 +59,7 @@ void C_Belt::DrawShape(CDC* dc) {
   CRect client;
   GetClientRect(&client);
   dc->FillSolidRect(client, GetMimicBgColor());
-  int background = BA_ColorBgOutOfRecipe;
-  if (GetAttribBool(BE_LocalCntrlSpeed)) {
-    background = BA_ColorBgLocal;
-  } else if (GetAttribBool(BA_DeviceIsInRecipe)) {
-    background = BA_ColorBG;
-  }
-  DrawPulleys(dc, static_cast<COLORREF>(GetAttribInt(background)));
+  DrawPulleys(dc, RecipeBackgroundColor(*this, BE_LocalCntrlSpeed));
   DrawTexts(dc);
   DrawFrame(dc);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/ui/DC.h"
 #include "res/ShapeResources.h"
+#include "shapes/ShapeDraw.h"
 #include "shapes/ShapeText.h"
 
 namespace {
@@ -61,13 +62,7 @@ void C_DosePump::DrawShape(CDC* dc) {
   GetClientRect(&client);
   const COLORREF body = static_cast<COLORREF>(GetAttribInt(BA_ColorBody));
   const COLORREF fg = static_cast<COLORREF>(GetAttribInt(BA_ColorFG));
-  int background = BA_ColorBgOutOfRecipe;
-  if (GetAttribBool(DP_LocalCntrlSpeed)) {
-    background = BA_ColorBgLocal;
-  } else if (GetAttribBool(BA_DeviceIsInRecipe)) {
-    background = BA_ColorBG;
-  }
-  dc->FillSolidRect(client, static_cast<COLORREF>(GetAttribInt(background)));
+  dc->FillSolidRect(client, RecipeBackgroundColor(*this, DP_LocalCntrlSpeed));
   dc->FillSolidRect(m_layout.body, body);
   dc->FillSolidRect(m_layout.caption, body);
   dc->FillSolidRect(m_layout.cylinder, fg);

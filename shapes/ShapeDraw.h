@@ -5,6 +5,7 @@
 #include "platform/ui/Brush.h"
 #include "platform/ui/DC.h"
 
+class C_BaseShape;
 class CGdiObject;
 class CPen;
 
@@ -23,3 +24,9 @@ class ShapeFillScope {
   CBrush* m_oldBrush = nullptr;
   CGdiObject* m_oldPen = nullptr;  // null when the pen was left alone
 };
+
+// The background of a device that tells whether it takes part in the
+// recipe: ColorBgLocal while the attribute localControlId (its local-control
+// indication) is on, else ColorBG while DeviceIsInRecipe is on, else
+// ColorBgOutOfRecipe.
+COLORREF RecipeBackgroundColor(const C_BaseShape& shape, int localControlId);

@@ -19,18 +19,16 @@ ShapeCreateInfo FeedingPumpInfo(DWORD style = 10) {
 }
 ShapeCreateInfo FilterInfo(int option2 = 1) { return ShapeCreateInfo(10, 100, 280, 30, 30, 1, option2, "RotaryFilter1"); }
 
+// A pump or wheel created on its own mimic with an (almost) empty section.
 template <class Shape>
-struct Created {
+struct Created : CreatedDevice<Shape> {
   explicit Created(const ShapeCreateInfo& info, const std::string& settings = "")
-      : world(settings.empty() ? "[" + Section(info) + "]\nReserveInt1.Data=0\n" : settings), shape(info) {
-    EXPECT_TRUE(world.Create(shape));
-    world.Mimic().Clear();
+      : CreatedDevice<Shape>(info, settings.empty() ? "[" + Section(info) + "]\nReserveInt1.Data=0\n" : settings) {
+    EXPECT_TRUE(this->created);
   }
   static std::string Section(const ShapeCreateInfo& info) {
     return (std::is_same_v<Shape, C_RtryWhl> ? "RtryWhl." : "CntrFglPump.") + info.GetDeviceName();
   }
-  ShapeWorld world;
-  Shape shape;
 };
 
 TEST(CntrFglPmpTest, SpeedItemsAreGreyedWhileThePumpIsCommandedOff) {
