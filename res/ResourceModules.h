@@ -8,3 +8,4 @@ void RegisterFrameResources(ResourceTable& table);
 void RegisterControlsResources(ResourceTable& table);
 void RegisterShapeResources(ResourceTable& table);
 void RegisterTagBrowserResources(ResourceTable& table);
+void RegisterPageResources(ResourceTable& table);

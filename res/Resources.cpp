@@ -12,6 +12,7 @@ constexpr Module kModules[] = {
     RegisterControlsResources,
     RegisterShapeResources,
     RegisterTagBrowserResources,
+    RegisterPageResources,
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "platform/ui/Menu.h"
 #include "platform/ui/PropertyPage.h"
 #include "shapes/ShapeRegistry.h"
+#include "shapes/pages/PageRules.h"
 
 namespace {
 
@@ -279,7 +280,7 @@ float C_BaseShape::PercentOfRange(float x, float min, float max) {
   return (x - min) * 100.0f / (max - min);
 }
 
-int C_BaseShape::GetAnalogPageCount() const { return (GetAnalogUnitCount() - 1) / 4 + 1; }
+int C_BaseShape::GetAnalogPageCount() const { return CalibrationPageCount(GetAnalogUnitCount()); }
 
 // ---- Device naming -------------------------------------------------------------------------------
 

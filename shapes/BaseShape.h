@@ -179,7 +179,9 @@ class C_BaseShape : public CVAttribsPack, public CAlarmPack {
   // The property sheet "Control Properties   <display title>" with the
   // pages of AddPropertyPages; the frame blinks while it is open.
   virtual void ShowPropertySheet();
-  // The pages of the property sheet; add them with AddOwnedPage.
+  // The pages of the property sheet: the analog calibration pages (one per
+  // four analog groups), the graphic page and the general page. A class
+  // with pages of its own adds them with AddOwnedPage, then calls this.
   virtual void AddPropertyPages(CPropertySheet* sheet);
   // (analog unit count - 1) / 4 + 1.
   virtual int GetAnalogPageCount() const;

@@ -12,6 +12,10 @@
 #include "platform/ui/PropertyPage.h"
 #include "platform/ui/PropertySheet.h"
 #include "shapes/BaseShape.h"
+#include "shapes/pages/AnalogCalibrationPage.h"
+#include "shapes/pages/BaseGeneralPropPage.h"
+#include "shapes/pages/BaseShapePropSheet.h"
+#include "shapes/pages/GraphicPropPage.h"
 
 // ---- Creation -------------------------------------------------------------------------------
 
@@ -191,20 +195,26 @@ void C_BaseShape::CopyNameToClipboard(bool bShowBalloon) {
 
 void C_BaseShape::ShowPropertySheet() {
   {
-    CPropertySheet sheet("Control Properties   " + GetDisplayTitle(), GetParent());
+    // The sheet makes the shape blink while it is open.
+    C_BaseShapePropSheet sheet("Control Properties   " + GetDisplayTitle(), this);
     AddPropertyPages(&sheet);
-    if (sheet.GetPageCount() > 0) {
-      SetDialogBlink(true);
-      sheet.DoModal();
-      SetDialogBlink(false);
-    }
+    if (sheet.GetPageCount() > 0) sheet.DoModal();
   }
   // After the sheet: every page the shape made goes once, whether the
   // sheet kept it or removed it.
   m_pages.clear();
 }
 
-void C_BaseShape::AddPropertyPages(CPropertySheet* /*sheet*/) {}
+void C_BaseShape::AddPropertyPages(CPropertySheet* sheet) {
+  const int analogPages = GetAnalogPageCount();
+  for (int i = 0; i < analogPages; ++i) {
+    auto page = std::make_unique<CAnalogCalibrationPage>(i);
+    if (analogPages > 1) page->SetTitle("Analog Calibration [" + std::to_string(i + 1) + "]");
+    AddOwnedPage(sheet, std::move(page));
+  }
+  AddOwnedPage(sheet, std::make_unique<CGraphicPropPage>());
+  AddOwnedPage(sheet, std::make_unique<CBaseGeneralPropPage>());
+}
 
 void C_BaseShape::AddOwnedPage(CPropertySheet* sheet, std::unique_ptr<CPropertyPage> page) {
   sheet->AddPage(page.get());

@@ -2,6 +2,7 @@
 
 #include "res/ShapeResources.h"
 #include "shapes/ShapeDraw.h"
+#include "shapes/actions/DBFValveAction.h"
 
 namespace {
 
@@ -36,6 +37,11 @@ const ShapeClassDef& C_DBFValve::ClassDef() {
 }
 
 C_DBFValve::C_DBFValve(const ShapeCreateInfo& info, int iniIndex) : C_BaseShape(iniIndex, info, ClassDef()) {}
+
+void C_DBFValve::ShowActionDialog() {
+  C_DBFValveAction dialog(this);
+  dialog.DoModal();
+}
 
 void C_DBFValve::LayoutShape(const CRect& client) {
   m_layout = DbfFlapLayoutFor(client.Width(), client.Height(), GetCreateInfo().nOption2);

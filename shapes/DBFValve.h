@@ -18,6 +18,8 @@ class C_DBFValve : public C_BaseShape {
   static const ShapeClassDef& ClassDef();
 
   void DrawShape(CDC* dc) override;
+  // "&Action": C_DBFValveAction, modally.
+  void ShowActionDialog() override;
   const DbfFlapLayout& GetFlapLayout() const { return m_layout; }
 
  protected:

@@ -3,6 +3,7 @@
 #include "attrib/PlantServices.h"
 #include "res/ShapeResources.h"
 #include "shapes/ShapeDraw.h"
+#include "shapes/actions/ValveAction.h"
 
 namespace {
 
@@ -39,6 +40,11 @@ C_Valve::C_Valve(const ShapeCreateInfo& info, int iniIndex) : C_BaseShape(iniInd
 
 void C_Valve::LayoutShape(const CRect& client) {
   m_closed = ValveClosedWedges(client.Width(), client.Height(), IsVertical());
+}
+
+void C_Valve::ShowActionDialog() {
+  C_ValveAction dialog(this);
+  dialog.DoModal();
 }
 
 void C_Valve::OnAttribChanged(CVAttrib* attrib, int code) {

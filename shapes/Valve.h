@@ -24,6 +24,8 @@ class C_Valve : public C_BaseShape {
   // The reactions to the commands and feedbacks (after the pack's own).
   void OnAttribChanged(CVAttrib* attrib, int code) override;
   void DrawShape(CDC* dc) override;
+  // "&Action": C_ValveAction, modally.
+  void ShowActionDialog() override;
 
   bool IsVertical() const { return GetCreateInfo().nOption2 == 1; }
   const ValveWedges& GetClosedWedges() const { return m_closed; }

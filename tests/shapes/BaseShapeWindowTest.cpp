@@ -60,7 +60,14 @@ TEST(BaseShapeWindowTest, ContextMenuTextsGreyingAndCommands) {
 
   OpenMenu(shape, kTestCmdAction);
   EXPECT_EQ(shape.actionDialogs, 1);
-  OpenMenu(shape, kTestCmdProperties);  // no pages yet: nothing opens
+  std::string opened;
+  CDialog::ModalDriver previous = CDialog::SetModalDriver([&](CDialog& dialog) {
+    opened = dialog.GetWindowText();
+    dialog.EndDialog(IDCANCEL);
+  });
+  OpenMenu(shape, kTestCmdProperties);
+  CDialog::SetModalDriver(previous);
+  EXPECT_EQ(opened, "Control Properties   [RtryMxr.Mixer1]");
   EXPECT_EQ(world.Boxes().Count(), 0u);
 }
 
