@@ -36,7 +36,10 @@ class ChosenColor {
 
 class GraphicPageTest : public ::testing::Test {
  protected:
-  void SetUp() override { C_BaseShapePropSheet::SetRememberedPage(0); }
+  void SetUp() override {
+    C_BaseShapePropSheet::SetRememberedPage(0);
+    ASSERT_TRUE(world.Create(shape));
+  }
   void OnPage(C_BaseShape& shape, const std::function<void(CGraphicPropPage&)>& body) {
     EXPECT_TRUE(InPropertySheet(shape, [&](C_BaseShapePropSheet& sheet) {
       auto* page = ShowPage<CGraphicPropPage>(sheet);
@@ -47,12 +50,11 @@ class GraphicPageTest : public ::testing::Test {
   static COLORREF Swatch(CGraphicPropPage& page, UINT id) {
     return dynamic_cast<CColorButton*>(page.GetDlgItem(static_cast<int>(id)))->GetColor();
   }
+  ShapeWorld world{kSettings};
+  TestShape shape{"Mixer1"};
 };
 
 TEST_F(GraphicPageTest, ShowsTheColoursAndTheUniqueId) {
-  ShapeWorld world(kSettings);
-  TestShape shape("Mixer1");
-  ASSERT_TRUE(world.Create(shape));
   OnPage(shape, [&](CGraphicPropPage& page) {
     EXPECT_EQ(TextOf(page, 4044), "0x01080000");
     EXPECT_EQ(Swatch(page, kBackground), kOldBg);
@@ -64,9 +66,6 @@ TEST_F(GraphicPageTest, ShowsTheColoursAndTheUniqueId) {
 }
 
 TEST_F(GraphicPageTest, ATriedColourIsUndoneWhenTheSheetClosesWithoutSaving) {
-  ShapeWorld world(kSettings);
-  TestShape shape("Mixer1");
-  ASSERT_TRUE(world.Create(shape));
   const std::string settings = world.SettingsText();
   OnPage(shape, [&](CGraphicPropPage& page) {
     {
@@ -85,9 +84,6 @@ TEST_F(GraphicPageTest, ATriedColourIsUndoneWhenTheSheetClosesWithoutSaving) {
 }
 
 TEST_F(GraphicPageTest, CancelGoesBackToTheSavedColours) {
-  ShapeWorld world(kSettings);
-  TestShape shape("Mixer1");
-  ASSERT_TRUE(world.Create(shape));
   OnPage(shape, [&](CGraphicPropPage& page) {
     ChosenColor red(0x0000FF);
     ASSERT_TRUE(ClickOn(page, kBackground));
@@ -100,9 +96,6 @@ TEST_F(GraphicPageTest, CancelGoesBackToTheSavedColours) {
 }
 
 TEST_F(GraphicPageTest, SaveColorsKeepsThemInTheShapeAndTheSettingsFile) {
-  ShapeWorld world(kSettings);
-  TestShape shape("Mixer1");
-  ASSERT_TRUE(world.Create(shape));
   OnPage(shape, [&](CGraphicPropPage& page) {
     ChosenColor red(0x0000FF);
     ASSERT_TRUE(ClickOn(page, kBackground));
