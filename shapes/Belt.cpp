@@ -6,6 +6,7 @@
 #include "res/ShapeResources.h"
 #include "shapes/ShapeDraw.h"
 #include "shapes/ShapeText.h"
+#include "shapes/actions/BeltAction.h"
 
 namespace {
 
@@ -128,4 +129,9 @@ void C_Belt::DrawTexts(CDC* dc) {
                   static_cast<COLORREF>(GetAttribInt(BA_ColorBody)));
   }
   DrawShapeText(dc, GetDeviceCaption(), BeltCaptionRect(m_layout), fg);
+}
+
+void C_Belt::ShowActionDialog() {
+  C_BeltAction dialog(this);
+  dialog.DoModal();
 }

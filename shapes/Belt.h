@@ -51,6 +51,8 @@ class C_Belt : public C_BaseShape {
 
   // Each paint of a running belt turns the spokes a step further.
   void DrawShape(CDC* dc) override;
+  // "&Action": C_BeltAction, modally.
+  void ShowActionDialog() override;
   const BeltLayout& GetLayout() const { return m_layout; }
   double GetPulleyAngle() const { return m_dAngle; }
 

@@ -4,6 +4,7 @@
 #include "res/ShapeResources.h"
 #include "shapes/ImpellerGeometry.h"
 #include "shapes/ShapeDraw.h"
+#include "shapes/actions/CntrFglPmpAction.h"
 
 ShapeAttribTable MakeCntrFglPmpAttribTable(PortRule portRule, COLORREF bg, COLORREF fg, COLORREF body,
                                            const std::string& unitText, double maxSpeed) {
@@ -74,4 +75,9 @@ void C_CntrFglPmp::DrawShape(CDC* dc) {
   }
   dc->SelectObject(oldPen);
   DrawFrame(dc);
+}
+
+void C_CntrFglPmp::ShowActionDialog() {
+  C_CntrFglPmpAction dialog(this);
+  dialog.DoModal();
 }

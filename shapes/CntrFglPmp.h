@@ -21,6 +21,8 @@ class C_CntrFglPmp : public C_BaseShape {
 
   // Each paint of a running pump turns the impeller a step further.
   void DrawShape(CDC* dc) override;
+  // "&Action": C_CntrFglPmpAction, modally.
+  void ShowActionDialog() override;
   double GetImpellerAngle() const { return m_dAngle; }
 
  private:

@@ -4,6 +4,7 @@
 #include "res/ShapeResources.h"
 #include "shapes/ShapeDraw.h"
 #include "shapes/ShapeText.h"
+#include "shapes/actions/DosePumpAction.h"
 
 namespace {
 
@@ -81,4 +82,9 @@ void C_DosePump::DrawShape(CDC* dc) {
     DrawShapeText(dc, GetDeviceCaption(), m_layout.caption, running ? fg : ComplementColor(body));
   }
   DrawFrame(dc);
+}
+
+void C_DosePump::ShowActionDialog() {
+  C_DosePumpAction dialog(this);
+  dialog.DoModal();
 }

@@ -56,6 +56,8 @@ class C_DosePump : public C_BaseShape {
   void OnAttribChanged(CVAttrib* attrib, int code) override;
   // Each paint of a running pump moves the piston one step.
   void DrawShape(CDC* dc) override;
+  // "&Action": C_DosePumpAction, modally.
+  void ShowActionDialog() override;
 
   const DosePumpLayout& GetLayout() const { return m_layout; }
   const PistonState& GetPiston() const { return m_piston; }

@@ -5,6 +5,7 @@
 #include "res/ShapeResources.h"
 #include "shapes/ImpellerGeometry.h"
 #include "shapes/ShapeDraw.h"
+#include "shapes/actions/RtryWhlAction.h"
 
 namespace {
 
@@ -99,4 +100,9 @@ void C_RtryWhl::DrawShape(CDC* dc) {
   }
   dc->SelectObject(oldPen);
   DrawFrame(dc);
+}
+
+void C_RtryWhl::ShowActionDialog() {
+  C_RtryWhlAction dialog(this);
+  dialog.DoModal();
 }

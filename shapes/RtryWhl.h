@@ -27,6 +27,8 @@ class C_RtryWhl : public C_BaseShape {
   void OnAttribChanged(CVAttrib* attrib, int code) override;
   // Each paint of a running wheel turns the blades a step further.
   void DrawShape(CDC* dc) override;
+  // "&Action": C_RtryWhlAction, modally.
+  void ShowActionDialog() override;
 
   int GetBladeCount() const { return m_nBlades; }
   int GetDirection() const { return m_nDirection; }

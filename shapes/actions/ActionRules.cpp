@@ -2,6 +2,24 @@
 
 std::string ActionDialogCaption(const std::string& displayTitle) { return "Action  " + displayTitle; }
 
+ActionButtonDef LampButton(UINT control, int shows, ActionClick click, int clickAttrib, bool setValue) {
+  ActionButtonDef b;
+  b.control = control;
+  b.showAttrib = shows;
+  b.click = click;
+  b.clickAttrib = clickAttrib;
+  b.setValue = setValue;
+  return b;
+}
+
+ActionButtonDef TextButton(UINT control, int attrib, const char* textOn, const char* textOff) {
+  ActionButtonDef b = LampButton(control, attrib, ActionClick::Toggle, attrib);
+  b.textOn = textOn;
+  b.textOff = textOff;
+  b.refreshAfterClick = false;
+  return b;
+}
+
 bool ActionButtonOn(const ActionButtonDef& button, bool attribValue) {
   return button.showInverted ? !attribValue : attribValue;
 }

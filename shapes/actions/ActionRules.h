@@ -40,6 +40,12 @@ struct ActionButtonDef {
   bool startsPulse = false;       // a momentary command: the 2 s count restarts
 };
 
+// A lamp lit by `shows`; a click does `click` on clickAttrib (setValue for Set).
+ActionButtonDef LampButton(UINT control, int shows, ActionClick click, int clickAttrib, bool setValue = false);
+// A text button naming what a click of it does; the click toggles attrib and
+// the text follows at the next tick.
+ActionButtonDef TextButton(UINT control, int attrib, const char* textOn, const char* textOff);
+
 struct ActionDlgDef {
   std::vector<ActionButtonDef> buttons;
   // Attributes the momentary-command timeout switches off.

@@ -9,24 +9,10 @@ namespace {
 
 ActionDlgDef MakeValveDef() {
   ActionDlgDef def;
-  ActionButtonDef off;
-  off.control = IDC_SPEED_OFF;
-  off.showAttrib = VA_DiOnOffPosition;
-  off.showInverted = true;
-  off.click = ActionClick::Set;
-  off.clickAttrib = VA_DoOnOffPosition;
-  off.setValue = false;
-  ActionButtonDef low;
-  low.control = IDC_SPEED_LOW;
-  low.showAttrib = VA_DoLowFlow;
-  low.click = ActionClick::Set;
-  low.clickAttrib = VA_DoLowFlow;
-  low.setValue = true;
-  ActionButtonDef high = low;
-  high.control = IDC_SPEED_HIGH;
-  high.showAttrib = VA_DoHighFlow;
-  high.clickAttrib = VA_DoHighFlow;
-  def.buttons = {off, low, high};
+  ActionButtonDef off = LampButton(IDC_SPEED_OFF, VA_DiOnOffPosition, ActionClick::Set, VA_DoOnOffPosition, false);
+  off.showInverted = true;  // lit while the valve is not open
+  def.buttons = {off, LampButton(IDC_SPEED_LOW, VA_DoLowFlow, ActionClick::Set, VA_DoLowFlow, true),
+                 LampButton(IDC_SPEED_HIGH, VA_DoHighFlow, ActionClick::Set, VA_DoHighFlow, true)};
   def.offButton = IDC_SPEED_OFF;
   def.lowButton = IDC_SPEED_LOW;
   def.highButton = IDC_SPEED_HIGH;
