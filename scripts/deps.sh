@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need from Debian's packages, only
 # when something is missing, so a second run is quiet and quick.
+# QCustomPlot is only the chart benchmark's peer; the program never links it.
 set -euo pipefail
 pkgs=(cmake ninja-build g++ clang pkg-config qt6-base-dev libgl1-mesa-dev
       libsqlite3-dev libsodium-dev libgtest-dev libgmock-dev libbenchmark-dev
+      libqcustomplot-dev
       fonts-dejavu-core fonts-liberation)
 missing=()
 for p in "${pkgs[@]}"; do
