@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <climits>
+#include <cstdint>
 
 #include "grid/UGCtrl.h"
 
@@ -15,170 +15,73 @@ std::string ToUpper(std::string text) {
 
 }  // namespace
 
+void CUGMem::CellDeleter::operator()(CUGCell* cell) const {
+  cell->ClearOwnedExtras();
+  delete cell;
+}
+
 CUGMem::CUGMem() = default;
 
 CUGMem::~CUGMem() { DeleteAll(); }
 
-// ---- Cursor ----------------------------------------------------------------
+// ---- Rows and places ----------------------------------------------------------
 
-int CUGMem::GotoRow(long row) {
-  if (m_rowNode == nullptr) return UG_ERROR;
-  if (row == m_currentRow) return UG_SUCCESS;
-  while (m_currentRow < row) {
-    if (m_rowNode->next == nullptr) {
-      m_colNode = m_rowNode->firstCell;
-      m_currentCol = 0;
-      return UG_ERROR;
-    }
-    m_rowNode = m_rowNode->next;
-    ++m_currentRow;
-  }
-  while (m_currentRow > row) {
-    if (m_rowNode->prev == nullptr) {
-      m_colNode = m_rowNode->firstCell;
-      m_currentCol = 0;
-      return UG_ERROR;
-    }
-    m_rowNode = m_rowNode->prev;
-    --m_currentRow;
-  }
-  m_colNode = m_rowNode->firstCell;
-  m_currentCol = 0;
-  return UG_SUCCESS;
+CUGMem::Row* CUGMem::RowAt(long row) {
+  if (row < m_firstRow || row > LastRow()) return nullptr;
+  return m_rows[static_cast<size_t>(row - m_firstRow)].get();
 }
 
-int CUGMem::GotoCol(int col) {
-  if (m_colNode == nullptr) return UG_ERROR;
-  while (m_currentCol < col) {
-    if (m_colNode->next == nullptr) return UG_ERROR;
-    m_colNode = m_colNode->next;
-    ++m_currentCol;
-  }
-  while (m_currentCol > col) {
-    if (m_colNode->prev == nullptr) return UG_ERROR;
-    m_colNode = m_colNode->prev;
-    --m_currentCol;
-  }
-  return UG_SUCCESS;
+CUGMem::CellPtr* CUGMem::PlaceAt(int col, long row) {
+  Row* r = RowAt(row);
+  if (r == nullptr || !r->HasPlace(col)) return nullptr;
+  return &r->Place(col);
 }
 
-void CUGMem::GotoRowCreating(long row) {
-  if (m_rowNode == nullptr) {
-    m_rowNode = new RowNode;
-    m_currentRow = 0;
-    m_colNode = nullptr;
-    m_currentCol = 0;
+CUGMem::Row& CUGMem::RowCreating(long row) {
+  if (m_rows.empty()) {
+    // An empty store starts with row 0 and grows from there.
+    m_firstRow = 0;
+    m_rows.push_back(std::make_unique<Row>());
   }
-  if (GotoRow(row) == UG_SUCCESS) return;
-  while (m_currentRow < row) {
-    RowNode* node = new RowNode;
-    node->prev = m_rowNode;
-    m_rowNode->next = node;
-    m_rowNode = node;
-    ++m_currentRow;
+  if (row < m_firstRow) {
+    const size_t add = static_cast<size_t>(m_firstRow - row);
+    for (size_t i = 0; i < add; ++i) m_rows.push_back(std::make_unique<Row>());
+    std::rotate(m_rows.begin(), m_rows.end() - static_cast<std::ptrdiff_t>(add), m_rows.end());
+    m_firstRow = row;
   }
-  while (m_currentRow > row) {
-    RowNode* node = new RowNode;
-    node->next = m_rowNode;
-    m_rowNode->prev = node;
-    m_rowNode = node;
-    --m_currentRow;
-  }
-  m_colNode = m_rowNode->firstCell;
-  m_currentCol = 0;
+  while (row > LastRow()) m_rows.push_back(std::make_unique<Row>());
+  return *m_rows[static_cast<size_t>(row - m_firstRow)];
 }
 
-void CUGMem::GotoColCreating(int col) {
-  if (m_rowNode->firstCell == nullptr) {
-    m_rowNode->firstCell = new CellNode;
-    m_colNode = m_rowNode->firstCell;
-    m_currentCol = 0;
+CUGMem::CellPtr& CUGMem::PlaceCreating(Row& row, int col) {
+  if (row.cells.empty()) {
+    row.firstCol = 0;
+    row.cells.resize(1);
   }
-  if (m_colNode == nullptr) {
-    m_colNode = m_rowNode->firstCell;
-    m_currentCol = 0;
+  if (col < row.firstCol) {
+    const size_t add = static_cast<size_t>(row.firstCol - col);
+    row.cells.resize(row.cells.size() + add);
+    std::rotate(row.cells.begin(), row.cells.end() - static_cast<std::ptrdiff_t>(add), row.cells.end());
+    row.firstCol = col;
   }
-  if (GotoCol(col) == UG_SUCCESS) return;
-  while (m_currentCol < col) {
-    CellNode* node = new CellNode;
-    node->prev = m_colNode;
-    m_colNode->next = node;
-    m_colNode = node;
-    ++m_currentCol;
-  }
-  while (m_currentCol > col) {
-    CellNode* node = new CellNode;
-    node->next = m_colNode;
-    m_colNode->prev = node;
-    m_colNode = node;
-    --m_currentCol;
-  }
-}
-
-CUGMem::RowNode* CUGMem::FirstRowNode() {
-  RowNode* node = m_rowNode;
-  if (node == nullptr) return nullptr;
-  while (node->prev != nullptr) node = node->prev;
-  return node;
-}
-
-CUGMem::CellNode* CUGMem::CellAt(RowNode* row, int col) {
-  CellNode* node = row->firstCell;
-  for (int i = 0; node != nullptr && i < col; ++i) node = node->next;
-  for (int i = 0; node != nullptr && i > col; --i) node = node->prev;
-  return node;
-}
-
-void CUGMem::DeleteCellNode(CellNode* node) {
-  if (node->cell != nullptr) {
-    node->cell->ClearOwnedExtras();
-    delete node->cell;
-  }
-  delete node;
-}
-
-void CUGMem::DeleteRowCells(RowNode* row) {
-  if (row->firstCell == nullptr) return;
-  CellNode* node = row->firstCell->prev;
-  while (node != nullptr) {
-    CellNode* prev = node->prev;
-    DeleteCellNode(node);
-    node = prev;
-  }
-  node = row->firstCell;
-  while (node != nullptr) {
-    CellNode* next = node->next;
-    DeleteCellNode(node);
-    node = next;
-  }
-  row->firstCell = nullptr;
+  const int last = row.firstCol + static_cast<int>(row.cells.size()) - 1;
+  if (col > last) row.cells.resize(row.cells.size() + static_cast<size_t>(col - last));
+  return row.Place(col);
 }
 
 // ---- Rows, columns and cells -------------------------------------------------
 
-long CUGMem::GetRowCount() {
-  if (m_rowNode == nullptr) return 0;
-  GotoRow(LONG_MAX);
-  return m_currentRow;
-}
+long CUGMem::GetRowCount() { return m_rows.empty() ? 0 : LastRow(); }
 
 int CUGMem::AddRow(long row) {
-  if (GotoRow(row) != UG_SUCCESS) return UG_ERROR;
-  RowNode* node = new RowNode;
-  node->next = m_rowNode;
-  node->prev = m_rowNode->prev;
-  if (m_rowNode->prev != nullptr) m_rowNode->prev->next = node;
-  m_rowNode->prev = node;
-  // The new node takes the index; the rows after it move down by one.
-  m_rowNode = node;
-  m_colNode = nullptr;
-  m_currentCol = 0;
+  if (RowAt(row) == nullptr) return UG_ERROR;
+  // The new row takes the index; the rows from there on move down by one.
+  m_rows.insert(m_rows.begin() + (row - m_firstRow), std::make_unique<Row>());
   return UG_SUCCESS;
 }
 
 int CUGMem::InsertColumn(int col) {
-  RowNode* row = FirstRowNode();
-  if (row == nullptr) return UG_SUCCESS;
+  if (m_rows.empty()) return UG_SUCCESS;
   int position = col;
   if (m_ctrl != nullptr) {
     const std::vector<UGColInfo>& cols = m_ctrl->m_GI->m_colInfo;
@@ -189,114 +92,75 @@ int CUGMem::InsertColumn(int col) {
       }
     }
   }
-  for (; row != nullptr; row = row->next) {
-    CellNode* at = CellAt(row, position);
-    if (at == nullptr) continue;
-    CellNode* node = new CellNode;
-    node->next = at;
-    node->prev = at->prev;
-    if (at->prev != nullptr) at->prev->next = node;
-    at->prev = node;
-    // Inserted before column 0: the new node becomes column 0.
-    if (row->firstCell == at) row->firstCell = node;
+  for (auto& row : m_rows) {
+    if (!row->HasPlace(position)) continue;
+    row->cells.insert(row->cells.begin() + (position - row->firstCol), CellPtr());
+    // Before column 0 the new place pushes the places before it outwards;
+    // from column 0 on it pushes those after it.
+    if (position < 0) --row->firstCol;
   }
   if (m_ctrl != nullptr) {
     for (UGColInfo& info : m_ctrl->m_GI->m_colInfo) {
       if (info.dataSourceCol >= position) ++info.dataSourceCol;
     }
   }
-  m_colNode = m_rowNode ? m_rowNode->firstCell : nullptr;
-  m_currentCol = 0;
   return UG_SUCCESS;
 }
 
 int CUGMem::DeleteRow(long row) {
-  if (GotoRow(row) != UG_SUCCESS) return UG_SUCCESS;
-  RowNode* node = m_rowNode;
-  DeleteRowCells(node);
-  if (node->prev != nullptr) node->prev->next = node->next;
-  if (node->next != nullptr) node->next->prev = node->prev;
-  if (node->next != nullptr) {
-    m_rowNode = node->next;  // the next row takes the index
-  } else if (node->prev != nullptr) {
-    m_rowNode = node->prev;
-    --m_currentRow;
-  } else {
-    m_rowNode = nullptr;
-    m_currentRow = 0;
-  }
-  delete node;
-  m_colNode = m_rowNode ? m_rowNode->firstCell : nullptr;
-  m_currentCol = 0;
+  if (RowAt(row) == nullptr) return UG_SUCCESS;
+  // The rows after it move up by one (the next row takes the index).
+  m_rows.erase(m_rows.begin() + (row - m_firstRow));
+  if (m_rows.empty()) m_firstRow = 0;
   return UG_SUCCESS;
 }
 
 int CUGMem::DeleteColumn(int col) {
-  for (RowNode* row = FirstRowNode(); row != nullptr; row = row->next) {
-    CellNode* node = CellAt(row, col);
-    if (node == nullptr) continue;
-    if (node->next == nullptr) {
-      // The last node of the row keeps its place; only its cell goes.
-      if (node->cell != nullptr) {
-        node->cell->ClearOwnedExtras();
-        delete node->cell;
-        node->cell = nullptr;
-      }
+  for (auto& row : m_rows) {
+    if (!row->HasPlace(col)) continue;
+    const size_t at = static_cast<size_t>(col - row->firstCol);
+    if (at + 1 == row->cells.size()) {
+      // The last place of the row keeps its place; only its cell goes.
+      row->cells[at].reset();
       continue;
     }
-    if (row->firstCell == node) row->firstCell = node->next;
-    if (node->prev != nullptr) node->prev->next = node->next;
-    node->next->prev = node->prev;
-    DeleteCellNode(node);
+    row->cells.erase(row->cells.begin() + static_cast<std::ptrdiff_t>(at));
+    // A place before column 0 gone: the places before it move inwards.
+    if (col < 0) ++row->firstCol;
   }
   if (m_ctrl != nullptr) {
     for (UGColInfo& info : m_ctrl->m_GI->m_colInfo) {
       if (info.dataSourceCol > col) --info.dataSourceCol;
     }
   }
-  m_colNode = m_rowNode ? m_rowNode->firstCell : nullptr;
-  m_currentCol = 0;
   return UG_SUCCESS;
 }
 
 int CUGMem::DeleteCell(int col, long row) {
-  if (GotoRow(row) != UG_SUCCESS || GotoCol(col) != UG_SUCCESS) return UG_ERROR;
-  if (m_colNode->cell == nullptr) return UG_ERROR;
-  m_colNode->cell->ClearOwnedExtras();
-  delete m_colNode->cell;
-  m_colNode->cell = nullptr;
+  CellPtr* place = PlaceAt(col, row);
+  if (place == nullptr || !*place) return UG_ERROR;
+  place->reset();
   return UG_SUCCESS;
 }
 
 int CUGMem::DeleteAll() {
-  RowNode* row = FirstRowNode();
-  while (row != nullptr) {
-    RowNode* next = row->next;
-    DeleteRowCells(row);
-    delete row;
-    row = next;
-  }
-  m_rowNode = nullptr;
-  m_colNode = nullptr;
-  m_currentRow = 0;
-  m_currentCol = 0;
+  m_rows.clear();
+  m_firstRow = 0;
   return UG_SUCCESS;
 }
 
 int CUGMem::GetCell(int col, long row, CUGCell* cell) {
-  if (GotoRow(row) != UG_SUCCESS) return UG_ERROR;
-  if (GotoCol(col) != UG_SUCCESS) return UG_ERROR;
-  if (m_colNode->cell == nullptr) return UG_ERROR;
-  CUGCell::CopyOver(m_colNode->cell, cell);
+  CellPtr* place = PlaceAt(col, row);
+  if (place == nullptr || !*place) return UG_ERROR;
+  CUGCell::CopyOver(place->get(), cell);
   return UG_SUCCESS;
 }
 
 int CUGMem::SetCell(int col, long row, CUGCell* cell) {
   if (cell == nullptr) return UG_ERROR;
-  GotoRowCreating(row);
-  GotoColCreating(col);
-  if (m_colNode->cell == nullptr) m_colNode->cell = new CUGCell;
-  m_colNode->cell->CopyFrom(cell);
+  CellPtr& place = PlaceCreating(RowCreating(row), col);
+  if (!place) place.reset(new CUGCell);
+  place->CopyFrom(cell);
   return UG_SUCCESS;
 }
 
@@ -308,13 +172,9 @@ void CUGMem::LimitsForFind(long* rowCount, int* colCount) {
     *colCount = m_ctrl->GetColCount();
     return;
   }
-  *rowCount = m_rowNode == nullptr ? 0 : GetRowCount() + 1;
+  *rowCount = m_rows.empty() ? 0 : GetRowCount() + 1;
   int widest = 0;
-  for (RowNode* row = FirstRowNode(); row != nullptr; row = row->next) {
-    int count = 0;
-    for (CellNode* node = row->firstCell; node != nullptr; node = node->next) ++count;
-    widest = std::max(widest, count);
-  }
+  for (const auto& row : m_rows) widest = std::max(widest, static_cast<int>(row->cells.size()) + std::min(row->firstCol, 0));
   *colCount = widest;
 }
 
@@ -353,10 +213,9 @@ int CUGMem::FindInRange(const std::string& text, int* col, long* row, int flags)
       stepRow(backwards ? -1 : 1);
     }
     if (rowSteps > rowCount + 1) break;
-    if (GotoRow(r) != UG_SUCCESS || GotoCol(c) != UG_SUCCESS) continue;
-    const CUGCell* cell = m_colNode->cell;
-    if (cell == nullptr) continue;
-    const std::string& cellText = cell->GetText();
+    const CellPtr* place = PlaceAt(c, r);
+    if (place == nullptr || !*place) continue;
+    const std::string& cellText = (*place)->GetText();
     if (cellText.empty()) continue;
     bool match;
     if (partial) {
@@ -389,14 +248,15 @@ int CUGMem::FindNext(const std::string& text, int* col, long* row, int flags) {
 }
 
 int CUGMem::FindTextToLeft(int* col, long row) {
-  if (col == nullptr || GotoRow(row) != UG_SUCCESS) return UG_ERROR;
-  if (GotoCol(*col) != UG_SUCCESS) return UG_ERROR;
-  for (CellNode* node = m_colNode->prev; node != nullptr; node = node->prev) {
-    --m_currentCol;
-    m_colNode = node;
-    if (m_currentCol < 0) break;
-    if (node->cell != nullptr && node->cell->GetTextLength() > 0) {
-      *col = m_currentCol;
+  if (col == nullptr) return UG_ERROR;
+  Row* r = RowAt(row);
+  if (r == nullptr || !r->HasPlace(*col)) return UG_ERROR;
+  // Only columns from 0 on count; the places of a row are contiguous and
+  // include column 0, so every column between exists.
+  for (int c = *col - 1; c >= 0; --c) {
+    const CellPtr& place = r->Place(c);
+    if (place && place->GetTextLength() > 0) {
+      *col = c;
       return UG_SUCCESS;
     }
   }
@@ -405,10 +265,9 @@ int CUGMem::FindTextToLeft(int* col, long row) {
 
 // ---- Sort ----------------------------------------------------------------------------
 
-int CUGMem::CompareRows(const std::vector<CUGCell*>& a, const std::vector<CUGCell*>& b,
-                        int flags) {
+int CUGMem::CompareKeys(CUGCell* const* a, CUGCell* const* b, int count, int flags) {
   static CUGCell emptyCell;
-  for (size_t k = 0; k < a.size(); ++k) {
+  for (int k = 0; k < count; ++k) {
     CUGCell* left = a[k] ? a[k] : &emptyCell;
     CUGCell* right = b[k] ? b[k] : &emptyCell;
     int result = m_ctrl != nullptr ? m_ctrl->CompareCells(left, right, flags)
@@ -419,39 +278,37 @@ int CUGMem::CompareRows(const std::vector<CUGCell*>& a, const std::vector<CUGCel
 }
 
 int CUGMem::SortRows(const int* cols, int colCount, int flags) {
-  if (m_rowNode == nullptr || cols == nullptr || colCount <= 0) return UG_ERROR;
-  if (GotoRow(0) != UG_SUCCESS) return UG_ERROR;
-  RowNode* before = m_rowNode->prev;  // the heading rows stay where they are
+  if (cols == nullptr || colCount <= 0 || RowAt(0) == nullptr) return UG_ERROR;
+  // Rows 0 to the last are sorted; the heading rows stay where they are.
+  const size_t base = static_cast<size_t>(-m_firstRow);
+  const size_t count = m_rows.size() - base;
+  const size_t width = static_cast<size_t>(colCount);
 
-  struct Entry {
-    RowNode* node;
-    std::vector<CUGCell*> keys;
-  };
-  std::vector<Entry> rows;
-  for (RowNode* node = m_rowNode; node != nullptr; node = node->next) {
-    Entry entry{node, std::vector<CUGCell*>(static_cast<size_t>(colCount), nullptr)};
-    for (int k = 0; k < colCount; ++k) {
-      CellNode* cellNode = CellAt(node, cols[k]);
-      entry.keys[static_cast<size_t>(k)] = cellNode ? cellNode->cell : nullptr;
+  // Every row's keys in one block, row after row, so the sort moves small
+  // entries and a comparison reaches its keys without a walk.
+  std::vector<CUGCell*> keys(count * width, nullptr);
+  for (size_t i = 0; i < count; ++i) {
+    Row& row = *m_rows[base + i];
+    for (size_t k = 0; k < width; ++k) {
+      if (row.HasPlace(cols[k])) keys[i * width + k] = row.Place(cols[k]).get();
     }
-    rows.push_back(std::move(entry));
   }
+  struct Entry {
+    CUGCell* const* keys;
+    size_t row;  // index among the sorted rows before the sort
+  };
+  std::vector<Entry> entries(count);
+  for (size_t i = 0; i < count; ++i) entries[i] = {&keys[i * width], i};
+
   // A stable merge: a later row goes before an earlier one only when it
   // compares less, so equal rows keep their order.
-  std::stable_sort(rows.begin(), rows.end(), [&](const Entry& later, const Entry& earlier) {
-    return CompareRows(later.keys, earlier.keys, flags) < 0;
+  std::stable_sort(entries.begin(), entries.end(), [&](const Entry& later, const Entry& earlier) {
+    return CompareKeys(later.keys, earlier.keys, colCount, flags) < 0;
   });
-  RowNode* prev = before;
-  for (Entry& entry : rows) {
-    entry.node->prev = prev;
-    if (prev != nullptr) prev->next = entry.node;
-    prev = entry.node;
-  }
-  prev->next = nullptr;
-  m_rowNode = rows.front().node;
-  m_currentRow = 0;
-  m_colNode = m_rowNode->firstCell;
-  m_currentCol = 0;
+
+  std::vector<std::unique_ptr<Row>> sorted(count);
+  for (size_t i = 0; i < count; ++i) sorted[i] = std::move(m_rows[base + entries[i].row]);
+  std::move(sorted.begin(), sorted.end(), m_rows.begin() + static_cast<std::ptrdiff_t>(base));
   return UG_SUCCESS;
 }
 

@@ -1,11 +1,20 @@
-// CUGMem: the in-memory data source every sheet owns. Cells are kept in a
-// two-level doubly linked structure (rows, each a list of cells) reached
-// through a cursor, so access near the previous one is cheap and rows and
-// cells before row 0 and column 0 (the headings, at negative indexes) can
-// be stored too. Offers find and a stable sort of whole rows.
+// CUGMem: the in-memory data source every sheet owns. Rows live in a table
+// indexed by row, each row a run of cell places indexed by column, so any
+// cell is reached in constant time, whatever was read before. Rows and
+// columns before 0 (the headings, at negative indexes) are stored too.
+// Offers find and a stable sort of whole rows.
 // User-interface thread only, like the grid that owns it.
+//
+// Indexes behave as they do in a list walked from a cursor: row n is the
+// n-th row after the one the store calls row 0, and a row's column n the
+// n-th place after its column 0. So inserting a row at r moves the rows
+// from r on down by one; deleting row r moves the rows after it up (and
+// deleting a heading row moves row 0 to -1); a row's places always include
+// column 0, and inserting or deleting a place before column 0 moves the
+// places before it, not those after.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -38,35 +47,38 @@ class CUGMem : public CUGDataSource {
   long GetLastFindRow() const { return m_findRow; }
 
  private:
-  struct CellNode {
-    CUGCell* cell = nullptr;  // owned; absent in a node that only keeps a place
-    CellNode* next = nullptr;
-    CellNode* prev = nullptr;
+  // A stored cell is deleted with what it owns (attached object, extras).
+  struct CellDeleter {
+    void operator()(CUGCell* cell) const;
   };
-  struct RowNode {
-    CellNode* firstCell = nullptr;  // the cell at column 0 of the row
-    RowNode* next = nullptr;
-    RowNode* prev = nullptr;
+  using CellPtr = std::unique_ptr<CUGCell, CellDeleter>;
+
+  // One row: its cell places from column firstCol on. A row either has no
+  // places or has one at column 0 (so firstCol <= 0 < firstCol + size);
+  // a place may hold no cell, keeping the columns after it where they are.
+  struct Row {
+    int firstCol = 0;
+    std::vector<CellPtr> cells;
+    bool HasPlace(int col) const {
+      return !cells.empty() && col >= firstCol && col - firstCol < static_cast<int>(cells.size());
+    }
+    CellPtr& Place(int col) { return cells[static_cast<size_t>(col - firstCol)]; }
   };
 
-  // Cursor moves; 1 when the list ends first (the cursor stays at the end).
-  int GotoRow(long row);
-  int GotoCol(int col);
-  // As GotoRow/GotoCol, adding empty nodes where the lists end.
-  void GotoRowCreating(long row);
-  void GotoColCreating(int col);
-  RowNode* FirstRowNode();
-  // The node at col of a row (relative to its column-0 cell); null when none.
-  static CellNode* CellAt(RowNode* row, int col);
-  static void DeleteCellNode(CellNode* node);
-  static void DeleteRowCells(RowNode* row);
+  // The row at an index; null when there is none.
+  Row* RowAt(long row);
+  // The place (col, row); null when the row or the place does not exist.
+  CellPtr* PlaceAt(int col, long row);
+  // The row at an index, adding empty rows up to it where the table ends.
+  Row& RowCreating(long row);
+  // The place at col of a row, adding empty places up to it at either end.
+  static CellPtr& PlaceCreating(Row& row, int col);
+  long LastRow() const { return m_firstRow + static_cast<long>(m_rows.size()) - 1; }
   void LimitsForFind(long* rowCount, int* colCount);
-  int CompareRows(const std::vector<CUGCell*>& a, const std::vector<CUGCell*>& b, int flags);
+  int CompareKeys(CUGCell* const* a, CUGCell* const* b, int count, int flags);
 
-  long m_currentRow = 0;
-  RowNode* m_rowNode = nullptr;  // null: the store is empty
-  int m_currentCol = 0;
-  CellNode* m_colNode = nullptr;
+  std::vector<std::unique_ptr<Row>> m_rows;  // m_rows[i] is row m_firstRow + i
+  long m_firstRow = 0;
   int m_findCol = -1;
   long m_findRow = -1;
 };
