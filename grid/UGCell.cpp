@@ -184,10 +184,6 @@ int CUGCell::UseLocaleNumberFormat(BOOL use) {
   return UG_SUCCESS;
 }
 
-short CUGCell::GetDataType() const {
-  return IsPropertySet(UGCELL_DATATYPE_SET) ? m_dataType : UGCELLDATA_STRING;
-}
-
 int CUGCell::SetDataType(short type) {
   if (IsPropertySet(UGCELL_DATATYPE_SET) && m_dataType == type) return UG_SUCCESS;
   bool hasText = IsPropertySet(UGCELL_TEXT_SET);

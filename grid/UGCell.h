@@ -38,6 +38,9 @@ class CUGCell {
   ~CUGCell();
   CUGCell(const CUGCell& other);             // CopyFrom
   CUGCell& operator=(const CUGCell& other);  // CopyFrom
+  // Takes over every member; the moved-from cell keeps no text or extras.
+  CUGCell(CUGCell&& other) noexcept = default;
+  CUGCell& operator=(CUGCell&& other) noexcept = default;
 
   // ---- Whole-cell operations -------------------------------------------
   // Every property back to the constructed state.
@@ -68,7 +71,9 @@ class CUGCell {
   // Switches locale formatting of the number text off (TRUE) or on.
   int UseLocaleNumberFormat(BOOL use);
   int SetDataType(short type);
-  short GetDataType() const;
+  short GetDataType() const {
+    return IsPropertySet(UGCELL_DATATYPE_SET) ? m_dataType : UGCELLDATA_STRING;
+  }
 
   int SetLabel(const std::string& label);
   std::string GetLabel() const;
@@ -144,7 +149,10 @@ class CUGCell {
   void CopyProperties(const CUGCell* source, DWORD bits);
   std::string NumberText() const;
 
+  // The flags, the data type and the text come first, together, as the sort
+  // reads them for every comparison.
   DWORD m_propertyFlags = UGCELL_CONSTRUCTED_FLAGS;
+  short m_dataType = UGCELLDATA_STRING;
   mutable std::string m_string;  // the text; a number cell keeps its last text here
   double m_number = 0.0;
   INT_PTR m_param = -1;
@@ -154,7 +162,6 @@ class CUGCell {
   COLORREF m_backColor = 0;
   COLORREF m_hTextColor = 0;
   COLORREF m_hBackColor = 0;
-  short m_dataType = UGCELLDATA_STRING;
   short m_alignment = UG_ALIGNLEFT;
   short m_border = 0;
   BOOL m_readOnly = FALSE;

@@ -265,16 +265,11 @@ int CUGMem::FindTextToLeft(int* col, long row) {
 
 // ---- Sort ----------------------------------------------------------------------------
 
-int CUGMem::CompareKeys(CUGCell* const* a, CUGCell* const* b, int count, int flags) {
-  static CUGCell emptyCell;
-  for (int k = 0; k < count; ++k) {
-    CUGCell* left = a[k] ? a[k] : &emptyCell;
-    CUGCell* right = b[k] ? b[k] : &emptyCell;
-    int result = m_ctrl != nullptr ? m_ctrl->CompareCells(left, right, flags)
-                                   : CUGCtrl::DefaultCompareCells(left, right, flags);
-    if (result != 0) return result;
-  }
-  return 0;
+int CUGMem::CompareCells(CUGCell* a, CUGCell* b, int flags) {
+  static CUGCell emptyCell;  // a missing key compares as an empty cell
+  if (a == nullptr) a = &emptyCell;
+  if (b == nullptr) b = &emptyCell;
+  return m_ctrl != nullptr ? m_ctrl->CompareCells(a, b, flags) : CUGCtrl::DefaultCompareCells(a, b, flags);
 }
 
 int CUGMem::SortRows(const int* cols, int colCount, int flags) {
@@ -284,26 +279,36 @@ int CUGMem::SortRows(const int* cols, int colCount, int flags) {
   const size_t count = m_rows.size() - base;
   const size_t width = static_cast<size_t>(colCount);
 
-  // Every row's keys in one block, row after row, so the sort moves small
-  // entries and a comparison reaches its keys without a walk.
-  std::vector<CUGCell*> keys(count * width, nullptr);
-  for (size_t i = 0; i < count; ++i) {
-    Row& row = *m_rows[base + i];
-    for (size_t k = 0; k < width; ++k) {
-      if (row.HasPlace(cols[k])) keys[i * width + k] = row.Place(cols[k]).get();
-    }
-  }
+  // Each row's entry carries a copy of its first key, so the merges stream
+  // through the entries instead of reaching into cells spread over the
+  // whole store; further keys (asked for only on ties) stay where they are.
   struct Entry {
-    CUGCell* const* keys;
-    size_t row;  // index among the sorted rows before the sort
+    // Empty when the row has no cell there; mutable as the comparison takes
+    // cells it may read through non-const pointers.
+    mutable CUGCell first;
+    size_t row;     // index among the sorted rows before the sort
   };
   std::vector<Entry> entries(count);
-  for (size_t i = 0; i < count; ++i) entries[i] = {&keys[i * width], i};
+  std::vector<CUGCell*> moreKeys(count * (width - 1), nullptr);
+  for (size_t i = 0; i < count; ++i) {
+    Row& row = *m_rows[base + i];
+    entries[i].row = i;
+    if (row.HasPlace(cols[0]) && row.Place(cols[0])) entries[i].first.CopyFrom(row.Place(cols[0]).get());
+    for (size_t k = 1; k < width; ++k) {
+      if (row.HasPlace(cols[k])) moreKeys[i * (width - 1) + k - 1] = row.Place(cols[k]).get();
+    }
+  }
 
   // A stable merge: a later row goes before an earlier one only when it
-  // compares less, so equal rows keep their order.
+  // compares less on the first key that differs, so equal rows keep their
+  // order.
   std::stable_sort(entries.begin(), entries.end(), [&](const Entry& later, const Entry& earlier) {
-    return CompareKeys(later.keys, earlier.keys, colCount, flags) < 0;
+    int result = CompareCells(&later.first, &earlier.first, flags);
+    for (size_t k = 1; result == 0 && k < width; ++k) {
+      result = CompareCells(moreKeys[later.row * (width - 1) + k - 1],
+                            moreKeys[earlier.row * (width - 1) + k - 1], flags);
+    }
+    return result < 0;
   });
 
   std::vector<std::unique_ptr<Row>> sorted(count);

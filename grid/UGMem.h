@@ -75,7 +75,8 @@ class CUGMem : public CUGDataSource {
   static CellPtr& PlaceCreating(Row& row, int col);
   long LastRow() const { return m_firstRow + static_cast<long>(m_rows.size()) - 1; }
   void LimitsForFind(long* rowCount, int* colCount);
-  int CompareKeys(CUGCell* const* a, CUGCell* const* b, int count, int flags);
+  // The owner's comparison of two sort keys (the default one without an owner).
+  int CompareCells(CUGCell* a, CUGCell* b, int flags);
 
   std::vector<std::unique_ptr<Row>> m_rows;  // m_rows[i] is row m_firstRow + i
   long m_firstRow = 0;
