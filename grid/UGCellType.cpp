@@ -337,7 +337,17 @@ void CUGCellType::DrawText(CDC* dc, CRect* rect, int offset, int col, long row, 
       textRect.left = textLeft + 3;
       dc->DrawText(text, &textRect, format);
     } else {
-      CSize extent = dc->GetTextExtent(text);
+      // Measured only when the alignment places the text by its size.
+      const bool byWidth = (alignment & (UG_ALIGNCENTER | UG_ALIGNRIGHT)) != 0;
+      const bool byHeight = (alignment & (UG_ALIGNVCENTER | UG_ALIGNBOTTOM)) != 0;
+      CSize extent;
+      if (byWidth) {
+        extent = dc->GetTextExtent(text);
+      } else if (byHeight) {
+        TEXTMETRIC tm;
+        dc->GetTextMetrics(&tm);
+        extent.cy = tm.tmHeight;
+      }
       int x;
       if (alignment & UG_ALIGNCENTER) {
         x = area.left + (area.Width() - extent.cx) / 2;

@@ -49,13 +49,20 @@ QSize DCData::SurfaceSize() const {
 
 QPainter* DCData::Begin() {
   if (painter == nullptr || !painter->isActive()) return nullptr;
-  painter->resetTransform();
-  if (HasClip()) {
-    painter->setClipRegion(EffectiveClip());
-  } else {
-    painter->setClipping(false);
+  const QTransform transform = Transform();
+  if (!painterSet || transform != setTransform || state.clip != setClip || systemClip != setSystemClip) {
+    painter->resetTransform();
+    if (HasClip()) {
+      painter->setClipRegion(EffectiveClip());
+    } else {
+      painter->setClipping(false);
+    }
+    painter->setTransform(transform);
+    painterSet = true;
+    setTransform = transform;
+    setClip = state.clip;
+    setSystemClip = systemClip;
   }
-  painter->setTransform(Transform());
   painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
   painter->setRenderHint(QPainter::Antialiasing, false);
   painter->setRenderHint(QPainter::TextAntialiasing, true);
@@ -67,6 +74,7 @@ QPainter* DCData::Begin() {
 }
 
 void DCData::EndPainter() {
+  painterSet = false;
   if (ownPainter) {
     if (ownPainter->isActive()) ownPainter->end();
     ownPainter.reset();
@@ -234,7 +242,11 @@ void CDC::SetSystemClip(const std::vector<CRect>& deviceRects) {
   m_d->systemClip = region;
 }
 
-QPainter* CDC::GetPainter() { return m_d->Begin(); }
+QPainter* CDC::GetPainter() {
+  QPainter* p = m_d->Begin();
+  m_d->PainterChanged();  // the caller may change the painter as it likes
+  return p;
+}
 QImage* CDC::GetSurfaceImage() const { return m_d->image; }
 
 // ---- Selected objects -------------------------------------------------------------------

@@ -62,6 +62,16 @@ struct DCData {
   int dpi = 96;
   std::optional<QRegion> systemClip;     // device pixels
 
+  // The clip and transform Begin last gave the painter, so that a run of
+  // drawing operations under one clip sets them once. Anything else that
+  // changes the painter's clip or transform (or hands the painter out)
+  // calls PainterChanged.
+  bool painterSet = false;
+  QTransform setTransform;
+  std::optional<QRegion> setClip;        // the state clip it was set from
+  std::optional<QRegion> setSystemClip;
+  void PainterChanged() { painterSet = false; }
+
   // The transform from logical to device coordinates.
   QTransform Transform() const;
   bool IsPlainTranslation() const { return state.mapMode == MM_TEXT; }

@@ -85,6 +85,17 @@ BOOL CDC::LineTo(int x, int y) {
   QPainter* p = d.Begin();
   if (p == nullptr) return FALSE;
   if (d.PenIsNull()) return TRUE;
+  // A thin solid level or upright line copied onto the screen is a run of
+  // pixels from the start up to, not including, the end point: filled
+  // directly, it costs far less than a stroke (grid lines are drawn so).
+  const bool thinSolid = d.state.penWidth <= 1 && (d.state.penStyle & PS_STYLE_MASK) == PS_SOLID;
+  if (thinSolid && d.state.rop2 == R2_COPYPEN && d.IsPlainTranslation() && !d.printing &&
+      (from.x == x) != (from.y == y)) {
+    const QRect run = from.y == y ? QRect(std::min(from.x, x + 1), y, std::abs(x - from.x), 1)
+                                  : QRect(x, std::min(from.y, y + 1), 1, std::abs(y - from.y));
+    p->fillRect(run, ToQColor(d.state.penColor));
+    return TRUE;
+  }
   QPen pen = d.MakePen();
   d.ApplyRop2(p, &pen, nullptr);
   if (d.state.bkMode == OPAQUE) {

@@ -22,9 +22,16 @@ QFontMetrics MetricsOf(const DCData& d) {
 
 int Advance(const QFontMetrics& fm, const QString& s) { return fm.horizontalAdvance(s); }
 
-// One line of text of the width w at a position, in its own reading
-// direction.
+// One line of text at a position, in its own reading direction. Left to
+// right text is drawn on its baseline directly, which lays it out once;
+// right to left text goes through a text option that sets its direction
+// and needs the width w (measured here when it is -1).
 void DrawLine(QPainter* p, const QFontMetrics& fm, int x, int top, const QString& text, int w, bool rtl) {
+  if (!rtl) {
+    p->drawText(QPoint(x, top + fm.ascent()), text);
+    return;
+  }
+  if (w < 0) w = Advance(fm, text);
   QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop);
   option.setWrapMode(QTextOption::NoWrap);
   option.setTextDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
@@ -135,21 +142,24 @@ int CDC::DrawText(const std::string& text, int count, CRect* rect, UINT format) 
   const bool ellipsis = (format & (DT_END_ELLIPSIS | DT_PATH_ELLIPSIS | DT_WORD_ELLIPSIS)) != 0;
   const int lineHeight = fm.height();
   const int total = lineHeight * static_cast<int>(lines.size());
-  // Each line is measured once as it is shown (measuring shapes the text:
-  // it is not cheap).
+  // Each line is measured once, and only when something needs its width:
+  // an ellipsis, a centred or right-aligned line, a background, the size
+  // asked for (measuring shapes the text: it is not cheap).
+  const bool calc = (format & DT_CALCRECT) != 0;
+  const bool placed = (format & (DT_CENTER | DT_RIGHT)) != 0 || d.state.bkMode == OPAQUE;
   std::vector<int> widths;
   widths.reserve(lines.size());
   for (Line& line : lines) {
-    int w = Advance(fm, line.text);
+    int w = ellipsis || placed || calc ? Advance(fm, line.text) : -1;
     if (ellipsis && w > width) {
       line.text = EndEllipsis(line.text, fm, width);
       w = Advance(fm, line.text);
     }
     widths.push_back(w);
   }
-  const int widest = widths.empty() ? 0 : *std::max_element(widths.begin(), widths.end());
 
-  if (format & DT_CALCRECT) {
+  if (calc) {
+    const int widest = widths.empty() ? 0 : *std::max_element(widths.begin(), widths.end());
     rect->right = rect->left + widest;
     rect->bottom = rect->top + total;
     return total;
@@ -160,7 +170,10 @@ int CDC::DrawText(const std::string& text, int count, CRect* rect, UINT format) 
 
   QPainter* p = d.Begin();
   if (p == nullptr) return total;
-  if (!(format & DT_NOCLIP)) p->setClipRect(platform_detail::ToQRect(*rect), Qt::IntersectClip);
+  if (!(format & DT_NOCLIP)) {
+    p->setClipRect(platform_detail::ToQRect(*rect), Qt::IntersectClip);
+    d.PainterChanged();
+  }
   p->setFont(d.state.qfont);
   int y = top;
   for (size_t i = 0; i < lines.size(); ++i) {
@@ -201,7 +214,12 @@ BOOL CDC::ExtTextOut(int x, int y, UINT options, const CRect* rect, const std::s
     x = d.state.currentPos.x;
     y = d.state.currentPos.y;
   }
-  const int w = Advance(fm, qtext);
+  // The width places centred and right-aligned text, moves the current
+  // position and sizes an opaque background; plain left-aligned text
+  // needs no measuring.
+  const bool opaque = d.state.bkMode == OPAQUE && !(options & ETO_OPAQUE);
+  const bool needWidth = (align & (TA_UPDATECP | TA_RIGHT | TA_CENTER)) != 0 || opaque;
+  const int w = needWidth ? Advance(fm, qtext) : 0;
   const int h = fm.height();
   int left = x;
   if ((align & TA_CENTER) == TA_CENTER) left = x - w / 2;
@@ -213,19 +231,21 @@ BOOL CDC::ExtTextOut(int x, int y, UINT options, const CRect* rect, const std::s
 
   if (rect != nullptr && (options & ETO_OPAQUE))
     p->fillRect(platform_detail::ToQRect(*rect), ToQColor(d.state.bkColor));
-  if (rect != nullptr && (options & ETO_CLIPPED))
+  if (rect != nullptr && (options & ETO_CLIPPED)) {
     p->setClipRect(platform_detail::ToQRect(*rect), Qt::IntersectClip);
+    d.PainterChanged();
+  }
   p->setFont(d.state.qfont);
   if (d.state.escapement != 0) {
     // Rotated text turns about the reference point.
     p->translate(x, y);
     p->rotate(-d.state.escapement / 10.0);
     p->translate(-x, -y);
+    d.PainterChanged();
   }
-  if (d.state.bkMode == OPAQUE && !(options & ETO_OPAQUE))
-    p->fillRect(QRect(left, top, w, h), ToQColor(d.state.bkColor));
+  if (opaque) p->fillRect(QRect(left, top, w, h), ToQColor(d.state.bkColor));
   p->setPen(ToQColor(d.state.textColor));
-  DrawLine(p, fm, left, top, qtext, w, (align & TA_RTLREADING) != 0 || qtext.isRightToLeft());
+  DrawLine(p, fm, left, top, qtext, needWidth ? w : -1, (align & TA_RTLREADING) != 0 || qtext.isRightToLeft());
   return TRUE;
 }
 

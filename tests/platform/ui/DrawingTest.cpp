@@ -129,6 +129,40 @@ TEST_F(Canvas, LineToLeavesOutItsEndPoint) {
   EXPECT_EQ(At(12, 10), kWhite);
 }
 
+TEST_F(Canvas, LevelAndUprightLinesLeaveOutTheEndPointInEitherDirection) {
+  struct Case {
+    CPoint from, to;
+    CRect painted;
+  };
+  const Case cases[] = {
+      {{2, 3}, {12, 3}, CRect(2, 3, 12, 4)},     // rightwards
+      {{12, 3}, {2, 3}, CRect(3, 3, 13, 4)},     // leftwards
+      {{5, 4}, {5, 20}, CRect(5, 4, 6, 20)},     // downwards
+      {{5, 20}, {5, 4}, CRect(5, 5, 6, 21)},     // upwards
+      {{7, 7}, {7, 7}, CRect()},                 // no length: nothing
+  };
+  CPen pen(PS_SOLID, 1, kRed);
+  m_dc.SelectObject(&pen);
+  for (const Case& c : cases) {
+    m_dc.FillSolidRect(0, 0, 40, 40, kWhite);
+    m_dc.MoveTo(c.from.x, c.from.y);
+    m_dc.LineTo(c.to.x, c.to.y);
+    EXPECT_EQ(Painted(), c.painted) << c.from.x << "," << c.from.y << " to " << c.to.x << "," << c.to.y;
+  }
+  // The same line keeps the clip and the drawing mode.
+  m_dc.FillSolidRect(0, 0, 40, 40, kWhite);
+  m_dc.IntersectClipRect(0, 0, 8, 40);
+  m_dc.MoveTo(2, 3);
+  m_dc.LineTo(12, 3);
+  EXPECT_EQ(Painted(), CRect(2, 3, 8, 4));
+  m_dc.SelectClipRect(nullptr);
+  m_dc.SetROP2(R2_NOT);
+  m_dc.MoveTo(2, 3);
+  m_dc.LineTo(12, 3);  // inverts the red run back to cyan, the rest to black
+  EXPECT_EQ(At(4, 3), RGB(0, 255, 255));
+  EXPECT_EQ(At(10, 3), kBlack);
+}
+
 TEST_F(Canvas, PolygonFillsAlternateByDefaultAndWindingOnRequest) {
   // A five-pointed star: its centre is inside twice.
   const CPoint star[] = {{20, 2}, {31, 36}, {2, 14}, {38, 14}, {9, 36}};
@@ -224,6 +258,23 @@ TEST_F(Canvas, HorizontalGradientRunsFromFirstToSecondColour) {
   EXPECT_GT(GetRValue(At(3, 0)), GetRValue(At(7, 0)));
   GRADIENT_RECT bad{0, 5};
   EXPECT_FALSE(m_dc.GradientFill(v, 2, &bad, 1, GRADIENT_FILL_RECT_V));
+}
+
+TEST_F(Canvas, ClippedTextLimitsOnlyItself) {
+  // A clipped text line narrows the painter's clip for itself; the drawing
+  // after it is clipped as before.
+  m_dc.SetBkMode(TRANSPARENT);
+  m_dc.SetTextColor(kBlack);
+  const CRect box(2, 2, 6, 30);
+  m_dc.ExtTextOut(2, 2, ETO_CLIPPED, &box, "WWWWWWWW");
+  EXPECT_EQ(Painted().right, 6);
+  m_dc.FillSolidRect(20, 20, 5, 5, kBlue);
+  EXPECT_EQ(At(22, 22), kBlue);
+  m_dc.IntersectClipRect(0, 0, 30, 30);
+  m_dc.ExtTextOut(2, 2, ETO_CLIPPED, &box, "WWWWWWWW");
+  m_dc.FillSolidRect(28, 28, 5, 5, kBlue);
+  EXPECT_EQ(At(29, 29), kBlue);
+  EXPECT_EQ(At(31, 31), kWhite);  // the context's own clip still holds
 }
 
 TEST_F(Canvas, SaveAndRestoreBringBackObjectsColoursAndClip) {
