@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
-CChartCtrl::CChartCtrl() = default;
+#include "platform/ui/Font.h"
+
+CChartCtrl::CChartCtrl() : m_pText(std::make_unique<TextMeasures>()), m_pLayout(std::make_unique<LayoutCache>()) {}
 
 CChartCtrl::~CChartCtrl() {
   // The series point at the axes: remove them first.
@@ -87,6 +89,12 @@ void CChartCtrl::SetPlotColor(COLORREF color) {
 
 void CChartCtrl::SetBorderColor(COLORREF color) {
   m_borderColor = color;
+  RefreshCtrl();
+}
+
+void CChartCtrl::SetAntialiasing(bool bAntialiasing) {
+  if (m_bAntialiasing == bAntialiasing) return;
+  m_bAntialiasing = bAntialiasing;
   RefreshCtrl();
 }
 

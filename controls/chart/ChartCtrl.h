@@ -8,14 +8,17 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "controls/chart/ChartAxis.h"
+#include "controls/chart/ChartGeometry.h"
 #include "controls/chart/ChartLineSerie.h"
 #include "controls/chart/ChartTitle.h"
 #include "platform/Wnd.h"
 
 class CDC;
+class CFont;
 
 class CChartCtrl : public CWnd {
  public:
@@ -50,6 +53,9 @@ class CChartCtrl : public CWnd {
   COLORREF GetPlotColor() const { return m_plotColor; }
   void SetBorderColor(COLORREF color);
   COLORREF GetBorderColor() const { return m_borderColor; }
+  // Anti-aliased series lines (off at first: crisp one-pixel lines).
+  void SetAntialiasing(bool bAntialiasing);
+  bool GetAntialiasing() const { return m_bAntialiasing; }
 
   // ---- Refresh --------------------------------------------------------------------
   // false holds redraws, true releases one hold; when the last hold is
@@ -90,12 +96,38 @@ class CChartCtrl : public CWnd {
  private:
   CChartAxis* ReplaceAxis(CChartAxis::EAxisPos pos, chart::AxisKind kind);
 
+  // Text measures of the chart's fonts on the kind of context last drawn
+  // on (its resolution and mapping): line heights and the widths of the
+  // texts met so far. Renewed when the context measures differently.
+  struct TextMeasures {
+    bool valid = false;
+    int dpi = 0;
+    CRect scale;  // a fixed logical rectangle in device pixels
+    int titleLineHeight = 0;
+    int labelHeight = 0;
+    std::unordered_map<std::string, int> labelWidths;
+    std::unordered_map<std::string, int> titleWidths;
+  };
+  // The layout of the last draw and what it was computed from.
+  struct LayoutCache {
+    bool valid = false;
+    chart::LayoutInput input;  // without its measuring function
+    chart::Layout layout;
+  };
+  TextMeasures& MeasuresFor(CDC* pDC);
+  static int TextWidth(CDC* pDC, std::unordered_map<std::string, int>& widths, const std::string& text);
+
   std::unique_ptr<CChartAxis> m_axes[2];  // by position
   std::vector<std::unique_ptr<CChartSerie>> m_series;
   CChartTitle m_title{this};
   COLORREF m_backColor = RGB(255, 255, 255);
   COLORREF m_plotColor = RGB(255, 255, 255);
   COLORREF m_borderColor = RGB(0, 0, 0);
+  bool m_bAntialiasing = false;
+  std::unique_ptr<CFont> m_pTitleFont;  // made at the first draw
+  std::unique_ptr<CFont> m_pLabelFont;
+  std::unique_ptr<TextMeasures> m_pText;
+  std::unique_ptr<LayoutCache> m_pLayout;
   int m_nRefreshHolds = 0;        // nesting depth of EnableRefresh(false)
   bool m_bRefreshPending = false;  // a change arrived while held
 };

@@ -95,6 +95,34 @@ std::vector<PointF> SmoothPolyline(const std::vector<PointF>& px, double maxPiec
   return out;
 }
 
+std::vector<CPoint> ToDevicePoints(const std::vector<PointF>& px) {
+  constexpr double kPixelLimit = 1e6;
+  std::vector<CPoint> out;
+  out.reserve(px.size());
+  for (const PointF& p : px) {
+    if (!std::isfinite(p.x) || !std::isfinite(p.y)) continue;
+    const double x = std::clamp(p.x, -kPixelLimit, kPixelLimit);
+    const double y = std::clamp(p.y, -kPixelLimit, kPixelLimit);
+    const CPoint q(static_cast<int>(std::floor(x + 0.5)), static_cast<int>(std::floor(y + 0.5)));
+    if (out.empty() || !(out.back() == q)) out.push_back(q);
+  }
+  return out;
+}
+
+std::vector<CPoint> PixelPolyline(const std::vector<PointF>& data, const Range& x, const Range& y,
+                                  const CRect& plot, bool smooth) {
+  std::vector<PointF> px = ThinToColumns(MapToPixels(data, x, y, plot));
+  if (smooth) px = SmoothPolyline(px, 3.0);
+  return ToDevicePoints(px);
+}
+
+bool SameLayoutInput(const LayoutInput& a, const LayoutInput& b) {
+  return a.bounds == b.bounds && a.titleLines == b.titleLines && a.titleLineHeight == b.titleLineHeight &&
+         a.leftAxisVisible == b.leftAxisVisible && a.bottomAxisVisible == b.bottomAxisVisible &&
+         a.xRange == b.xRange && a.yRange == b.yRange && a.xKind == b.xKind && a.yKind == b.yKind &&
+         a.labelHeight == b.labelHeight;
+}
+
 Layout ComputeLayout(const LayoutInput& in) {
   Layout l;
   const auto measure = [&](const std::string& s) { return in.measure ? in.measure(s) : 7 * static_cast<int>(s.size()); };

@@ -39,6 +39,18 @@ std::vector<PointF> ThinToColumns(const std::vector<PointF>& px);
 // returned as they are.
 std::vector<PointF> SmoothPolyline(const std::vector<PointF>& px, double maxPiecePx);
 
+// A pixel polyline as whole device points, rounded, without repeated
+// points. Points far outside the plot (a fixed axis range far from the
+// data) are held at a million pixels, where the clip still cuts them, so
+// they keep their direction and fit an int.
+std::vector<CPoint> ToDevicePoints(const std::vector<PointF>& px);
+
+// The polyline drawn for a series: its points mapped into the plot,
+// thinned to what each pixel column shows, smoothed when asked for, in
+// device points.
+std::vector<CPoint> PixelPolyline(const std::vector<PointF>& data, const Range& x, const Range& y,
+                                  const CRect& plot, bool smooth);
+
 // What the layout needs to know of the chart and of the text font.
 struct LayoutInput {
   CRect bounds;                           // the whole drawing area
@@ -59,6 +71,10 @@ struct TickMark {
   int pos = 0;
   std::string label;
 };
+
+// Whether two layout inputs lay out the same (all but the measuring
+// function compared: the caller keeps the font and context the same).
+bool SameLayoutInput(const LayoutInput& a, const LayoutInput& b);
 
 struct Layout {
   CRect plot;                       // the area the series are drawn in

@@ -19,8 +19,6 @@ constexpr int kLabelFontPx = 11;
 constexpr const char* kChartFace = "Arial";
 // A lone point is drawn as a square of this half size, so it shows.
 constexpr int kLonePointHalf = 2;
-// The farthest a drawn point may lie from the origin, in pixels.
-constexpr double kPixelLimit = 1e6;
 
 void MakeFont(CFont& font, int px, bool bold) {
   LOGFONT lf;
@@ -30,30 +28,10 @@ void MakeFont(CFont& font, int px, bool bold) {
   font.CreateFontIndirect(&lf);
 }
 
-// Pixel polyline in integer device points, without repeated points.
-std::vector<CPoint> ToDevicePoints(const std::vector<chart::PointF>& px) {
-  std::vector<CPoint> out;
-  out.reserve(px.size());
-  for (const chart::PointF& p : px) {
-    // Points far outside a fixed axis range map far outside the plot; held
-    // at a distance the clip still cuts, they keep their direction and fit
-    // an int.
-    if (!std::isfinite(p.x) || !std::isfinite(p.y)) continue;
-    const double x = std::clamp(p.x, -kPixelLimit, kPixelLimit);
-    const double y = std::clamp(p.y, -kPixelLimit, kPixelLimit);
-    const CPoint q(static_cast<int>(std::floor(x + 0.5)), static_cast<int>(std::floor(y + 0.5)));
-    if (out.empty() || !(out.back() == q)) out.push_back(q);
-  }
-  return out;
-}
-
 void DrawLineSerie(CDC* pDC, const CChartLineSerie& s, const chart::Range& x, const chart::Range& y,
-                   const CRect& plot) {
-  std::vector<chart::PointF> px = chart::MapToPixels(s.GetPoints(), x, y, plot);
-  if (px.empty()) return;
-  px = chart::ThinToColumns(px);
-  if (s.GetSmooth()) px = chart::SmoothPolyline(px, 3.0);
-  const std::vector<CPoint> pts = ToDevicePoints(px);
+                   const CRect& plot, bool smooth) {
+  const std::vector<CPoint>& pts = s.GetPixelLine(x, y, plot);
+  if (pts.empty()) return;
   if (pts.size() == 1) {
     const CPoint p = pts.front();
     pDC->FillSolidRect(CRect(p.x - kLonePointHalf, p.y - kLonePointHalf, p.x + kLonePointHalf + 1,
@@ -63,22 +41,62 @@ void DrawLineSerie(CDC* pDC, const CChartLineSerie& s, const chart::Range& x, co
   }
   CPen pen(PS_SOLID, s.GetWidth(), s.GetColor());
   CPen* old = pDC->SelectObject(&pen);
+  const BOOL wasSmooth = pDC->SetSmoothLines(smooth);
   pDC->Polyline(pts.data(), static_cast<int>(pts.size()));
-  // A one-pixel pen leaves out the last point; set it so the line ends on
-  // the newest sample.
-  if (s.GetWidth() <= 1) pDC->SetPixel(pts.back(), s.GetColor());
+  pDC->SetSmoothLines(wasSmooth);
+  // A crisp one-pixel pen leaves out the last point; set it so the line
+  // ends on the newest sample.
+  if (!smooth && s.GetWidth() <= 1) pDC->SetPixel(pts.back(), s.GetColor());
   pDC->SelectObject(old);
 }
 
 }  // namespace
 
+CChartCtrl::TextMeasures& CChartCtrl::MeasuresFor(CDC* pDC) {
+  // The context's resolution and mapping decide the measures: the same
+  // fonts on the same kind of context measure the same.
+  const int dpi = pDC->GetDeviceCaps(LOGPIXELSY);
+  CRect scale(0, 0, 1000, 1000);
+  pDC->LPtoDP(&scale);
+  TextMeasures& m = *m_pText;
+  if (m.valid && m.dpi == dpi && m.scale == scale) return m;
+  m = TextMeasures();
+  m.valid = true;
+  m.dpi = dpi;
+  m.scale = scale;
+  TEXTMETRIC tm;
+  pDC->SelectObject(m_pTitleFont.get());
+  pDC->GetTextMetrics(&tm);
+  m.titleLineHeight = tm.tmHeight + 2;
+  pDC->SelectObject(m_pLabelFont.get());
+  pDC->GetTextMetrics(&tm);
+  m.labelHeight = tm.tmHeight;
+  m_pLayout->valid = false;
+  return m;
+}
+
+// The width of a text in the font selected on the context, measured once
+// while the measures stay valid. Tick labels repeat from draw to draw, so
+// the table stays small; it is emptied should it ever grow large.
+int CChartCtrl::TextWidth(CDC* pDC, std::unordered_map<std::string, int>& widths, const std::string& text) {
+  auto it = widths.find(text);
+  if (it != widths.end()) return it->second;
+  if (widths.size() >= 1024) widths.clear();
+  const int w = pDC->GetTextExtent(text).cx;
+  widths.emplace(text, w);
+  return w;
+}
+
 void CChartCtrl::DrawChart(CDC* pDC, const CRect& rect) {
   if (!pDC || rect.IsRectEmpty()) return;
   const int saved = pDC->SaveDC();
-  CFont titleFont;
-  CFont labelFont;
-  MakeFont(titleFont, kTitleFontPx, true);
-  MakeFont(labelFont, kLabelFontPx, false);
+  if (!m_pTitleFont) {
+    m_pTitleFont = std::make_unique<CFont>();
+    m_pLabelFont = std::make_unique<CFont>();
+    MakeFont(*m_pTitleFont, kTitleFontPx, true);
+    MakeFont(*m_pLabelFont, kLabelFontPx, false);
+  }
+  TextMeasures& text = MeasuresFor(pDC);
 
   pDC->FillSolidRect(rect, m_backColor);
   pDC->SetBkMode(TRANSPARENT);
@@ -97,18 +115,23 @@ void CChartCtrl::DrawChart(CDC* pDC, const CRect& rect) {
     in.yRange = yAxis->GetRange();
     in.yKind = yAxis->GetKind();
   }
-  TEXTMETRIC tm;
   if (m_title.IsVisible()) {
     in.titleLines = m_title.GetStrings();
-    pDC->SelectObject(&titleFont);
-    pDC->GetTextMetrics(&tm);
-    in.titleLineHeight = tm.tmHeight + 2;
+    in.titleLineHeight = text.titleLineHeight;
   }
-  pDC->SelectObject(&labelFont);
-  pDC->GetTextMetrics(&tm);
-  in.labelHeight = tm.tmHeight;
-  in.measure = [pDC](const std::string& s) { return pDC->GetTextExtent(s).cx; };
-  const chart::Layout l = chart::ComputeLayout(in);
+  in.labelHeight = text.labelHeight;
+  // The ticks are laid out again only when the area, a range, the title or
+  // the axes shown changed since the last draw.
+  pDC->SelectObject(m_pLabelFont.get());
+  LayoutCache& cache = *m_pLayout;
+  if (!cache.valid || !chart::SameLayoutInput(cache.input, in)) {
+    in.measure = [&](const std::string& s) { return TextWidth(pDC, text.labelWidths, s); };
+    cache.layout = chart::ComputeLayout(in);
+    in.measure = nullptr;
+    cache.input = in;
+    cache.valid = true;
+  }
+  const chart::Layout& l = cache.layout;
   const CRect& plot = l.plot;
 
   pDC->FillSolidRect(plot, m_plotColor);
@@ -140,7 +163,7 @@ void CChartCtrl::DrawChart(CDC* pDC, const CRect& rect) {
       const auto* line = dynamic_cast<const CChartLineSerie*>(serie.get());
       if (!line || !line->IsVisible()) continue;
       DrawLineSerie(pDC, *line, line->GetHorizontalAxis()->GetRange(),
-                    line->GetVerticalAxis()->GetRange(), plot);
+                    line->GetVerticalAxis()->GetRange(), plot, m_bAntialiasing);
     }
     pDC->RestoreDC(clipLevel);
   }
@@ -155,8 +178,9 @@ void CChartCtrl::DrawChart(CDC* pDC, const CRect& rect) {
     pDC->SelectObject(static_cast<CBrush*>(oldBrush));
   }
 
-  // Ticks and their labels.
-  pDC->SelectObject(&labelFont);
+  // Ticks and their labels, placed by their measured widths.
+  pDC->SelectObject(m_pLabelFont.get());
+  pDC->SetTextAlign(TA_LEFT | TA_TOP);
   if (in.bottomAxisVisible) {
     CPen pen(PS_SOLID, 1, xAxis->GetAxisColor());
     CPen* old = pDC->SelectObject(&pen);
@@ -164,10 +188,8 @@ void CChartCtrl::DrawChart(CDC* pDC, const CRect& rect) {
     for (const chart::TickMark& t : l.xTicks) {
       pDC->MoveTo(t.pos, plot.bottom);
       pDC->LineTo(t.pos, plot.bottom + chart::kTickLength);
-      const int w = pDC->GetTextExtent(t.label).cx;
-      CRect r(t.pos - w / 2 - 1, plot.bottom + chart::kTickLength + 1, t.pos + w / 2 + 2,
-              plot.bottom + chart::kTickLength + 1 + in.labelHeight);
-      pDC->DrawText(t.label, &r, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+      const int w = TextWidth(pDC, text.labelWidths, t.label);
+      pDC->TextOut((2 * t.pos + 1 - w) / 2, plot.bottom + chart::kTickLength + 1, t.label);
     }
     pDC->SelectObject(old);
   }
@@ -178,20 +200,28 @@ void CChartCtrl::DrawChart(CDC* pDC, const CRect& rect) {
     for (const chart::TickMark& t : l.yTicks) {
       pDC->MoveTo(plot.left - chart::kTickLength, t.pos);
       pDC->LineTo(plot.left, t.pos);
-      CRect r(l.yLabelBand.left, t.pos - in.labelHeight / 2 - 1, plot.left - chart::kTickLength - 2,
-              t.pos + in.labelHeight / 2 + 1);
-      pDC->DrawText(t.label, &r, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+      const int w = TextWidth(pDC, text.labelWidths, t.label);
+      const int top = t.pos - in.labelHeight / 2 - 1;
+      const int bottom = t.pos + in.labelHeight / 2 + 1;
+      pDC->TextOut(plot.left - chart::kTickLength - 2 - w, (top + bottom - in.labelHeight) / 2, t.label);
     }
     pDC->SelectObject(old);
   }
 
   // The title lines, centred above the plot.
   if (!l.titleRects.empty()) {
-    pDC->SelectObject(&titleFont);
+    pDC->SelectObject(m_pTitleFont.get());
     pDC->SetTextColor(m_title.GetColor());
+    const int lineHeight = text.titleLineHeight - 2;
     for (size_t i = 0; i < l.titleRects.size(); ++i) {
       CRect r = l.titleRects[i];
-      pDC->DrawText(in.titleLines[i], &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+      const int w = TextWidth(pDC, text.titleWidths, in.titleLines[i]);
+      if (w <= r.Width()) {
+        pDC->ExtTextOut((r.left + r.right - w) / 2, (r.top + r.bottom - lineHeight) / 2, ETO_CLIPPED, &r,
+                        in.titleLines[i]);
+      } else {
+        pDC->DrawText(in.titleLines[i], &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+      }
     }
   }
   pDC->RestoreDC(saved);

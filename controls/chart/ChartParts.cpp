@@ -132,6 +132,7 @@ void CChartSerie::RefreshAutoAxes() {
 
 void CChartXYSerie::AddPoint(double x, double y) {
   m_points.push_back({x, y});
+  ++m_version;
   m_xExtent.Add(x);
   m_yExtent.Add(y);
   RefreshAutoAxes();
@@ -140,6 +141,7 @@ void CChartXYSerie::AddPoint(double x, double y) {
 void CChartXYSerie::AddPoints(const double* pX, const double* pY, size_t count) {
   if (!pX || !pY || count == 0) return;
   m_points.reserve(m_points.size() + count);
+  ++m_version;
   for (size_t i = 0; i < count; ++i) {
     m_points.push_back({pX[i], pY[i]});
     m_xExtent.Add(pX[i]);
@@ -150,6 +152,7 @@ void CChartXYSerie::AddPoints(const double* pX, const double* pY, size_t count) 
 
 void CChartXYSerie::RemoveAllPoints() {
   m_points.clear();
+  ++m_version;
   m_xExtent = {};
   m_yExtent = {};
   RefreshAutoAxes();
@@ -161,6 +164,22 @@ void CChartLineSerie::SetSmooth(bool bSmooth) {
   if (m_bSmooth == bSmooth) return;
   m_bSmooth = bSmooth;
   m_pParent->RefreshCtrl();
+}
+
+const std::vector<CPoint>& CChartLineSerie::GetPixelLine(const chart::Range& x, const chart::Range& y,
+                                                          const CRect& plot) const {
+  PixelLine& c = m_pixelLine;
+  if (!c.valid || c.version != GetPointsVersion() || c.smooth != m_bSmooth || !(c.x == x) ||
+      !(c.y == y) || c.plot != plot) {
+    c.points = chart::PixelPolyline(GetPoints(), x, y, plot, m_bSmooth);
+    c.valid = true;
+    c.version = GetPointsVersion();
+    c.smooth = m_bSmooth;
+    c.x = x;
+    c.y = y;
+    c.plot = plot;
+  }
+  return c.points;
 }
 
 void CChartLineSerie::SetWidth(int nWidth) {

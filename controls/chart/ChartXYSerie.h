@@ -25,8 +25,13 @@ class CChartXYSerie : public CChartSerie {
   chart::Extent GetXExtent() const override { return m_xExtent; }
   chart::Extent GetYExtent() const override { return m_yExtent; }
 
+  // Counts the changes of the points, so that what is derived from them
+  // can tell when it is out of date.
+  unsigned long long GetPointsVersion() const { return m_version; }
+
  private:
   std::vector<chart::PointF> m_points;
+  unsigned long long m_version = 0;
   // Kept up to date on every addition, rebuilt on removal.
   chart::Extent m_xExtent;
   chart::Extent m_yExtent;

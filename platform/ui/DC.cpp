@@ -353,6 +353,10 @@ int CDC::SetROP2(int mode) {
   return Exchange(m_d->state.rop2, mode);
 }
 int CDC::GetROP2() const { return m_d->state.rop2; }
+BOOL CDC::SetSmoothLines(BOOL smooth) {
+  const bool old = Exchange(m_d->state.smoothLines, smooth != FALSE);
+  return old ? TRUE : FALSE;
+}
 int CDC::SetPolyFillMode(int mode) {
   if (mode != ALTERNATE && mode != WINDING) return 0;
   return Exchange(m_d->state.polyFillMode, mode);

@@ -4,7 +4,8 @@
 // position, and draws with the edge rules the drawing code relies on:
 // Rectangle, Ellipse, RoundRect and FillRect leave out the right and bottom
 // edges, LineTo leaves out its end point, Polygon fills by the alternate
-// rule unless WINDING is set, and shapes are never anti-aliased.
+// rule unless WINDING is set, and shapes are never anti-aliased (lines
+// only when smoothing is asked for, SetSmoothLines).
 //
 // A CDC is either a memory context (CreateCompatibleDC, then select a
 // bitmap into it), a window's paint or client context (CPaintDC,
@@ -138,6 +139,10 @@ class CDC {
   BOOL LineTo(CPoint point) { return LineTo(point.x, point.y); }
   CPoint GetCurrentPosition() const;
   BOOL Polyline(const CPoint* points, int count);
+  // Platform only: LineTo and Polyline after it draw anti-aliased lines
+  // through the pixel centres (a trend's series); returns the previous
+  // setting. Saved and restored with the rest of the state.
+  BOOL SetSmoothLines(BOOL smooth);
   // The arc of the ellipse bounded by the rectangle, from where the ray from
   // the centre to the start point cuts it to where the ray to the end point
   // does, counter-clockwise (unless AD_CLOCKWISE); equal rays: the whole ellipse.

@@ -35,6 +35,7 @@ struct DCState {
   int bkMode = OPAQUE;
   UINT textAlign = TA_LEFT | TA_TOP;
   int rop2 = R2_COPYPEN;
+  bool smoothLines = false;  // LineTo and Polyline anti-aliased
   int polyFillMode = ALTERNATE;
   int arcDirection = AD_COUNTERCLOCKWISE;
   CPoint brushOrg;

@@ -90,7 +90,7 @@ BOOL CDC::LineTo(int x, int y) {
   // directly, it costs far less than a stroke (grid lines are drawn so).
   const bool thinSolid = d.state.penWidth <= 1 && (d.state.penStyle & PS_STYLE_MASK) == PS_SOLID;
   if (thinSolid && d.state.rop2 == R2_COPYPEN && d.IsPlainTranslation() && !d.printing &&
-      (from.x == x) != (from.y == y)) {
+      !d.state.smoothLines && (from.x == x) != (from.y == y)) {
     const QRect run = from.y == y ? QRect(std::min(from.x, x + 1), y, std::abs(x - from.x), 1)
                                   : QRect(x, std::min(from.y, y + 1), 1, std::abs(y - from.y));
     p->fillRect(run, ToQColor(d.state.penColor));
@@ -103,6 +103,11 @@ BOOL CDC::LineTo(int x, int y) {
     p->setBackground(ToQColor(d.state.bkColor));
   }
   p->setPen(pen);
+  if (d.state.smoothLines) {
+    p->setRenderHint(QPainter::Antialiasing, true);
+    p->drawLine(QPointF(from.x + 0.5, from.y + 0.5), QPointF(x + 0.5, y + 0.5));
+    return TRUE;
+  }
   p->drawLine(QPoint(from.x, from.y), QPoint(x, y));
   return TRUE;
 }
@@ -112,12 +117,21 @@ BOOL CDC::Polyline(const CPoint* points, int count) {
   QPainter* p = d.Begin();
   if (p == nullptr || points == nullptr || count < 2) return FALSE;
   if (d.PenIsNull()) return TRUE;
-  QPolygon poly;
-  for (int i = 0; i < count; ++i) poly << QPoint(points[i].x, points[i].y);
   QPen pen = d.MakePen();
   d.ApplyRop2(p, &pen, nullptr);
   p->setPen(pen);
   p->setBrush(Qt::NoBrush);
+  if (d.state.smoothLines) {
+    QPolygonF poly;
+    poly.reserve(count);
+    for (int i = 0; i < count; ++i) poly << QPointF(points[i].x + 0.5, points[i].y + 0.5);
+    p->setRenderHint(QPainter::Antialiasing, true);
+    p->drawPolyline(poly);
+    return TRUE;
+  }
+  QPolygon poly;
+  poly.reserve(count);
+  for (int i = 0; i < count; ++i) poly << QPoint(points[i].x, points[i].y);
   p->drawPolyline(poly);
   return TRUE;
 }

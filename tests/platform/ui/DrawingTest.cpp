@@ -163,6 +163,30 @@ TEST_F(Canvas, LevelAndUprightLinesLeaveOutTheEndPointInEitherDirection) {
   EXPECT_EQ(At(10, 3), kBlack);
 }
 
+TEST_F(Canvas, SmoothLinesBlendTheirEdgesAndAreSavedWithTheState) {
+  CPen pen(PS_SOLID, 1, kBlack);
+  m_dc.SelectObject(&pen);
+  const CPoint slope[] = {{2, 2}, {30, 13}};
+  const auto blended = [&] {
+    int n = 0;
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 40; ++x) n += At(x, y) != kWhite && At(x, y) != kBlack ? 1 : 0;
+    return n;
+  };
+  m_dc.Polyline(slope, 2);
+  EXPECT_EQ(blended(), 0);  // crisp by default
+  const int level = m_dc.SaveDC();
+  EXPECT_FALSE(m_dc.SetSmoothLines(TRUE));
+  m_dc.FillSolidRect(0, 0, 40, 40, kWhite);
+  m_dc.Polyline(slope, 2);
+  EXPECT_GT(blended(), 0);
+  m_dc.RestoreDC(level);
+  m_dc.FillSolidRect(0, 0, 40, 40, kWhite);
+  m_dc.MoveTo(2, 2);
+  m_dc.LineTo(30, 13);
+  EXPECT_EQ(blended(), 0);
+}
+
 TEST_F(Canvas, PolygonFillsAlternateByDefaultAndWindingOnRequest) {
   // A five-pointed star: its centre is inside twice.
   const CPoint star[] = {{20, 2}, {31, 36}, {2, 14}, {38, 14}, {9, 36}};
