@@ -50,6 +50,7 @@ void BM_BlockingCallFromWorker(benchmark::State& state) {
     std::thread worker([&] {
       for (int i = 0; i < calls; ++i) BlockingCallOnUiThread([&] { ++sum; });
       done = true;
+      WakeWaitingUiThread();
     });
     WaitProcessingEvents([&] { return done.load(); }, 0);
     worker.join();

@@ -40,6 +40,7 @@ bool CThreadEngine::Start() {
         const auto begin = std::chrono::steady_clock::now();
         cycle();
         state->cycles.fetch_add(1);
+        WakeWaitingUiThread();  // a wait may be counting the cycles
         if (cycleMs == 0) continue;
         std::unique_lock lock(state->mutex);
         state->wake.wait_until(lock, begin + std::chrono::milliseconds(cycleMs),
@@ -47,6 +48,7 @@ bool CThreadEngine::Start() {
       }
       SetCurrentThreadStopFlag(nullptr);
       state->finished = true;
+      WakeWaitingUiThread();  // Stop waits for this
     });
   } catch (const std::system_error&) {
     state->run = false;

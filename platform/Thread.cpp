@@ -1,9 +1,12 @@
 #include "platform/Thread.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
+#include <climits>
 #include <condition_variable>
 #include <exception>
 #include <memory>
@@ -101,31 +104,72 @@ void SetCurrentThreadStopFlag(const std::atomic<bool>* flag) { t_stopFlag = flag
 
 bool IsCurrentThreadStopping() { return t_stopFlag != nullptr && t_stopFlag->load(); }
 
+namespace {
+
+// A condition changed without an event or a wake is seen this late.
+constexpr int kSafetyCheckMs = 100;
+
+// Wakes of a wait without an event loop (no application object yet).
+std::mutex g_wakeMutex;
+std::condition_variable g_wakeCv;
+unsigned long long g_wakes = 0;
+
+bool WaitWithoutEventLoop(const std::function<bool()>& done, DWORD timeoutMs) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  for (;;) {
+    unsigned long long seen;
+    {
+      std::lock_guard<std::mutex> lock(g_wakeMutex);
+      seen = g_wakes;
+    }
+    // Checked outside the lock: done() may itself wake waiters.
+    if (done()) return true;
+    std::unique_lock<std::mutex> lock(g_wakeMutex);
+    const auto now = std::chrono::steady_clock::now();
+    if (timeoutMs != 0 && now >= deadline) {
+      lock.unlock();
+      return done();
+    }
+    auto until = now + std::chrono::milliseconds(kSafetyCheckMs);
+    if (timeoutMs != 0) until = std::min(until, deadline);
+    g_wakeCv.wait_until(lock, until, [&] { return g_wakes != seen; });
+  }
+}
+
+}  // namespace
+
+void WakeWaitingUiThread() {
+  {
+    std::lock_guard<std::mutex> lock(g_wakeMutex);
+    ++g_wakes;
+  }
+  g_wakeCv.notify_all();
+  // An empty call: its event wakes the loop, which checks again before it
+  // sleeps.
+  if (QCoreApplication::instance()) PostToUiThread([] {});
+}
+
 bool WaitProcessingEvents(const std::function<bool()>& done, DWORD timeoutMs) {
   if (done()) return true;
-  if (!QCoreApplication::instance()) {
-    // No event loop exists: nothing can be processed, only waited for.
-    auto start = std::chrono::steady_clock::now();
-    while (!done()) {
-      if (timeoutMs && std::chrono::steady_clock::now() - start >= std::chrono::milliseconds(timeoutMs))
-        return false;
-      std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
-  }
+  QCoreApplication* app = QCoreApplication::instance();
+  QAbstractEventDispatcher* dispatcher = app ? QAbstractEventDispatcher::instance(app->thread()) : nullptr;
+  if (!dispatcher) return WaitWithoutEventLoop(done, timeoutMs);
+  // The loop checks done() each time it has processed what arrived and is
+  // about to sleep; the timer ends it when the time is up.
   QEventLoop loop;
-  QTimer tick;
   bool result = false;
-  auto start = std::chrono::steady_clock::now();
-  QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
-    if (done()) {
+  QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, &loop, [&] {
+    if (!result && done()) {
       result = true;
-      loop.quit();
-    } else if (timeoutMs && std::chrono::steady_clock::now() - start >= std::chrono::milliseconds(timeoutMs)) {
       loop.quit();
     }
   });
-  tick.start(2);
+  QTimer timeout;
+  timeout.setSingleShot(true);
+  QObject::connect(&timeout, &QTimer::timeout, &loop, [&] { loop.quit(); });
+  if (timeoutMs) timeout.start(static_cast<int>(std::min<DWORD>(timeoutMs, INT_MAX)));
+  QTimer safety;  // its ticks only wake the loop, which then checks
+  safety.start(kSafetyCheckMs);
   loop.exec();
   return result || done();
 }

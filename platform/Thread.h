@@ -29,6 +29,14 @@ bool IsCurrentThreadStopping();
 
 // On the user-interface thread: processes events until done() is true or
 // the time runs out (0 waits without limit); true when done() became true.
+// done() is checked whenever the events that have arrived are processed,
+// so a wait ends as soon as an event (a posted message, a blocking call, a
+// timer) made it true. Something that makes it true without an event, a
+// worker setting a flag, calls WakeWaitingUiThread; without that call the
+// change is still seen, but only at the next safety check (every 100 ms).
 bool WaitProcessingEvents(const std::function<bool()>& done, DWORD timeoutMs);
+// Lets a WaitProcessingEvents check its condition again at once. Any
+// thread; call it after changing what a waiter may be waiting for.
+void WakeWaitingUiThread();
 // Processes the events that are waiting now (user-interface thread).
 void ProcessPendingEvents();

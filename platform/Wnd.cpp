@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWidget>
+#include <deque>
 #include <mutex>
 #include <unordered_map>
 
@@ -31,6 +32,40 @@ std::uintptr_t g_nextHandle = 0x1000;
 
 const char* const kWndProperty = "vekWnd";
 const char* const kSurfaceProperty = "vekSurface";
+
+// Posted messages wait in one queue, in the order they were posted, and
+// reach their windows through a delivery call queued on the user-interface
+// thread; one delivery call serves every message posted before it starts,
+// so a burst of posts costs the toolkit one event and one wake-up.
+// Messages are taken one at a time, so a handler that runs a nested loop
+// (a modal box) still sees the older messages delivered before newer ones.
+struct PostedMessage {
+  HWND hWnd;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+std::mutex g_postedMutex;
+std::deque<PostedMessage> g_posted;
+bool g_deliveryQueued = false;  // a delivery call is queued and not started
+
+void DeliverPostedMessages() {
+  {
+    std::lock_guard<std::mutex> lock(g_postedMutex);
+    g_deliveryQueued = false;  // posts from now on queue a new delivery
+  }
+  for (;;) {
+    PostedMessage m;
+    {
+      std::lock_guard<std::mutex> lock(g_postedMutex);
+      if (g_posted.empty()) return;
+      m = g_posted.front();
+      g_posted.pop_front();
+    }
+    // A window destroyed since the post gets nothing.
+    if (CWnd* wnd = CWnd::FromHandle(m.hWnd)) wnd->WindowProc(m.message, m.wParam, m.lParam);
+  }
+}
 
 
 }  // namespace
@@ -232,10 +267,19 @@ CWnd* CWnd::FromWidget(const QWidget* widget) {
 // ---- Messages -----------------------------------------------------------------
 
 BOOL CWnd::PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  std::lock_guard<std::mutex> lock(g_windowsMutex);
-  auto it = g_windows.find(hWnd);
-  if (it == g_windows.end() || !it->second->m_bridge) return FALSE;
-  QCoreApplication::postEvent(it->second->m_bridge, platform_detail::WndBridge::NewMessageEvent(message, wParam, lParam));
+  {
+    std::lock_guard<std::mutex> lock(g_windowsMutex);
+    auto it = g_windows.find(hWnd);
+    if (it == g_windows.end() || !it->second->m_bridge) return FALSE;
+  }
+  bool queueDelivery;
+  {
+    std::lock_guard<std::mutex> lock(g_postedMutex);
+    g_posted.push_back({hWnd, message, wParam, lParam});
+    queueDelivery = !g_deliveryQueued;
+    g_deliveryQueued = true;
+  }
+  if (queueDelivery) PostToUiThread(DeliverPostedMessages);
   return TRUE;
 }
 

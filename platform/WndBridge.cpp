@@ -18,16 +18,6 @@
 
 namespace {
 
-class MessageEvent : public QEvent {
- public:
-  MessageEvent(UINT message, WPARAM wParam, LPARAM lParam)
-      : QEvent(static_cast<QEvent::Type>(platform_detail::WndBridge::MessageEventType())),
-        m_message(message), m_wParam(wParam), m_lParam(lParam) {}
-  UINT m_message;
-  WPARAM m_wParam;
-  LPARAM m_lParam;
-};
-
 UINT MouseFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
   UINT flags = 0;
   if (buttons & Qt::LeftButton) flags |= MK_LBUTTON;
@@ -76,15 +66,6 @@ UINT VirtualKeyOf(int key) {
 
 namespace platform_detail {
 
-QEvent* WndBridge::NewMessageEvent(UINT message, WPARAM wParam, LPARAM lParam) {
-  return new MessageEvent(message, wParam, lParam);
-}
-
-int WndBridge::MessageEventType() {
-  static const int type = QEvent::registerEventType();
-  return type;
-}
-
 bool WndBridge::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   CWnd* owner = m_owner;
   if (!owner) return false;
@@ -95,17 +76,6 @@ bool WndBridge::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   bool handled = m_owner == owner && !owner->m_defaultReached;
   if (m_owner == owner) owner->m_defaultReached = saved;
   return handled;
-}
-
-bool WndBridge::event(QEvent* e) {
-  if (e->type() == MessageEventType()) {
-    if (m_owner) {
-      auto* m = static_cast<MessageEvent*>(e);
-      m_owner->WindowProc(m->m_message, m->m_wParam, m->m_lParam);
-    }
-    return true;
-  }
-  return QObject::event(e);
 }
 
 void WndBridge::timerEvent(QTimerEvent* e) {

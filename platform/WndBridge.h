@@ -19,12 +19,7 @@ class WndBridge : public QObject {
   CWnd* Owner() const { return m_owner; }
   void Detach() { m_owner = nullptr; }
 
-  // The event type of a posted window message, and a new such event.
-  static int MessageEventType();
-  static QEvent* NewMessageEvent(UINT message, WPARAM wParam, LPARAM lParam);
-
  protected:
-  bool event(QEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
   void timerEvent(QTimerEvent* e) override;
 

@@ -74,6 +74,7 @@ TEST(ThreadEngine, AThreadThatDoesNotEndIsReportedAndLeft) {
         "Stuck",
         [] {
           entered = true;
+          WakeWaitingUiThread();
           while (!release.load()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
         },
         0);

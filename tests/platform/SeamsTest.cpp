@@ -34,7 +34,10 @@ TEST(MessageBoxSeam, ABoxAskedByAWorkerIsShownOnTheUiThread) {
     return IDRETRY;
   });
   std::atomic<int> answer{0};
-  std::thread worker([&] { answer = MessageBox("from worker", "c", MB_RETRYCANCEL); });
+  std::thread worker([&] {
+    answer = MessageBox("from worker", "c", MB_RETRYCANCEL);
+    WakeWaitingUiThread();
+  });
   ASSERT_TRUE(WaitProcessingEvents([&] { return answer.load() != 0; }, 10000));
   worker.join();
   EXPECT_EQ(answer, IDRETRY);

@@ -78,6 +78,7 @@ TEST(WndMessages, SendFromAWorkerWhileTheUiThreadWaitsForItDoesNotDeadlock) {
   std::thread worker([&] {
     answer = CWnd::SendMessage(wnd.m_hWnd, WM_TEST, 0, 21);
     done = true;
+    WakeWaitingUiThread();
   });
   // The user-interface thread waits for the worker and keeps processing.
   ASSERT_TRUE(WaitProcessingEvents([&] { return done.load(); }, 10000));
