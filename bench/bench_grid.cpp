@@ -118,6 +118,7 @@ struct GridSide {
     grid.GetWidget()->render(&image);
   }
   void Compose() { grid.GetWidget()->render(&image); }
+  void ScrollTo(long row) { grid.SetTopRow(row); }
 };
 
 struct TableSide {
@@ -147,6 +148,7 @@ struct TableSide {
     ProcessEvents();
   }
   void PaintWhole() { view.render(&image); }
+  void ScrollTo(long row) { view.verticalScrollBar()->setValue(static_cast<int>(row)); }
 };
 
 GridSide& PaintGrid() {
@@ -162,30 +164,18 @@ TableSide& PaintTable() {
 // The top row of the last page, the same on both sides.
 long EndTopRow() { return kRows - (kHeight - kTopHeadingHeight) / kRowHeight + 2; }
 
-paired::Body GridPaintAt(long topRow) {
-  return [topRow](benchmark::State& state) {
-    GridSide& g = PaintGrid();
-    g.grid.SetTopRow(topRow);
+// The whole control painted with the top row at a place.
+template <class Side>
+paired::Body PaintAt(Side& (*side)(), long topRow, const std::string& name) {
+  return [side, topRow, name](benchmark::State& state) {
+    Side& s = side();
+    s.ScrollTo(topRow);
     ProcessEvents();
     for (auto _ : state) {
-      g.PaintWhole();
-      benchmark::DoNotOptimize(g.image.constBits());
+      s.PaintWhole();
+      benchmark::DoNotOptimize(s.image.constBits());
     }
-    SaveOnce(g.image, "grid_top" + std::to_string(topRow));
-    ProcessEvents();
-  };
-}
-
-paired::Body TablePaintAt(long topRow) {
-  return [topRow](benchmark::State& state) {
-    TableSide& t = PaintTable();
-    t.view.verticalScrollBar()->setValue(static_cast<int>(topRow));
-    ProcessEvents();
-    for (auto _ : state) {
-      t.PaintWhole();
-      benchmark::DoNotOptimize(t.image.constBits());
-    }
-    SaveOnce(t.image, "table_top" + std::to_string(topRow));
+    SaveOnce(s.image, name + std::to_string(topRow));
     ProcessEvents();
   };
 }
@@ -297,9 +287,11 @@ int main(int argc, char** argv) {
   using benchmark::kMillisecond;
   const long middle = kRows / 2;
   const std::vector<paired::Case> cases = {
-      {"PaintTop", GridPaintAt(0), TablePaintAt(0), 1.0, kMicrosecond},
-      {"PaintMiddle", GridPaintAt(middle), TablePaintAt(middle), 1.0, kMicrosecond},
-      {"PaintEnd", GridPaintAt(EndTopRow()), TablePaintAt(EndTopRow()), 1.0, kMicrosecond},
+      {"PaintTop", PaintAt(PaintGrid, 0, "grid_top"), PaintAt(PaintTable, 0, "table_top"), 1.0, kMicrosecond},
+      {"PaintMiddle", PaintAt(PaintGrid, middle, "grid_top"), PaintAt(PaintTable, middle, "table_top"), 1.0,
+       kMicrosecond},
+      {"PaintEnd", PaintAt(PaintGrid, EndTopRow(), "grid_top"), PaintAt(PaintTable, EndTopRow(), "table_top"), 1.0,
+       kMicrosecond},
       {"ScrollPage", GridScrollPage, TableScrollPage, 1.0, kMicrosecond},
       {"Sort100k", GridSort(100000), TableSort(100000), 0.5, kMillisecond, 5},
       {"Sort1M", GridSort(1000000), TableSort(1000000), 0.5, kMillisecond, 2},
