@@ -172,7 +172,8 @@ void CVekEngineBase::ReadSettings() {
   // Each process value keeps a sample stack of this size: a size beyond the
   // tag file's own limit would only exhaust the memory.
   readInt("nProcessInfoSamplingStackSize", 60, 10, kMaxDataStackSize, m_nProcessInfoStackSize);
-  readInt("nRecordProcessInformationInterval", 60, 1, INT_MAX, m_nRecordProcessInfoInterval);
+  // 0 means no process-information recording.
+  readInt("nRecordProcessInformationInterval", 60, 0, INT_MAX, m_nRecordProcessInfoInterval);
   readInt("nAddProcessInfoToStackInterval", 1, 1, INT_MAX, m_nAddProcessInfoInterval);
 }
 
@@ -299,7 +300,7 @@ int CVekEngineBase::GetActiveRecipeId() const { return -1; }
 std::string CVekEngineBase::GetActiveRecipeName() const { return "?"; }
 
 void CVekEngineBase::SetRecordProcessInfoInterval(int n) {
-  const int value = std::max(Magnitude(n), 1);
+  const int value = Magnitude(n);
   if (value == m_nRecordProcessInfoInterval) return;
   m_nRecordProcessInfoInterval = value;
   if (m_pIniFile) m_pIniFile->WriteInt(kAppSection, "nRecordProcessInformationInterval", value);

@@ -111,7 +111,8 @@ class CVekEngineBase : public CWnd, public IRecordContext {
 
   // ---- Process information -----------------------------------------------------
   int GetRecordProcessInfoInterval() const { return m_nRecordProcessInfoInterval; }
-  // Stores |n| (at least 1) and writes the key when the value changed.
+  // Stores |n| and writes the key when the value changed; 0 stops the
+  // process-information recording.
   void SetRecordProcessInfoInterval(int n);
   int GetAddProcessInfoToStackInterval() const { return m_nAddProcessInfoInterval; }
   // nProcessInfoSamplingStackSize, default 60, at least 10.

@@ -176,7 +176,8 @@ void CVekEngineBase::OnProcessInfoTick() {
     m_nSecondsToAdd = 0;
     AddProcessInfoToStacks();
   }
-  if (++m_nSecondsToRecord >= m_nRecordProcessInfoInterval) {
+  // An interval of 0 records nothing.
+  if (m_nRecordProcessInfoInterval > 0 && ++m_nSecondsToRecord >= m_nRecordProcessInfoInterval) {
     m_nSecondsToRecord = 0;
     RecordProcessInformation();
   }

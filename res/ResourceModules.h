@@ -9,3 +9,4 @@ void RegisterControlsResources(ResourceTable& table);
 void RegisterShapeResources(ResourceTable& table);
 void RegisterTagBrowserResources(ResourceTable& table);
 void RegisterPageResources(ResourceTable& table);
+void RegisterPlantResources(ResourceTable& table);

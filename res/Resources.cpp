@@ -13,6 +13,7 @@ constexpr Module kModules[] = {
     RegisterShapeResources,
     RegisterTagBrowserResources,
     RegisterPageResources,
+    RegisterPlantResources,
 };
 
 }  // namespace

@@ -360,6 +360,23 @@ TEST_F(EngineTest, ProcessInformationFollowsItsIntervals) {
   EXPECT_EQ(engine->recorded, 2);
 }
 
+TEST_F(EngineTest, ARecordIntervalOfZeroRecordsNothingWhileSamplesGoOn) {
+  dir.Write("VTLN-Setting.ini", "[Application]\nnRecordProcessInformationInterval=0\n");
+  TestEngine* engine = Start();
+  EXPECT_EQ(engine->GetRecordProcessInfoInterval(), 0);
+  EXPECT_EQ(boxes.Count(), 0u);
+  for (int i = 0; i < 5; ++i) engine->OnProcessInfoTick();
+  EXPECT_EQ(engine->added, 5);
+  EXPECT_EQ(engine->recorded, 0);
+  engine->SetRecordProcessInfoInterval(2);
+  for (int i = 0; i < 4; ++i) engine->OnProcessInfoTick();
+  EXPECT_EQ(engine->recorded, 2);
+  engine->SetRecordProcessInfoInterval(0);
+  EXPECT_NE(dir.Read("VTLN-Setting.ini").find("nRecordProcessInformationInterval=0"), std::string::npos);
+  for (int i = 0; i < 4; ++i) engine->OnProcessInfoTick();
+  EXPECT_EQ(engine->recorded, 2) << "stopped again";
+}
+
 TEST_F(EngineTest, ThreadsRunTheirCyclesOnTheUserInterfaceThread) {
   TestEngine* engine = Start();
   core_test::NoticeWnd main;

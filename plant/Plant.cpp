@@ -1,0 +1,166 @@
+#include "plant/Plant.h"
+
+#include "core/IniFile.h"
+#include "core/VekUtils.h"
+#include "plant/VekEngineApp.h"
+
+namespace {
+
+CPlant* g_pCurrentPlant = nullptr;
+
+const std::vector<C_BaseShape*> kNoDevices;
+
+// Destroys the window when there is one, then deletes the object.
+template <class T>
+void DestroyAndDelete(std::unique_ptr<T>& object) {
+  if (object && object->IsWindowCreated()) object->DestroyWindow();
+  object.reset();
+}
+
+}  // namespace
+
+CPlant::CPlant(const PlantDeviceClasses& classes) : m_classes(classes) {
+  for (const PlantDeviceRow& row : PlantDeviceTable()) {
+    const auto factory = m_classes.factories.find(row.controlType);
+    if (factory == m_classes.factories.end() || !factory->second) continue;
+    std::unique_ptr<C_BaseShape> device = factory->second(row);
+    if (!device) continue;
+    m_byClass[static_cast<size_t>(row.controlType)].push_back(device.get());
+    m_devices.push_back(std::move(device));
+  }
+  g_pCurrentPlant = this;
+}
+
+CPlant::~CPlant() {
+  DestroyProcessData();
+  DeleteDevices();
+  if (g_pCurrentPlant == this) g_pCurrentPlant = nullptr;
+}
+
+CPlant* CPlant::GetCurrent() { return g_pCurrentPlant; }
+
+// ---- Start-up -----------------------------------------------------------------------------------
+
+void CPlant::CreateProcessData() {
+  if (!m_processData.empty()) return;
+  const auto add = [this](auto object) {
+    auto* raw = object.get();
+    m_processData.push_back(std::move(object));
+    return raw;
+  };
+  m_pGeneral = add(std::make_unique<C_ProcessDataGen>(SHAPE_SETTINGS_INI_INDEX));
+  m_pShift = add(std::make_unique<C_ProcessDataShift>(SHAPE_SETTINGS_INI_INDEX));
+  m_pRecipe = add(std::make_unique<C_ProcessDataRecipeGen>(SHAPE_SETTINGS_INI_INDEX));
+  for (int i = 0; i < kLoopCount; ++i)
+    m_loops[static_cast<size_t>(i)] =
+        add(std::make_unique<C_ProcessDataLoop>(SHAPE_SETTINGS_INI_INDEX, "Loop" + GetLoopName(static_cast<unsigned>(i))));
+  for (int i = 0; i < kAlarmCount; ++i)
+    m_alarms[static_cast<size_t>(i)] =
+        add(std::make_unique<C_ProcessDataAlarm>(SHAPE_SETTINGS_INI_INDEX, GetAlarmName(static_cast<unsigned>(i))));
+}
+
+CVekEngineApp* CPlant::CreateEngine() { return new CVekEngineApp(*this); }
+
+void CPlant::OpenSettingsFile(const std::string& strPath) {
+  C_BaseShape::CreatePackIniFileTable(SHAPE_DEFAULT_INI_FILE_COUNT);
+  C_BaseShape::SetPackIniFile(SHAPE_SETTINGS_INI_INDEX, new CIniFile(strPath));
+}
+
+// ---- The supervise view --------------------------------------------------------------------------
+
+bool CPlant::CreateDeviceShapes(CWnd* pView) {
+  bool ok = true;
+  for (int controlType : PlantWindowCreationOrder()) {
+    for (C_BaseShape* device : Devices(controlType)) {
+      if (device->IsWindowCreated()) continue;
+      if (!device->Create(pView)) {
+        ok = false;
+        continue;
+      }
+      if (controlType == CT_DOSE_PUMP || controlType == CT_BELT) device->SetAttribInt(BA_ActuatorControlType, 3);
+    }
+  }
+  return ok;
+}
+
+bool CPlant::AttachProcessData(CWnd* pView) {
+  bool ok = true;
+  for (const auto& object : m_processData) {
+    if (!object->IsWindowCreated() && !object->Create(pView)) ok = false;
+  }
+  if (CRecipeRS* recipe = m_tables.pRecipe.get()) recipe->SetActiveRecord(recipe->FindActiveRecord());
+  if (CShiftRS* shift = m_tables.pShift.get()) shift->SetActiveRecord(shift->FindActiveRecord());
+  return ok;
+}
+
+// ---- Commands -----------------------------------------------------------------------------------
+
+bool CPlant::IsResetProcessOn() const { return m_pGeneral && m_pGeneral->GetAttribBool(PG_VI_bResetProcess); }
+
+void CPlant::SetResetProcessOn() {
+  if (m_pGeneral) m_pGeneral->SetAttribBoolIfChanged(PG_VI_bResetProcess, true);
+}
+
+// ---- Exit ------------------------------------------------------------------------------------------
+
+void CPlant::DestroyProcessData() {
+  for (auto& object : m_processData) DestroyAndDelete(object);
+  m_processData.clear();
+  m_pGeneral = nullptr;
+  m_pShift = nullptr;
+  m_pRecipe = nullptr;
+  m_loops.fill(nullptr);
+  m_alarms.fill(nullptr);
+}
+
+void CPlant::DeleteSettingsFiles() {
+  DeleteDevices();
+  C_BaseShape::DeletePackIniFiles();
+  C_BaseShape::DeleteDeviceNameList();
+}
+
+void CPlant::DeleteDevices() {
+  for (auto& list : m_byClass) list.clear();
+  for (auto& device : m_devices) DestroyAndDelete(device);
+  m_devices.clear();
+}
+
+// ---- Devices ------------------------------------------------------------------------------------------
+
+const std::vector<C_BaseShape*>& CPlant::Devices(int controlType) const {
+  if (controlType < 0 || controlType >= static_cast<int>(m_byClass.size())) return kNoDevices;
+  return m_byClass[static_cast<size_t>(controlType)];
+}
+
+C_BaseShape* CPlant::Device(int controlType, int instance) const {
+  const std::vector<C_BaseShape*>& devices = Devices(controlType);
+  if (instance < 0 || instance >= static_cast<int>(devices.size())) return nullptr;
+  return devices[static_cast<size_t>(instance)];
+}
+
+C_BaseShape* CPlant::FindDevice(const std::string& name) const {
+  for (const auto& device : m_devices)
+    if (device->GetDeviceName() == name) return device.get();
+  return nullptr;
+}
+
+int CPlant::AttribId(const C_BaseShape* device, const char* name) {
+  if (!device) return -1;
+  auto& ids = m_ids[static_cast<size_t>(device->GetControlType() & 0xFF)];
+  const auto found = ids.find(name);
+  if (found != ids.end()) return found->second;
+  const int id = device->GetClassDef().attribs.FindId(name);
+  if (id < 0) m_unresolved.insert(device->GetControlTypeName() + "." + name);
+  ids.emplace(name, id);
+  return id;
+}
+
+// ---- Process data -------------------------------------------------------------------------------------
+
+C_ProcessDataLoop* CPlant::Loop(int nLoop) const {
+  return nLoop >= 0 && nLoop < kLoopCount ? m_loops[static_cast<size_t>(nLoop)] : nullptr;
+}
+
+C_ProcessDataAlarm* CPlant::Alarm(int nAlarm) const {
+  return nAlarm >= 0 && nAlarm < kAlarmCount ? m_alarms[static_cast<size_t>(nAlarm)] : nullptr;
+}
