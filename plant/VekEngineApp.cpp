@@ -40,6 +40,7 @@ bool CVekEngineApp::OpenTables() {
 
 void CVekEngineApp::OpenPlantTables(HWND hNotify) {
   CPlantTables& tables = m_plant.Tables();
+  m_bOpenedTables = true;
   CADODatabase* db = GetEngineTables().GetDatabase();
   // A set already open on this connection is kept: only its notices move.
   const auto open = [&](CBaseTableRS& set, const std::string& name) {
@@ -69,6 +70,8 @@ void CVekEngineApp::DeleteTables() {
 }
 
 void CVekEngineApp::DeletePlantTables() {
+  if (!m_bOpenedTables) return;
+  m_bOpenedTables = false;
   CPlantTables& tables = m_plant.Tables();
   tables.pShift.reset();
   tables.pRecipe.reset();

@@ -83,6 +83,7 @@ class CVekEngineApp : public CVekEngineBase {
   void DeletePlantTables();
 
   CPlant& m_plant;
+  bool m_bOpenedTables = false;  // the plant's record sets are this engine's
   std::array<CVStack, kProcessInfoStackCount> m_ProcessInfoStacks;
 };
 
