@@ -2,10 +2,21 @@
 // the tower's nozzle interface. A class not listed here makes no device.
 #include "plant/PlantDeviceClasses.h"
 
+#include "attrib/AttribTypes.h"
+#include "shapes/DBFValve.h"
+#include "shapes/Valve.h"
+
 namespace {
+
+template <class TShape>
+PlantDeviceClasses::Factory MakeFactory() {
+  return [](const PlantDeviceRow& row) { return std::make_unique<TShape>(row.CreateInfo()); };
+}
 
 PlantDeviceClasses MakeProgramDeviceClasses() {
   PlantDeviceClasses classes;
+  classes.factories[CT_VALVE] = MakeFactory<C_Valve>();
+  classes.factories[CT_DBF_VALVE] = MakeFactory<C_DBFValve>();
   return classes;
 }
 

@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <deque>
-
 #include "attrib/AttribTypes.h"
-#include "core/VekAccessControl.h"
+#include "core/CoreTestSupport.h"
 #include "plant/LoopPidFactorsDlg.h"
 #include "plant/PlantTestSupport.h"
 #include "res/PlantResources.h"
@@ -11,27 +9,6 @@
 using plant_test::PlantRig;
 
 namespace {
-
-// Answers the login step with the queued users (null: the user gave up)
-// and counts the logins.
-class LoginQueue {
- public:
-  LoginQueue() {
-    m_previous = SetLoginHandler([this](const std::string& purpose) -> CVekAccessUser* {
-      purposes.push_back(purpose);
-      if (users.empty()) return nullptr;
-      CVekAccessUser* user = users.front();
-      users.pop_front();
-      return user;
-    });
-  }
-  ~LoginQueue() { SetLoginHandler(m_previous); }
-  std::deque<CVekAccessUser*> users;
-  std::vector<std::string> purposes;
-
- private:
-  LoginHandler m_previous;
-};
 
 class LoopPidFactorsDlgTest : public ::testing::Test {
  protected:
@@ -49,7 +26,7 @@ class LoopPidFactorsDlgTest : public ::testing::Test {
   }
 
   PlantRig rig;
-  LoginQueue logins;
+  core_test::LoginDouble logins;
   CLoopPidFactorsDlg dlg;
 };
 
@@ -63,7 +40,7 @@ TEST_F(LoopPidFactorsDlgTest, ListsTheSixLoopsAndShowsTheFirstOnesFactors) {
 }
 
 TEST_F(LoopPidFactorsDlgTest, ARefusedRightsCheckSavesNothing) {
-  logins.users = {rig.User("oper")};  // an Operator, then the user gives up
+  logins.answers = {rig.User("oper")};  // an Operator, then the user gives up
   Type(IDC_PID_GAIN, "2.5");
   EXPECT_FALSE(dlg.SaveFactors());
   EXPECT_EQ(logins.purposes.size(), 2u) << "asked again after Access Denied";
@@ -74,7 +51,7 @@ TEST_F(LoopPidFactorsDlgTest, ARefusedRightsCheckSavesNothing) {
 }
 
 TEST_F(LoopPidFactorsDlgTest, AGrantedSaveWritesAllSevenFactorsAndKeepsTheUser) {
-  logins.users = {rig.User("tech")};
+  logins.answers = {rig.User("tech")};
   ASSERT_TRUE(dlg.m_cmbLoop.SetCurSel(3) != CB_ERR);  // InletAirTemperature
   Type(IDC_PID_DEAD_BAND, "0.5");
   Type(IDC_PID_GAIN, "2.5");
@@ -109,7 +86,7 @@ TEST_F(LoopPidFactorsDlgTest, AGrantedSaveWritesAllSevenFactorsAndKeepsTheUser) 
 }
 
 TEST_F(LoopPidFactorsDlgTest, ABadNumberOrNoSelectionSavesNothing) {
-  logins.users = {rig.User("admin")};
+  logins.answers = {rig.User("admin")};
   Type(IDC_PID_GAIN, "abc");
   EXPECT_FALSE(dlg.SaveFactors());
   EXPECT_FLOAT_EQ(rig.Plant().Loop(LOOP_VACUUM)->GetAttribFloat(PL_Gain), 0.0f);
@@ -121,7 +98,7 @@ TEST_F(LoopPidFactorsDlgTest, ABadNumberOrNoSelectionSavesNothing) {
 }
 
 TEST_F(LoopPidFactorsDlgTest, AFactorTheLoopRefusesIsNamedAndNotCalledSaved) {
-  logins.users = {rig.User("tech")};
+  logins.answers = {rig.User("tech")};
   ASSERT_TRUE(rig.CreateWindows());
   rig.Mimic().refuseChanges = true;  // the view refuses every change
   Type(IDC_PID_GAIN, "2.5");

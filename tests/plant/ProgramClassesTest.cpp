@@ -1,0 +1,52 @@
+// The plant with the program's own device classes (those of shapes/ that
+// exist): every attribute name the engine uses resolves in them, and a
+// whole Demo cycle runs over them.
+#include <gtest/gtest.h>
+
+#include "attrib/AttribTypes.h"
+#include "plant/PlantTestSupport.h"
+
+using plant_test::PlantRig;
+
+namespace {
+
+TEST(ProgramDeviceClasses, EveryNameTheEngineUsesExistsInTheirTables) {
+  PlantRig rig(ProgramDeviceClasses());
+  ASSERT_TRUE(rig.Start());
+  rig.CreateWindowsWithoutThreads();
+  CVekEngineApp& engine = rig.Engine();
+  ASSERT_TRUE(engine.SetDataSourceType(CVekEngineBase::eDataSourceDemo));
+  for (int i = 0; i < 3; ++i) rig.Cycle();
+  engine.AddProcessInfoToStacks();
+  engine.RecordProcessInformation();
+  ASSERT_TRUE(engine.SetDataSourceType(CVekEngineBase::eDataSourceRealHw));
+  rig.Cycle();
+  engine.ObtainRealHwData();
+  EXPECT_TRUE(rig.Plant().GetUnresolvedAttribNames().empty())
+      << *rig.Plant().GetUnresolvedAttribNames().begin();
+}
+
+TEST(ProgramDeviceClasses, TheValvesAreMadeWithTheirInstanceNumbers) {
+  PlantRig rig(ProgramDeviceClasses());
+  CPlant& plant = rig.Plant();
+  ASSERT_EQ(plant.Devices(CT_DBF_VALVE).size(), 2u);
+  EXPECT_EQ(plant.Device(CT_DBF_VALVE, 1)->GetDeviceName(), "PowderDiverseValve");
+  EXPECT_EQ(plant.Device(CT_DBF_VALVE, 1)->GetInstanceNumber(), 1);
+  EXPECT_EQ(plant.Device(CT_VALVE, 0)->GetDeviceName(), "ReturnValve");
+  EXPECT_EQ(plant.Device(CT_VALVE, 0)->GetCreateInfo().dwStyle, 0x10000010u);
+}
+
+TEST(ProgramDeviceClasses, TheDivertersSawToothInDemo) {
+  PlantRig rig(ProgramDeviceClasses());
+  ASSERT_TRUE(rig.Start());
+  rig.CreateWindowsWithoutThreads();
+  ASSERT_TRUE(rig.Engine().SetDataSourceType(CVekEngineBase::eDataSourceDemo));
+  const float max = rig.Float("PowderDiverseValve", "MaxVluPosition");
+  ASSERT_GT(max, 0.0f);
+  rig.Cycle();
+  rig.Cycle();
+  EXPECT_FLOAT_EQ(rig.Float("PowderDiverseValve", "Position"), 2.0f * max * 0.02f);
+  EXPECT_TRUE(rig.Bool("ReturnValve", "DiOnOffPosition")) << "opened in Demo, its feedback follows";
+}
+
+}  // namespace
