@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/BenchMain.h"
+#include "bench/BenchViews.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,19 +23,6 @@
 #include "platform/Wnd.h"
 
 namespace {
-
-// Counts every program message it receives and allows every change.
-class CountingView : public CWnd {
- public:
-  std::int64_t messages = 0;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message >= WM_USER) {
-      ++messages;
-      return 0;
-    }
-    return CWnd::WindowProc(message, wParam, lParam);
-  }
-};
 
 // A pack of `count` float attributes "A0".."An" reading one settings file.
 class BenchPack : public CVAttribsPack {

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "bench/BenchMain.h"
+#include "bench/BenchViews.h"
 #include "plant/Plant.h"
 #include "plant/VekEngineApp.h"
 #include "platform/Paths.h"
@@ -23,19 +24,6 @@
 #include "res/Resources.h"
 
 namespace {
-
-// Stands in for the supervise view: allows every change, counts the rest.
-class CountingView : public CWnd {
- public:
-  std::int64_t messages = 0;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message >= WM_USER) {
-      ++messages;
-      return 0;
-    }
-    return CWnd::WindowProc(message, wParam, lParam);
-  }
-};
 
 // The plant made as the program makes it, in a temporary program folder,
 // in Demo. The worker threads are not started: the benchmark runs the
