@@ -22,7 +22,7 @@ constexpr FactorRow kFactorRows[] = {
 
 DialogTemplate LoopPidFactorsTemplate() {
   std::vector<DlgItemTemplate> items = {
-      dlg::LText(IDC_STATIC, "Loop :", 10, 12, 70, 8),
+      dlg::RText(IDC_STATIC, "Loop :", 10, 12, 70, 8),
       dlg::Combo(IDC_PID_LOOP, 84, 10, 110, 120, WS_TABSTOP | WS_VSCROLL),
   };
   int y = 32;

@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+#include <cstdlib>
+
 #include "attrib/AttribTypes.h"
 #include "core/CoreTestSupport.h"
 #include "plant/LoopPidFactorsDlg.h"
 #include "plant/PlantTestSupport.h"
+#include "platform/Thread.h"
 #include "res/PlantResources.h"
 
 using plant_test::PlantRig;
@@ -37,6 +43,11 @@ TEST_F(LoopPidFactorsDlgTest, ListsTheSixLoopsAndShowsTheFirstOnesFactors) {
   EXPECT_EQ(dlg.m_cmbLoop.GetItemData(4), 4u);
   EXPECT_EQ(dlg.GetSelectedLoop(), rig.Plant().Loop(LOOP_VACUUM));
   EXPECT_EQ(dlg.GetWindowText(), "Loop PID Factors");
+  if (const char* file = std::getenv("VEK_PID_PNG")) {
+    dlg.ShowWindow(SW_SHOW);
+    ProcessPendingEvents();
+    dlg.GetWidget()->grab().toImage().save(file);
+  }
 }
 
 TEST_F(LoopPidFactorsDlgTest, ARefusedRightsCheckSavesNothing) {

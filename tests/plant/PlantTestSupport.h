@@ -59,7 +59,7 @@ class PlantRig {
   PlantRig& operator=(const PlantRig&) = delete;
 
   // Process data, engine, SetEngine (start-up), settings file. False when
-  // the engine did not start.
+  // the engine did not start. The engine's sampling timer is stopped.
   bool Start();
   // The supervise view's part: the mimic becomes the engine's main window
   // (its worker threads start), the device windows, the tables, the
