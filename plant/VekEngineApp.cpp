@@ -57,8 +57,11 @@ void CVekEngineApp::OpenPlantTables(HWND hNotify) {
   if (!tables.pRecipeHistory) tables.pRecipeHistory = std::make_unique<CTableHistoryRS<CRecipeRS>>();
   if (!tables.pEvent) tables.pEvent = std::make_unique<CEventRS>();
 
-  if (open(*tables.pShift, CShiftRS::kTableName) && !tables.pShift->FindActiveRecord()) tables.pShift->MoveLast();
-  if (open(*tables.pRecipe, CRecipeRS::kTableName) && !tables.pRecipe->FindActiveRecord())
+  // A set that did not open has said why; it is not searched.
+  if (open(*tables.pShift, CShiftRS::kTableName) && tables.pShift->IsOpen() && !tables.pShift->FindActiveRecord())
+    tables.pShift->MoveLast();
+  if (open(*tables.pRecipe, CRecipeRS::kTableName) && tables.pRecipe->IsOpen() &&
+      !tables.pRecipe->FindActiveRecord())
     tables.pRecipe->MoveFirst();
   open(*tables.pEvent, CEventRS::kTableName);
   open(*tables.pRecipeHistory, CTableHistoryRS<CRecipeRS>::kTableName);
