@@ -10,3 +10,5 @@ void RegisterShapeResources(ResourceTable& table);
 void RegisterTagBrowserResources(ResourceTable& table);
 void RegisterPageResources(ResourceTable& table);
 void RegisterPlantResources(ResourceTable& table);
+void RegisterAppResources(ResourceTable& table);
+void RegisterAppImages(ResourceTable& table);

@@ -14,6 +14,8 @@ constexpr Module kModules[] = {
     RegisterTagBrowserResources,
     RegisterPageResources,
     RegisterPlantResources,
+    RegisterAppResources,
+    RegisterAppImages,
 };
 
 }  // namespace

@@ -34,17 +34,19 @@ CDocument* CDocTemplate::OpenDocumentFile(const char*, BOOL makeVisible) {
     RemoveDocument(doc);
     return nullptr;
   }
-  frame->SetAutoDelete(true);
   if (auto* child = dynamic_cast<CMDIChildWnd*>(frame)) child->SetSharedMenu(GetSharedMenu());
   CCreateContext context;
   context.m_pCurrentDoc = doc;
   context.m_pNewViewFactory = m_viewFactory;
   CWnd* main = AfxGetMainWnd();
   if (!frame->LoadFrame(m_nIDResource, WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, main, &context)) {
-    if (!frame->IsWindowCreated()) delete frame;
+    // A refused frame (its view failed) has been destroyed, not deleted:
+    // it deletes itself only once made.
+    delete frame;
     RemoveDocument(doc);
     return nullptr;
   }
+  frame->SetAutoDelete(true);
   for (CView* view : std::vector<CView*>(doc->GetViews())) view->OnInitialUpdate();
   frame->OnUpdateFrameTitle(TRUE);
   if (makeVisible) frame->ActivateFrame();

@@ -77,13 +77,14 @@ BOOL CFrameWnd::OnCreateClient(CCreateContext* context) {
   if (!context || !context->m_pNewViewFactory) return TRUE;
   CView* view = context->m_pNewViewFactory();
   if (!view) return FALSE;
-  view->SetAutoDelete(true);
   if (context->m_pCurrentDoc) context->m_pCurrentDoc->AddView(view);
   if (!view->Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), this, AFX_IDW_PANE_FIRST)) {
+    // A refused view has been destroyed, not deleted: it deletes itself only once made.
     if (context->m_pCurrentDoc) context->m_pCurrentDoc->RemoveView(view);
     delete view;
     return FALSE;
   }
+  view->SetAutoDelete(true);
   SetActiveView(view);
   return TRUE;
 }

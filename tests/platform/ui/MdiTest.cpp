@@ -213,6 +213,23 @@ TEST_F(MdiTest, FormViewHasTheTemplateControlsAndScrolls) {
   EXPECT_EQ(view->GetScrollPosition(), CPoint(0, 0));
 }
 
+// A view that refuses its creation.
+class RefusingView : public CView {
+ protected:
+  int OnCreate() override { return -1; }
+};
+
+TEST_F(MdiTest, AViewThatRefusesCreationOpensNoDocumentAndLeavesNothingBehind) {
+  auto* refusing = new CMultiDocTemplate(107, [] { return new SuperviseDoc; }, [] { return new FixedChild; },
+                                         [] { return new RefusingView; });
+  m_app.AddDocTemplate(refusing);
+  EXPECT_EQ(refusing->OpenDocumentFile(nullptr), nullptr);
+  ProcessPendingEvents();
+  EXPECT_TRUE(refusing->GetDocuments().empty());
+  EXPECT_TRUE(m_frame->GetChildFrames().empty());
+  EXPECT_NE(m_supervise->OpenDocumentFile(nullptr), nullptr) << "the frame goes on";
+}
+
 TEST_F(MdiTest, ClosingTheMainFrameClosesDocumentsAndEndsTheLoop) {
   m_supervise->OpenDocumentFile(nullptr);
   m_trend->OpenDocumentFile(nullptr);

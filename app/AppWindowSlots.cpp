@@ -1,0 +1,13 @@
+#include "app/AppWindowSlots.h"
+
+CAppWindowSlots& AppWindowSlots() {
+  static CAppWindowSlots slots;
+  return slots;
+}
+
+void InstallAppWindowSlots() {
+  // Each window class fills its slot here when it is empty, e.g.
+  //   if (!slots.showShiftWindow) slots.showShiftWindow = [] { CShiftDlg dlg; dlg.DoModal(); };
+  // No window class of these slots exists yet.
+  [[maybe_unused]] CAppWindowSlots& slots = AppWindowSlots();
+}

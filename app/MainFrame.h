@@ -1,0 +1,29 @@
+// CMainFrame: the main frame of this plant. It opens the plant's own
+// windows through the application's window slots (recipe, shift, recipe
+// range, loop PID factors; a slot still empty shows nothing) and adds the
+// "&Reset Process" command, which acts only while the data source is
+// Real HW and is checked while the plant's reset flag is set.
+//
+// Threads: user-interface thread.
+#pragma once
+
+#include "app/MainFrmBase.h"
+
+class CMainFrame : public CMainFrmBase {
+ public:
+  CMainFrame();
+  ~CMainFrame() override;
+
+  // An existing recipe window has the PLC's recipe checked and comes to
+  // the front; otherwise a new one is made (a stale object deleted first).
+  void ShowRecipeWindow() override;
+  void ShowShiftWindow() override;
+  void ShowRecipeRangeWindow() override;
+  void ShowLoopPidFactors() override;
+  virtual void OnResetProcess();                   // 32771
+  virtual void OnUpdateResetProcess(CCmdUI* pCmdUI);
+
+ protected:
+  BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+  BOOL OnUpdateCmdUI(CCmdUI* pCmdUI) override;
+};

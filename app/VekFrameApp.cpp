@@ -1,0 +1,115 @@
+#include "app/VekFrameApp.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/AppWindowSlots.h"
+#include "app/ChildVekFrame.h"
+#include "app/MainFrame.h"
+#include "app/VekFrameDoc.h"
+#include "app/VekFrameView.h"
+#include "controls/ResizableDialog.h"
+#include "controls/SplashThread.h"
+#include "core/StartupChecks.h"
+#include "core/VekAccessUser.h"
+#include "core/VekEngineBase.h"
+#include "platform/Paths.h"
+#include "platform/Seams.h"
+#include "res/AppResources.h"
+
+CVekFrameApp::CVekFrameApp(std::unique_ptr<IVekPlant> pPlant, const std::string& strProjectCode)
+    : CVekFrameBaseApp(MakeAppName(strProjectCode), std::move(pPlant)), m_strProjectCode(strProjectCode) {}
+
+CVekFrameApp::~CVekFrameApp() = default;
+
+std::string CVekFrameApp::MakeAppName(const std::string& strProjectCode) { return "VekFrame " + strProjectCode; }
+
+std::string CVekFrameApp::MakeBuildTag(const std::string& strProjectCode, const std::string& strCompileDate) {
+  static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  std::string date = strCompileDate;
+  char month[4] = {};
+  int day = 0, year = 0;
+  if (std::sscanf(strCompileDate.c_str(), "%3s %d %d", month, &day, &year) == 3) {
+    for (int m = 0; m < 12; ++m)
+      if (std::strcmp(month, kMonths[m]) == 0) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, m + 1, day);
+        date = text;
+      }
+  }
+  return strProjectCode + " Spray Dryer - VekFrame (build " + date + ")";
+}
+
+BOOL CVekFrameApp::InitInstance() {
+  m_nExitCode = kExitStartupRefused;  // until start-up has run through
+  const std::string& strAppName = m_pszAppName;
+
+  // 1. One running instance (Ctrl+Shift or the right mouse button let a second one start).
+  if (!CheckSingleInstance(strAppName, strAppName + " already running!")) return FALSE;
+
+  // 2. The base part: splash, trend template.
+  InstallAppWindowSlots();
+  if (!InitBaseInstance()) return FALSE;
+
+  // 3. The process-data objects; 4. the plant engine.
+  m_pPlant->CreateProcessData();
+  CVekEngineBase* pEngine = m_pPlant->CreateEngine();
+  if (!pEngine) return FALSE;
+  // 5. The data files; 6. the title; 7. the engine starts (its failures report themselves).
+  pEngine->SetFileNames(m_strProjectCode);
+  pEngine->SetTitle(MakeBuildTag(m_strProjectCode, __DATE__));
+  if (!CVekEngineBase::SetEngine(pEngine)) return FALSE;
+  CResizableDialog::SetUserNameProvider(
+      [](const CVekAccessUser* pUser) { return pUser ? pUser->GetName() : std::string(); });
+
+  // 8. The settings file must exist and be writable; 9. the packs' settings file.
+  const std::string strSettings = pEngine->GetSettingFileName(true);
+  if (!CheckFileAccess("Settings", strSettings)) return FALSE;
+  m_pPlant->OpenSettingsFile(strSettings);
+
+  // 10. The profile key (dialog placements, tag-browser keys); no recent-file list.
+  SetRegistryKey(strAppName);
+  SetProfileKey(strAppName);
+
+  // 11. The supervise template.
+  auto* pSupervise = new CMultiDocTemplate(
+      app_res::IDR_SUPERVISE, [] { return new CVekFrameDoc; }, [] { return new CChildVekFrame; },
+      [] { return new CVekFrameView; });
+  AddDocTemplate(pSupervise);
+
+  // 12. The main frame.
+  auto* pFrame = new CMainFrame;
+  if (!pFrame->LoadFrame(app_res::IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, nullptr)) {
+    pFrame->DestroyWindow();
+    delete pFrame;
+    return FALSE;
+  }
+  pFrame->SetAutoDelete(true);
+  m_pMainWnd = pFrame;
+  SetSplashMainWindow(pFrame);
+
+  // 13. The command line is parsed but opens nothing: the program has no document files.
+  CCommandLineInfo cmdInfo;
+  ParseCommandLine(cmdInfo);
+
+  // 14. The supervise window. A view that fails ends start-up with the exit
+  // code it asked for (or the start-up code), before the frame is shown.
+  if (!pSupervise->OpenDocumentFile(nullptr, TRUE)) {
+    int nCode = kExitStartupRefused;
+    if (TakePendingQuit(&nCode)) m_nExitCode = nCode;
+    return FALSE;
+  }
+
+  // 15. The trend window when trends exist; 16. the frame, maximised.
+  OpenTrendDocument();
+  pFrame->ShowWindow(SW_SHOWMAXIMIZED);
+  pFrame->UpdateWindow();
+  m_nExitCode = 0;
+  return TRUE;
+}
+
+int CVekFrameApp::ExitInstance() {
+  if (m_pPlant) m_pPlant->DestroyProcessData();
+  return CVekFrameBaseApp::ExitInstance();
+}

@@ -1,0 +1,61 @@
+// IVekPlant: what the application asks of the plant. The application builds
+// and tears down the program in a fixed order (start-up steps 3, 4 and 9,
+// the supervise view's creation, the exit); every step that needs this
+// plant's own objects (process-data objects, the plant engine, the device
+// shapes, the settings files of the attribute packs) goes through here.
+//
+// MakeVekPlant (VekPlant.cpp) makes the plant the program runs with. Until
+// the plant instance exists it is CStandInPlant: a plain engine and no
+// devices, so the program starts, shows its frame and switches data sources.
+//
+// Threads: user-interface thread.
+#pragma once
+
+#include <memory>
+#include <string>
+
+class CVekEngineBase;
+class CWnd;
+
+class IVekPlant {
+ public:
+  virtual ~IVekPlant() = default;
+
+  // ---- Start-up, in the order the application calls them ---------------------------------
+  // Creates the process-data objects in their table order (general, shift,
+  // recipe, loops 0-5, alarms 0-24), each with settings-file index 1.
+  virtual void CreateProcessData() = 0;
+  // Creates the plant engine, not yet started; the engine slot
+  // (CVekEngineBase::SetEngine) owns it from then on. Null when none could
+  // be made.
+  virtual CVekEngineBase* CreateEngine() = 0;
+  // Opens the settings file of the attribute packs: a table of two
+  // entries whose entry 1 is the file at strPath (entry 0 stays empty).
+  virtual void OpenSettingsFile(const std::string& strPath) = 0;
+
+  // ---- The supervise view's creation --------------------------------------------------------
+  // Creates every device shape of the device list as a child window of the
+  // view, class by class in the device list's order. False fails the view.
+  virtual bool CreateDeviceShapes(CWnd* pView) = 0;
+  // After the record sets are open: creates the window of every
+  // process-data object with the view as parent and makes the active
+  // records of the Recipe and Shift tables current. False fails the view.
+  virtual bool AttachProcessData(CWnd* pView) = 0;
+
+  // ---- Commands ---------------------------------------------------------------------------------
+  // The general process-data object's "reset process" flag (attribute 35).
+  virtual bool IsResetProcessOn() const = 0;
+  virtual void SetResetProcessOn() = 0;
+
+  // ---- Exit ----------------------------------------------------------------------------------------
+  // Destroys and deletes the process-data objects in table order.
+  virtual void DestroyProcessData() = 0;
+  // After the engine is gone: deletes the settings files of the pack table,
+  // then the global device-name list.
+  virtual void DeleteSettingsFiles() = 0;
+};
+
+// The plant the program runs with.
+std::unique_ptr<IVekPlant> MakeVekPlant();
+// The plant of the running application; null when there is none.
+IVekPlant* GetVekPlant();

@@ -1,0 +1,188 @@
+// The application's start-up and exit: the order in which it builds and
+// tears down the program, and every way start-up can be refused, with the
+// texts the user sees and the exit code.
+#include <filesystem>
+
+#include "AppTestSupport.h"
+#include "app/VekFrameDoc.h"
+#include "app/VekFrameView.h"
+#include "platform/ui/CommandIds.h"
+#include "platform/ui/MDIChildWnd.h"
+
+using namespace app_test;
+
+namespace {
+
+// The position of a call in the log; -1 when it was not made.
+int IndexOf(const std::vector<std::string>& log, const std::string& call) {
+  for (size_t i = 0; i < log.size(); ++i)
+    if (log[i] == call) return static_cast<int>(i);
+  return -1;
+}
+
+TEST_F(AppTest, StartUpBuildsInOrderAndShowsTheSuperviseWindowInDemo) {
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(log, (std::vector<std::string>{"CreateProcessData", "CreateEngine", "OpenSettingsFile " + File("-Setting.ini"),
+                                           "CreateDeviceShapes", "AttachProcessData"}));
+  EXPECT_TRUE(boxes.Shown().empty()) << boxes.Last().text;
+  EXPECT_TRUE(logins.empty()) << "nobody logs in at start-up";
+  CMainFrame* frame = Frame();
+  ASSERT_NE(frame, nullptr);
+  EXPECT_TRUE(frame->IsWindowVisible());
+  EXPECT_TRUE(frame->IsZoomed());
+  // The caption is the engine's title (with the maximised window's name, as MDI frames show it).
+  EXPECT_EQ(frame->GetWindowText().rfind(Engine()->GetFullTitle(), 0), 0u) << frame->GetWindowText();
+  EXPECT_EQ(Engine()->GetFullTitle().rfind(code + " Spray Dryer - VekFrame (build ", 0), 0u) << Engine()->GetFullTitle();
+  ASSERT_NE(frame->MDIGetActive(), nullptr);
+  EXPECT_TRUE(frame->MDIGetActive()->IsMaximized());
+  auto* view = dynamic_cast<CVekFrameView*>(frame->GetActiveView());
+  ASSERT_NE(view, nullptr);
+  EXPECT_EQ(Engine()->GetMainWnd(), view);
+  EXPECT_TRUE(Engine()->AreThreadsRunning());
+  EXPECT_EQ(frame->GetActiveDocument()->GetTitle(), "Supervise");
+  EXPECT_EQ(Engine()->GetDataSourceType(), CVekEngineBase::eDataSourceDemo);
+  EXPECT_EQ(view->GetLabel(1130)->GetWindowText(), "DataSource: Demo");
+  EXPECT_EQ(app->GetExitCode(), 0);
+  EXPECT_EQ(GetProfileFilePath(), dir.File("profile.ini"));
+  EXPECT_EQ(app->GetRegistryKey(), "VekFrame " + code);
+  EXPECT_EQ(app->GetDocTemplates().size(), 2u) << "the trend and the supervise templates";
+  EXPECT_EQ(frame->GetChildFrames().size(), 1u) << "no trend settings: no trend window";
+}
+
+TEST_F(AppTest, ClosingTheFrameThenExitTearsDownInOrder) {
+  ASSERT_TRUE(Start());
+  boxes.QueueAnswer(IDYES);
+  Frame()->SendMessage(WM_CLOSE);
+  ProcessPendingEvents();
+  EXPECT_EQ(app->m_pMainWnd, nullptr);
+  EXPECT_TRUE(Engine()->IsShutDown());
+  EXPECT_FALSE(Engine()->AreThreadsRunning());
+  int quit = -1;
+  ASSERT_TRUE(TakePendingQuit(&quit));
+  EXPECT_EQ(quit, 0);
+  log.clear();
+  EXPECT_EQ(Exit(), 0);
+  EXPECT_EQ(log, (std::vector<std::string>{"DestroyProcessData", "~engine", "DeleteSettingsFiles"}));
+  EXPECT_EQ(Engine(), nullptr);
+  EXPECT_NE(dir.Read(code + "-Log.log").find("VekFrame Closed.\r\n"), std::string::npos);
+}
+
+TEST_F(AppTest, RunProgramRunsTheLoopUntilTheFrameClosesAndEndsWithZero) {
+  MakeApp();
+  boxes.SetDefaultAnswer(IDYES);
+  PostToUiThread([this] {
+    if (CWnd* frame = AfxGetMainWnd()) frame->PostMessage(WM_CLOSE);
+  });
+  EXPECT_EQ(app->RunProgram(), 0);
+  exited = true;
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{CMainFrmBase::kCloseQuestion});
+  EXPECT_GT(IndexOf(log, "~engine"), IndexOf(log, "DestroyProcessData"));
+  EXPECT_GT(IndexOf(log, "DeleteSettingsFiles"), IndexOf(log, "~engine"));
+}
+
+// A second instance: holding the lock as another running copy would.
+TEST_F(AppTest, SecondInstanceIsRefusedUnlessCtrlAndShiftAreHeld) {
+  CNamedMutex running("VekFrame " + code);
+  MakeApp();
+  EXPECT_EQ(app->RunProgram(), 1);
+  exited = true;
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"VekFrame " + code + " already running!"});
+  EXPECT_EQ(boxes.Last().flags & (MB_ICONHAND | MB_SYSTEMMODAL), MB_ICONHAND | MB_SYSTEMMODAL);
+  EXPECT_EQ(IndexOf(log, "CreateProcessData"), -1) << "nothing is built";
+  EXPECT_EQ(app->m_pMainWnd, nullptr);
+}
+
+TEST_F(AppTest, SecondInstanceStartsWhileCtrlAndShiftAreHeld) {
+  CNamedMutex running("VekFrame " + code);
+  keys.Hold(VK_CONTROL);
+  keys.Hold(VK_SHIFT);
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"The second execution of VekFrame is starting!"});
+  EXPECT_NE(Frame(), nullptr);
+}
+
+// Start-up steps that refuse: the files, and the texts naming them.
+struct RefusalCase {
+  const char* name;
+  void (*prepare)(AppTest& test, const std::string& folder, const std::string& code);
+  std::string (*text)(const std::string& folder, const std::string& code);
+  const char* lastCall;  // the plant's last call before start-up stopped
+};
+
+class AppRefusalTest : public AppTest, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(AppRefusalTest, StartUpStopsWithItsMessageAndExitsWithOne) {
+  GetParam().prepare(*this, dir.Path(), code);
+  MakeApp();
+  EXPECT_EQ(app->RunProgram(), 1);
+  exited = true;
+  ASSERT_FALSE(boxes.Shown().empty());
+  EXPECT_EQ(boxes.Last().text, GetParam().text(dir.Path(), code));
+  EXPECT_EQ(log.at(log.size() - 4), GetParam().lastCall) << "then exit: process data, engine, settings files";
+  EXPECT_EQ(std::vector<std::string>(log.end() - 3, log.end()),
+            (std::vector<std::string>{"DestroyProcessData", "~engine", "DeleteSettingsFiles"}));
+  EXPECT_EQ(app->m_pMainWnd, nullptr);
+  EXPECT_EQ(CVekEngineBase::GetEngine(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, AppRefusalTest,
+    ::testing::Values(
+        RefusalCase{"MissingSettingsFile",
+                    [](AppTest&, const std::string& folder, const std::string& code) {
+                      std::filesystem::remove(folder + code + "-Setting.ini");
+                    },
+                    [](const std::string& folder, const std::string& code) {
+                      return "Settings file not found!\n" + folder + code + "-Setting.ini";
+                    },
+                    "CreateEngine"},
+        RefusalCase{"ReadOnlySettingsFile",
+                    [](AppTest&, const std::string& folder, const std::string& code) {
+                      std::filesystem::permissions(folder + code + "-Setting.ini", std::filesystem::perms::owner_read |
+                                                                                      std::filesystem::perms::group_read);
+                    },
+                    [](const std::string& folder, const std::string& code) {
+                      return "Settings file is Read-Only!\n" + folder + code + "-Setting.ini";
+                    },
+                    "CreateEngine"},
+        RefusalCase{"EngineStartUpFails",
+                    [](AppTest&, const std::string& folder, const std::string& code) {
+                      std::filesystem::remove(folder + code + "-DCTags.dct");
+                    },
+                    [](const std::string& folder, const std::string& code) {
+                      return "DataCenter Tags file not found!\n" + folder + code + "-DCTags.dct";
+                    },
+                    "CreateEngine"}),
+    [](const ::testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
+
+TEST_F(AppTest, EngineTablesThatCannotOpenRefuseStartUp) {
+  MakeApp(1);
+  EXPECT_EQ(app->RunProgram(), 1);
+  exited = true;
+  EXPECT_EQ(IndexOf(log, "OpenSettingsFile " + File("-Setting.ini")), -1);
+  EXPECT_EQ(app->m_pMainWnd, nullptr);
+}
+
+TEST_F(AppTest, AViewThatCannotOpenTheRecordSetsEndsStartUpWithItsExitCode) {
+  MakeApp(2);
+  EXPECT_EQ(app->RunProgram(), 1);
+  exited = true;
+  EXPECT_NE(IndexOf(log, "CreateDeviceShapes"), -1);
+  EXPECT_EQ(IndexOf(log, "AttachProcessData"), -1) << "the view stopped at the record sets";
+  EXPECT_EQ(app->m_pMainWnd, nullptr);
+  int quit = -1;
+  EXPECT_FALSE(TakePendingQuit(&quit)) << "no quit request is left for a later loop";
+  EXPECT_TRUE(boxes.Shown().empty()) << "the frame was never shown, so nothing asks to close it";
+  EXPECT_GT(IndexOf(log, "~engine"), IndexOf(log, "DestroyProcessData"));
+}
+
+TEST_F(AppTest, NewAndOpenReachNoHandlerSoTheSuperviseWindowStaysAlone) {
+  ASSERT_TRUE(Start());
+  Command(ID_FILE_NEW);
+  Command(ID_FILE_OPEN);
+  ProcessPendingEvents();
+  EXPECT_EQ(Frame()->GetChildFrames().size(), 1u);
+  EXPECT_EQ(app->GetDocTemplates().back()->GetDocuments().size(), 1u);
+}
+
+}  // namespace

@@ -1,0 +1,187 @@
+// What the application tests share: a plant that records what the
+// application asks of it (and whose engine records its own end), data files
+// of a project code of their own in a temporary program folder, the login
+// step answered from a queue of user names, and modal dialogs driven by a
+// function.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/AppWindowSlots.h"
+#include "app/MainFrame.h"
+#include "app/VekFrameApp.h"
+#include "app/VekPlant.h"
+#include "core/AccessLog.h"
+#include "core/VekAccessControl.h"
+#include "core/VekEncryption.h"
+#include "core/VekEngineBase.h"
+#include "platform/Paths.h"
+#include "platform/Thread.h"
+#include "platform/ui/Dialog.h"
+#include "platform/ui/SplashScreen.h"
+#include "res/Resources.h"
+#include "support/Doubles.h"
+
+namespace app_test {
+
+// An engine that waits for nothing, records its end, and can refuse to
+// open its tables on a given call (1: the engine's start-up, 2: the view).
+class RecordingEngine : public CVekEngineBase {
+ public:
+  RecordingEngine(std::vector<std::string>& log, int nFailOpenTablesCall) : m_log(log), m_nFailCall(nFailOpenTablesCall) {
+    SetPendingWait([](const std::string&, const std::function<bool()>& done, DWORD) { return done(); });
+    SetExitNoticeTimes(0, 0);
+  }
+  ~RecordingEngine() override { m_log.push_back("~engine"); }
+  bool OpenTables() override {
+    if (++m_nOpenCalls == m_nFailCall) return false;
+    return CVekEngineBase::OpenTables();
+  }
+
+ private:
+  std::vector<std::string>& m_log;
+  int m_nFailCall;
+  int m_nOpenCalls = 0;
+};
+
+// A plant that writes each call into the log.
+class RecordingPlant : public IVekPlant {
+ public:
+  RecordingPlant(std::vector<std::string>& log, int nFailOpenTablesCall) : m_log(log), m_nFailCall(nFailOpenTablesCall) {}
+  void CreateProcessData() override { m_log.push_back("CreateProcessData"); }
+  CVekEngineBase* CreateEngine() override {
+    m_log.push_back("CreateEngine");
+    return new RecordingEngine(m_log, m_nFailCall);
+  }
+  void OpenSettingsFile(const std::string& strPath) override { m_log.push_back("OpenSettingsFile " + strPath); }
+  bool CreateDeviceShapes(CWnd*) override {
+    m_log.push_back("CreateDeviceShapes");
+    return true;
+  }
+  bool AttachProcessData(CWnd*) override {
+    m_log.push_back("AttachProcessData");
+    return true;
+  }
+  bool IsResetProcessOn() const override { return m_bReset; }
+  void SetResetProcessOn() override { m_bReset = true; }
+  void DestroyProcessData() override { m_log.push_back("DestroyProcessData"); }
+  void DeleteSettingsFiles() override { m_log.push_back("DeleteSettingsFiles"); }
+
+ private:
+  std::vector<std::string>& m_log;
+  int m_nFailCall;
+  bool m_bReset = false;
+};
+
+// Drives every modal dialog while it lives.
+class ModalDriverScope {
+ public:
+  explicit ModalDriverScope(CDialog::ModalDriver driver) { m_previous = CDialog::SetModalDriver(std::move(driver)); }
+  ~ModalDriverScope() { CDialog::SetModalDriver(m_previous); }
+
+ private:
+  CDialog::ModalDriver m_previous;
+};
+
+// The users of every test: name, groups (password "pw").
+struct TestUser {
+  const char* name;
+  int groups;
+};
+constexpr TestUser kTestUsers[] = {
+    {"admin", CVekAccessUser::eGroupVekAdmin},
+    {"plant", CVekAccessUser::eGroupPlantAdmin},
+    {"tech", CVekAccessUser::eGroupTechnical},
+    {"oper", CVekAccessUser::eGroupOperator},
+    {"nobody", CVekAccessUser::eGroupNone},
+};
+
+class AppTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    LoadResourceTables();
+    CVekEncryption::SetFastHashingForTest(true);
+    SetProfileFilePath(dir.File("profile.ini"));
+    static int counter = 0;
+    code = "T" + std::to_string(::getpid()) + "N" + std::to_string(++counter);
+    dir.Write(code + "-DCTags.dct", "1, Flow, ADV, 0:AI:0, INPUT, Float, 0, 1,\n");
+    dir.Write(code + "-Setting.ini", "[Application]\r\nCoreControlType=PC-Base\r\n");
+    CVekAccessControl users;
+    users.LoadUserFile(File("-VXC.sys"), true);
+    std::string error;
+    for (const TestUser& u : kTestUsers) ASSERT_NE(users.AddUser(u.name, "pw", u.groups, &error), nullptr) << error;
+    m_previousLogin = SetLoginHandler([this](const std::string& purpose) -> CVekAccessUser* {
+      logins.push_back(purpose);
+      if (loginQueue.empty()) return nullptr;
+      const std::string name = loginQueue.front();
+      loginQueue.pop_front();
+      CVekAccessControl* access = CVekEngineBase::GetEngineAccessControl();
+      return access ? access->FindUser(name) : nullptr;
+    });
+  }
+
+  void TearDown() override {
+    if (app && !exited) {
+      if (app->m_pMainWnd) app->m_pMainWnd->DestroyWindow();
+      int quit = 0;
+      TakePendingQuit(&quit);
+      app->ExitInstance();
+    }
+    app.reset();
+    AppWindowSlots() = CAppWindowSlots{};
+    CVekEngineBase::SetTagBrowserFactory(nullptr);
+    SetLoginHandler(m_previousLogin);
+    ProcessPendingEvents();  // a splash still to be shown is shown first ...
+    CSplashScreen::Hide();   // ... then closed
+    ProcessPendingEvents();
+    SetAccessLogFile("");
+    SetProfileFilePath("");
+    CVekEncryption::SetFastHashingForTest(false);
+  }
+
+  std::string File(const std::string& suffix) const { return dir.File(code + suffix); }
+
+  // Makes the application with the recording plant.
+  void MakeApp(int nFailOpenTablesCall = 0) {
+    app = std::make_unique<CVekFrameApp>(std::make_unique<RecordingPlant>(log, nFailOpenTablesCall), code);
+  }
+  BOOL Start(int nFailOpenTablesCall = 0) {
+    MakeApp(nFailOpenTablesCall);
+    return app->InitInstance();
+  }
+  // ExitInstance once; returns its code.
+  int Exit() {
+    exited = true;
+    return app->ExitInstance();
+  }
+  CMainFrame* Frame() const { return app ? dynamic_cast<CMainFrame*>(app->m_pMainWnd) : nullptr; }
+  CVekEngineBase* Engine() const { return CVekEngineBase::GetEngine(); }
+  void Command(UINT id) { Frame()->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<int>(id), 0), 0); }
+  // The texts of the boxes shown so far.
+  std::vector<std::string> BoxTexts() const {
+    std::vector<std::string> texts;
+    for (const MessageBoxRequest& r : boxes.Shown()) texts.push_back(r.text);
+    return texts;
+  }
+
+  testing_support::TempDir dir{true};
+  testing_support::MessageBoxDouble boxes;
+  testing_support::KeyStateDouble keys;
+  std::string code;
+  std::vector<std::string> log;       // the plant's and the engine's calls
+  std::deque<std::string> loginQueue;  // who logs in next (empty: the user gives up)
+  std::vector<std::string> logins;     // the purposes the login step was asked with
+  std::unique_ptr<CVekFrameApp> app;
+  bool exited = false;
+
+ private:
+  LoginHandler m_previousLogin;
+};
+
+}  // namespace app_test

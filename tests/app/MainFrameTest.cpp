@@ -1,0 +1,395 @@
+// The main frame: its menus per active window and their updates, switching
+// between the windows, closing, and the commands (data source, record
+// interval, users, reset process, the plant's windows, tag browser).
+#include <map>
+#include <memory>
+#include <optional>
+
+#include <QImage>
+#include <QWidget>
+
+#include "AppTestSupport.h"
+#include "app/ChildVekFrame.h"
+#include "attrib/AttribTrendInfo.h"
+#include "core/IniFile.h"
+#include "platform/ui/Accelerators.h"
+#include "platform/ui/CmdUI.h"
+#include "platform/ui/CommandIds.h"
+#include "platform/ui/Document.h"
+#include "platform/ui/MDIChildWnd.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/ResourceTable.h"
+#include "platform/ui/View.h"
+#include "res/AppResources.h"
+#include "res/ControlsResources.h"
+#include "res/LoginDialogs.h"
+
+using namespace app_test;
+using namespace app_res;
+
+namespace {
+
+// Not a command of any item: the item does not exist.
+constexpr UINT kNoItem = static_cast<UINT>(-1);
+
+class TrendDoc : public CDocument {
+ public:
+  BOOL OnNewDocument() override {
+    SetTitle("Trends");
+    return TRUE;
+  }
+};
+
+// The frame with a trend window: a trend setting exists and the trend
+// window's slot holds a stand-in.
+class FrameWithTrendsTest : public AppTest {
+ protected:
+  void SetUp() override {
+    AppTest::SetUp();
+    AppWindowSlots().trendDocument = [] { return new TrendDoc; };
+    AppWindowSlots().trendFrame = [] { return new CChildVekFrame; };
+    AppWindowSlots().trendView = [] { return new CView; };
+    ASSERT_TRUE(Start());
+  }
+  std::string ActiveTitle() const { return Frame()->GetActiveDocument()->GetTitle(); }
+  // The menu bar's popup of the title, updated as when it opens.
+  CMenu* OpenPopup(const std::string& title) {
+    CMenu* bar = Frame()->GetMenu();
+    for (UINT i = 0; i < bar->GetMenuItemCount(); ++i) {
+      if (bar->GetMenuString(i, MF_BYPOSITION) != title) continue;
+      CMenu* popup = bar->GetSubMenu(static_cast<int>(i));
+      Frame()->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), static_cast<LPARAM>(i));
+      return popup;
+    }
+    return nullptr;
+  }
+
+  CAttribTrendInfo trend{nullptr};
+};
+
+TEST_F(FrameWithTrendsTest, TheMenuBarFollowsTheActiveWindowAndTheFrameKeysSwitchWindows) {
+  ASSERT_EQ(Frame()->GetChildFrames().size(), 2u);
+  EXPECT_EQ(ActiveTitle(), "Trends");
+  CMenu* bar = Frame()->GetMenu();
+  EXPECT_EQ(bar->GetMenuState(ID_RESET_PROCESS, MF_BYCOMMAND), kNoItem) << "menu 3040 has no Command menu";
+  EXPECT_NE(bar->GetMenuState(ID_SUPERVISE_FRAME, MF_BYCOMMAND), kNoItem);
+  const std::string title = Engine()->GetFullTitle();
+  EXPECT_EQ(Frame()->GetWindowText(), title + " - [Trends]") << "the maximised window's name follows the title";
+
+  Command(ID_SUPERVISE_FRAME);
+  EXPECT_EQ(ActiveTitle(), "Supervise");
+  bar = Frame()->GetMenu();
+  EXPECT_NE(bar->GetMenuState(ID_RESET_PROCESS, MF_BYCOMMAND), kNoItem) << "menu 107";
+  EXPECT_NE(bar->GetMenuState(ID_LOOP_PID_FACTORS, MF_BYCOMMAND), kNoItem);
+  EXPECT_EQ(bar->GetMenuState(ID_SUPERVISE_FRAME, MF_BYCOMMAND), kNoItem);
+  Command(ID_TREND_FRAME);
+  EXPECT_EQ(ActiveTitle(), "Trends");
+  Command(ID_NEXT_FRAME);
+  EXPECT_EQ(ActiveTitle(), "Supervise");
+  EXPECT_EQ(Frame()->GetWindowText(), title + " - [Supervise]");
+}
+
+TEST_F(FrameWithTrendsTest, TheDataSourceMenuChecksAndBoldsTheActiveSource) {
+  Command(ID_SUPERVISE_FRAME);
+  struct Step {
+    UINT command;  // 0: none, as started
+    UINT checked;
+  };
+  for (const Step& step : {Step{0, ID_DATASOURCE_DEMO}, Step{ID_DATASOURCE_NONE, ID_DATASOURCE_NONE},
+                           Step{ID_DATASOURCE_DEMO, ID_DATASOURCE_DEMO}, Step{ID_DATASOURCE_DEMO, ID_DATASOURCE_DEMO},
+                           Step{ID_DATASOURCE_REAL, ID_DATASOURCE_REAL}}) {
+    if (step.command) Command(step.command);
+    CMenu* popup = OpenPopup("Data Source");
+    ASSERT_NE(popup, nullptr);
+    for (UINT id : {ID_DATASOURCE_NONE, ID_DATASOURCE_DEMO, ID_DATASOURCE_REAL}) {
+      const UINT state = popup->GetMenuState(id, MF_BYCOMMAND) & (MF_CHECKED | MF_DEFAULT);
+      EXPECT_EQ(state, id == step.checked ? MF_CHECKED | MF_DEFAULT : 0u) << "item " << id << " after " << step.command;
+    }
+  }
+  EXPECT_EQ(Engine()->GetDataSourceType(), CVekEngineBase::eDataSourceRealHw);
+}
+
+TEST_F(FrameWithTrendsTest, ResetProcessActsOnlyInRealHwAndIsCheckedWhileSet) {
+  Command(ID_SUPERVISE_FRAME);
+  Command(ID_RESET_PROCESS);
+  EXPECT_FALSE(GetVekPlant()->IsResetProcessOn()) << "Demo: nothing happens";
+  EXPECT_EQ(OpenPopup("Command")->GetMenuState(ID_RESET_PROCESS, MF_BYCOMMAND) & MF_CHECKED, 0u);
+  Command(ID_DATASOURCE_REAL);
+  Command(ID_RESET_PROCESS);
+  EXPECT_TRUE(GetVekPlant()->IsResetProcessOn());
+  EXPECT_EQ(OpenPopup("Command")->GetMenuState(ID_RESET_PROCESS, MF_BYCOMMAND) & MF_CHECKED, MF_CHECKED);
+}
+
+TEST_F(AppTest, WithoutTrendSettingsTheTrendCommandSaysSoAndChangesNothing) {
+  ASSERT_TRUE(Start());
+  CMDIChildWnd* active = Frame()->MDIGetActive();
+  Command(ID_TREND_FRAME);
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"No Trend is defined in INi file!"});
+  EXPECT_EQ(Frame()->MDIGetActive(), active);
+}
+
+TEST(FrameResources, NewIsUnreachableAndTheKeysSwitchFrames) {
+  LoadResourceTables();
+  // No menu holds New (it would build a second plant) ...
+  for (UINT id : {IDR_MAINFRAME, IDR_SUPERVISE, IDR_TRENDS}) {
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(id));
+    EXPECT_EQ(menu.GetMenuState(ID_FILE_NEW, MF_BYCOMMAND), kNoItem) << "menu " << id;
+    EXPECT_NE(menu.GetMenuState(ID_APP_EXIT, MF_BYCOMMAND), kNoItem) << "menu " << id;
+  }
+  // ... and no key.
+  const AcceleratorTemplate* keys = LoadAccelerators(IDR_MAINFRAME);
+  ASSERT_NE(keys, nullptr);
+  std::map<WORD, WORD> function;
+  for (const AccelEntry& e : keys->entries) {
+    EXPECT_NE(e.cmd, ID_FILE_NEW);
+    if (e.key >= VK_F1 && e.key <= VK_F12) function[e.key] = e.cmd;
+  }
+  EXPECT_EQ(function, (std::map<WORD, WORD>{{VK_F4, ID_NEXT_FRAME}, {VK_F5, ID_SUPERVISE_FRAME}, {VK_F6, ID_TREND_FRAME}}));
+  EXPECT_EQ(LoadStringResource(IDR_SUPERVISE), "\nVekFrame\nVekFrame\n\n\nVekFrame.Document\nVekFrame Document");
+  EXPECT_EQ(LoadStringResource(IDR_TRENDS), "\nVekTrend\nVekTrend\n\n\nVekTrend.Document\nVekTrend.Document");
+}
+
+// ---- Closing ----------------------------------------------------------------------------------
+
+TEST_F(AppTest, ClosingAsksAndOnlyYesClosesAndTakesTheTagBrowserAlong) {
+  HWND browser = nullptr;
+  CVekEngineBase::SetTagBrowserFactory([&browser]() -> CWnd* {
+    auto* wnd = new CWnd;
+    wnd->Create("RoveDazuvi Verov", WS_POPUP | WS_VISIBLE, CRect(0, 0, 50, 50), nullptr, 0);
+    browser = wnd->m_hWnd;
+    return wnd;
+  });
+  ASSERT_TRUE(Start());
+  Command(ID_TAG_BROWSER);
+  ASSERT_TRUE(CWnd::IsWindow(browser));
+  for (int answer : {IDNO, IDCANCEL}) {
+    boxes.QueueAnswer(answer);
+    Frame()->SendMessage(WM_CLOSE);
+    ProcessPendingEvents();
+    ASSERT_NE(Frame(), nullptr) << answer;
+    EXPECT_TRUE(CWnd::IsWindow(browser)) << "the tag browser stays open";
+    EXPECT_FALSE(Engine()->IsShutDown());
+  }
+  const MessageBoxRequest asked = boxes.Last();
+  EXPECT_EQ(asked.text, "Application will be closed.\r\nAre you sure?");
+  EXPECT_EQ(asked.flags & (MB_TYPEMASK | MB_DEFBUTTON2 | MB_DEFBUTTON3), MB_YESNOCANCEL | MB_DEFBUTTON2);
+
+  boxes.QueueAnswer(IDYES);
+  Command(ID_APP_EXIT);
+  ProcessPendingEvents();
+  EXPECT_EQ(app->m_pMainWnd, nullptr);
+  EXPECT_FALSE(CWnd::IsWindow(browser));
+  EXPECT_TRUE(Engine()->IsShutDown());
+}
+
+TEST_F(AppTest, TheSuperviseWindowCannotBeClosedOnItsOwn) {
+  ASSERT_TRUE(Start());
+  CMDIChildWnd* child = Frame()->MDIGetActive();
+  child->SendMessage(WM_CLOSE);
+  Command(ID_FILE_CLOSE);
+  ProcessPendingEvents();
+  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"This is not closable!\r\nClose main application instead.",
+                                                  "This is not closable!"}));
+  EXPECT_EQ(Frame()->MDIGetActive(), child);
+}
+
+// ---- Record interval ------------------------------------------------------------------------------
+
+// Answers each record-interval box with the next text (empty optional: Cancel).
+class RecordIntervalTest : public AppTest {
+ protected:
+  void SetUp() override {
+    AppTest::SetUp();
+    ASSERT_TRUE(Start());
+    Engine()->SetRecordProcessInfoInterval(60);
+  }
+  // Runs the command with the texts typed into the boxes in turn.
+  void Run(std::vector<std::optional<std::string>> typed) {
+    shownInitial.clear();
+    ModalDriverScope driver([&](CDialog& d) {
+      EXPECT_EQ(d.GetWindowText(), "Recording Interval");
+      shownInitial.push_back(d.GetDlgItemText(IDC_INPUT_VALUE));
+      if (typed.empty() || !typed.front()) {
+        d.EndDialog(IDCANCEL);
+      } else {
+        d.SetDlgItemText(IDC_INPUT_VALUE, *typed.front());
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+      }
+      if (!typed.empty()) typed.erase(typed.begin());
+    });
+    Command(ID_RECORD_INTERVAL);
+  }
+  std::string StoredKey() const {
+    CIniFile ini(File("-Setting.ini"));
+    std::string value;
+    ini.ReadString("Application", "nRecordProcessInformationInterval", value, "");
+    return value;
+  }
+  std::vector<std::string> shownInitial;
+};
+
+TEST_F(RecordIntervalTest, AGrantedValueIsStoredAndWritten) {
+  loginQueue = {"tech"};
+  Run({"120"});
+  EXPECT_EQ(shownInitial, std::vector<std::string>{"60"});
+  EXPECT_EQ(logins, std::vector<std::string>{"To change 'Record Process Information Interval'"});
+  EXPECT_EQ(Engine()->GetRecordProcessInfoInterval(), 120);
+  EXPECT_EQ(StoredKey(), "120");
+}
+
+TEST_F(RecordIntervalTest, TheLargestValueIsOneDay) {
+  loginQueue = {"plant"};
+  Run({"86401", "86400"});
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"The recording interval is at most 86400 seconds (one day)."});
+  EXPECT_EQ(shownInitial, (std::vector<std::string>{"60", "86401"})) << "asked again with what was typed";
+  EXPECT_EQ(Engine()->GetRecordProcessInfoInterval(), 86400);
+}
+
+TEST_F(RecordIntervalTest, EmptyTextIsRefusedAndCancelThenChangesNothing) {
+  Run({"", std::nullopt});
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Please enter the recording interval in seconds (0 for no recording)."});
+  EXPECT_TRUE(logins.empty()) << "Cancel asks for no rights";
+  EXPECT_EQ(Engine()->GetRecordProcessInfoInterval(), 60);
+  EXPECT_EQ(StoredKey(), "");
+}
+
+TEST_F(RecordIntervalTest, AUserOutsideTheGroupsChangesNothing) {
+  loginQueue = {"oper"};  // then the login is given up
+  Run({"30"});
+  ASSERT_EQ(boxes.Count(), 1u);
+  EXPECT_EQ(boxes.Last().text.rfind("Access Denied!", 0), 0u);
+  EXPECT_NE(boxes.Last().text.find("Technical"), std::string::npos);
+  EXPECT_NE(boxes.Last().text.find("Plant-Admin"), std::string::npos);
+  EXPECT_EQ(logins.size(), 2u);
+  EXPECT_EQ(Engine()->GetRecordProcessInfoInterval(), 60);
+}
+
+// ---- Users ------------------------------------------------------------------------------------------
+
+// Records the modal dialogs the commands open: their template and the user named.
+class UsersCommandTest : public AppTest {
+ protected:
+  void SetUp() override {
+    AppTest::SetUp();
+    ASSERT_TRUE(Start());
+  }
+  void Run(UINT command) {
+    ModalDriverScope driver([this](CDialog& d) {
+      if (d.GetDlgItem(login_res::IDC_PASS_USER)) {
+        opened.push_back("password " + d.GetDlgItemText(login_res::IDC_PASS_USER) +
+                         (d.GetDlgItem(login_res::IDC_PASS_OLD)->IsWindowEnabled() ? " with old" : " without old"));
+      } else {
+        opened.push_back("editor");
+      }
+      d.EndDialog(IDCANCEL);
+    });
+    Command(command);
+  }
+  std::vector<std::string> opened;
+};
+
+TEST_F(UsersCommandTest, EveryLoggedInUserChangesHisOwnPassword) {
+  for (const char* name : {"nobody", "oper", "admin"}) {
+    loginQueue = {name};
+    Run(ID_CHANGE_PASSWORD);
+  }
+  EXPECT_EQ(opened, (std::vector<std::string>{"password nobody with old", "password oper with old",
+                                              "password admin with old"}));
+  EXPECT_EQ(logins, std::vector<std::string>(3, "To open the change password window"));
+  EXPECT_TRUE(boxes.Shown().empty());
+  Run(ID_CHANGE_PASSWORD);  // the login is given up
+  EXPECT_EQ(opened.size(), 3u);
+}
+
+TEST_F(UsersCommandTest, TheUsersEditorNeedsAPlantAdmin) {
+  loginQueue = {"tech"};
+  Run(ID_USERS_EDITOR);
+  EXPECT_TRUE(opened.empty());
+  EXPECT_EQ(boxes.Count(), 1u) << "Access Denied, then the login was given up";
+  loginQueue = {"plant"};
+  Run(ID_USERS_EDITOR);
+  EXPECT_EQ(opened, std::vector<std::string>{"editor"});
+  EXPECT_EQ(logins.back(), "To open Access Control Users Editor window");
+}
+
+// ---- The plant's windows -------------------------------------------------------------------------------
+
+TEST_F(AppTest, TheRecipeWindowIsMadeOnceThenBroughtToTheFrontAndGoesWithTheFrame) {
+  ASSERT_TRUE(Start());
+  Command(ID_RECIPE);  // an empty slot: nothing
+  EXPECT_EQ(Frame()->GetRecipeWindow(), nullptr);
+
+  class RecipeWnd : public CWnd {
+   public:
+    int fronted = 0;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+      if (message == WM_RECIPE_TO_FRONT) ++fronted;
+      return CWnd::WindowProc(message, wParam, lParam);
+    }
+  };
+  int made = 0, verified = 0;
+  RecipeWnd* recipe = nullptr;
+  AppWindowSlots().createRecipeWindow = [&]() -> CWnd* {
+    ++made;
+    recipe = new RecipeWnd;
+    recipe->Create("Recipe", WS_POPUP | WS_VISIBLE, CRect(0, 0, 80, 60), nullptr, 0);
+    return recipe;
+  };
+  AppWindowSlots().verifyPlcRecipe = [&](CWnd* wnd) { verified += wnd == recipe ? 1 : 100; };
+  Command(ID_RECIPE);
+  Command(ID_RECIPE);
+  ProcessPendingEvents();
+  EXPECT_EQ(made, 1);
+  EXPECT_EQ(verified, 1);
+  EXPECT_EQ(recipe->fronted, 1);
+  EXPECT_EQ(Frame()->GetRecipeWindow(), recipe);
+  const HWND hRecipe = recipe->m_hWnd;
+  Frame()->DestroyWindow();
+  EXPECT_FALSE(CWnd::IsWindow(hRecipe));
+}
+
+TEST_F(AppTest, ShiftRangeAndPidCommandsOpenTheirSlotsWindows) {
+  ASSERT_TRUE(Start());
+  for (UINT id : {ID_SHIFT, ID_RECIPE_RANGE, ID_LOOP_PID_FACTORS}) Command(id);  // empty slots: nothing
+  std::vector<std::string> shown;
+  AppWindowSlots().showShiftWindow = [&] { shown.push_back("shift"); };
+  AppWindowSlots().showRecipeRangeWindow = [&] { shown.push_back("range"); };
+  AppWindowSlots().showLoopPidFactors = [&] { shown.push_back("pid"); };
+  for (UINT id : {ID_SHIFT, ID_RECIPE_RANGE, ID_LOOP_PID_FACTORS}) Command(id);
+  EXPECT_EQ(shown, (std::vector<std::string>{"shift", "range", "pid"}));
+}
+
+}  // namespace
+
+namespace {
+
+// The pixel of the window's image at a point of the window (screen point
+// minus the window's origin).
+COLORREF PixelAt(const QImage& image, CPoint point) {
+  const QRgb rgb = image.pixel(point.x, point.y);
+  return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
+
+TEST_F(AppTest, TheFrameShowsItsMenusAndTheMimicBackground) {
+  ASSERT_TRUE(Start());
+  // Large enough for the whole form (the offscreen screen is smaller).
+  Frame()->ShowWindow(SW_RESTORE);
+  Frame()->MoveWindow(0, 0, 1260, 1000);
+  ProcessPendingEvents();
+  const QImage shot = Frame()->GetWidget()->grab().toImage();
+  if (const char* folder = std::getenv("VEK_SNAPSHOT_DIR")) shot.save(QString(folder) + "/vekframe-main.png");
+  CMenu* bar = Frame()->GetMenu();
+  std::vector<std::string> titles;
+  for (UINT i = 0; i < bar->GetMenuItemCount(); ++i) titles.push_back(bar->GetMenuString(i, MF_BYPOSITION));
+  EXPECT_EQ(titles, (std::vector<std::string>{"&File", "&View", "Command", "Tables", "Data Source", "&Window", "&Help"}));
+  // Below the "Trends" button and left of the loop group the view shows the mimic's colour.
+  CWnd* view = Frame()->GetActiveView();
+  CRect frameRect, viewRect;
+  Frame()->GetWindowRect(&frameRect);
+  view->GetWindowRect(&viewRect);
+  const CPoint inView(viewRect.left - frameRect.left + 40, viewRect.top - frameRect.top + 60);
+  EXPECT_EQ(PixelAt(shot, inView), kMimicBgColor);
+}
+
+}  // namespace
