@@ -23,7 +23,6 @@
 #include "core/VekEngineBase.h"
 #include "platform/Paths.h"
 #include "platform/Thread.h"
-#include "platform/ui/Dialog.h"
 #include "platform/ui/SplashScreen.h"
 #include "res/Resources.h"
 #include "support/Doubles.h"
@@ -79,15 +78,7 @@ class RecordingPlant : public IVekPlant {
   bool m_bReset = false;
 };
 
-// Drives every modal dialog while it lives.
-class ModalDriverScope {
- public:
-  explicit ModalDriverScope(CDialog::ModalDriver driver) { m_previous = CDialog::SetModalDriver(std::move(driver)); }
-  ~ModalDriverScope() { CDialog::SetModalDriver(m_previous); }
-
- private:
-  CDialog::ModalDriver m_previous;
-};
+using testing_support::ModalDriverScope;
 
 // The users of every test: name, groups (password "pw").
 struct TestUser {

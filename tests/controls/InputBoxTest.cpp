@@ -7,15 +7,7 @@
 
 namespace {
 
-// Drives every modal dialog of the test with a function.
-class ModalDriverScope {
- public:
-  explicit ModalDriverScope(CDialog::ModalDriver driver) { m_previous = CDialog::SetModalDriver(std::move(driver)); }
-  ~ModalDriverScope() { CDialog::SetModalDriver(m_previous); }
-
- private:
-  CDialog::ModalDriver m_previous;
-};
+using testing_support::ModalDriverScope;
 
 void Press(CDialog& d, int id) { d.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 

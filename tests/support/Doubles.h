@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/Seams.h"
+#include "platform/ui/Dialog.h"
 
 namespace testing_support {
 
@@ -110,6 +111,19 @@ class TempDir {
  private:
   std::string m_path;
   bool m_asProgramFolder;
+};
+
+// Drives every modal dialog (DoModal) with a function while it lives; the
+// function must end the dialog.
+class ModalDriverScope {
+ public:
+  explicit ModalDriverScope(CDialog::ModalDriver driver) { m_previous = CDialog::SetModalDriver(std::move(driver)); }
+  ~ModalDriverScope() { CDialog::SetModalDriver(m_previous); }
+  ModalDriverScope(const ModalDriverScope&) = delete;
+  ModalDriverScope& operator=(const ModalDriverScope&) = delete;
+
+ private:
+  CDialog::ModalDriver m_previous;
 };
 
 }  // namespace testing_support
