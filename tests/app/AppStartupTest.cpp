@@ -70,7 +70,7 @@ TEST_F(AppTest, ClosingTheFrameThenExitTearsDownInOrder) {
 TEST_F(AppTest, RunProgramRunsTheLoopUntilTheFrameClosesAndEndsWithZero) {
   MakeApp();
   boxes.SetDefaultAnswer(IDYES);
-  PostToUiThread([this] {
+  PostToUiThread([] {
     if (CWnd* frame = AfxGetMainWnd()) frame->PostMessage(WM_CLOSE);
   });
   EXPECT_EQ(app->RunProgram(), 0);
