@@ -10,12 +10,14 @@
 #include "app/VekFrameView.h"
 #include "controls/ResizableDialog.h"
 #include "controls/SplashThread.h"
+#include "core/IniFile.h"
 #include "core/StartupChecks.h"
 #include "core/VekAccessUser.h"
 #include "core/VekEngineBase.h"
 #include "platform/Paths.h"
 #include "platform/Seams.h"
 #include "res/AppResources.h"
+#include "shapes/BaseShape.h"
 
 CVekFrameApp::CVekFrameApp(std::unique_ptr<IVekPlant> pPlant, const std::string& strProjectCode)
     : CVekFrameBaseApp(MakeAppName(strProjectCode), std::move(pPlant)), m_strProjectCode(strProjectCode) {}
@@ -66,7 +68,8 @@ BOOL CVekFrameApp::InitInstance() {
   // 8. The settings file must exist and be writable; 9. the packs' settings file.
   const std::string strSettings = pEngine->GetSettingFileName(true);
   if (!CheckFileAccess("Settings", strSettings)) return FALSE;
-  m_pPlant->OpenSettingsFile(strSettings);
+  C_BaseShape::CreatePackIniFileTable(2);
+  C_BaseShape::SetPackIniFile(1, new CIniFile(strSettings));
 
   // 10. The profile key (dialog placements, tag-browser keys); no recent-file list.
   SetRegistryKey(strAppName);

@@ -3,6 +3,7 @@
 #include "app/AppWindowSlots.h"
 #include "attrib/AttribTrendInfo.h"
 #include "controls/SplashThread.h"
+#include "shapes/BaseShape.h"
 #include "core/VekEngineBase.h"
 #include "platform/Seams.h"
 #include "platform/Wnd.h"
@@ -43,7 +44,8 @@ BOOL CVekFrameBaseApp::OpenTrendDocument() {
 
 int CVekFrameBaseApp::ExitInstance() {
   CVekEngineBase::SetEngine(nullptr);
-  if (m_pPlant) m_pPlant->DeleteSettingsFiles();
+  C_BaseShape::DeletePackIniFiles();
+  C_BaseShape::DeleteDeviceNameList();
   return CWinApp::ExitInstance();
 }
 

@@ -11,6 +11,7 @@
 #include "platform/ui/ResourceTable.h"
 #include "platform/ui/WinApp.h"
 #include "res/AppResources.h"
+#include "shapes/BaseShape.h"
 
 namespace {
 
@@ -78,6 +79,7 @@ void CVekFrameView::OnInitialUpdate() {
   if (CVekEngineBase* engine = CVekEngineBase::GetEngine()) engine->SetDataSourceType(CVekEngineBase::eDataSourceDemo);
   SetTimer(kStatusTimer, kStatusPeriodMs);
   RefreshStatus();
+  C_BaseShape::CheckDuplicatedDeviceNames();
 }
 
 void CVekFrameView::BindControls() {
@@ -104,7 +106,7 @@ void CVekFrameView::SetupLooks() {
   if (CLumLabel* caption = GetLabel(IDC_CAPTION_LABEL)) {
     caption->SetLabelFont(-1, TRUE, FALSE, "Brightoak");
     caption->SetTextColor(RGB(196, 196, 0));
-    caption->SetBkColor(kMimicBgColor);
+    caption->SetBkColor(C_BaseShape::GetMimicBgColor());
     caption->SetGradientColor(RGB(100, 0, 0));
     caption->SetGradientVertical(TRUE);
     caption->SetBlinkColor(RGB(0, 0, 0));
@@ -134,12 +136,12 @@ void CVekFrameView::SetupLooks() {
 
   for (UINT id : kStatusLabels) SetupStatusLabel(GetLabel(id), kYellow);
   if (CLumLabel* message2 = GetLabel(IDC_STATUS_MESSAGE_2)) {
-    message2->SetBlinkColor(kMimicBgColor);
+    message2->SetBlinkColor(C_BaseShape::GetMimicBgColor());
     message2->SetBlink(TRUE, kBlinkMs, 0);
   }
   if (CLumLabel* message5 = GetLabel(IDC_STATUS_MESSAGE_5)) {
     SetupStatusLabel(message5, RGB(255, 80, 80));
-    message5->SetBlinkColor(kMimicBgColor);
+    message5->SetBlinkColor(C_BaseShape::GetMimicBgColor());
   }
 }
 
@@ -152,7 +154,7 @@ void CVekFrameView::RefreshStatus() {
   source->SetText("DataSource: " + engine->GetDataSourceText());
   // Anything but a running Real HW source is worth the operator's eye.
   const bool bBlink = !engine->IsRealHwSource() || engine->IsDataObtainerSuspended();
-  source->SetBlinkColor(kMimicBgColor);
+  source->SetBlinkColor(C_BaseShape::GetMimicBgColor());
   source->SetBlink(bBlink ? TRUE : FALSE, kBlinkMs, 0);
 }
 
@@ -167,7 +169,7 @@ void CVekFrameView::OnPaint() {
   CPaintDC dc(this);
   CRect client;
   GetClientRect(&client);
-  dc.FillSolidRect(client, kMimicBgColor);
+  dc.FillSolidRect(client, C_BaseShape::GetMimicBgColor());
 }
 
 BOOL CVekFrameView::OnEraseBkgnd(CDC*) { return TRUE; }  // the paint pass covers the whole client area

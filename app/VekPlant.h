@@ -1,8 +1,8 @@
 // IVekPlant: what the application asks of the plant. The application builds
-// and tears down the program in a fixed order (start-up steps 3, 4 and 9,
-// the supervise view's creation, the exit); every step that needs this
-// plant's own objects (process-data objects, the plant engine, the device
-// shapes, the settings files of the attribute packs) goes through here.
+// and tears down the program in a fixed order (start-up steps 3 and 4, the
+// supervise view's creation, the exit); every step that needs this plant's
+// own objects (process-data objects, the plant engine, the device shapes)
+// goes through here.
 //
 // MakeVekPlant (VekPlant.cpp) makes the plant the program runs with. Until
 // the plant instance exists it is CStandInPlant: a plain engine and no
@@ -12,7 +12,6 @@
 #pragma once
 
 #include <memory>
-#include <string>
 
 class CVekEngineBase;
 class CWnd;
@@ -29,9 +28,6 @@ class IVekPlant {
   // (CVekEngineBase::SetEngine) owns it from then on. Null when none could
   // be made.
   virtual CVekEngineBase* CreateEngine() = 0;
-  // Opens the settings file of the attribute packs: a table of two
-  // entries whose entry 1 is the file at strPath (entry 0 stays empty).
-  virtual void OpenSettingsFile(const std::string& strPath) = 0;
 
   // ---- The supervise view's creation --------------------------------------------------------
   // Creates every device shape of the device list as a child window of the
@@ -50,9 +46,6 @@ class IVekPlant {
   // ---- Exit ----------------------------------------------------------------------------------------
   // Destroys and deletes the process-data objects in table order.
   virtual void DestroyProcessData() = 0;
-  // After the engine is gone: deletes the settings files of the pack table,
-  // then the global device-name list.
-  virtual void DeleteSettingsFiles() = 0;
 };
 
 // The plant the program runs with.

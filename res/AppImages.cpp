@@ -197,7 +197,7 @@ void DrawTower(CDC& dc) {
 }
 
 void DrawSplash(CDC& dc) {
-  const TRIVERTEX vertices[] = {Vertex(0, 0, RGB(28, 44, 72)), Vertex(kSplashWidth, kSplashHeight, kMimicBgColor)};
+  const TRIVERTEX vertices[] = {Vertex(0, 0, RGB(28, 44, 72)), Vertex(kSplashWidth, kSplashHeight, RGB(50, 50, 50))};
   GRADIENT_RECT band{0, 1};
   dc.GradientFill(vertices, 2, &band, 1, GRADIENT_FILL_RECT_V);
   dc.SetBkMode(TRANSPARENT);

@@ -67,7 +67,4 @@ constexpr UINT kLoopButtonIds[6] = {IDC_LOOP_VACUUM,        IDC_LOOP_SLURRY_PRES
                                     IDC_LOOP_DILUTION_FAN_RATIO, IDC_LOOP_INLET_AIR_TEMPERATURE,
                                     IDC_LOOP_DENSITY,       IDC_LOOP_MOISTURE};
 
-// The colour of the mimic's background (0x00BBGGRR).
-constexpr COLORREF kMimicBgColor = 0x323232;
-
 }  // namespace app_res

@@ -22,8 +22,10 @@ int IndexOf(const std::vector<std::string>& log, const std::string& call) {
 
 TEST_F(AppTest, StartUpBuildsInOrderAndShowsTheSuperviseWindowInDemo) {
   ASSERT_TRUE(Start());
-  EXPECT_EQ(log, (std::vector<std::string>{"CreateProcessData", "CreateEngine", "OpenSettingsFile " + File("-Setting.ini"),
-                                           "CreateDeviceShapes", "AttachProcessData"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"CreateProcessData", "CreateEngine", "CreateDeviceShapes", "AttachProcessData"}));
+  ASSERT_NE(C_BaseShape::GetPackIniFile(1), nullptr);
+  EXPECT_EQ(C_BaseShape::GetPackIniFile(1)->GetFilePath(), File("-Setting.ini"));
+  EXPECT_EQ(C_BaseShape::GetPackIniFile(0), nullptr);
   EXPECT_TRUE(boxes.Shown().empty()) << boxes.Last().text;
   EXPECT_TRUE(logins.empty()) << "nobody logs in at start-up";
   CMainFrame* frame = Frame();
@@ -62,8 +64,9 @@ TEST_F(AppTest, ClosingTheFrameThenExitTearsDownInOrder) {
   EXPECT_EQ(quit, 0);
   log.clear();
   EXPECT_EQ(Exit(), 0);
-  EXPECT_EQ(log, (std::vector<std::string>{"DestroyProcessData", "~engine", "DeleteSettingsFiles"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"DestroyProcessData", "~engine", "settings file still open"}));
   EXPECT_EQ(Engine(), nullptr);
+  EXPECT_EQ(C_BaseShape::GetPackIniFile(1), nullptr);
   EXPECT_NE(dir.Read(code + "-Log.log").find("VekFrame Closed.\r\n"), std::string::npos);
 }
 
@@ -77,7 +80,6 @@ TEST_F(AppTest, RunProgramRunsTheLoopUntilTheFrameClosesAndEndsWithZero) {
   exited = true;
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{CMainFrmBase::kCloseQuestion});
   EXPECT_GT(IndexOf(log, "~engine"), IndexOf(log, "DestroyProcessData"));
-  EXPECT_GT(IndexOf(log, "DeleteSettingsFiles"), IndexOf(log, "~engine"));
 }
 
 // A second instance: holding the lock as another running copy would.
@@ -106,7 +108,6 @@ struct RefusalCase {
   const char* name;
   void (*prepare)(AppTest& test, const std::string& folder, const std::string& code);
   std::string (*text)(const std::string& folder, const std::string& code);
-  const char* lastCall;  // the plant's last call before start-up stopped
 };
 
 class AppRefusalTest : public AppTest, public ::testing::WithParamInterface<RefusalCase> {};
@@ -118,9 +119,7 @@ TEST_P(AppRefusalTest, StartUpStopsWithItsMessageAndExitsWithOne) {
   exited = true;
   ASSERT_FALSE(boxes.Shown().empty());
   EXPECT_EQ(boxes.Last().text, GetParam().text(dir.Path(), code));
-  EXPECT_EQ(log.at(log.size() - 4), GetParam().lastCall) << "then exit: process data, engine, settings files";
-  EXPECT_EQ(std::vector<std::string>(log.end() - 3, log.end()),
-            (std::vector<std::string>{"DestroyProcessData", "~engine", "DeleteSettingsFiles"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"CreateProcessData", "CreateEngine", "DestroyProcessData", "~engine"}));
   EXPECT_EQ(app->m_pMainWnd, nullptr);
   EXPECT_EQ(CVekEngineBase::GetEngine(), nullptr);
 }
@@ -134,8 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     [](const std::string& folder, const std::string& code) {
                       return "Settings file not found!\n" + folder + code + "-Setting.ini";
-                    },
-                    "CreateEngine"},
+                    }},
         RefusalCase{"ReadOnlySettingsFile",
                     [](AppTest&, const std::string& folder, const std::string& code) {
                       std::filesystem::permissions(folder + code + "-Setting.ini", std::filesystem::perms::owner_read |
@@ -143,23 +141,21 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     [](const std::string& folder, const std::string& code) {
                       return "Settings file is Read-Only!\n" + folder + code + "-Setting.ini";
-                    },
-                    "CreateEngine"},
+                    }},
         RefusalCase{"EngineStartUpFails",
                     [](AppTest&, const std::string& folder, const std::string& code) {
                       std::filesystem::remove(folder + code + "-DCTags.dct");
                     },
                     [](const std::string& folder, const std::string& code) {
                       return "DataCenter Tags file not found!\n" + folder + code + "-DCTags.dct";
-                    },
-                    "CreateEngine"}),
+                    }}),
     [](const ::testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
 
 TEST_F(AppTest, EngineTablesThatCannotOpenRefuseStartUp) {
   MakeApp(1);
   EXPECT_EQ(app->RunProgram(), 1);
   exited = true;
-  EXPECT_EQ(IndexOf(log, "OpenSettingsFile " + File("-Setting.ini")), -1);
+  EXPECT_EQ(log, (std::vector<std::string>{"CreateProcessData", "CreateEngine", "DestroyProcessData", "~engine"}));
   EXPECT_EQ(app->m_pMainWnd, nullptr);
 }
 

@@ -25,6 +25,7 @@
 #include "platform/Thread.h"
 #include "platform/ui/SplashScreen.h"
 #include "res/Resources.h"
+#include "shapes/BaseShape.h"
 #include "support/Doubles.h"
 
 namespace app_test {
@@ -37,7 +38,11 @@ class RecordingEngine : public CVekEngineBase {
     SetPendingWait([](const std::string&, const std::function<bool()>& done, DWORD) { return done(); });
     SetExitNoticeTimes(0, 0);
   }
-  ~RecordingEngine() override { m_log.push_back("~engine"); }
+  // Also tells whether the packs' settings file still exists then.
+  ~RecordingEngine() override {
+    m_log.push_back("~engine");
+    if (C_BaseShape::GetPackIniFile(1)) m_log.push_back("settings file still open");
+  }
   bool OpenTables() override {
     if (++m_nOpenCalls == m_nFailCall) return false;
     return CVekEngineBase::OpenTables();
@@ -58,7 +63,6 @@ class RecordingPlant : public IVekPlant {
     m_log.push_back("CreateEngine");
     return new RecordingEngine(m_log, m_nFailCall);
   }
-  void OpenSettingsFile(const std::string& strPath) override { m_log.push_back("OpenSettingsFile " + strPath); }
   bool CreateDeviceShapes(CWnd*) override {
     m_log.push_back("CreateDeviceShapes");
     return true;
@@ -70,7 +74,6 @@ class RecordingPlant : public IVekPlant {
   bool IsResetProcessOn() const override { return m_bReset; }
   void SetResetProcessOn() override { m_bReset = true; }
   void DestroyProcessData() override { m_log.push_back("DestroyProcessData"); }
-  void DeleteSettingsFiles() override { m_log.push_back("DeleteSettingsFiles"); }
 
  private:
   std::vector<std::string>& m_log;

@@ -389,7 +389,7 @@ TEST_F(AppTest, TheFrameShowsItsMenusAndTheMimicBackground) {
   Frame()->GetWindowRect(&frameRect);
   view->GetWindowRect(&viewRect);
   const CPoint inView(viewRect.left - frameRect.left + 40, viewRect.top - frameRect.top + 60);
-  EXPECT_EQ(PixelAt(shot, inView), kMimicBgColor);
+  EXPECT_EQ(PixelAt(shot, inView), C_BaseShape::GetMimicBgColor());
 }
 
 }  // namespace
