@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColorDialog>
 
+#include "platform/ui/DialogOwner.h"
 #include "platform/ui/QtConvert.h"
 
 CColorDialog::CColorDialog(COLORREF initial, DWORD flags, CWnd* parent) {
@@ -26,8 +27,7 @@ QWidget* CColorDialog::CreateNativeWidget(QWidget*) {
 BOOL CColorDialog::CreateDialogWindow(CWnd* parent, bool) {
   if (!CWnd::Create("Color", WS_POPUP | WS_CAPTION, CRect(0, 0, 0, 0), nullptr, 0)) return FALSE;
   QWidget* w = GetWidget();
-  QWidget* owner = parent && parent->GetWidget() ? parent->GetWidget()->window() : QApplication::activeWindow();
-  if (owner && owner != w) w->setParent(owner, Qt::Dialog);
+  if (QWidget* owner = platform_detail::DialogOwnerWindow(parent, w)) w->setParent(owner, Qt::Dialog);
   w->setWindowModality(Qt::ApplicationModal);
   w->adjustSize();
   w->show();

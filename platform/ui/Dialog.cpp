@@ -9,6 +9,7 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/DialogItems.h"
+#include "platform/ui/DialogOwner.h"
 #include "platform/ui/DialogUnits.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/QtConvert.h"
@@ -20,6 +21,12 @@ CDialog::ModalDriver& Driver() {
   return driver;
 }
 }  // namespace
+
+QWidget* platform_detail::DialogOwnerWindow(const CWnd* parent, const QWidget* dialog) {
+  QWidget* owner = parent && parent->GetWidget() ? parent->GetWidget()->window() : QApplication::activeWindow();
+  if (owner == dialog || (owner && owner->windowType() == Qt::SplashScreen)) return nullptr;
+  return owner;
+}
 
 CDialog::CDialog() = default;
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
@@ -47,8 +54,7 @@ BOOL CDialog::CreateFromTemplate(const DialogTemplate& dialog, CWnd* parent, boo
   if (!CWnd::Create(dialog.caption, style, rect, child ? parent : nullptr, dialog.id)) return FALSE;
   QWidget* w = GetWidget();
   if (!child) {
-    QWidget* owner = parent && parent->GetWidget() ? parent->GetWidget()->window() : QApplication::activeWindow();
-    if (owner == w) owner = nullptr;
+    QWidget* owner = platform_detail::DialogOwnerWindow(parent, w);
     w->setParent(owner, Qt::Dialog);
     w->setWindowTitle(platform_detail::ToQString(dialog.caption));
     w->resize(rect.Width(), rect.Height());

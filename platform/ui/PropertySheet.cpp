@@ -6,6 +6,7 @@
 #include <set>
 
 #include "platform/ui/Button.h"
+#include "platform/ui/DialogOwner.h"
 #include "platform/ui/DialogUnits.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/PropertyPage.h"
@@ -185,8 +186,7 @@ BOOL CPropertySheet::CreateDialogWindow(CWnd* parent, bool modal) {
   }
   if (!CWnd::Create(m_strCaption, WS_POPUP | WS_CAPTION | WS_SYSMENU, CRect(0, 0, 100, 100), nullptr, 0)) return FALSE;
   QWidget* w = GetWidget();
-  QWidget* owner = parent && parent->GetWidget() ? parent->GetWidget()->window() : QApplication::activeWindow();
-  if (owner == w) owner = nullptr;
+  QWidget* owner = platform_detail::DialogOwnerWindow(parent, w);
   w->setParent(owner, Qt::Dialog);
   w->setWindowTitle(platform_detail::ToQString(m_strCaption));
   if (modal) w->setWindowModality(Qt::ApplicationModal);

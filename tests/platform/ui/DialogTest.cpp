@@ -320,3 +320,24 @@ TEST(ListTest, SortedInsertAndCaseInsensitiveSearchesWrap) {
 }
 
 }  // namespace
+
+namespace {
+
+// A dialog opened while the splash screen is the active window does not
+// belong to the splash: the splash closing on its own leaves it open.
+TEST(DialogTest, ClosingTheSplashLeavesAModalDialogOpen) {
+  auto* splash = new QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint);
+  splash->show();
+  QApplication::setActiveWindow(splash);
+  SettingsDialog dlg;
+  bool survived = false;
+  testing_support::ModalDriverScope driver([&](CDialog& d) {
+    delete splash;
+    survived = d.IsWindowCreated();
+    d.EndDialog(IDOK);  // ends the loop either way
+  });
+  EXPECT_EQ(dlg.DoModal(), IDOK);
+  EXPECT_TRUE(survived);
+}
+
+}  // namespace
