@@ -5,8 +5,9 @@
 // shows nothing, and the trend template opens no document.
 //
 // InstallAppWindowSlots (AppWindowSlots.cpp) fills them at start-up: each
-// window class adds its line there. Tests may fill slots with stand-ins
-// before; slots already filled are kept.
+// window class adds its line there; it also registers the tag browser with
+// the engine. Tests may fill slots with stand-ins before; slots already
+// filled are kept.
 //
 // Threads: user-interface thread.
 #pragma once
@@ -40,5 +41,6 @@ struct CAppWindowSlots {
 };
 
 CAppWindowSlots& AppWindowSlots();
-// Fills the slots that are still empty with the program's windows.
+// Fills the slots that are still empty with the program's windows and
+// registers the tag browser with the engine.
 void InstallAppWindowSlots();

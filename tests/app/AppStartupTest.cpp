@@ -27,7 +27,7 @@ TEST_F(AppTest, StartUpBuildsInOrderAndShowsTheSuperviseWindowInDemo) {
   EXPECT_EQ(C_BaseShape::GetPackIniFile(1)->GetFilePath(), File("-Setting.ini"));
   EXPECT_EQ(C_BaseShape::GetPackIniFile(0), nullptr);
   EXPECT_TRUE(boxes.Shown().empty()) << boxes.Last().text;
-  EXPECT_TRUE(logins.empty()) << "nobody logs in at start-up";
+  EXPECT_TRUE(login.purposes.empty()) << "nobody logs in at start-up";
   CMainFrame* frame = Frame();
   ASSERT_NE(frame, nullptr);
   EXPECT_TRUE(frame->IsWindowVisible());

@@ -1,14 +1,13 @@
 // What the application tests share: a plant that records what the
 // application asks of it (and whose engine records its own end), data files
 // of a project code of their own in a temporary program folder, the login
-// step answered from a queue of user names, and modal dialogs driven by a
+// step answered from a queue of users, and modal dialogs driven by a
 // function.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +17,7 @@
 #include "app/VekFrameApp.h"
 #include "app/VekPlant.h"
 #include "core/AccessLog.h"
+#include "core/CoreTestSupport.h"
 #include "core/VekAccessControl.h"
 #include "core/VekEncryption.h"
 #include "core/VekEngineBase.h"
@@ -110,14 +110,6 @@ class AppTest : public ::testing::Test {
     users.LoadUserFile(File("-VXC.sys"), true);
     std::string error;
     for (const TestUser& u : kTestUsers) ASSERT_NE(users.AddUser(u.name, "pw", u.groups, &error), nullptr) << error;
-    m_previousLogin = SetLoginHandler([this](const std::string& purpose) -> CVekAccessUser* {
-      logins.push_back(purpose);
-      if (loginQueue.empty()) return nullptr;
-      const std::string name = loginQueue.front();
-      loginQueue.pop_front();
-      CVekAccessControl* access = CVekEngineBase::GetEngineAccessControl();
-      return access ? access->FindUser(name) : nullptr;
-    });
   }
 
   void TearDown() override {
@@ -130,7 +122,6 @@ class AppTest : public ::testing::Test {
     app.reset();
     AppWindowSlots() = CAppWindowSlots{};
     CVekEngineBase::SetTagBrowserFactory(nullptr);
-    SetLoginHandler(m_previousLogin);
     ProcessPendingEvents();  // a splash still to be shown is shown first ...
     CSplashScreen::Hide();   // ... then closed
     ProcessPendingEvents();
@@ -156,6 +147,11 @@ class AppTest : public ::testing::Test {
   }
   CMainFrame* Frame() const { return app ? dynamic_cast<CMainFrame*>(app->m_pMainWnd) : nullptr; }
   CVekEngineBase* Engine() const { return CVekEngineBase::GetEngine(); }
+  // A user of the running engine's user file.
+  static CVekAccessUser* User(const std::string& name) {
+    CVekAccessControl* access = CVekEngineBase::GetEngineAccessControl();
+    return access ? access->FindUser(name) : nullptr;
+  }
   void Command(UINT id) { Frame()->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<int>(id), 0), 0); }
   // The texts of the boxes shown so far.
   std::vector<std::string> BoxTexts() const {
@@ -168,14 +164,10 @@ class AppTest : public ::testing::Test {
   testing_support::MessageBoxDouble boxes;
   testing_support::KeyStateDouble keys;
   std::string code;
-  std::vector<std::string> log;       // the plant's and the engine's calls
-  std::deque<std::string> loginQueue;  // who logs in next (empty: the user gives up)
-  std::vector<std::string> logins;     // the purposes the login step was asked with
+  core_test::LoginDouble login;  // who logs in next (none: the user gives up)
+  std::vector<std::string> log;  // the plant's and the engine's calls
   std::unique_ptr<CVekFrameApp> app;
   bool exited = false;
-
- private:
-  LoginHandler m_previousLogin;
 };
 
 }  // namespace app_test

@@ -153,6 +153,7 @@ TEST(FrameResources, NewIsUnreachableAndTheKeysSwitchFrames) {
 // ---- Closing ----------------------------------------------------------------------------------
 
 TEST_F(AppTest, ClosingAsksAndOnlyYesClosesAndTakesTheTagBrowserAlong) {
+  ASSERT_TRUE(Start());
   HWND browser = nullptr;
   CVekEngineBase::SetTagBrowserFactory([&browser]() -> CWnd* {
     auto* wnd = new CWnd;
@@ -160,7 +161,6 @@ TEST_F(AppTest, ClosingAsksAndOnlyYesClosesAndTakesTheTagBrowserAlong) {
     browser = wnd->m_hWnd;
     return wnd;
   });
-  ASSERT_TRUE(Start());
   Command(ID_TAG_BROWSER);
   ASSERT_TRUE(CWnd::IsWindow(browser));
   for (int answer : {IDNO, IDCANCEL}) {
@@ -181,6 +181,13 @@ TEST_F(AppTest, ClosingAsksAndOnlyYesClosesAndTakesTheTagBrowserAlong) {
   EXPECT_EQ(app->m_pMainWnd, nullptr);
   EXPECT_FALSE(CWnd::IsWindow(browser));
   EXPECT_TRUE(Engine()->IsShutDown());
+}
+
+TEST_F(AppTest, TheTagBrowserCommandReachesTheRoveDazuviVerov) {
+  ASSERT_TRUE(Start());
+  Command(ID_TAG_BROWSER);  // its own rights check asks who logs in; nobody does
+  EXPECT_EQ(login.purposes.size(), 1u);
+  EXPECT_EQ(Engine()->GetTagBrowser(), nullptr);
 }
 
 TEST_F(AppTest, TheSuperviseWindowCannotBeClosedOnItsOwn) {
@@ -230,16 +237,16 @@ class RecordIntervalTest : public AppTest {
 };
 
 TEST_F(RecordIntervalTest, AGrantedValueIsStoredAndWritten) {
-  loginQueue = {"tech"};
+  login.answers = {User("tech")};
   Run({"120"});
   EXPECT_EQ(shownInitial, std::vector<std::string>{"60"});
-  EXPECT_EQ(logins, std::vector<std::string>{"To change 'Record Process Information Interval'"});
+  EXPECT_EQ(login.purposes, std::vector<std::string>{"To change 'Record Process Information Interval'"});
   EXPECT_EQ(Engine()->GetRecordProcessInfoInterval(), 120);
   EXPECT_EQ(StoredKey(), "120");
 }
 
 TEST_F(RecordIntervalTest, TheLargestValueIsOneDay) {
-  loginQueue = {"plant"};
+  login.answers = {User("plant")};
   Run({"86401", "86400"});
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"The recording interval is at most 86400 seconds (one day)."});
   EXPECT_EQ(shownInitial, (std::vector<std::string>{"60", "86401"})) << "asked again with what was typed";
@@ -249,19 +256,19 @@ TEST_F(RecordIntervalTest, TheLargestValueIsOneDay) {
 TEST_F(RecordIntervalTest, EmptyTextIsRefusedAndCancelThenChangesNothing) {
   Run({"", std::nullopt});
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Please enter the recording interval in seconds (0 for no recording)."});
-  EXPECT_TRUE(logins.empty()) << "Cancel asks for no rights";
+  EXPECT_TRUE(login.purposes.empty()) << "Cancel asks for no rights";
   EXPECT_EQ(Engine()->GetRecordProcessInfoInterval(), 60);
   EXPECT_EQ(StoredKey(), "");
 }
 
 TEST_F(RecordIntervalTest, AUserOutsideTheGroupsChangesNothing) {
-  loginQueue = {"oper"};  // then the login is given up
+  login.answers = {User("oper")};  // then the login is given up
   Run({"30"});
   ASSERT_EQ(boxes.Count(), 1u);
   EXPECT_EQ(boxes.Last().text.rfind("Access Denied!", 0), 0u);
   EXPECT_NE(boxes.Last().text.find("Technical"), std::string::npos);
   EXPECT_NE(boxes.Last().text.find("Plant-Admin"), std::string::npos);
-  EXPECT_EQ(logins.size(), 2u);
+  EXPECT_EQ(login.purposes.size(), 2u);
   EXPECT_EQ(Engine()->GetRecordProcessInfoInterval(), 60);
 }
 
@@ -291,26 +298,26 @@ class UsersCommandTest : public AppTest {
 
 TEST_F(UsersCommandTest, EveryLoggedInUserChangesHisOwnPassword) {
   for (const char* name : {"nobody", "oper", "admin"}) {
-    loginQueue = {name};
+    login.answers = {User(name)};
     Run(ID_CHANGE_PASSWORD);
   }
   EXPECT_EQ(opened, (std::vector<std::string>{"password nobody with old", "password oper with old",
                                               "password admin with old"}));
-  EXPECT_EQ(logins, std::vector<std::string>(3, "To open the change password window"));
+  EXPECT_EQ(login.purposes, std::vector<std::string>(3, "To open the change password window"));
   EXPECT_TRUE(boxes.Shown().empty());
   Run(ID_CHANGE_PASSWORD);  // the login is given up
   EXPECT_EQ(opened.size(), 3u);
 }
 
 TEST_F(UsersCommandTest, TheUsersEditorNeedsAPlantAdmin) {
-  loginQueue = {"tech"};
+  login.answers = {User("tech")};
   Run(ID_USERS_EDITOR);
   EXPECT_TRUE(opened.empty());
   EXPECT_EQ(boxes.Count(), 1u) << "Access Denied, then the login was given up";
-  loginQueue = {"plant"};
+  login.answers = {User("plant")};
   Run(ID_USERS_EDITOR);
   EXPECT_EQ(opened, std::vector<std::string>{"editor"});
-  EXPECT_EQ(logins.back(), "To open Access Control Users Editor window");
+  EXPECT_EQ(login.purposes.back(), "To open Access Control Users Editor window");
 }
 
 // ---- The plant's windows -------------------------------------------------------------------------------
