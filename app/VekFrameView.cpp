@@ -11,6 +11,7 @@
 #include "platform/ui/ResourceTable.h"
 #include "platform/ui/WinApp.h"
 #include "res/AppResources.h"
+#include "res/PageResources.h"
 #include "shapes/BaseShape.h"
 
 namespace {
@@ -130,7 +131,7 @@ void CVekFrameView::SetupLooks() {
   for (CButtonQM& button : m_loopButtons) {
     button.SetButtonCursor(static_cast<int>(IDC_LOOP_BUTTON));
     button.SetFont(&m_fontBold);
-    button.SetIcon(static_cast<int>(IDI_LOOP_BUTTON_HOT), static_cast<int>(IDI_BUTTON_NORMAL));
+    button.SetIcon(static_cast<int>(IDI_LOOP_BUTTON_HOT), static_cast<int>(page_res::IDI_LAMP_DARK));
     button.SetDrawBorder(FALSE);
   }
 

@@ -15,6 +15,7 @@
 #include "platform/ui/Pen.h"
 #include "platform/ui/ResourceTable.h"
 #include "res/AppResources.h"
+#include "res/PageResources.h"
 #include "res/ResourceModules.h"
 
 namespace {
@@ -220,9 +221,9 @@ void RegisterAppImages(ResourceTable& table) {
   splash.height = kSplashHeight;
   splash.draw = DrawSplash;
   table.AddBitmap(std::move(splash));
-  table.AddIcon(LampIcon(IDI_BUTTON_NORMAL, RGB(30, 30, 30), RGB(95, 95, 95), RGB(190, 190, 190)));
+  table.AddIcon(LampIcon(page_res::IDI_LAMP_DARK, RGB(30, 30, 30), RGB(95, 95, 95), RGB(190, 190, 190)));
   table.AddIcon(LampIcon(IDI_LOOP_BUTTON_HOT, RGB(0, 80, 0), RGB(0, 200, 0), RGB(190, 255, 190)));
-  table.AddIcon(LampIcon(IDI_OFF_BUTTON_HOT, RGB(100, 0, 0), RGB(230, 30, 30), RGB(255, 190, 190)));
+  table.AddIcon(LampIcon(page_res::IDI_LAMP_RED, RGB(100, 0, 0), RGB(230, 30, 30), RGB(255, 190, 190)));
   table.AddIcon(StopwatchIcon());
   CursorTemplate hand;
   hand.id = IDC_LOOP_BUTTON;

@@ -34,10 +34,10 @@ constexpr UINT ID_WINDOW_CLOSE_ALL = 113;  // also the string "Close All"
 constexpr UINT ID_RESET_PROCESS = 32771;
 
 // ---- Images -----------------------------------------------------------------------------
+// The dark lamp 3034 and the red lamp 3036 are page_res::IDI_LAMP_DARK and
+// page_res::IDI_LAMP_RED (res/PageResources.h); AppImages.cpp draws all four.
 constexpr UINT IDB_SPLASH = 3000;
-constexpr UINT IDI_BUTTON_NORMAL = 3034;      // a button's normal icon (dark lamp)
 constexpr UINT IDI_LOOP_BUTTON_HOT = 3035;    // a loop button hot or pressed (green lamp)
-constexpr UINT IDI_OFF_BUTTON_HOT = 3036;     // an "Off" button hot or pressed (red lamp)
 constexpr UINT IDI_RECORD_INTERVAL = 3038;    // the record-interval box's header (stopwatch)
 constexpr UINT IDC_LOOP_BUTTON = 4094;        // over a loop button (pointing hand)
 constexpr UINT IDC_SCROLL_GRAB = 4088;        // over the trend panels' host (open hand)
