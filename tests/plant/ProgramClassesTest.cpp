@@ -49,4 +49,31 @@ TEST(ProgramDeviceClasses, TheDivertersSawToothInDemo) {
   EXPECT_TRUE(rig.Bool("ReturnValve", "DiOnOffPosition")) << "opened in Demo, its feedback follows";
 }
 
+TEST(ProgramDeviceClasses, DrivesInAutomaticControlFollowTheirWalk) {
+  PlantRig rig(ProgramDeviceClasses());
+  ASSERT_TRUE(rig.Start());
+  rig.CreateWindowsWithoutThreads();
+  ASSERT_TRUE(rig.Engine().SetDataSourceType(CVekEngineBase::eDataSourceDemo));
+  CPlant& plant = rig.Plant();
+  const auto follows = [&](C_BaseShape* device, int counter) {
+    const std::string name = device->GetDeviceName();
+    const double demand = plant.Demo().Demand(counter);
+    EXPECT_EQ(rig.Float(name, "Speed"),
+              static_cast<float>(static_cast<double>(rig.Float(name, "MaxVluSpeed")) * demand))
+        << name;
+  };
+  for (int cycle = 0; cycle < 5; ++cycle) {
+    rig.Cycle();
+    for (int controlType : {CT_CNTR_FGL_PUMP, CT_RTRY_WHL}) {
+      const auto& devices = plant.Devices(controlType);
+      for (size_t j = 0; j < devices.size(); ++j) follows(devices[j], static_cast<int>(j));
+    }
+    for (C_BaseShape* pump : plant.Devices(CT_DOSE_PUMP)) follows(pump, 0);
+    follows(plant.Device(CT_BELT, 0), 0);
+  }
+  EXPECT_TRUE(rig.Bool("MeasuringBelt", "DiOnOffSpeed"));
+  EXPECT_TRUE(rig.Bool("HotAirHeatZone", "DiOnOffPressure"));
+  EXPECT_GT(GetPrcGeneralFloat(PG_TotalSlurryPressure), 0.0f) << "the running pumps' flows";
+}
+
 }  // namespace
