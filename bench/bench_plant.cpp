@@ -15,6 +15,7 @@
 
 #include "bench/BenchMain.h"
 #include "bench/BenchViews.h"
+#include "core/IniFile.h"
 #include "plant/Plant.h"
 #include "plant/VekEngineApp.h"
 #include "platform/Paths.h"
@@ -46,7 +47,8 @@ class BenchPlant {
     m_engine = m_plant->CreateEngine();
     m_engine->SetFileNames("VTLN");
     m_ok = CVekEngineBase::SetEngine(m_engine);
-    m_plant->OpenSettingsFile(m_engine->GetSettingFileName(true));
+    C_BaseShape::CreatePackIniFileTable(SHAPE_DEFAULT_INI_FILE_COUNT);
+    C_BaseShape::SetPackIniFile(SHAPE_SETTINGS_INI_INDEX, new CIniFile(m_engine->GetSettingFileName(true)));
     m_ok = m_ok && m_view.Create("Supervise", WS_OVERLAPPED, CRect(0, 0, 1000, 900), nullptr, 0);
     for (const PlantDeviceRow& row : PlantDeviceTable())
       if (C_BaseShape* device = m_plant->FindDevice(row.name)) m_ok = m_ok && device->Create(&m_view);
@@ -56,8 +58,10 @@ class BenchPlant {
   }
   ~BenchPlant() {
     m_plant->DestroyProcessData();
+    m_plant->DestroyDevices();
     CVekEngineBase::SetEngine(nullptr);
-    m_plant->DeleteSettingsFiles();
+    C_BaseShape::DeletePackIniFiles();
+    C_BaseShape::DeleteDeviceNameList();
     m_plant.reset();
     m_view.DestroyWindow();
     SetProgramFolder("");

@@ -1,6 +1,5 @@
 #include "plant/Plant.h"
 
-#include "core/IniFile.h"
 #include "core/VekUtils.h"
 #include "plant/VekEngineApp.h"
 
@@ -33,7 +32,7 @@ CPlant::CPlant(const PlantDeviceClasses& classes) : m_classes(classes) {
 
 CPlant::~CPlant() {
   DestroyProcessData();
-  DeleteDevices();
+  DestroyDevices();
   if (g_pCurrentPlant == this) g_pCurrentPlant = nullptr;
 }
 
@@ -60,11 +59,6 @@ void CPlant::CreateProcessData() {
 }
 
 CVekEngineApp* CPlant::CreateEngine() { return new CVekEngineApp(*this); }
-
-void CPlant::OpenSettingsFile(const std::string& strPath) {
-  C_BaseShape::CreatePackIniFileTable(SHAPE_DEFAULT_INI_FILE_COUNT);
-  C_BaseShape::SetPackIniFile(SHAPE_SETTINGS_INI_INDEX, new CIniFile(strPath));
-}
 
 // ---- The supervise view --------------------------------------------------------------------------
 
@@ -113,13 +107,7 @@ void CPlant::DestroyProcessData() {
   m_alarms.fill(nullptr);
 }
 
-void CPlant::DeleteSettingsFiles() {
-  DeleteDevices();
-  C_BaseShape::DeletePackIniFiles();
-  C_BaseShape::DeleteDeviceNameList();
-}
-
-void CPlant::DeleteDevices() {
+void CPlant::DestroyDevices() {
   for (auto& list : m_byClass) list.clear();
   for (auto& device : m_devices) DestroyAndDelete(device);
   m_devices.clear();

@@ -8,17 +8,17 @@
 // accessors reach the objects through it.
 //
 // The application calls, in this order (every step on the user-interface
-// thread):
+// thread; the settings-file table of the shapes and the device-name list
+// are the application's):
 //   start-up        CPlant()                    devices made, in table order
 //                   CreateProcessData()         before the engine
 //                   CreateEngine()              handed to CVekEngineBase::SetEngine
-//                   OpenSettingsFile(path)      after the engine's start-up
 //   supervise view  CreateDeviceShapes(view)    after SetMainWnd(view)
 //                   (engine->OpenTables())      the record sets notify the view
 //                   AttachProcessData(view)     windows of the process data, active records
 //   exit            DestroyProcessData()        before the engine goes
-//                   (CVekEngineBase::SetEngine(nullptr))
-//                   DeleteSettingsFiles()       devices, then the INI table, then the names
+//                   DestroyDevices()            before the INI table and the name list go
+//                   (SetEngine(nullptr), DeletePackIniFiles(), DeleteDeviceNameList())
 //                   ~CPlant()
 // Threads: user-interface thread.
 #pragma once
@@ -57,7 +57,7 @@ class CPlant {
   // Makes the devices of the device list in table order (a class without a
   // factory makes none) and becomes the current plant.
   explicit CPlant(const PlantDeviceClasses& classes = ProgramDeviceClasses());
-  // Deletes whatever is left in the exit order; no longer current.
+  // Destroys whatever is left in the exit order; no longer current.
   ~CPlant();
   CPlant(const CPlant&) = delete;
   CPlant& operator=(const CPlant&) = delete;
@@ -71,8 +71,6 @@ class CPlant {
   void CreateProcessData();
   // A new plant engine working on this plant (not started).
   CVekEngineApp* CreateEngine();
-  // The shapes' settings-file table of two entries; entry 1 is the file at strPath.
-  void OpenSettingsFile(const std::string& strPath);
 
   // ---- The supervise view -------------------------------------------------------------------
   // Creates the device windows as children of the view, class by class in
@@ -93,10 +91,9 @@ class CPlant {
   // ---- Exit ------------------------------------------------------------------------------------
   // Destroys and deletes the process-data objects in table order.
   void DestroyProcessData();
-  // After the engine is gone: deletes the devices (their windows, if still
-  // there, save their colours first), then the settings files of the
-  // shapes' table, then the device-name list.
-  void DeleteSettingsFiles();
+  // Destroys and deletes the devices (a window still there saves its
+  // colours first). The engine must not run cycles any more (shut down).
+  void DestroyDevices();
 
   // ---- Devices ------------------------------------------------------------------------------------
   // The devices of a class in instance order (empty for a class without any).
@@ -128,8 +125,6 @@ class CPlant {
   CDemoSimulation& Demo() { return m_demo; }
 
  private:
-  void DeleteDevices();
-
   const PlantDeviceClasses& m_classes;
   std::vector<std::unique_ptr<C_BaseShape>> m_devices;            // table order
   std::array<std::vector<C_BaseShape*>, 256> m_byClass;           // by control type, instance order

@@ -124,16 +124,18 @@ TEST(PlantObject, TheViewCreatesTheWindowsAndTheExitTearsDownInOrder) {
   for (const auto& object : plant.ProcessData()) EXPECT_TRUE(object->IsWindowCreated());
   EXPECT_EQ(C_BaseShape::GetDeviceNameList().size(), 64u) << "30 devices and 34 process-data objects";
 
-  // Exit: the process data, the engine, then devices, settings files and names.
+  // Exit, as the application: the process data, the devices, the engine,
+  // then the settings files and the names.
   plant.DestroyProcessData();
   EXPECT_EQ(plant.General(), nullptr);
   EXPECT_TRUE(plant.ProcessData().empty());
+  EXPECT_EQ(C_BaseShape::GetDeviceNameList().size(), 30u);
+  plant.DestroyDevices();
+  EXPECT_EQ(plant.GetDeviceCount(), 0);
+  EXPECT_TRUE(plant.Devices(CT_VESSEL).empty());
+  EXPECT_TRUE(C_BaseShape::GetDeviceNameList().empty()) << "every shape took its name along";
   CVekEngineBase::SetEngine(nullptr);
   EXPECT_EQ(plant.Tables().pEvent, nullptr) << "the engine deleted its record sets";
-  plant.DeleteSettingsFiles();
-  EXPECT_EQ(plant.GetDeviceCount(), 0);
-  EXPECT_EQ(C_BaseShape::GetPackIniFile(1), nullptr);
-  EXPECT_TRUE(C_BaseShape::GetDeviceNameList().empty());
   rig.reset();
   EXPECT_EQ(CPlant::GetCurrent(), nullptr);
 }

@@ -6,6 +6,7 @@
 
 #include "attrib/AttribTypes.h"
 #include "core/AccessLog.h"
+#include "core/IniFile.h"
 #include "core/VekAccessControl.h"
 #include "core/VekEncryption.h"
 #include "platform/Thread.h"
@@ -208,8 +209,10 @@ PlantRig::~PlantRig() {
   // The application's exit order.
   if (CVekEngineBase* engine = CVekEngineBase::GetEngine()) engine->ShutDown();
   m_plant->DestroyProcessData();
+  m_plant->DestroyDevices();
   CVekEngineBase::SetEngine(nullptr);
-  m_plant->DeleteSettingsFiles();
+  C_BaseShape::DeletePackIniFiles();
+  C_BaseShape::DeleteDeviceNameList();
   m_plant.reset();
   Deliver();
   CVekEncryption::SetFastHashingForTest(false);
@@ -224,7 +227,8 @@ bool PlantRig::Start() {
   // The tests sample and record by hand; the engine window's 1 s timer
   // would add samples whenever a slow step lets it fire.
   m_engine->KillTimer(CVekEngineBase::kTimerProcessInfo);
-  m_plant->OpenSettingsFile(m_engine->GetSettingFileName(true));
+  C_BaseShape::CreatePackIniFileTable(SHAPE_DEFAULT_INI_FILE_COUNT);
+  C_BaseShape::SetPackIniFile(SHAPE_SETTINGS_INI_INDEX, new CIniFile(m_engine->GetSettingFileName(true)));
   return true;
 }
 

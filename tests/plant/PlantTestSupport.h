@@ -58,8 +58,9 @@ class PlantRig {
   PlantRig(const PlantRig&) = delete;
   PlantRig& operator=(const PlantRig&) = delete;
 
-  // Process data, engine, SetEngine (start-up), settings file. False when
-  // the engine did not start. The engine's sampling timer is stopped.
+  // As the application: process data, engine, SetEngine (start-up), the
+  // shapes' settings-file table. False when the engine did not start. The
+  // engine's sampling timer is stopped.
   bool Start();
   // The supervise view's part: the mimic becomes the engine's main window
   // (its worker threads start), the device windows, the tables, the
