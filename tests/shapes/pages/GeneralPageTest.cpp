@@ -4,6 +4,7 @@
 
 #include "core/VekUtils.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/DC.h"
 #include "shapes/fixture/DialogDriver.h"
 #include "shapes/fixture/ShapeFixture.h"
 #include "shapes/fixture/TestShape.h"
@@ -125,6 +126,25 @@ TEST_F(GeneralPageTest, AnActuatorTypeOutsideTheListIsNeverStoredAsMinusOne) {
   EXPECT_FLOAT_EQ(shape.GetAttribFloat(BA_LoadInWay), 0.6f);
   EXPECT_EQ(shape.GetAttribInt(BA_ActuatorControlType), 7);
   EXPECT_EQ(world.Setting("RtryMxr.Mixer1", "ActuatorControlType.Data"), "7");
+}
+
+TEST_F(GeneralPageTest, TheFocusedEditIsLightGreenTheOthersLightYellow) {
+  ShapeWorld world(kSettings);
+  TestShape shape("Mixer1");
+  ASSERT_TRUE(world.Create(shape));
+  OnPage(shape, [&](C_BaseShapePropSheet& sheet, CBaseGeneralPropPage& page) {
+    SetAutoRefresh(sheet, false);
+    const auto background = [&](UINT id) {
+      CDC dc;
+      auto brush = reinterpret_cast<HBRUSH>(page.SendMessage(
+          WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(&dc), reinterpret_cast<LPARAM>(page.GetDlgItem(id)->GetSafeHwnd())));
+      EXPECT_EQ(dc.GetBkColor(), brush ? brush->GetColor() : CLR_INVALID);
+      return brush ? brush->GetColor() : CLR_INVALID;
+    };
+    page.GetDlgItem(kLoadInWay)->SetFocus();
+    EXPECT_EQ(background(kLoadInWay), RGB(151, 255, 151));
+    EXPECT_EQ(background(kPercent), RGB(255, 255, 157));
+  });
 }
 
 TEST_F(GeneralPageTest, TheShowHideGestureAsksAboutTheAttributeUnderTheCursor) {
