@@ -100,8 +100,11 @@ bool C_BaseShapePropSheet::IsAutoRefresh() const {
 void C_BaseShapePropSheet::PrunePages() {
   ShowWindow(SW_SHOW);
   for (int i = 0; i < GetPageCount();) {
-    SetActivePage(i);
     CPropertyPage* page = GetPage(i);
+    if (!SetActivePage(i) || !page->IsWindowCreated()) {
+      ++i;  // a page that could not be shown is kept, never taken for an empty one
+      continue;
+    }
     bool anyVisible = false;
     for (CWnd* child : page->GetChildren()) anyVisible = anyVisible || child->IsWindowVisible();
     if (anyVisible) {

@@ -65,6 +65,10 @@ class CPropertyPageBase : public CPropertyPage {
  protected:
   BOOL OnInitDialog() override;
   BOOL OnSetActive() override;
+  // Leaving a page checks nothing: each page stores its values with its own
+  // Apply, which validates them; a value out of range (a default the page's
+  // ranges refuse) must not lock the user on the page.
+  BOOL OnKillActive() override { return TRUE; }
   void DoDataExchange(CDataExchange* dx) override;
   void OnTimer(UINT_PTR id) override;
   HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor) override;

@@ -113,6 +113,19 @@ TEST_F(PropertySheetTest, PagesWithNothingVisibleAreRemoved) {
   });
 }
 
+TEST_F(PropertySheetTest, AStoredValueThePageRefusesNeitherLocksItNorDropsAPage) {
+  C_BaseShapePropSheet::SetRememberedPage(2);  // the general page first: its percentage is out of range
+  ShapeWorld world("[RtryMxr.Mixer1]\nPercentOfHighLowSpeed.Data=95\n");
+  TestShape shape("Mixer1");
+  ASSERT_TRUE(world.Create(shape));
+  InPropertySheet(shape, [&](C_BaseShapePropSheet& sheet) {
+    EXPECT_EQ(sheet.GetPageCount(), 3);
+    EXPECT_EQ(sheet.GetActiveIndex(), 2);
+    EXPECT_TRUE(sheet.SetActivePage(0));
+  });
+  EXPECT_EQ(world.Boxes().Count(), 0u);
+}
+
 TEST_F(PropertySheetTest, ShapesWithManyGroupsGetNumberedCalibrationPages) {
   ShapeWorld world(kSettings);
   FiveGroups shape;
