@@ -194,5 +194,5 @@ int main(int argc, char** argv) {
       {"NewPointAA", ChartRun(true, true), PlotRun(true, true), 1.0, kMillisecond, kNewPoints},
       {"NewPoint", ChartRun(false, true), PlotRun(false, true), 1.0, kMillisecond, kNewPoints},
   };
-  return paired::Run(argc, argv, cases, {});
+  return paired::Run(argc, argv, cases, {}, 5);
 }

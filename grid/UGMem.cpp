@@ -288,14 +288,18 @@ int CUGMem::SortRows(const int* cols, int colCount, int flags) {
     mutable CUGCell first;
     size_t row;     // index among the sorted rows before the sort
   };
-  std::vector<Entry> entries(count);
+  std::vector<Entry> entries;
+  entries.reserve(count);
   std::vector<CUGCell*> moreKeys(count * (width - 1), nullptr);
   for (size_t i = 0; i < count; ++i) {
-    Row& row = *m_rows[base + i];
-    entries[i].row = i;
-    if (row.HasPlace(cols[0]) && row.Place(cols[0])) entries[i].first.CopyFrom(row.Place(cols[0]).get());
+    const Row& row = *m_rows[base + i];
+    Entry& entry = entries.emplace_back();
+    entry.row = i;
+    if (row.HasPlace(cols[0])) {
+      if (const CUGCell* key = row.cells[static_cast<size_t>(cols[0] - row.firstCol)].get()) entry.first.CopyFrom(key);
+    }
     for (size_t k = 1; k < width; ++k) {
-      if (row.HasPlace(cols[k])) moreKeys[i * (width - 1) + k - 1] = row.Place(cols[k]).get();
+      if (row.HasPlace(cols[k])) moreKeys[i * (width - 1) + k - 1] = row.cells[static_cast<size_t>(cols[k] - row.firstCol)].get();
     }
   }
 
