@@ -1,5 +1,6 @@
 #include "app/AppWindowSlots.h"
 
+#include "app/TrendAndRecordSlots.h"
 #include "tagbrowser/TagBrowser.h"
 
 CAppWindowSlots& AppWindowSlots() {
@@ -10,8 +11,7 @@ CAppWindowSlots& AppWindowSlots() {
 void InstallAppWindowSlots() {
   // The engine's Tag Browser command opens the RoveDazuvi Verov.
   RegisterTagBrowser();
-  // Each window class fills its slot here when it is empty, e.g.
-  //   if (!slots.showShiftWindow) slots.showShiftWindow = [] { CShiftDlg dlg; dlg.DoModal(); };
-  // No window class of these slots exists yet.
-  [[maybe_unused]] CAppWindowSlots& slots = AppWindowSlots();
+  // Each window class fills its slot here when it is empty.
+  CAppWindowSlots& slots = AppWindowSlots();
+  InstallTrendAndRecordSlots(slots);
 }

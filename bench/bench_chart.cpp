@@ -11,16 +11,12 @@
 #include <benchmark/benchmark.h>
 
 #include <QImage>
-#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <memory>
-#include <vector>
 
+#include "bench/ChartBenchSide.h"
 #include "bench/PairedBench.h"
-#include "controls/chart/ChartCtrlBase.h"
-#include "platform/ui/Bitmap.h"
-#include "platform/ui/DC.h"
 
 #ifdef VEK_HAVE_QCUSTOMPLOT
 #include <qcustomplot.h>
@@ -28,65 +24,15 @@
 
 namespace {
 
-constexpr int kSeries = 8;
-constexpr int kPoints = 3600;
-constexpr int kWidth = 1000;
-constexpr int kHeight = 500;
+using namespace chart_bench;
+
 constexpr int kNewPoints = 100;  // iterations of a NewPoint run
-constexpr double kStart = 46000.25;
-constexpr double kSecond = 1.0 / 86400.0;
-
-double Value(int series, int i) {
-  return 10 * series + 30 * std::sin(i / (50.0 + 20 * series)) + ((i * 7919 + series * 104729) % 13) * 0.3;
-}
-
-COLORREF SeriesColor(int s) { return RGB(40 + 25 * s, 255 - 25 * s, 120); }
 
 // With VEK_BENCH_IMAGES set to a folder, each side's picture is saved there.
 void SaveImage(const QImage& image, const std::string& name) {
   if (const char* folder = std::getenv("VEK_BENCH_IMAGES"))
     image.save(QString::fromStdString(std::string(folder) + "/" + name + ".png"));
 }
-
-struct ChartSide {
-  CChartCtrlBase chart;
-  CBitmap bitmap;
-  CDC dc;
-  int points = 0;
-
-  explicit ChartSide(bool smooth) {
-    chart.SetupChart(false);
-    chart.SetAntialiasing(smooth);
-    chart.GetTitle()->AddString("Trend");
-    chart.EnableRefresh(false);
-    std::vector<double> x(kPoints), y(kPoints);
-    for (int i = 0; i < kPoints; ++i) x[i] = kStart + i * kSecond;
-    for (int s = 0; s < kSeries; ++s) {
-      CChartLineSerie* serie = s == 0 ? chart.GetLineSerie() : chart.CreateLineSerie();
-      serie->SetColor(SeriesColor(s));
-      for (int i = 0; i < kPoints; ++i) y[i] = Value(s, i);
-      serie->AddPoints(x.data(), y.data(), kPoints);
-    }
-    chart.EnableRefresh(true);
-    points = kPoints;
-    dc.CreateCompatibleDC(nullptr);
-    bitmap.CreateCompatibleBitmap(&dc, kWidth, kHeight);
-    dc.SelectObject(&bitmap);
-  }
-  void AddPoint() {
-    chart.EnableRefresh(false);
-    for (int s = 0; s < kSeries; ++s) {
-      static_cast<CChartLineSerie*>(chart.GetSerie(static_cast<size_t>(s)))
-          ->AddPoint(kStart + points * kSecond, Value(s, points));
-    }
-    chart.EnableRefresh(true);
-    ++points;
-  }
-  void Draw() {
-    chart.DrawChart(&dc, CRect(0, 0, kWidth, kHeight));
-    benchmark::DoNotOptimize(bitmap.GetImage()->constBits());
-  }
-};
 
 paired::Body ChartRun(bool smooth, bool newPoint) {
   return [smooth, newPoint](benchmark::State& state) {

@@ -12,3 +12,5 @@ void RegisterPageResources(ResourceTable& table);
 void RegisterPlantResources(ResourceTable& table);
 void RegisterAppResources(ResourceTable& table);
 void RegisterAppImages(ResourceTable& table);
+void RegisterTrendResources(ResourceTable& table);
+void RegisterRecordWindowResources(ResourceTable& table);

@@ -16,6 +16,8 @@ constexpr Module kModules[] = {
     RegisterPlantResources,
     RegisterAppResources,
     RegisterAppImages,
+    RegisterTrendResources,
+    RegisterRecordWindowResources,
 };
 
 }  // namespace

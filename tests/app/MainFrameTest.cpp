@@ -324,6 +324,8 @@ TEST_F(UsersCommandTest, TheUsersEditorNeedsAPlantAdmin) {
 
 TEST_F(AppTest, TheRecipeWindowIsMadeOnceThenBroughtToTheFrontAndGoesWithTheFrame) {
   ASSERT_TRUE(Start());
+  AppWindowSlots().createRecipeWindow = nullptr;
+  AppWindowSlots().verifyPlcRecipe = nullptr;
   Command(ID_RECIPE);  // an empty slot: nothing
   EXPECT_EQ(Frame()->GetRecipeWindow(), nullptr);
 
@@ -358,6 +360,9 @@ TEST_F(AppTest, TheRecipeWindowIsMadeOnceThenBroughtToTheFrontAndGoesWithTheFram
 
 TEST_F(AppTest, ShiftRangeAndPidCommandsOpenTheirSlotsWindows) {
   ASSERT_TRUE(Start());
+  AppWindowSlots().showShiftWindow = nullptr;
+  AppWindowSlots().showRecipeRangeWindow = nullptr;
+  AppWindowSlots().showLoopPidFactors = nullptr;
   for (UINT id : {ID_SHIFT, ID_RECIPE_RANGE, ID_LOOP_PID_FACTORS}) Command(id);  // empty slots: nothing
   std::vector<std::string> shown;
   AppWindowSlots().showShiftWindow = [&] { shown.push_back("shift"); };

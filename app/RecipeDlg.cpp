@@ -1,0 +1,277 @@
+#include "app/RecipeDlg.h"
+
+#include "app/AppWindowSlots.h"
+#include "app/RecordEdits.h"
+#include "core/IniFile.h"
+#include "core/VekAccessUser.h"
+#include "core/VekEngineBase.h"
+#include "core/VekUtils.h"
+#include "plant/Plant.h"
+#include "plant/PlantNames.h"
+#include "plant/RecipeCheck.h"
+#include "platform/Seams.h"
+#include "res/RecordWindowResources.h"
+
+using namespace record_res;
+
+namespace {
+
+const CBaseTableDlg::ChangeRights kRecipeRights = {
+    recipe_rules::kPurposeEditRecipe, {CVekAccessUser::eGroupProduction, CVekAccessUser::eGroupPlantAdmin, 0}};
+
+UINT ItemId(UINT first, int n) { return first + static_cast<UINT>(n - 1); }
+
+bool SameRecipe(const CRecipeFields& a, const CRecipeFields& b) {
+  if (TrimText(a.m_strRecipeName) != TrimText(b.m_strRecipeName)) return false;
+  for (int n = 1; n <= recipe_rules::kItemCount; ++n)
+    if (a.GetLoopItemValue(n) != b.GetLoopItemValue(n)) return false;
+  return true;
+}
+
+}  // namespace
+
+CRecipeDlg::CRecipeDlg() : CBaseTableDlg(IDD_RECIPE, kRecipeRights, nullptr) {}
+
+CRecipeDlg::~CRecipeDlg() = default;
+
+BOOL CRecipeDlg::CreateModeless() {
+  if (!Create(IDD_RECIPE, nullptr)) return FALSE;
+  ShowWindow(SW_SHOW);
+  return TRUE;
+}
+
+CRecipeRS* CRecipeDlg::GetRecipeRS() const { return dynamic_cast<CRecipeRS*>(GetRecordset()); }
+
+CIniFile* CRecipeDlg::RangeFile() const {
+  if (m_pRangeFile) return m_pRangeFile;
+  const CVekEngineBase* engine = CVekEngineBase::GetEngine();
+  return engine ? engine->GetIniFile() : nullptr;
+}
+
+C_BaseShape* CRecipeDlg::PlcRecipe() const {
+  if (m_pPlcRecipe) return m_pPlcRecipe;
+  const CPlant* plant = CPlant::GetCurrent();
+  return plant ? plant->Recipe() : nullptr;
+}
+
+void CRecipeDlg::DoDataExchange(CDataExchange* dx) {
+  CBaseTableDlg::DoDataExchange(dx);
+  DDX_Control(dx, IDC_RECIPE_LIST, m_lstRecipes);
+  DDX_Text(dx, IDC_RECIPE_NAME, m_strName);
+  for (int n = 1; n <= recipe_rules::kItemCount; ++n)
+    DDX_Text(dx, static_cast<int>(ItemId(IDC_RECIPE_ITEM_FIRST, n)), m_fItems[n - 1]);
+}
+
+BOOL CRecipeDlg::OnInitDialog() {
+  CBaseTableDlg::OnInitDialog();
+  for (int n = 1; n <= recipe_rules::kItemCount; ++n)
+    SetDlgItemText(static_cast<int>(ItemId(IDC_RECIPE_CAPTION_FIRST, n)),
+                   FormatText("%d- %s", n, g_RecipeItemCaptions[static_cast<size_t>(n - 1)]));
+  AnchorControl(IDC_RECIPE_LIST, ANCHOR_TOPLEFT, ANCHOR_BOTTOMLEFT);
+  AnchorControl(IDC_RECIPE_CHECK_GROUP, ANCHOR_TOPLEFT, ANCHOR_BOTTOMRIGHT);
+  AnchorControl(IDC_RECIPE_REPORT, ANCHOR_TOPLEFT, ANCHOR_BOTTOMRIGHT);
+  for (UINT id : {IDC_RECIPE_VERIFY, IDC_RECIPE_DOWNLOAD, IDC_RECIPE_NEW, IDC_RECIPE_SAVE, IDC_RECIPE_DELETE,
+                  IDC_RECIPE_ACTIVATE})
+    AnchorControl(id, ANCHOR_BOTTOMLEFT, ANCHOR_BOTTOMLEFT);
+  AnchorControl(IDC_RECIPE_CLOSE, ANCHOR_BOTTOMRIGHT, ANCHOR_BOTTOMRIGHT);
+  const CRecipeRS* recipes = GetRecipeRS();
+  ReloadRecipes(recipes && recipes->HasActiveRecord() ? recipes->GetActiveFields().m_nRecordID : -1);
+  VerifyPlcRecipe();
+  return TRUE;
+}
+
+const CRecipeFields* CRecipeDlg::FindListed(int nId) const {
+  for (const CRecipeFields& recipe : m_recipes)
+    if (recipe.m_nRecordID == nId) return &recipe;
+  return nullptr;
+}
+
+void CRecipeDlg::ReloadRecipes(int nShowId) {
+  m_nShownId = nShowId;
+  RefreshList();
+  const CRecipeFields* shown = FindListed(nShowId);
+  for (size_t i = 0; !shown && i < m_recipes.size(); ++i)
+    if (m_recipes[i].m_bIsActive) shown = &m_recipes[i];
+  if (!shown && !m_recipes.empty()) shown = &m_recipes.front();
+  if (shown) {
+    ShowRecipe(*shown);
+  } else {
+    NewRecipe();
+  }
+}
+
+void CRecipeDlg::ShowRecipe(const CRecipeFields& recipe) {
+  m_nShownId = recipe.m_nRecordID;
+  m_strName = recipe.m_strRecipeName;
+  for (int n = 1; n <= recipe_rules::kItemCount; ++n) m_fItems[n - 1] = recipe.GetLoopItemValue(n);
+  int index = -1;
+  for (size_t i = 0; i < m_recipes.size(); ++i)
+    if (m_recipes[i].m_nRecordID == recipe.m_nRecordID) index = static_cast<int>(i);
+  m_lstRecipes.SetCurSel(index);
+  SetDlgItemText(IDC_RECIPE_NUMBER, FormatText("Recipe Number: %d%s", recipe.m_nRecordID,
+                                               recipe.m_bIsActive ? "  (Active)" : ""));
+  UpdateData(FALSE);
+}
+
+void CRecipeDlg::NewRecipe() {
+  // The values shown stay as the new recipe's starting point.
+  m_nShownId = -1;
+  m_strName.clear();
+  SetDlgItemText(IDC_RECIPE_NAME, "");
+  m_lstRecipes.SetCurSel(-1);
+  SetDlgItemText(IDC_RECIPE_NUMBER, "Recipe Number: (new, not saved)");
+  if (CWnd* name = GetDlgItem(IDC_RECIPE_NAME)) GotoDlgCtrl(name);
+}
+
+void CRecipeDlg::RefreshList() {
+  CRecipeRS* recipes = GetRecipeRS();
+  m_recipes = recipes ? record_edits::ListRecipes(*recipes) : std::vector<CRecipeFields>();
+  m_lstRecipes.ResetContent();
+  int index = -1;
+  for (size_t i = 0; i < m_recipes.size(); ++i) {
+    m_lstRecipes.AddString(recipe_rules::FormatRecipeListText(m_recipes[i]));
+    if (m_recipes[i].m_nRecordID == m_nShownId) index = static_cast<int>(i);
+  }
+  m_lstRecipes.SetCurSel(index);
+}
+
+bool CRecipeDlg::ReadShownRecipe(CRecipeFields& recipe) {
+  if (!UpdateData(TRUE)) return false;
+  recipe.Reset();
+  recipe.m_nRecordID = m_nShownId;
+  recipe.m_strRecipeName = TrimText(m_strName);
+  for (int n = 1; n <= recipe_rules::kItemCount; ++n) recipe.SetLoopItemValue(n, m_fItems[n - 1]);
+  return true;
+}
+
+bool CRecipeDlg::SaveRecipe() {
+  CRecipeRS* recipes = GetRecipeRS();
+  if (!recipes || !CheckChangeAccess()) return false;
+  CRecipeFields recipe;
+  if (!ReadShownRecipe(recipe)) return false;
+  std::string refusal =
+      recipe_rules::CheckRecipeName(recipe.m_strRecipeName, m_nShownId, record_edits::ListRecipes(*recipes));
+  if (refusal.empty()) {
+    std::string problems;
+    const CIniFile* ini = RangeFile();
+    const recipe_rules::RecipeRanges ranges =
+        ini ? recipe_rules::LoadRecipeRanges(*ini, &problems) : recipe_rules::RecipeRanges{};
+    if (!problems.empty()) AfxMessageBox("The recipe ranges of the settings file have faults:\n" + problems, MB_OK | MB_ICONEXCLAMATION);
+    refusal = recipe_rules::CheckRecipeInRanges(recipe, ranges, g_RecipeItemCaptions);
+  }
+  if (!refusal.empty()) {
+    ShowRefusal(refusal);
+    return false;
+  }
+  int id = m_nShownId;
+  if (id < 0) {
+    id = record_edits::AddRecipe(*recipes, recipe);
+    if (id < 0) return false;
+  } else if (!record_edits::UpdateRecipe(*recipes, id, recipe)) {
+    return false;
+  }
+  ReloadRecipes(id);
+  VerifyPlcRecipe();
+  return true;
+}
+
+bool CRecipeDlg::DeleteRecipe() {
+  CRecipeRS* recipes = GetRecipeRS();
+  const CRecipeFields* shown = FindListed(m_nShownId);
+  if (!recipes || !shown) {
+    ShowRefusal("Please choose the recipe to delete in the list.");
+    return false;
+  }
+  if (shown->m_bIsActive) {
+    ShowRefusal("The active recipe cannot be deleted.\nActivate another recipe first.");
+    return false;
+  }
+  const std::string question =
+      FormatText("Delete recipe %d \"%s\"?", shown->m_nRecordID, shown->m_strRecipeName.c_str());
+  if (AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES) return false;
+  if (!CheckChangeAccess()) return false;
+  if (!record_edits::DeleteRecipe(*recipes, m_nShownId)) return false;
+  ReloadRecipes(-1);
+  return true;
+}
+
+bool CRecipeDlg::ActivateRecipe() {
+  CRecipeRS* recipes = GetRecipeRS();
+  const CRecipeFields* shown = FindListed(m_nShownId);
+  if (!recipes || !shown) {
+    ShowRefusal("Please choose the recipe to activate in the list (a new recipe is saved first).");
+    return false;
+  }
+  CRecipeFields edited;
+  if (!ReadShownRecipe(edited)) return false;
+  if (!SameRecipe(edited, *shown)) {
+    ShowRefusal("The recipe shown has changes that are not saved.\nSave it first, then activate it.");
+    return false;
+  }
+  if (shown->m_bIsActive) {
+    ShowRefusal(FormatText("Recipe %d is the active recipe already.", shown->m_nRecordID));
+    return false;
+  }
+  if (!CheckChangeAccess()) return false;
+  const int id = m_nShownId;
+  const bool done = record_edits::ActivateRecipe(*recipes, m_pHistory, id);
+  ReloadRecipes(id);
+  VerifyPlcRecipe();
+  return done;
+}
+
+bool CRecipeDlg::DownloadActiveRecipe() {
+  CRecipeRS* recipes = GetRecipeRS();
+  C_BaseShape* plcRecipe = PlcRecipe();
+  if (!recipes || !recipes->HasActiveRecord()) {
+    ShowRefusal("There is no active recipe to download.\nActivate a recipe first.");
+    return false;
+  }
+  if (!plcRecipe) {
+    ShowRefusal("The recipe object of the plant does not exist; nothing can be downloaded.");
+    return false;
+  }
+  if (!CheckChangeAccess()) return false;
+  record_edits::DownloadRecipe(*plcRecipe, recipes->GetActiveFields());
+  VerifyPlcRecipe();
+  return true;
+}
+
+bool CRecipeDlg::VerifyPlcRecipe() {
+  std::string report;
+  const bool same = CompareRecipePcWithPlc(&report);
+  SetDlgItemText(IDC_RECIPE_REPORT, report);
+  return same;
+}
+
+BOOL CRecipeDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+  const UINT id = LOWORD(wParam);
+  const UINT code = HIWORD(wParam);
+  if (id == IDC_RECIPE_LIST && code == LBN_SELCHANGE) {
+    const int index = m_lstRecipes.GetCurSel();
+    if (index >= 0 && static_cast<size_t>(index) < m_recipes.size()) ShowRecipe(m_recipes[static_cast<size_t>(index)]);
+    return TRUE;
+  }
+  if (code != BN_CLICKED) return CBaseTableDlg::OnCommand(wParam, lParam);
+  switch (id) {
+    case IDC_RECIPE_NEW: NewRecipe(); return TRUE;
+    case IDC_RECIPE_SAVE: SaveRecipe(); return TRUE;
+    case IDC_RECIPE_DELETE: DeleteRecipe(); return TRUE;
+    case IDC_RECIPE_ACTIVATE: ActivateRecipe(); return TRUE;
+    case IDC_RECIPE_DOWNLOAD: DownloadActiveRecipe(); return TRUE;
+    case IDC_RECIPE_VERIFY: VerifyPlcRecipe(); return TRUE;
+    case IDC_RECIPE_CLOSE: OnCancel(); return TRUE;
+    default: return CBaseTableDlg::OnCommand(wParam, lParam);
+  }
+}
+
+LRESULT CRecipeDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_RECIPE_TO_FRONT) {
+    RefreshList();  // the edits shown stay
+    BringWindowToTop();
+    return 0;
+  }
+  return CBaseTableDlg::WindowProc(message, wParam, lParam);
+}
+
+void CRecipeDlg::OnCancel() { EndDialogCancel(); }

@@ -1,0 +1,173 @@
+#include "app/TrendChildDlg.h"
+
+#include <mutex>
+#include <unordered_set>
+#include <vector>
+
+#include "app/TrendRules.h"
+#include "attrib/AttribTrendInfo.h"
+#include "attrib/VAttrib.h"
+#include "attrib/VAttribsPack.h"
+#include "core/VStack.h"
+#include "core/VekUtils.h"
+#include "platform/Seams.h"
+#include "res/TrendResources.h"
+
+using namespace trend_res;
+
+// The list box seen as the rules' sample list, with the set of its texts
+// so that "is this text listed?" does not walk the list on every refresh.
+// Only the panel changes the list, so the set stays in step with it.
+class CTrendChildDlg::SampleListIndex : public trend_rules::ISampleList {
+ public:
+  explicit SampleListIndex(CListBox& list) : m_list(list) {}
+
+  int GetCount() const override { return m_list.GetCount(); }
+  bool Contains(const std::string& text) const override { return m_texts.count(text) != 0; }
+  void Insert(int nIndex, const std::string& text) override {
+    if (m_list.InsertString(nIndex, text) >= 0) m_texts.insert(text);
+  }
+  void RemoveLast() override {
+    const int last = m_list.GetCount() - 1;
+    if (last < 0) return;
+    m_texts.erase(m_list.GetText(last));
+    m_list.DeleteString(last);
+  }
+
+ private:
+  CListBox& m_list;
+  std::unordered_set<std::string> m_texts;
+};
+
+CTrendChildDlg::CTrendChildDlg() = default;
+CTrendChildDlg::~CTrendChildDlg() = default;
+
+UINT CTrendChildDlg::GetDialogTemplateId() const { return IDD_TREND_PANEL; }
+
+void CTrendChildDlg::SetTrendAttrib(CVAttrib* pAttrib) {
+  m_pAttrib = pAttrib;
+  m_bNeedsRefresh = true;
+}
+
+void CTrendChildDlg::DoDataExchange(CDataExchange* dx) {
+  CChildDlgCtrl::DoDataExchange(dx);
+  DDX_Control(dx, IDC_TREND_CHART, m_chart);
+  DDX_Control(dx, IDC_TREND_SAMPLES, m_lstSamples);
+}
+
+BOOL CTrendChildDlg::OnInitDialog() {
+  CChildDlgCtrl::OnInitDialog();
+  m_pListIndex = std::make_unique<SampleListIndex>(m_lstSamples);
+  m_chart.SetupChart(false);
+  CheckDlgButton(IDC_TREND_AUTO_REFRESH, BST_CHECKED);
+  CheckDlgButton(IDC_TREND_SMOOTH, BST_UNCHECKED);
+  ApplySmooth();
+  const CAttribTrendInfo* trend = m_pAttrib ? m_pAttrib->GetTrendInfo() : nullptr;
+  const int interval = trend && trend->GetRecordInterval() > 0 ? trend->GetRecordInterval() : 1;
+  SetTimer(kTimerRecordInterval, static_cast<UINT>(interval) * 1000u);
+  SetTimer(kTimerRefresh, kRefreshPeriodMs);
+  SetDlgItemText(IDC_TREND_DESCRIPTION, trend ? trend->GetDescription() : std::string());
+  return TRUE;
+}
+
+void CTrendChildDlg::OnDestroy() {
+  KillTimer(kTimerRecordInterval);
+  KillTimer(kTimerRefresh);
+  CChildDlgCtrl::OnDestroy();
+}
+
+void CTrendChildDlg::OnTimer(UINT_PTR id) {
+  if (id == kTimerRecordInterval) {
+    if (IsDlgButtonChecked(IDC_TREND_AUTO_REFRESH) == BST_CHECKED) m_bNeedsRefresh = true;
+  } else if (id == kTimerRefresh) {
+    if (m_bNeedsRefresh) Refresh();
+  } else {
+    CChildDlgCtrl::OnTimer(id);
+  }
+}
+
+void CTrendChildDlg::OnMove(int x, int y) {
+  CChildDlgCtrl::OnMove(x, y);
+  m_bNeedsRefresh = true;
+}
+
+BOOL CTrendChildDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (HIWORD(wParam) != BN_CLICKED) return CChildDlgCtrl::OnCommand(wParam, lParam);
+  switch (LOWORD(wParam)) {
+    case IDC_TREND_AUTO_REFRESH:
+      Refresh();
+      return TRUE;
+    case IDC_TREND_SMOOTH:
+      ApplySmooth();
+      return TRUE;
+    case IDC_TREND_PRINT:
+      PrintChart();
+      return TRUE;
+    default:
+      return CChildDlgCtrl::OnCommand(wParam, lParam);
+  }
+}
+
+void CTrendChildDlg::ApplySmooth() {
+  if (CChartLineSerie* serie = m_chart.GetLineSerie())
+    serie->SetSmooth(IsDlgButtonChecked(IDC_TREND_SMOOTH) == BST_CHECKED);
+}
+
+bool CTrendChildDlg::IsInSight() {
+  CRect panel;
+  GetWindowRect(&panel);
+  const CWnd* host = GetParent();
+  const CWnd* view = host ? host->GetParent() : nullptr;
+  CRect sight;
+  if (view) view->GetWindowRect(&sight);
+  SetDlgItemText(IDC_TREND_GEOMETRY, RectToText(panel) + "\r\n" + RectToText(sight));
+  CRect common;
+  return view && common.IntersectRect(panel, sight);
+}
+
+void CTrendChildDlg::Refresh() {
+  m_bNeedsRefresh = false;
+  if (!IsWindowCreated() || !m_pListIndex) return;
+  if (!IsInSight()) {
+    SetDlgItemText(IDC_TREND_GEOMETRY, kNeedToRefresh);
+    return;
+  }
+  m_chart.EnableRefresh(false);
+  CChartLineSerie* serie = m_chart.GetLineSerie();
+  if (serie) serie->RemoveAllPoints();
+  m_chart.GetLeftAxis()->SetAutomatic(true);
+  m_chart.GetBottomAxis()->SetAutomatic(true);
+  CChartTitle* title = m_chart.GetTitle();
+  title->RemoveAll();
+  const CVAttribsPack* owner = m_pAttrib ? m_pAttrib->GetOwner() : nullptr;
+  if (m_pAttrib) title->AddString((owner ? owner->GetDeviceCaption() : std::string()) + "::" + m_pAttrib->GetName());
+
+  if (CVStack* stack = m_pAttrib ? m_pAttrib->GetTrendStack() : nullptr) {
+    // The samples the stack holds, oldest first; its empty slots (a ring
+    // not yet full, a stack just reset) are no samples.
+    std::vector<double> times, values;
+    {
+      std::lock_guard<std::recursive_mutex> lock(stack->GetLock());
+      const int count = stack->GetCount();
+      times.reserve(static_cast<size_t>(count));
+      values.reserve(static_cast<size_t>(count));
+      for (int i = 0; i < count; ++i) {
+        const CVStackItem item = stack->GetItem(i);
+        if (!item.m_bValid) continue;
+        times.push_back(item.m_dtTimeStamp);
+        values.push_back(VariantToFloat(item.m_vValue));
+      }
+    }
+    if (serie) serie->AddPoints(times.data(), values.data(), times.size());
+    const int n = static_cast<int>(times.size());
+    trend_rules::UpdateSampleList(*m_pListIndex, n, [&](int k) {
+      const size_t i = static_cast<size_t>(n - 1 - k);
+      return trend_rules::FormatSampleText(times[i], static_cast<float>(values[i]));
+    });
+  }
+  m_chart.EnableRefresh(true);
+}
+
+bool CTrendChildDlg::PrintChart() {
+  return m_chart.Print(trend_rules::MakePrintHeader(GetCurrentDateTime()), 0);
+}

@@ -1,0 +1,71 @@
+#include "app/VekTrendView.h"
+
+#include "app/MainFrmBase.h"
+#include "app/ScrollChildDlg.h"
+#include "app/TrendChildDlg.h"
+#include "app/TrendRules.h"
+#include "attrib/AttribTrendInfo.h"
+#include "platform/ui/WinApp.h"
+#include "res/TrendResources.h"
+
+using namespace trend_res;
+
+CVekTrendView::CVekTrendView() : CFormView(IDD_TREND_FORM) {}
+
+CVekTrendView::~CVekTrendView() { DestroyPanels(); }
+
+void CVekTrendView::OnInitialUpdate() {
+  CFormView::OnInitialUpdate();
+  // The supervise window comes back to the front once this one is open.
+  if (CWnd* pMain = AfxGetMainWnd()) pMain->PostMessage(WM_COMMAND, MAKEWPARAM(IDC_TREND_SUPERVISE, 0), 0);
+  m_pScrollHost = std::make_unique<CScrollChildDlg>(this, IDC_TREND_PLACEHOLDER, IDD_TREND_SCROLL_HOST);
+  if (!m_pScrollHost->IsWindowCreated()) return;
+  CreatePanels();
+}
+
+void CVekTrendView::CreatePanels() {
+  const CAttribTrendInfo::TrendInfoList* list = CAttribTrendInfo::GetSortedTrendInfoList();
+  if (!list || list->empty()) return;
+  CRect area;
+  m_pScrollHost->GetScrollArea(area);
+  int nPanelWidth = 0;
+  int y = trend_rules::kFirstPanelTop;
+  for (size_t i = 0; i < list->size(); ++i) {
+    auto panel = std::make_unique<CTrendChildDlg>();
+    panel->SetTrendAttrib((*list)[i]->GetOwner());
+    if (!panel->CreateChild(m_pScrollHost.get(), CPoint(trend_rules::kPanelLeft, y),
+                            kFirstPanelId + static_cast<UINT>(i)))
+      continue;
+    CRect rect;
+    panel->GetWindowRect(&rect);
+    if (m_arrPanels.empty()) {
+      CRect client;
+      panel->GetClientRect(&client);
+      nPanelWidth = client.Width();
+    }
+    y += rect.Height() + trend_rules::kPanelGap;
+    m_arrPanels.push_back(std::move(panel));
+  }
+  m_pScrollHost->SetScrollArea(area.left, area.top, nPanelWidth + trend_rules::kAreaRightMargin, y);
+}
+
+void CVekTrendView::DestroyPanels() {
+  for (auto& panel : m_arrPanels)
+    if (panel->IsWindowCreated()) panel->DestroyWindow();
+  m_arrPanels.clear();
+  if (m_pScrollHost && m_pScrollHost->IsWindowCreated()) m_pScrollHost->DestroyWindow();
+  m_pScrollHost.reset();
+}
+
+void CVekTrendView::OnDestroy() {
+  DestroyPanels();
+  CFormView::OnDestroy();
+}
+
+BOOL CVekTrendView::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (LOWORD(wParam) != IDC_TREND_SUPERVISE) return CFormView::OnCommand(wParam, lParam);
+  // The frame's own hook, not the command: the frame routes a command to
+  // the active view first, which may be this one.
+  if (auto* pFrame = dynamic_cast<CMainFrmBase*>(AfxGetMainWnd())) pFrame->ShowSuperviseFrame();
+  return TRUE;
+}
