@@ -42,6 +42,15 @@ BOOL CRecipeDlg::CreateModeless() {
 
 CRecipeRS* CRecipeDlg::GetRecipeRS() const { return dynamic_cast<CRecipeRS*>(GetRecordset()); }
 
+CRecipeRS* CRecipeDlg::OpenRecipeRS() const {
+  CRecipeRS* recipes = GetRecipeRS();
+  if (!recipes || !recipes->IsOpen()) {
+    ShowRefusal("The Recipe table is not open; the recipes cannot be changed.");
+    return nullptr;
+  }
+  return recipes;
+}
+
 CIniFile* CRecipeDlg::RangeFile() const {
   if (m_pRangeFile) return m_pRangeFile;
   const CVekEngineBase* engine = CVekEngineBase::GetEngine();
@@ -145,7 +154,7 @@ bool CRecipeDlg::ReadShownRecipe(CRecipeFields& recipe) {
 }
 
 bool CRecipeDlg::SaveRecipe() {
-  CRecipeRS* recipes = GetRecipeRS();
+  CRecipeRS* recipes = OpenRecipeRS();
   if (!recipes || !CheckChangeAccess()) return false;
   CRecipeFields recipe;
   if (!ReadShownRecipe(recipe)) return false;
@@ -176,9 +185,10 @@ bool CRecipeDlg::SaveRecipe() {
 }
 
 bool CRecipeDlg::DeleteRecipe() {
-  CRecipeRS* recipes = GetRecipeRS();
+  CRecipeRS* recipes = OpenRecipeRS();
+  if (!recipes) return false;
   const CRecipeFields* shown = FindListed(m_nShownId);
-  if (!recipes || !shown) {
+  if (!shown) {
     ShowRefusal("Please choose the recipe to delete in the list.");
     return false;
   }
@@ -196,9 +206,10 @@ bool CRecipeDlg::DeleteRecipe() {
 }
 
 bool CRecipeDlg::ActivateRecipe() {
-  CRecipeRS* recipes = GetRecipeRS();
+  CRecipeRS* recipes = OpenRecipeRS();
+  if (!recipes) return false;
   const CRecipeFields* shown = FindListed(m_nShownId);
-  if (!recipes || !shown) {
+  if (!shown) {
     ShowRefusal("Please choose the recipe to activate in the list (a new recipe is saved first).");
     return false;
   }
@@ -221,9 +232,10 @@ bool CRecipeDlg::ActivateRecipe() {
 }
 
 bool CRecipeDlg::DownloadActiveRecipe() {
-  CRecipeRS* recipes = GetRecipeRS();
+  CRecipeRS* recipes = OpenRecipeRS();
+  if (!recipes) return false;
   C_BaseShape* plcRecipe = PlcRecipe();
-  if (!recipes || !recipes->HasActiveRecord()) {
+  if (!recipes->HasActiveRecord()) {
     ShowRefusal("There is no active recipe to download.\nActivate a recipe first.");
     return false;
   }

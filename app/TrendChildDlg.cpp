@@ -1,6 +1,5 @@
 #include "app/TrendChildDlg.h"
 
-#include <mutex>
 #include <unordered_set>
 #include <vector>
 
@@ -146,18 +145,14 @@ void CTrendChildDlg::Refresh() {
     // The samples the stack holds, oldest first; its empty slots (a ring
     // not yet full, a stack just reset) are no samples.
     std::vector<double> times, values;
-    {
-      std::lock_guard<std::recursive_mutex> lock(stack->GetLock());
-      const int count = stack->GetCount();
-      times.reserve(static_cast<size_t>(count));
-      values.reserve(static_cast<size_t>(count));
-      for (int i = 0; i < count; ++i) {
-        const CVStackItem item = stack->GetItem(i);
-        if (!item.m_bValid) continue;
-        times.push_back(item.m_dtTimeStamp);
-        values.push_back(VariantToFloat(item.m_vValue));
-      }
-    }
+    const size_t count = static_cast<size_t>(stack->GetCount());
+    times.reserve(count);
+    values.reserve(count);
+    stack->ForEachItem([&](const CVStackItem& item) {
+      if (!item.m_bValid) return;
+      times.push_back(item.m_dtTimeStamp);
+      values.push_back(VariantToFloat(item.m_vValue));
+    });
     if (serie) serie->AddPoints(times.data(), values.data(), times.size());
     const int n = static_cast<int>(times.size());
     trend_rules::UpdateSampleList(*m_pListIndex, n, [&](int k) {

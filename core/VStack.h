@@ -49,6 +49,20 @@ class CVStack {
   // an index outside 0..count-1.
   CVStackItem GetItem(int nIndex) const;
 
+  // Calls fn(const CVStackItem&) for every sample held, oldest first,
+  // under one hold of the lock and without copying the items (a reader of
+  // the whole stack, such as a trend chart).
+  template <class Fn>
+  void ForEachItem(Fn&& fn) const {
+    std::lock_guard lock(m_lock);
+    const int size = static_cast<int>(m_items.size());
+    int slot = size > 0 ? ((m_nNext - m_nCount) % size + size) % size : 0;
+    for (int i = 0; i < m_nCount; ++i) {
+      fn(m_items[static_cast<size_t>(slot)]);
+      if (++slot == size) slot = 0;
+    }
+  }
+
   // The stack's lock, for a reader walking several items (recursive, so
   // the members above may be called while it is held).
   std::recursive_mutex& GetLock() const { return m_lock; }

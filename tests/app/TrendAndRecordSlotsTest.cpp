@@ -89,6 +89,9 @@ TEST_F(AppWindowsTest, TablesOpenTheRecipeShiftAndRangeWindows) {
   ASSERT_NE(recipe, nullptr);
   EXPECT_TRUE(recipe->IsWindowVisible());
   EXPECT_EQ(recipe->GetRecipeRS(), nullptr) << "the stand-in plant has no record sets";
+  EXPECT_FALSE(recipe->SaveRecipe());
+  EXPECT_EQ(boxes.Last().text, "The Recipe table is not open; the recipes cannot be changed.");
+  EXPECT_TRUE(login.purposes.empty()) << "nothing to change: no login";
   recipe->SendMessage(WM_COMMAND, MAKEWPARAM(record_res::IDC_RECIPE_CLOSE, BN_CLICKED), 0);
   EXPECT_FALSE(recipe->IsWindowVisible());
   Command(ID_RECIPE);

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <thread>
+#include <vector>
 
 #include "core/VStack.h"
 #include "core/VTimer.h"
@@ -42,6 +43,24 @@ TEST(VStack, TheRingKeepsTheNewestSamplesOldestFirst) {
   EXPECT_EQ(stack.GetCount(), 0) << "a new size empties the ring";
   stack.SetSize(-4);
   EXPECT_EQ(stack.GetSize(), 0);
+}
+
+TEST(VStack, AWalkOfTheWholeStackSeesWhatGetItemSeesInItsOrder) {
+  CVStack stack;
+  int calls = 0;
+  stack.ForEachItem([&](const CVStackItem&) { ++calls; });
+  EXPECT_EQ(calls, 0) << "no capacity";
+  stack.SetSize(4);
+  for (int pushed = 0; pushed <= 9; ++pushed) {
+    SCOPED_TRACE(pushed);
+    std::vector<int> walked;
+    stack.ForEachItem([&](const CVStackItem& item) { walked.push_back(item.m_bValid ? item.m_vValue.lVal : -1); });
+    std::vector<int> expected;
+    for (int i = 0; i < stack.GetCount(); ++i) expected.push_back(stack.GetItem(i).m_vValue.lVal);
+    EXPECT_EQ(walked, expected);
+    VARIANT v = VariantFromInt(pushed + 1);
+    stack.Push(&v);
+  }
 }
 
 TEST(VStack, AverageIsTheMeanInTheSamplesType) {
