@@ -41,9 +41,14 @@ std::vector<ShapeMenuRow> ShapeMenus() {
       {IDR_SHAPE_MENU_RTRY_WHL,
        {Item("Take On/Off", ID_RTRYWHL_TAKE_ONOFF), Item("&Action", ID_RTRYWHL_ACTION), Separator(),
         Item("Properties", ID_RTRYWHL_PROPERTIES)}},
+      {IDR_SHAPE_MENU_SPRAY_DRYER,
+       {Item("&Action", ID_SPRAYDRYER_ACTION), Separator(), Item("Properties", ID_SPRAYDRYER_PROPERTIES)}},
       {IDR_SHAPE_MENU_VALVE,
        {Item("Take On/Off", ID_VALVE_TAKE_ONOFF), Item("&Action", ID_VALVE_ACTION), Separator(),
         Item("Properties", ID_VALVE_PROPERTIES)}},
+      {IDR_SHAPE_MENU_VESSEL,
+       {Item("Take On/Off", ID_VESSEL_TAKE_ONOFF), Item("&Action", ID_VESSEL_ACTION), Separator(),
+        Item("Properties", ID_VESSEL_PROPERTIES)}},
   };
 }
 
