@@ -143,6 +143,7 @@ TEST(SpryDryrTest, AttributeTable) {
   EXPECT_EQ(tower.GetIniSectionName(), "SprayDryer.SpryDryr1");
   EXPECT_EQ(tower.GetCtrlId() >> 16, 0x010Bu);
   EXPECT_EQ(tower.GetAlarmCount(), 0);
+  EXPECT_EQ(C_SpryDryr::ClassDef().attribs.GetPortRule(), PortRule::ClampAutoCalc);
 
   // Units 0-3 the tower-safety temperatures, 4-14 the tower's groups.
   const struct {

@@ -182,6 +182,10 @@ TEST(VesselTest, WhichFlagsBlinkTheFrame) {
     v.vessel.SetAttribBool(row.id, false);
     EXPECT_FALSE(v.vessel.GetBlinkFlags().alarm) << row.id;
   }
+  // The running feedback and the run command start the repaint timer.
+  EXPECT_EQ(C_Vessel::ClassDef().boolRules.blinkOnTrue, (std::vector<int>{VS_DiOnOffSpeed, VS_DoOnOffSpeed}));
+  EXPECT_TRUE(C_Vessel::ClassDef().boolRules.drives.empty());
+  EXPECT_EQ(C_Vessel::ClassDef().attribs.GetPortRule(), PortRule::AutoCalc);
 }
 
 TEST(VesselTest, MenuTakesTheDriveOnAndOff) {
