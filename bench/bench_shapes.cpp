@@ -30,7 +30,9 @@
 #include "shapes/DosePump.h"
 #include "shapes/HtZn.h"
 #include "shapes/RtryWhl.h"
+#include "shapes/SpryDryr.h"
 #include "shapes/Valve.h"
+#include "shapes/Vessel.h"
 
 namespace {
 
@@ -85,6 +87,22 @@ std::vector<DeviceRow> MakeDevices() {
     devices.push_back({Make<C_CntrFglPmp>, Info(10, p.x, p.y, p.size, p.size, 0, p.option2, p.name), CP_DoOnOffSpeed,
                        CP_DiOnOffSpeed, CP_DoIncreaseSpeed});
   }
+  // The vessels have no drive interlock: their level flag blinks instead.
+  const struct { int x, y, cx, cy, layout, type; DWORD style; const char* name; } vessels[] = {
+      {650, 290, 160, 18, 0, 0, 0x8000, "Screen1"},        {690, 320, 80, 60, 0x20415000, 1, 0x400, "MeasurBeltHopper"},
+      {580, 70, 90, 170, 0, 7, 0x7000, "SeparatingVessel"}, {220, 60, 60, 140, 0x25319101, 1, 0, "TowerCyclone"},
+      {710, 40, 40, 100, 0x25319101, 1, 0, "AirLiftCyclone"}, {830, 540, 70, 160, 0x40405000, 1, 0x3000, "Silo1"},
+      {910, 540, 70, 160, 0x40405000, 1, 0x3000, "Silo2"}};
+  for (const auto& v : vessels) {
+    devices.push_back({Make<C_Vessel>, Info(v.style, v.x, v.y, v.cx, v.cy, v.layout, v.type, v.name), VS_DoOnOffSpeed,
+                       VS_DiOnOffSpeed, VS_LlaFlgLevel});
+  }
+  // The tower's commands are its hammers' (it has no drive).
+  const MakeShape tower = [](const ShapeCreateInfo& info) -> std::unique_ptr<C_BaseShape> {
+    return std::make_unique<C_SpryDryr>(info, 4, 5);
+  };
+  devices.push_back({tower, Info(0, 403, 100, 120, 700, 0, 0, "SpryDryr1"), SD_VI_bLetHammerAutoService, -1,
+                     SD_VI_bTakeOnHammer1});
   return devices;
 }
 
@@ -117,6 +135,12 @@ class BenchPlant {
       if (row.runFeedbackId >= 0) shape.SetAttribBool(row.runFeedbackId, true);
       // Every class's first analog group starts at 28: half way, so it turns.
       shape.SetAttribFloat(28, shape.GetAttribFloat(30) * 0.5f);
+      // The tower sprays from every nozzle at half its range.
+      if (auto* tower = dynamic_cast<C_SpryDryr*>(&shape)) {
+        tower->SetNozzleValue(NOZZLE_ALL_WRITE, NOZZLE_MAX, 10.0f);
+        tower->SetNozzleValue(NOZZLE_ALL_WRITE, NOZZLE_RATE, 5.0f);
+        tower->SetNozzleValue(NOZZLE_ALL_WRITE, NOZZLE_OPEN, static_cast<float>(NOZZLE_FLAG_TRUE));
+      }
     }
     ProcessPendingEvents();
   }

@@ -64,11 +64,7 @@ void C_Vessel::LayoutShape(const CRect& client) {
                                   client.Height());
 }
 
-COLORREF C_Vessel::GetBodyColor() const {
-  if (GetAttribBool(VS_LocalCntrlLevel)) return static_cast<COLORREF>(GetAttribInt(BA_ColorBgLocal));
-  if (GetAttribBool(BA_DeviceIsInRecipe)) return static_cast<COLORREF>(GetAttribInt(BA_ColorBG));
-  return static_cast<COLORREF>(GetAttribInt(BA_ColorBgOutOfRecipe));
-}
+COLORREF C_Vessel::GetBodyColor() const { return RecipeBackgroundColor(*this, VS_LocalCntrlLevel); }
 
 COLORREF C_Vessel::GetFillColor() const {
   return static_cast<COLORREF>(GetAttribInt(GetAttribBool(BA_DeviceIsOverloaded) ? BA_ColorFgOverload : BA_ColorFG));

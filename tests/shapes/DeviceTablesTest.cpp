@@ -1,5 +1,5 @@
-// What the pump, wheel, dosing pump, belt and heat zone classes state as
-// data: attribute names, types, roles and defaults, analog groups and
+// What the pump, wheel, dosing pump, belt, heat zone, vessel and tower
+// classes state as data: attribute names, types, roles and defaults, analog groups and
 // units, colours, the rules of their boolean setters and their menus.
 // One table per class, read by the same loops.
 #include <gtest/gtest.h>
@@ -13,6 +13,8 @@
 #include "shapes/DosePump.h"
 #include "shapes/HtZn.h"
 #include "shapes/RtryWhl.h"
+#include "shapes/SpryDryr.h"
+#include "shapes/Vessel.h"
 #include "shapes/fixture/ShapeFixture.h"
 
 namespace {
@@ -124,6 +126,91 @@ const std::vector<ClassRows>& Classes() {
         {87, "DoOnOffFuel", VT_BOOL, N, 0},          {88, "LlaFlgAir", VT_BOOL, N, 0},
         {96, "DoOnOffAir", VT_BOOL, N, 0},           {97, "ReserveInt1", VT_I4, N, 0},
         {98, "ReserveStr1", VT_BSTR, N, 0},          {99, "00000063", VT_EMPTY, N, 0}}},
+      {"Vessel",
+       [] { return std::make_unique<C_Vessel>(ShapeCreateInfo(0x3000, 830, 540, 70, 160, 0x40405000, 1, "Silo1")); },
+       73, 0x6EB43C, 0xE1FFFF, 0xFF0000,
+       {{28, "Level", "Kg"}, {36, "Speed", "RPM"}, {44, "Temperature", "\u00B0C"}},
+       {{27, "ReserveFloat1", VT_R4, N, 0},          {28, "Level", VT_R4, AR_VALUE, 0},
+        {29, "MinVluLevel", VT_R4, AR_MIN_VLU, 0},   {30, "MaxVluLevel", VT_R4, AR_MAX_VLU, 1000},
+        {31, "LlaVluLevel", VT_R4, N, 0},            {32, "HlaVluLevel", VT_R4, N, 1000},
+        {33, "LevelPort", VT_R4, AR_PORT, 0},        {34, "MinVluLevelPort", VT_R4, AR_MIN_VLU_PORT, 5000},
+        {35, "MaxVluLevelPort", VT_R4, AR_MAX_VLU_PORT, 27000},
+        {36, "Speed", VT_R4, AR_VALUE, 0},           {38, "MaxVluSpeed", VT_R4, AR_MAX_VLU, 1000},
+        {40, "HlaVluSpeed", VT_R4, N, 1000},         {43, "MaxVluSpeedPort", VT_R4, AR_MAX_VLU_PORT, 27000},
+        {44, "Temperature", VT_R4, AR_VALUE, 0},     {46, "MaxVluTemperature", VT_R4, AR_MAX_VLU, 1000},
+        {49, "TemperaturePort", VT_R4, AR_PORT, 0},  {50, "MinVluTemperaturePort", VT_R4, AR_MIN_VLU_PORT, 5000},
+        {52, "TareLevel", VT_R4, N, 0.2},            {53, "OverloadWarningLevel", VT_R4, N, 5},
+        {54, "OverloadErrorLevel", VT_R4, N, 30},    {55, "ReserveBool1", VT_BOOL, N, 0},
+        {56, "LlaFlgLevel", VT_BOOL, N, 0},          {57, "HlaFlgLevel", VT_BOOL, N, 0},
+        {58, "LocalCntrlLevel", VT_BOOL, N, 0},      {59, "AutoCntrlLevel", VT_BOOL, N, 0},
+        {60, "LlaFlgSpeed", VT_BOOL, N, 0},          {61, "HlaFlgSpeed", VT_BOOL, N, 0},
+        {62, "LocalCntrlSpeed", VT_BOOL, N, 0},      {63, "AutoCntrlSpeed", VT_BOOL, N, 0},
+        {64, "DiOnOffSpeed", VT_BOOL, N, 0},         {65, "DoOnOffSpeed", VT_BOOL, N, 0},
+        {66, "DiOnAlarmSpeed", VT_BOOL, N, 0},       {67, "LlaFlgTemperature", VT_BOOL, N, 0},
+        {68, "HlaFlgTemperature", VT_BOOL, N, 0},    {69, "LocalCntrlTemperature", VT_BOOL, N, 0},
+        {70, "AutoCntrlTemperature", VT_BOOL, N, 0}, {71, "ReserveInt1", VT_I4, N, 0},
+        {72, "ReserveStr1", VT_BSTR, N, 0},          {73, "00000049", VT_EMPTY, N, 0}}},
+      {"SprayDryer",
+       [] { return std::make_unique<C_SpryDryr>(ShapeCreateInfo(0, 403, 100, 120, 700, 0, 0, "SpryDryr1"), 4, 5); },
+       239, 0x808080, 0xC0C0C0, 0x1E1E1E,
+       // Units 0-3 the tower-safety temperatures, 4-14 the tower's own groups.
+       {{116, "TwrSfty Tempr1", "Unit?"}, {124, "TwrSfty Tempr2", "Unit?"}, {132, "TwrSfty Tempr3", "Unit?"},
+        {140, "TwrSfty Tempr4", "Unit?"}, {28, "Inlet Temp.", "Unit?"},     {36, "Slry Flowrate", "Unit?"},
+        {44, "Slry Pressure", "Unit?"},   {52, "Slry Temp.", "Unit?"},      {60, "Slry Moisture", "Unit?"},
+        {68, "Calorie Demand", "Unit?"},  {76, "Nozzel Flowrate", "Unit?"}, {84, "Outlet Temp.", "Unit?"},
+        {92, "Outlet Vacuum", "Unit?"},   {100, "Pwdr. Density", "Unit?"},  {108, "Pwdr. Moisture", "Unit?"}},
+       {{27, "ReserveFloat1", VT_R4, N, 0},
+        {28, "InletTemperature", VT_R4, AR_VALUE, 362},
+        {29, "MinVluInletTemperature", VT_R4, AR_MIN_VLU, 0},
+        {30, "MaxVluInletTemperature", VT_R4, AR_MAX_VLU, 700},
+        {31, "LlaVluInletTemperature", VT_R4, N, 0},
+        {32, "HlaVluInletTemperature", VT_R4, N, 700},
+        {33, "InletTemperaturePort", VT_R4, AR_PORT, 10000},
+        {34, "MinVluInletTemperaturePort", VT_R4, AR_MIN_VLU_PORT, 5000},
+        {35, "MaxVluInletTemperaturePort", VT_R4, AR_MAX_VLU_PORT, 27000},
+        {36, "SlurryFlowrate", VT_R4, AR_VALUE, 16000},     {38, "MaxVluSlurryFlowrate", VT_R4, AR_MAX_VLU, 20000},
+        {41, "SlurryFlowratePort", VT_R4, AR_PORT, 10000},  {44, "SlurryPressure", VT_R4, AR_VALUE, 34},
+        {48, "HlaVluSlurryPressure", VT_R4, N, 100},        {52, "SlurryTemperature", VT_R4, AR_VALUE, 88},
+        {54, "MaxVluSlurryTemperature", VT_R4, AR_MAX_VLU, 200},
+        {60, "SlurryMoisture", VT_R4, AR_VALUE, 30},        {68, "CalorieDemand", VT_R4, AR_VALUE, 1000},
+        {70, "MaxVluCalorieDemand", VT_R4, AR_MAX_VLU, 1800},
+        {76, "NozzelFlowrate", VT_R4, AR_VALUE, 70},        {84, "OutletTemperature", VT_R4, AR_VALUE, 88},
+        {86, "MaxVluOutletTemperature", VT_R4, AR_MAX_VLU, 218},
+        {92, "OutletVacuum", VT_R4, AR_VALUE, 8},           {94, "MaxVluOutletVacuum", VT_R4, AR_MAX_VLU, 30},
+        {100, "PowderDensity", VT_R4, AR_VALUE, 330},       {102, "MaxVluPowderDensity", VT_R4, AR_MAX_VLU, 400},
+        {108, "PowderMoisture", VT_R4, AR_VALUE, 0},        {109, "MinVluPowderMoisture", VT_R4, AR_MIN_VLU, 2},
+        {110, "MaxVluPowderMoisture", VT_R4, AR_MAX_VLU, 13},
+        {111, "LlaVluPowderMoisture", VT_R4, N, 2},         {112, "HlaVluPowderMoisture", VT_R4, N, 13},
+        {115, "MaxVluPowderMoisturePort", VT_R4, AR_MAX_VLU_PORT, 27000},
+        {116, "TowerSafetyTemperat1_Phy", VT_R4, AR_VALUE, 0},
+        {117, "TowerSafetyTemperat1_MinPhyVlu", VT_R4, AR_MIN_VLU, 0},
+        {118, "TowerSafetyTemperat1_MaxPhyVlu", VT_R4, AR_MAX_VLU, 500},
+        {119, "TowerSafetyTemperat1_LlaVlu", VT_R4, N, 0},
+        {120, "TowerSafetyTemperat1_HlaVlu", VT_R4, N, 500},
+        {121, "TowerSafetyTemperat1_Port", VT_R4, AR_PORT, 10000},
+        {122, "TowerSafetyTemperat1_MinPortVlu", VT_R4, AR_MIN_VLU_PORT, 5000},
+        {123, "TowerSafetyTemperat1_MaxPortVlu", VT_R4, AR_MAX_VLU_PORT, 27000},
+        {140, "TowerSafetyTemperat4_Phy", VT_R4, AR_VALUE, 0},
+        {147, "TowerSafetyTemperat4_MaxPortVlu", VT_R4, AR_MAX_VLU_PORT, 27000},
+        {148, "VI_fTowerSafetyCurMaxTowerTemperatur", VT_R4, N, 0},
+        {149, "VI_fTowerSafetyTemperSlope1", VT_R4, N, 0},  {156, "VI_fTowerSafetyTemperSlope8", VT_R4, N, 0},
+        {157, "ReserveBool1", VT_BOOL, N, 0},               {158, "LlaFlgInletTemperature", VT_BOOL, N, 0},
+        {161, "AutoCntrlInletTemperature", VT_BOOL, N, 0},  {162, "LlaFlgSlurryFlowrate", VT_BOOL, N, 0},
+        {163, "HlaFlgSlurryFlowrate", VT_BOOL, N, 0},       {164, "LlaFlgSlurryPressure", VT_BOOL, N, 0},
+        {169, "HlaFlgSlurryTemperature", VT_BOOL, N, 0},    {177, "AutoCntrlCalorieDemand", VT_BOOL, N, 0},
+        {179, "HlaFlgNozzelFlowrate", VT_BOOL, N, 0},       {195, "AutoCntrlPowderMoisture", VT_BOOL, N, 0},
+        {196, "VI_bShowTowerSafetyTemperat1", VT_BOOL, N, 1},
+        {199, "VI_bShowTowerSafetyTemperat4", VT_BOOL, N, 1},
+        {200, "VI_bFireDetected", VT_BOOL, N, 0},           {203, "VI_bReduceBurner", VT_BOOL, N, 0},
+        {204, "VI_bLetHammerAutoService", VT_BOOL, N, 0},   {205, "VI_bHammerIsInAutoService", VT_BOOL, N, 0},
+        {206, "VI_bTakeOnHammer1", VT_BOOL, N, 0},          {213, "VI_bTakeOnHammer8", VT_BOOL, N, 0},
+        {214, "ReserveInt1", VT_I4, N, 0},                  {215, "VI_iHammerOperationMode", VT_I4, N, 0},
+        {217, "VI_iHammerCycleTimer", VT_I4, N, 0},         {218, "VI_iOnDelayHammer1", VT_I4, N, 0},
+        {225, "VI_iOnDelayHammer8", VT_I4, N, 0},           {226, "VI_iOnStateTimeHammer1", VT_I4, N, 0},
+        {233, "VI_iOnStateTimeHammer8", VT_I4, N, 0},
+        {234, "VI_iTowerSafetyCriticalDeltaT_PerMin", VT_I4, N, 0},
+        {237, "VI_iTowerSafetyCriticalFireTemper", VT_I4, N, 0},
+        {238, "ReserveStr1", VT_BSTR, N, 0},                {239, "000000EF", VT_EMPTY, N, 0}}},
   };
   return classes;
 }
@@ -171,7 +258,7 @@ TEST(DeviceTablesTest, AnalogGroupsAndTheirUnits) {
       EXPECT_EQ(shape->GetAnalogGroupMember(unit.valueId, 8), -1);
     }
     EXPECT_EQ(shape->GetAnalogGroupMember(27, AR_VALUE), -1);
-    EXPECT_EQ(shape->GetAnalogPageCount(), 1);
+    EXPECT_EQ(shape->GetAnalogPageCount(), (static_cast<int>(rows.units.size()) - 1) / 4 + 1) << "four groups a page";
   }
 }
 
@@ -225,6 +312,8 @@ TEST(DeviceTablesTest, MenusOfferTheirItemsWithTheirCommandIds) {
        {{35004, A::ToggleRun, 61}, {35002, A::ToggleIncrease, 57}, {35001, A::ToggleDecrease, 58},
         {35000, A::Action, -1}, {35003, A::Properties, -1}}, -1},
       {C_HtZn::ClassDef(), 3047, {{35028, A::ToggleRun, 87}, {35026, A::Action, -1}, {35027, A::Properties, -1}}, -1},
+      {C_Vessel::ClassDef(), 3053, {{35043, A::ToggleRun, 65}, {35041, A::Action, -1}, {35042, A::Properties, -1}}, -1},
+      {C_SpryDryr::ClassDef(), 3051, {{35036, A::Action, -1}, {35037, A::Properties, -1}}, -1},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.menuId);
@@ -250,6 +339,8 @@ TEST(DeviceTablesTest, MenuResourcesHoldTheTextsInOrder) {
       {Classes()[2].make, {"Take ON", "Take ON Inc", "Take ON Dec", "&Action", "Properties"}},
       {Classes()[3].make, {"Take ON", "Take ON Inc", "Take ON Dec", "&Action", "Properties"}},
       {Classes()[4].make, {"Take ON", "&Action", "Properties"}},
+      {Classes()[5].make, {"Take ON", "&Action", "Properties"}},
+      {Classes()[6].make, {"&Action", "Properties"}},
   };
   for (const auto& row : rows) {
     const std::unique_ptr<C_BaseShape> shape = row.make();
