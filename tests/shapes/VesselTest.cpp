@@ -7,6 +7,7 @@
 
 #include "attrib/AlarmStruct.h"
 #include "platform/Thread.h"
+#include "platform/ui/Dialog.h"
 #include "res/ShapeResources.h"
 #include "shapes/Vessel.h"
 #include "shapes/fixture/ShapeFixture.h"
@@ -124,7 +125,14 @@ TEST(VesselTest, MenuTakesTheDriveOnAndOff) {
   v.Menu(ID_VESSEL_ACTION);
   ASSERT_EQ(v.world.Boxes().Count(), 1u);
   EXPECT_EQ(v.world.Boxes().Last().text, "No Action defined!");
-  v.Menu(ID_VESSEL_PROPERTIES);  // no pages yet: nothing opens
+  std::string opened;
+  CDialog::ModalDriver previous = CDialog::SetModalDriver([&](CDialog& dialog) {
+    opened = dialog.GetWindowText();
+    dialog.EndDialog(IDCANCEL);
+  });
+  v.Menu(ID_VESSEL_PROPERTIES);
+  CDialog::SetModalDriver(previous);
+  EXPECT_EQ(opened, "Control Properties   [Vessel.Silo1]");
   EXPECT_EQ(v.world.Boxes().Count(), 1u);
 }
 
