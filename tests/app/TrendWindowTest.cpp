@@ -260,6 +260,19 @@ TEST_F(TrendWindowTest, ScrollingMovesThePanelsAndAPanelOutOfSightWaits) {
   EXPECT_NE(Panel(2).GetDlgItemText(IDC_TREND_GEOMETRY).find(")\r\n("), std::string::npos);
 }
 
+TEST_F(TrendWindowTest, DraggingTheHostsBackgroundMovesThePanelsWithTheMouse) {
+  CScrollChildDlg* host = view->GetScrollHost();
+  host->ScrollTo(30);
+  host->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 200));
+  host->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 190));
+  EXPECT_EQ(host->GetScrollPosition(), 40) << "the mouse went up 10 pixels, the area with it";
+  host->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 400));
+  EXPECT_EQ(host->GetScrollPosition(), 0) << "not above the top";
+  host->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 400));
+  host->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 100));
+  EXPECT_EQ(host->GetScrollPosition(), 0) << "released: the mouse no longer drags";
+}
+
 TEST_F(TrendWindowTest, PrintGoesToThePrinterWithTheDatedHeader) {
   testing_support::TempDir out;
   CPrintJob::SetPrinterRedirect(out.Path() + "printed");
