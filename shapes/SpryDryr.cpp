@@ -8,6 +8,8 @@
 #include "platform/ui/Pen.h"
 #include "res/ShapeResources.h"
 #include "shapes/ShapeDraw.h"
+#include "shapes/pages/SpryDryrHammerPropPage.h"
+#include "shapes/pages/SpryDryrSafetyPropPage.h"
 
 namespace {
 
@@ -246,4 +248,10 @@ void C_SpryDryr::DrawTemperatures(CDC* dc, const CRect& client) {
   dc->SetBkColor(oldBk);
   dc->SetBkMode(oldMode);
   dc->SelectObject(oldFont);
+}
+
+void C_SpryDryr::AddPropertyPages(CPropertySheet* sheet) {
+  AddOwnedPage(sheet, std::make_unique<C_SpryDryrSafetyPropPage>());
+  AddOwnedPage(sheet, std::make_unique<C_SpryDryrHammerPropPage>());
+  C_BaseShape::AddPropertyPages(sheet);
 }

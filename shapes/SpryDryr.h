@@ -50,6 +50,8 @@ class C_SpryDryr : public C_BaseShape {
   // In Demo the hammers' auto-service feedback follows its command.
   void OnAttribChanged(CVAttrib* attrib, int code) override;
   void DrawShape(CDC* dc) override;
+  // Its own setting pages first, then the base pages.
+  void AddPropertyPages(CPropertySheet* sheet) override;
 
   // "Nozzle #<n>" and "Rate: <r>       Max: <max>       Min: <min>".
   static std::string NozzleBalloonTitle(int nozzle);

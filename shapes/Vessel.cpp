@@ -6,6 +6,7 @@
 #include "res/ShapeResources.h"
 #include "shapes/ShapeDraw.h"
 #include "shapes/ShapeText.h"
+#include "shapes/pages/VesselSettingPropPage.h"
 
 namespace {
 
@@ -145,4 +146,9 @@ void C_Vessel::DrawBands(CDC* dc, const CRect& client) {
     const int travel = VesselMarkTravel(m_outline, y, width, height);
     dc->Rectangle(VesselMarkRect(travel, std::min(m_mark.position, travel), y, width));
   }
+}
+
+void C_Vessel::AddPropertyPages(CPropertySheet* sheet) {
+  AddOwnedPage(sheet, std::make_unique<C_VesselSettingPropPage>());
+  C_BaseShape::AddPropertyPages(sheet);
 }

@@ -79,6 +79,8 @@ class C_Vessel : public C_BaseShape {
   // the band texts and marks, then the state frame. Each paint moves the
   // mark one step.
   void DrawShape(CDC* dc) override;
+  // Its own setting pages first, then the base pages.
+  void AddPropertyPages(CPropertySheet* sheet) override;
 
   int GetVesselType() const { return GetCreateInfo().nOption2; }
   const VesselOutline& GetOutline() const { return m_outline; }

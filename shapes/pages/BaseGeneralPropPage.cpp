@@ -8,13 +8,7 @@ using namespace page_res;
 
 namespace {
 
-// A value control, its label and its attribute.
-struct GeneralControl {
-  UINT control;
-  UINT label;
-  int attrib;
-};
-constexpr GeneralControl kControls[] = {{IDC_ACTUATOR_TYPE, IDC_ACTUATOR_TYPE_LABEL, BA_ActuatorControlType},
+constexpr PageAttribControl kControls[] = {{IDC_ACTUATOR_TYPE, IDC_ACTUATOR_TYPE_LABEL, BA_ActuatorControlType},
                                         {IDC_LOAD_IN_WAY, IDC_LOAD_IN_WAY_LABEL, BA_LoadInWay},
                                         {IDC_PERCENT_HIGH_LOW, IDC_PERCENT_HIGH_LOW_LABEL, BA_PercentOfHighLowSpeed},
                                         {IDC_NO_TARING, IDC_NO_TARING_LABEL, BA_NoTaring}};
@@ -62,27 +56,12 @@ void CBaseGeneralPropPage::UpdatePage() {
 
 void CBaseGeneralPropPage::UpdateControls() {
   CPropertyPageBase::UpdateControls();
-  const bool editable = !IsAutoRefresh();
-  for (const GeneralControl& c : kControls) EnableControl(c.control, editable);
+  EnableWhileEditable(kControls);
 }
 
-void CBaseGeneralPropPage::UpdateControlVisibility() {
-  bool any = false;
-  for (const GeneralControl& c : kControls) {
-    const bool shown = IsAttribShown(c.attrib);
-    ShowControl(c.control, shown);
-    ShowControl(c.label, shown);
-    any = any || shown;
-  }
-  ShowControl(IDC_PAGE_GROUP, any);
-  ShowControl(IDC_PAGE_APPLY, any);
-}
+void CBaseGeneralPropPage::UpdateControlVisibility() { ShowByAttribVisibility(kControls); }
 
-int CBaseGeneralPropPage::GetAttribIdOfControl(UINT nCtrlId) const {
-  for (const GeneralControl& c : kControls)
-    if (c.control == nCtrlId) return c.attrib;
-  return -1;
-}
+int CBaseGeneralPropPage::GetAttribIdOfControl(UINT nCtrlId) const { return AttribOfControl(kControls, nCtrlId); }
 
 BOOL CBaseGeneralPropPage::OnCommand(WPARAM wParam, LPARAM lParam) {
   const UINT id = LOWORD(wParam);

@@ -3,6 +3,7 @@
 #include "attrib/AttribTypes.h"
 #include "core/VekAccessControl.h"
 #include "platform/Seams.h"
+#include "res/PageResources.h"
 #include "shapes/BaseShape.h"
 #include "shapes/pages/BaseShapePropSheet.h"
 #include "shapes/pages/PageRules.h"
@@ -81,6 +82,29 @@ void CPropertyPageBase::OnLButtonDblClk(UINT flags, CPoint point) {
   m_pShape->SetAttribVisible(id, !visible);
   m_pShape->SaveAttribIniString(id, AP_VISIBLE, visible ? "No" : "Yes");
   UpdateControlVisibility();
+}
+
+void CPropertyPageBase::ShowByAttribVisibility(std::span<const PageAttribControl> controls) {
+  bool any = false;
+  for (const PageAttribControl& c : controls) {
+    const bool shown = IsAttribShown(c.attrib);
+    ShowControl(c.control, shown);
+    ShowControl(c.label, shown);
+    any = any || shown;
+  }
+  ShowControl(page_res::IDC_PAGE_GROUP, any);
+  ShowControl(page_res::IDC_PAGE_APPLY, any);
+}
+
+void CPropertyPageBase::EnableWhileEditable(std::span<const PageAttribControl> controls) {
+  const bool editable = !IsAutoRefresh();
+  for (const PageAttribControl& c : controls) EnableControl(c.control, editable);
+}
+
+int CPropertyPageBase::AttribOfControl(std::span<const PageAttribControl> controls, UINT nCtrlId) {
+  for (const PageAttribControl& c : controls)
+    if (c.control == nCtrlId) return c.attrib;
+  return -1;
 }
 
 void CPropertyPageBase::ShowControl(UINT id, bool show) {

@@ -14,6 +14,7 @@
 // User-interface thread only.
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "platform/ui/PropertyPage.h"
@@ -26,6 +27,13 @@ class CVekAccessUser;
 // The refresh timer of the pages.
 constexpr UINT_PTR TIMER_PROP_PAGE = 6633;
 constexpr UINT TIMER_PROP_PAGE_MS = 500;
+
+// A value control of a page, its label and the attribute it edits.
+struct PageAttribControl {
+  UINT control;
+  UINT label;
+  int attrib;
+};
 
 class CPropertyPageBase : public CPropertyPage {
  public:
@@ -75,6 +83,13 @@ class CPropertyPageBase : public CPropertyPage {
   void OnLButtonDblClk(UINT flags, CPoint point) override;
 
   // ---- Helpers of the derived pages -----------------------------------------------------------
+  // Each control and its label show while its attribute is visible; the
+  // page's group box and its Apply button while any of them does.
+  void ShowByAttribVisibility(std::span<const PageAttribControl> controls);
+  // Each control is editable exactly while auto refresh is off.
+  void EnableWhileEditable(std::span<const PageAttribControl> controls);
+  // The attribute of a control of the table; -1 for another control.
+  static int AttribOfControl(std::span<const PageAttribControl> controls, UINT nCtrlId);
   void ShowControl(UINT id, bool show);
   void EnableControl(UINT id, bool enable);
   // The attribute of the shape is visible; false without a shape.
