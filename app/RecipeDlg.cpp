@@ -42,6 +42,12 @@ BOOL CRecipeDlg::CreateModeless() {
 
 CRecipeRS* CRecipeDlg::GetRecipeRS() const { return dynamic_cast<CRecipeRS*>(GetRecordset()); }
 
+const CRecipeFields* CRecipeDlg::ChosenRecipe(const char* pszRefusal) const {
+  const CRecipeFields* shown = FindListed(m_nShownId);
+  if (!shown) ShowRefusal(pszRefusal);
+  return shown;
+}
+
 CRecipeRS* CRecipeDlg::OpenRecipeRS() const {
   CRecipeRS* recipes = GetRecipeRS();
   if (!recipes || !recipes->IsOpen()) {
@@ -187,11 +193,8 @@ bool CRecipeDlg::SaveRecipe() {
 bool CRecipeDlg::DeleteRecipe() {
   CRecipeRS* recipes = OpenRecipeRS();
   if (!recipes) return false;
-  const CRecipeFields* shown = FindListed(m_nShownId);
-  if (!shown) {
-    ShowRefusal("Please choose the recipe to delete in the list.");
-    return false;
-  }
+  const CRecipeFields* shown = ChosenRecipe("Please choose the recipe to delete in the list.");
+  if (!shown) return false;
   if (shown->m_bIsActive) {
     ShowRefusal("The active recipe cannot be deleted.\nActivate another recipe first.");
     return false;
@@ -208,11 +211,8 @@ bool CRecipeDlg::DeleteRecipe() {
 bool CRecipeDlg::ActivateRecipe() {
   CRecipeRS* recipes = OpenRecipeRS();
   if (!recipes) return false;
-  const CRecipeFields* shown = FindListed(m_nShownId);
-  if (!shown) {
-    ShowRefusal("Please choose the recipe to activate in the list (a new recipe is saved first).");
-    return false;
-  }
+  const CRecipeFields* shown = ChosenRecipe("Please choose the recipe to activate in the list (a new recipe is saved first).");
+  if (!shown) return false;
   CRecipeFields edited;
   if (!ReadShownRecipe(edited)) return false;
   if (!SameRecipe(edited, *shown)) {

@@ -80,6 +80,8 @@ class CRecipeDlg : public CBaseTableDlg {
   // The controls into a field set; false when a value was refused (told).
   bool ReadShownRecipe(CRecipeFields& recipe);
   const CRecipeFields* FindListed(int nId) const;
+  // The listed recipe shown; null (after the refusal) for a new one.
+  const CRecipeFields* ChosenRecipe(const char* pszRefusal) const;
   // The Recipe record set when it is open; else a refusal and null.
   CRecipeRS* OpenRecipeRS() const;
   CIniFile* RangeFile() const;
