@@ -85,6 +85,7 @@ void CIniFile::Refresh() const {
 
 void CIniFile::Parse(const std::string& content) const {
   m_lines.clear();
+  m_bViewValid = false;
   m_bBom = content.compare(0, 3, "\xEF\xBB\xBF") == 0;
   const size_t firstEol = content.find('\n');
   m_strEol = firstEol != std::string::npos && firstEol > 0 && content[firstEol - 1] == '\r' ? "\r\n"
@@ -115,26 +116,70 @@ void CIniFile::Parse(const std::string& content) const {
   }
 }
 
-int CIniFile::FindSection(const std::string& strSection) const {
-  for (size_t i = 0; i < m_lines.size(); ++i)
-    if (m_lines[i].kind == Line::kSection && EqualNoCase(m_lines[i].name, strSection))
-      return static_cast<int>(i);
+int CIniFile::FindSection(const std::vector<Line>& lines, const std::string& strSection) {
+  for (size_t i = 0; i < lines.size(); ++i)
+    if (lines[i].kind == Line::kSection && EqualNoCase(lines[i].name, strSection)) return static_cast<int>(i);
   return -1;
 }
 
-int CIniFile::FindKey(int nSection, const std::string& strKey) const {
+int CIniFile::FindKey(const std::vector<Line>& lines, int nSection, const std::string& strKey) {
   if (nSection < 0) return -1;
-  for (size_t i = static_cast<size_t>(nSection) + 1; i < m_lines.size(); ++i) {
-    if (m_lines[i].kind == Line::kSection) break;
-    if (m_lines[i].kind == Line::kKey && EqualNoCase(m_lines[i].name, strKey)) return static_cast<int>(i);
+  for (size_t i = static_cast<size_t>(nSection) + 1; i < lines.size(); ++i) {
+    if (lines[i].kind == Line::kSection) break;
+    if (lines[i].kind == Line::kKey && EqualNoCase(lines[i].name, strKey)) return static_cast<int>(i);
   }
   return -1;
 }
 
-std::string CIniFile::Serialize() const {
+bool CIniFile::ApplyEdit(std::vector<Line>& lines, const Edit& edit) {
+  const int sectionLine = FindSection(lines, edit.section);
+  const int keyLine = FindKey(lines, sectionLine, edit.key);
+  if (keyLine >= 0 && Unquote(lines[static_cast<size_t>(keyLine)].value) == Unquote(edit.value)) return false;
+
+  Line entry;
+  entry.kind = Line::kKey;
+  entry.value = edit.value;
+  if (keyLine >= 0) {
+    Line& line = lines[static_cast<size_t>(keyLine)];
+    entry.name = line.name;  // keep the spelling the file has
+    entry.text = entry.name + "=" + edit.value;
+    line = entry;
+  } else {
+    entry.name = edit.key;
+    entry.text = edit.key + "=" + edit.value;
+    if (sectionLine >= 0) {
+      // After the section's last non-blank line.
+      size_t at = static_cast<size_t>(sectionLine) + 1;
+      for (size_t i = at; i < lines.size() && lines[i].kind != Line::kSection; ++i)
+        if (!TrimText(lines[i].text).empty()) at = i + 1;
+      lines.insert(lines.begin() + static_cast<long>(at), entry);
+    } else {
+      if (!lines.empty() && !TrimText(lines.back().text).empty()) lines.push_back(Line{});
+      Line header;
+      header.kind = Line::kSection;
+      header.name = edit.section;
+      header.text = "[" + edit.section + "]";
+      lines.push_back(header);
+      lines.push_back(entry);
+    }
+  }
+  return true;
+}
+
+const std::vector<CIniFile::Line>& CIniFile::View() const {
+  if (m_pending.empty()) return m_lines;
+  if (!m_bViewValid) {
+    m_view = m_lines;
+    for (const Edit& edit : m_pending) ApplyEdit(m_view, edit);
+    m_bViewValid = true;
+  }
+  return m_view;
+}
+
+std::string CIniFile::Serialize(const std::vector<Line>& lines) const {
   std::string out;
   if (m_bBom) out = "\xEF\xBB\xBF";
-  for (const Line& line : m_lines) {
+  for (const Line& line : lines) {
     out += line.text;
     out += m_strEol;
   }
@@ -145,10 +190,12 @@ bool CIniFile::ReadString(const std::string& strSection, const std::string& strK
                           std::string& strOut, const std::string& strDefault) const {
   std::lock_guard lock(m_mutex);
   Refresh();
-  const int key = FindKey(FindSection(TrimText(strSection)), TrimText(strKey));
-  strOut = CapUtf8(key >= 0 ? Unquote(m_lines[static_cast<size_t>(key)].value) : TrimText(strDefault),
+  const std::vector<Line>& lines = View();
+  const int key = FindKey(lines, FindSection(lines, TrimText(strSection)), TrimText(strKey));
+  strOut = CapUtf8(key >= 0 ? Unquote(lines[static_cast<size_t>(key)].value) : TrimText(strDefault),
                    kMaxValueLength);
-  return m_stamp.exists;
+  // Writes held by a batch make the file exist once the batch ends.
+  return m_stamp.exists || !m_pending.empty();
 }
 
 bool CIniFile::ReadInt(const std::string& strSection, const std::string& strKey, int& nOut,
@@ -181,15 +228,13 @@ bool CIniFile::ReadFloat(const std::string& strSection, const std::string& strKe
   return exists;
 }
 
-bool CIniFile::WriteString(const std::string& strSection, const std::string& strKey,
-                           const std::string& strValue) {
-  const std::string section = TrimText(strSection);
-  const std::string key = TrimText(strKey);
-  const std::string value = TrimText(strValue);
-  // Other writers, in this process or another, wait until the file is
-  // replaced; the cache is brought up to date under the lock.
-  CFileLock fileLock(m_strPath);
-  std::lock_guard lock(m_mutex);
+bool CIniFile::MakeEdit(const std::string& strSection, const std::string& strKey, const std::string& strValue,
+                        Edit& edit) {
+  edit.section = TrimText(strSection);
+  edit.key = TrimText(strKey);
+  edit.value = TrimText(strValue);
+  const std::string& section = edit.section;
+  const std::string& key = edit.key;
   if (section.empty() || HasLineBreak(section) || section.find(']') != std::string::npos) {
     m_strLastError = "Invalid section name \"" + strSection + "\" for \"" + m_strPath + "\".";
     return false;
@@ -199,66 +244,121 @@ bool CIniFile::WriteString(const std::string& strSection, const std::string& str
     m_strLastError = "Invalid key name \"" + strKey + "\" in section [" + section + "] of \"" + m_strPath + "\".";
     return false;
   }
-  if (HasLineBreak(value)) {
+  if (HasLineBreak(edit.value)) {
     m_strLastError = "The value of " + key + " in section [" + section + "] holds a line break.";
     return false;
   }
+  return true;
+}
 
-  Refresh();
-  // A file that exists but cannot be read must not be replaced by one that
-  // holds only this key: every other setting would be lost.
-  if (!m_strReadError.empty()) {
-    m_strLastError = m_strReadError + "\nThe key " + key + " of section [" + section +
-                     "] is not written, so the file keeps its other settings.";
-    return false;
-  }
-  const int sectionLine = FindSection(section);
-  const int keyLine = FindKey(sectionLine, key);
-  if (keyLine >= 0 && Unquote(m_lines[static_cast<size_t>(keyLine)].value) == Unquote(value)) return true;
-
-  std::vector<Line> saved = m_lines;
-  Line entry;
-  entry.kind = Line::kKey;
-  entry.value = value;
-  if (keyLine >= 0) {
-    Line& line = m_lines[static_cast<size_t>(keyLine)];
-    entry.name = line.name;  // keep the spelling the file has
-    entry.text = entry.name + "=" + value;
-    line = entry;
-  } else {
-    entry.name = key;
-    entry.text = key + "=" + value;
-    if (sectionLine >= 0) {
-      // After the section's last non-blank line.
-      size_t at = static_cast<size_t>(sectionLine) + 1;
-      for (size_t i = at; i < m_lines.size() && m_lines[i].kind != Line::kSection; ++i)
-        if (!TrimText(m_lines[i].text).empty()) at = i + 1;
-      m_lines.insert(m_lines.begin() + static_cast<long>(at), entry);
-    } else {
-      if (!m_lines.empty() && !TrimText(m_lines.back().text).empty()) m_lines.push_back(Line{});
-      Line header;
-      header.kind = Line::kSection;
-      header.name = section;
-      header.text = "[" + section + "]";
-      m_lines.push_back(header);
-      m_lines.push_back(entry);
+bool CIniFile::WriteString(const std::string& strSection, const std::string& strKey,
+                           const std::string& strValue) {
+  Edit edit;
+  {
+    std::lock_guard lock(m_mutex);
+    if (!MakeEdit(strSection, strKey, strValue, edit)) return false;
+    if (m_nBatchDepth > 0 && m_batchOwner == std::this_thread::get_id()) {
+      if (m_pending.empty()) m_bViewValid = false;
+      if (m_bViewValid) ApplyEdit(m_view, edit);
+      // A key written again keeps only its last value, so one changed and
+      // changed back leaves the file alone.
+      for (Edit& held : m_pending) {
+        if (EqualNoCase(held.section, edit.section) && EqualNoCase(held.key, edit.key)) {
+          held.value = edit.value;
+          return true;
+        }
+      }
+      m_pending.push_back(std::move(edit));
+      return true;
     }
   }
+  // Other writers, in this process or another, wait until the file is
+  // replaced; the cache is brought up to date under the lock.
+  CFileLock fileLock(m_strPath);
+  std::lock_guard lock(m_mutex);
+  return ReplaceFile({edit});
+}
 
-  const std::string content = Serialize();
+bool CIniFile::ReplaceFile(const std::vector<Edit>& edits) {
+  Refresh();
+  // A file that exists but cannot be read must not be replaced by one that
+  // holds only these keys: every other setting would be lost.
+  if (!m_strReadError.empty()) {
+    const Edit& first = edits.front();
+    const std::string others =
+        edits.size() > 1 ? " and " + std::to_string(edits.size() - 1) + " other keys are" : " is";
+    m_strLastError = m_strReadError + "\nThe key " + first.key + " of section [" + first.section + "]" + others +
+                     " not written, so the file keeps its other settings.";
+    return false;
+  }
+  std::vector<Line> lines = m_lines;
+  bool changed = false;
+  for (const Edit& edit : edits) changed = ApplyEdit(lines, edit) || changed;
+  if (!changed) return true;
+
+  const std::string content = Serialize(lines);
   std::string error;
   if (!WriteFileAtomic(m_strPath, content, &error)) {
-    m_lines = std::move(saved);
     m_strLastError = error;
     return false;
   }
   // The cache now holds what was written. The file is a new one (renamed
   // into place), so any later replacement shows in its stamp.
+  m_lines = std::move(lines);
+  m_bViewValid = false;
   m_strRaw = content;
   m_bLoaded = true;
   m_stamp = StampFile(m_strPath);
   m_bRacy = false;
   return true;
+}
+
+bool CIniFile::BeginBatch() {
+  std::lock_guard lock(m_mutex);
+  if (m_nBatchDepth > 0 && m_batchOwner != std::this_thread::get_id()) return false;
+  ++m_nBatchDepth;
+  m_batchOwner = std::this_thread::get_id();
+  return true;
+}
+
+bool CIniFile::EndBatch() {
+  {
+    std::lock_guard lock(m_mutex);
+    if (m_nBatchDepth > 1) {
+      --m_nBatchDepth;
+      return true;
+    }
+  }
+  // The batch stays open (for this thread alone) until the lock is taken,
+  // so no other thread's batch starts in between.
+  CFileLock fileLock(m_strPath);
+  std::lock_guard lock(m_mutex);
+  std::vector<Edit> edits = std::move(m_pending);
+  m_pending.clear();
+  m_bViewValid = false;
+  m_nBatchDepth = 0;
+  m_batchOwner = std::thread::id();
+  return edits.empty() || ReplaceFile(edits);
+}
+
+CIniFile::CBatch::CBatch(CIniFile* pIni) {
+  if (pIni != nullptr && pIni->BeginBatch()) m_pIni = pIni;
+}
+
+CIniFile::CBatch::~CBatch() {
+  // The writes belong to the action that made them even when it ended by
+  // an exception. Only a test's simulated crash throws here; the file is
+  // then as that crash leaves it.
+  try {
+    Commit();
+  } catch (...) {
+  }
+}
+
+bool CIniFile::CBatch::Commit() {
+  CIniFile* ini = m_pIni;
+  m_pIni = nullptr;
+  return ini == nullptr || ini->EndBatch();
 }
 
 bool CIniFile::WriteInt(const std::string& strSection, const std::string& strKey, int nValue) {
@@ -272,11 +372,12 @@ bool CIniFile::WriteFloat(const std::string& strSection, const std::string& strK
 bool CIniFile::HasSection(const std::string& strSection) const {
   std::lock_guard lock(m_mutex);
   Refresh();
-  const int section = FindSection(TrimText(strSection));
+  const std::vector<Line>& lines = View();
+  const int section = FindSection(lines, TrimText(strSection));
   if (section < 0) return false;
-  for (size_t i = static_cast<size_t>(section) + 1; i < m_lines.size(); ++i) {
-    if (m_lines[i].kind == Line::kSection) break;
-    if (m_lines[i].kind == Line::kKey) return true;
+  for (size_t i = static_cast<size_t>(section) + 1; i < lines.size(); ++i) {
+    if (lines[i].kind == Line::kSection) break;
+    if (lines[i].kind == Line::kKey) return true;
   }
   return false;
 }
@@ -285,7 +386,7 @@ std::vector<std::string> CIniFile::GetSectionNames() const {
   std::lock_guard lock(m_mutex);
   Refresh();
   std::vector<std::string> names;
-  for (const Line& line : m_lines) {
+  for (const Line& line : View()) {
     if (line.kind != Line::kSection) continue;
     bool seen = false;
     for (const std::string& n : names) seen = seen || EqualNoCase(n, line.name);
@@ -298,11 +399,12 @@ std::vector<std::string> CIniFile::GetKeyNames(const std::string& strSection) co
   std::lock_guard lock(m_mutex);
   Refresh();
   std::vector<std::string> names;
-  const int section = FindSection(TrimText(strSection));
+  const std::vector<Line>& lines = View();
+  const int section = FindSection(lines, TrimText(strSection));
   if (section < 0) return names;
-  for (size_t i = static_cast<size_t>(section) + 1; i < m_lines.size(); ++i) {
-    if (m_lines[i].kind == Line::kSection) break;
-    if (m_lines[i].kind == Line::kKey) names.push_back(m_lines[i].name);
+  for (size_t i = static_cast<size_t>(section) + 1; i < lines.size(); ++i) {
+    if (lines[i].kind == Line::kSection) break;
+    if (lines[i].kind == Line::kKey) names.push_back(lines[i].name);
   }
   return names;
 }

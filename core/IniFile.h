@@ -7,12 +7,14 @@
 // (CFileLock), reads it again under the lock when it changed, and replaces
 // it atomically, so neither a crash nor a second writer loses a setting.
 // Reads come from a cache kept while the file's inode, size and
-// nanosecond change times stay the same.
+// nanosecond change times stay the same. Many keys written in one action
+// go through a CBatch, which replaces the file once for all of them.
 // Thread-safety: every member may be called from any thread.
 #pragma once
 
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 class CIniFile {
@@ -22,6 +24,43 @@ class CIniFile {
   explicit CIniFile(std::string strFullPath);
   CIniFile(const CIniFile&) = delete;
   CIniFile& operator=(const CIniFile&) = delete;
+
+  // The writes of one action, applied together. While a batch is open, the
+  // writes that the thread which opened it makes through this CIniFile are
+  // kept in memory (every read sees them at once) and its end applies them
+  // all in one locked read-change-replace of the file, just as one write
+  // does: the file is read again under the lock, a key is changed only
+  // when its text differs, and the file is replaced atomically (once, and
+  // only when something changed), so a crash leaves the old or the new
+  // file and another process's write meanwhile is kept. A batch opened
+  // while one is open in the same thread joins it: the outermost end
+  // writes. Writes of other threads are not held back (they go to the
+  // file at once), and a batch that another thread opens meanwhile
+  // batches nothing. Names and values that cannot be stored are refused at
+  // the write itself; a failure of the file shows at the end. Open a batch
+  // for the keys of one user action only, so no write waits past it.
+  // A batch belongs to the thread that made it and must not outlive its
+  // CIniFile.
+  class CBatch {
+   public:
+    // A null file makes a batch that does nothing.
+    explicit CBatch(CIniFile* pIni);
+    // Applies the writes unless Commit did; a failure is then left in the
+    // file's GetLastError.
+    ~CBatch();
+    CBatch(const CBatch&) = delete;
+    CBatch& operator=(const CBatch&) = delete;
+
+    // Ends the batch now and applies its writes: true when the file holds
+    // them (or nothing was written); false with GetLastError saying why,
+    // the same text one failed write gives, and the file as it was. A
+    // batch that joined an outer one, did nothing or ended already gives
+    // true.
+    bool Commit();
+
+   private:
+    CIniFile* m_pIni = nullptr;  // the file while the batch is open and counted there
+  };
 
   const std::string& GetFilePath() const { return m_strPath; }
 
@@ -43,6 +82,8 @@ class CIniFile {
   // True when equal or written; false for a name or value that cannot be
   // stored (empty or holding a line break, a section name with ']', a key
   // with '='), a read-only file or a failed write (GetLastError says why).
+  // Inside a batch of this thread the value is held until the batch ends
+  // (true unless the name or value cannot be stored).
   bool WriteString(const std::string& strSection, const std::string& strKey,
                    const std::string& strValue);
   bool WriteInt(const std::string& strSection, const std::string& strKey, int nValue);    // "%d"
@@ -70,6 +111,10 @@ class CIniFile {
     std::string name;   // section or key name, trimmed
     std::string value;  // key value, trimmed (not capped)
   };
+  // One write: trimmed names and value that can be stored.
+  struct Edit {
+    std::string section, key, value;
+  };
   // What identifies the file's content on disk.
   struct FileStamp {
     bool exists = false;
@@ -86,10 +131,25 @@ class CIniFile {
   // Brings the cache up to date with the file. Caller holds m_mutex.
   void Refresh() const;
   void Parse(const std::string& content) const;
+  // The lines that reads see: the cache with the batch's writes applied.
+  // Caller holds m_mutex and has refreshed the cache.
+  const std::vector<Line>& View() const;
   // Index of the section's header line, or -1; and of a key inside it.
-  int FindSection(const std::string& strSection) const;
-  int FindKey(int nSection, const std::string& strKey) const;
-  std::string Serialize() const;
+  static int FindSection(const std::vector<Line>& lines, const std::string& strSection);
+  static int FindKey(const std::vector<Line>& lines, int nSection, const std::string& strKey);
+  // Sets the key in lines; false when it holds that value already.
+  static bool ApplyEdit(std::vector<Line>& lines, const Edit& edit);
+  std::string Serialize(const std::vector<Line>& lines) const;
+  // Checks and trims a write; false (and m_strLastError) when it cannot be
+  // stored. Caller holds m_mutex.
+  bool MakeEdit(const std::string& strSection, const std::string& strKey, const std::string& strValue,
+                Edit& edit);
+  // Reads the file again, applies the writes and replaces the file when
+  // anything changed. Caller holds the file's CFileLock and m_mutex.
+  bool ReplaceFile(const std::vector<Edit>& edits);
+  // A batch's start (false: another thread's batch is open) and end.
+  bool BeginBatch();
+  bool EndBatch();
 
   const std::string m_strPath;
   mutable std::mutex m_mutex;
@@ -105,4 +165,13 @@ class CIniFile {
   mutable std::string m_strEol = "\r\n";   // the file's line end
   mutable std::string m_strReadError;      // why the existing file could not be read, if so
   std::string m_strLastError;
+  // The open batch: its nesting depth in the thread that owns it and the
+  // writes held for its end, in order. The view is the cache's lines with
+  // those writes applied, valid while m_bViewValid; reads use it while
+  // writes are held.
+  int m_nBatchDepth = 0;
+  std::thread::id m_batchOwner;
+  std::vector<Edit> m_pending;
+  mutable std::vector<Line> m_view;
+  mutable bool m_bViewValid = false;
 };
