@@ -72,6 +72,8 @@ RecipeRanges LoadRecipeRanges(const CIniFile& ini, std::string* pstrProblems) {
 }
 
 bool SaveRecipeRanges(CIniFile& ini, const RecipeRanges& ranges, std::string* pstrError) {
+  // The 34 limits reach the file in one replacement, or none of them does.
+  CIniFile::CBatch batch(&ini);
   for (int n = 1; n <= kItemCount; ++n) {
     const ItemRange& range = ranges[static_cast<size_t>(n - 1)];
     for (bool bMax : {false, true}) {
@@ -82,6 +84,10 @@ bool SaveRecipeRanges(CIniFile& ini, const RecipeRanges& ranges, std::string* ps
         return false;
       }
     }
+  }
+  if (!batch.Commit()) {
+    if (pstrError) *pstrError = ini.GetLastError();
+    return false;
   }
   return true;
 }

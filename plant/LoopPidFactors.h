@@ -23,6 +23,6 @@ LoopPidFactors ReadLoopPidFactors(const C_ProcessDataLoop& loop);
 
 // Stores all seven factors, changed or not, in the order DeadBand, Gain,
 // PerTm, PbTm, Ti, Td, TmLag: each sets its attribute and writes its
-// "Data" key. Returns the names of the factors that the attribute refused
+// "Data" key (the keys in one replacement of the settings file). Returns the names of the factors that the attribute refused
 // or the settings file did not take (empty: all saved).
 std::vector<std::string> SaveLoopPidFactors(C_ProcessDataLoop& loop, const LoopPidFactors& factors);

@@ -1,5 +1,6 @@
 #include "plant/Plant.h"
 
+#include "core/IniFile.h"
 #include "core/VekUtils.h"
 #include "plant/VekEngineApp.h"
 
@@ -98,6 +99,9 @@ void CPlant::SetResetProcessOn() {
 // ---- Exit ------------------------------------------------------------------------------------------
 
 void CPlant::DestroyProcessData() {
+  // What the objects save at their end goes to the settings file in one
+  // replacement.
+  CIniFile::CBatch batch(C_BaseShape::GetPackIniFile(SHAPE_SETTINGS_INI_INDEX));
   for (auto& object : m_processData) DestroyAndDelete(object);
   m_processData.clear();
   m_pGeneral = nullptr;
@@ -108,6 +112,9 @@ void CPlant::DestroyProcessData() {
 }
 
 void CPlant::DestroyDevices() {
+  // The colours and actuator settings that every device saves at its end
+  // go to the settings file in one replacement.
+  CIniFile::CBatch batch(C_BaseShape::GetPackIniFile(SHAPE_SETTINGS_INI_INDEX));
   for (auto& list : m_byClass) list.clear();
   for (auto& device : m_devices) DestroyAndDelete(device);
   m_devices.clear();

@@ -106,6 +106,10 @@ class C_BaseShape : public CVAttribsPack, public CAlarmPack {
   int GetInstanceNumber() const { return static_cast<int>(GetCtrlId() & 0xFFFF); }
 
   // ---- Settings file -------------------------------------------------------------------------
+  // The settings file the shape reads and writes (null without one). An
+  // action that saves several keys holds a CIniFile::CBatch on it, so the
+  // file is replaced once for all of them.
+  CIniFile* GetIniFile() const;
   // "ControlType.DeviceName", XML-escaped.
   std::string GetIniSectionName() const override;
   bool IniSectionExists(const std::string& section) const override;
@@ -240,7 +244,6 @@ class C_BaseShape : public CVAttribsPack, public CAlarmPack {
 
  private:
   void SaveColorsOnDestroy();
-  CIniFile* GetIniFile() const;
 
   const ShapeClassDef& m_def;   // the class's tables; outlives the shape
   ShapeCreateInfo m_info;

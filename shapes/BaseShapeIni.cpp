@@ -154,6 +154,7 @@ void C_BaseShape::SaveAttribData(int id, const VARIANT& value) {
 }
 
 void C_BaseShape::MarkUnboundAttribs() {
+  CIniFile::CBatch batch(GetIniFile());
   for (int id = BA_COUNT; id < GetAttribCount(); ++id) {
     if (GetAttribName(id).find("Reserve") != std::string::npos) continue;
     std::string tagName;
@@ -163,6 +164,7 @@ void C_BaseShape::MarkUnboundAttribs() {
 }
 
 void C_BaseShape::SaveColorsOnDestroy() {
+  CIniFile::CBatch batch(GetIniFile());
   SaveAttribIniFloat(BA_LoadInWay, AP_DATA, GetAttribFloat(BA_LoadInWay));
   for (int id : kIntsSavedOnDestroy) SaveAttribIniInt(id, AP_DATA, GetAttribInt(id));
 }

@@ -2,6 +2,7 @@
 
 #include "controls/BalloonHelp.h"
 #include "core/AccessLog.h"
+#include "core/IniFile.h"
 #include "core/VekAccessUser.h"
 #include "platform/Variant.h"
 #include "res/PageResources.h"
@@ -125,7 +126,10 @@ void CAnalogCalibratorCtrl::OnApply() {
   AnalogGroupValues before{};
   for (int role = 0; role < 8; ++role) before[static_cast<size_t>(role)] = m_pShape->GetAttribFloat(ids[role]);
   WriteAccessLogLine(CalibrationLogLine(m_pShape->GetDeviceCaption(), unit->GetCaption(), before, m_values), true);
-  for (int role : kCalibratedRoles) m_pShape->SaveAttribData(ids[role], VariantFromFloat(m_values[static_cast<size_t>(role)]));
+  {
+    CIniFile::CBatch batch(m_pShape->GetIniFile());
+    for (int role : kCalibratedRoles) m_pShape->SaveAttribData(ids[role], VariantFromFloat(m_values[static_cast<size_t>(role)]));
+  }
   // The drawing's percent and the bound tags' ranges follow the new range.
   unit->SetValue(C_BaseShape::PercentOfRange(m_pShape->GetAttribFloat(ids[0]), m_pShape->GetAttribFloat(ids[1]),
                                              m_pShape->GetAttribFloat(ids[2])));

@@ -1,5 +1,6 @@
 #include "shapes/pages/BaseGeneralPropPage.h"
 
+#include "core/IniFile.h"
 #include "platform/Variant.h"
 #include "res/PageResources.h"
 #include "shapes/BaseShape.h"
@@ -83,6 +84,7 @@ BOOL CBaseGeneralPropPage::OnCommand(WPARAM wParam, LPARAM lParam) {
 void CBaseGeneralPropPage::ApplySettings() {
   C_BaseShape* shape = GetShape();
   if (!shape || !UpdateData(TRUE)) return;
+  CIniFile::CBatch batch(shape->GetIniFile());
   shape->SaveAttribData(BA_LoadInWay, VariantFromFloat(m_fLoadInWay));
   shape->SaveAttribData(BA_PercentOfHighLowSpeed, VariantFromInt(m_nPercentOfHighLow));
   // No selection (a stored type outside the list) keeps the stored type.

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/IniFile.h"
 #include "platform/Variant.h"
 #include "res/PageResources.h"
 #include "shapes/BaseShape.h"
@@ -90,6 +91,7 @@ void CGraphicPropPage::CopyColorsToSaved() {
 void CGraphicPropPage::OnSaveColors() {
   CopyColorsToSaved();
   if (C_BaseShape* shape = GetShape()) {
+    CIniFile::CBatch batch(shape->GetIniFile());
     for (const ColorRow& row : kColors) shape->SaveAttribData(row.color, VariantFromInt(shape->GetAttribInt(row.color)));
   }
   EnableColorCommands(false);

@@ -1,5 +1,6 @@
 #include "shapes/pages/SpryDryrHammerPropPage.h"
 
+#include "core/IniFile.h"
 #include "core/VekAccessUser.h"
 #include "platform/Variant.h"
 #include "res/PageResources.h"
@@ -133,6 +134,7 @@ void C_SpryDryrHammerPropPage::ApplySettings() {
     AfxMessageBox(refusal, MB_ICONSTOP | MB_SYSTEMMODAL);
     return;
   }
+  CIniFile::CBatch batch(m_pTower->GetIniFile());
   m_pTower->SaveAttribData(SD_VI_iHammerOperationMode, VariantFromInt(timing.mode));
   m_pTower->SaveAttribData(SD_VI_iHammerCyclePeriod, VariantFromInt(m_nCyclePeriod));
   for (int n = 0; n < kHammers; ++n)

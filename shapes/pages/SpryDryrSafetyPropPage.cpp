@@ -1,6 +1,7 @@
 #include "shapes/pages/SpryDryrSafetyPropPage.h"
 
 #include "controls/BalloonHelp.h"
+#include "core/IniFile.h"
 #include "core/VekAccessUser.h"
 #include "platform/Variant.h"
 #include "res/PageResources.h"
@@ -89,6 +90,7 @@ bool C_SpryDryrSafetyPropPage::PairChanged(int first) const {
 }
 
 void C_SpryDryrSafetyPropPage::SavePair(int first) {
+  CIniFile::CBatch batch(m_pTower->GetIniFile());
   for (int i = first; i < first + 2; ++i)
     m_pTower->SaveAttribData(kSettings[i].attrib, VariantFromInt(m_values[static_cast<size_t>(i)]));
 }

@@ -1,5 +1,6 @@
 #include "shapes/pages/VesselSettingPropPage.h"
 
+#include "core/IniFile.h"
 #include "platform/Variant.h"
 #include "res/PageResources.h"
 #include "shapes/Vessel.h"
@@ -78,6 +79,7 @@ void C_VesselSettingPropPage::ApplySettings() {
     AfxMessageBox(refusal, MB_ICONSTOP | MB_SYSTEMMODAL);
     return;
   }
+  CIniFile::CBatch batch(m_pVessel->GetIniFile());
   m_pVessel->SaveAttribData(VS_OverloadErrorLevel, VariantFromFloat(m_fErrorLevel));
   m_pVessel->SaveAttribData(VS_OverloadWarningLevel, VariantFromFloat(m_fWarningLevel));
   m_pVessel->SaveAttribData(VS_TareLevel, VariantFromFloat(m_fTareLevel));

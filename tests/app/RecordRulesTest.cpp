@@ -3,10 +3,13 @@
 // shift edits, each written whole or not at all.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "RecordWindowFixture.h"
 #include "app/RecipeRules.h"
 #include "app/RecordEdits.h"
 #include "app/ShiftRules.h"
+#include "support/FileReplaceCount.h"
 
 using namespace app_test;
 using namespace recipe_rules;
@@ -40,6 +43,27 @@ TEST_F(RecordTablesTest, RangesRoundTripThroughTheSettingsFileWithBlankSidesAsNo
   std::string problems = "old";
   EXPECT_EQ(LoadRecipeRanges(reread, &problems), ranges);
   EXPECT_EQ(problems, "");
+}
+
+TEST_F(RecordTablesTest, RangesAreWrittenInOneReplacementOrNotAtAll) {
+  RecipeRanges ranges{};
+  ranges[0] = {true, 1.5f, true, 9.25f};
+  ranges[5] = {true, 2.0f, true, 3.0f};
+  std::string error;
+  {
+    testing_support::FileReplaceCount replacements;
+    ASSERT_TRUE(SaveRecipeRanges(*ini, ranges, &error)) << error;
+    EXPECT_EQ(replacements.Count(), 1) << "34 keys, one replacement";
+  }
+  const std::string before = dir.Read("Setting.ini");
+  ASSERT_EQ(::chmod(dir.File("Setting.ini").c_str(), 0444), 0);
+  ranges[5] = {true, 2.5f, false, 0.0f};
+  EXPECT_FALSE(SaveRecipeRanges(*ini, ranges, &error));
+  ::chmod(dir.File("Setting.ini").c_str(), 0644);
+  EXPECT_NE(error.find("Setting.ini\" is read-only."), std::string::npos) << error;
+  EXPECT_EQ(dir.Read("Setting.ini"), before);
+  std::string problems;
+  EXPECT_EQ(LoadRecipeRanges(*ini, &problems)[5], (ItemRange{true, 2.0f, true, 3.0f}));
 }
 
 TEST_F(RecordTablesTest, BadRangeValuesAreToldAndLeaveThatLimitOff) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
@@ -11,6 +13,7 @@
 #include "plant/PlantTestSupport.h"
 #include "platform/Thread.h"
 #include "res/PlantResources.h"
+#include "support/FileReplaceCount.h"
 
 using plant_test::PlantRig;
 
@@ -94,6 +97,35 @@ TEST_F(LoopPidFactorsDlgTest, AGrantedSaveWritesAllSevenFactorsAndKeepsTheUser) 
   EXPECT_TRUE(dlg.SaveFactors());
   EXPECT_EQ(logins.purposes.size(), 1u);
   EXPECT_EQ(loop->GetAttribInt(PL_Ti), 31);
+}
+
+TEST_F(LoopPidFactorsDlgTest, TheSevenFactorsReachTheFileInOneReplacement) {
+  logins.answers = {rig.User("tech")};
+  Type(IDC_PID_DEAD_BAND, "0.5");
+  Type(IDC_PID_GAIN, "2.5");
+  Type(IDC_PID_TI, "30");
+  Type(IDC_PID_LAG_TIME, "7");
+  testing_support::FileReplaceCount replacements;
+  EXPECT_TRUE(dlg.SaveFactors());
+  EXPECT_EQ(replacements.Count(), 1);
+  EXPECT_EQ(Setting("PrcLoop.LoopVacuum", "Ti.Data"), "30");
+  EXPECT_EQ(Setting("PrcLoop.LoopVacuum", "Gain.Data"), "2.5");
+}
+
+TEST_F(LoopPidFactorsDlgTest, AFileThatRefusesTheFactorsNamesThemInOneMessage) {
+  logins.answers = {rig.User("tech")};
+  const std::string path = C_BaseShape::GetPackIniFile(1)->GetFilePath();
+  ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+  Type(IDC_PID_GAIN, "2.5");
+  Type(IDC_PID_TI, "30");
+  const size_t boxes = rig.Boxes().Count();
+  EXPECT_FALSE(dlg.SaveFactors());
+  ::chmod(path.c_str(), 0644);
+  ASSERT_EQ(rig.Boxes().Count(), boxes + 1) << "one message";
+  const std::string text = rig.Boxes().Last().text;
+  EXPECT_NE(text.find(" - Gain\n - Ti"), std::string::npos) << text;
+  EXPECT_EQ(text.find("DeadBand"), std::string::npos) << "a factor the file holds already is saved";
+  EXPECT_EQ(Setting("PrcLoop.LoopVacuum", "Gain.Data"), "<absent>");
 }
 
 TEST_F(LoopPidFactorsDlgTest, ABadNumberOrNoSelectionSavesNothing) {
