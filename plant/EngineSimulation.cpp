@@ -91,20 +91,20 @@ void CVekEngineApp::SimulateNozzles() {
     const int count = nozzles.count(*tower);
     demo.m_nDemoNozzleOn = NextDemoNozzle(demo.m_nDemoNozzleOn, count);
     demo.m_nDemoNozzleOff = NextDemoNozzle(demo.m_nDemoNozzleOff, count);
-    nozzles.set(*tower, demo.m_nDemoNozzleOn, kNozzleOpen, kNozzleTrue);
-    if (nozzles.get(*tower, demo.m_nDemoNozzleOff, kNozzleOpen) == kNozzleTrue)
-      nozzles.set(*tower, demo.m_nDemoNozzleOff, kNozzleOpen, kNozzleFalse);
+    nozzles.set(*tower, demo.m_nDemoNozzleOn, NOZZLE_OPEN, NOZZLE_FLAG_TRUE);
+    if (nozzles.get(*tower, demo.m_nDemoNozzleOff, NOZZLE_OPEN) == NOZZLE_FLAG_TRUE)
+      nozzles.set(*tower, demo.m_nDemoNozzleOff, NOZZLE_OPEN, NOZZLE_FLAG_FALSE);
   }
   for (int i = 1; i <= kDemoNozzleCount; ++i) {
-    if (nozzles.get(*tower, i, kNozzleOpen) != kNozzleTrue) {
-      nozzles.set(*tower, i, kNozzleFault, kNozzleFalse);
+    if (nozzles.get(*tower, i, NOZZLE_OPEN) != NOZZLE_FLAG_TRUE) {
+      nozzles.set(*tower, i, NOZZLE_FAULT, NOZZLE_FLAG_FALSE);
       continue;
     }
-    nozzles.set(*tower, i, kNozzleRate, nozzles.get(*tower, i, kNozzleMax) * demo.Demand((i - 1) % kDemoWalkCount));
-    const double rate = nozzles.get(*tower, i, kNozzleRate);
-    const double max = nozzles.get(*tower, i, kNozzleMax);
+    nozzles.set(*tower, i, NOZZLE_RATE, nozzles.get(*tower, i, NOZZLE_MAX) * demo.Demand((i - 1) % kDemoWalkCount));
+    const double rate = nozzles.get(*tower, i, NOZZLE_RATE);
+    const double max = nozzles.get(*tower, i, NOZZLE_MAX);
     const bool faulty = max != 0.0 && rate / max < 0.3;
-    nozzles.set(*tower, i, kNozzleFault, faulty ? kNozzleTrue : kNozzleFalse);
+    nozzles.set(*tower, i, NOZZLE_FAULT, faulty ? NOZZLE_FLAG_TRUE : NOZZLE_FLAG_FALSE);
   }
 }
 

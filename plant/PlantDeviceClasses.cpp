@@ -1,5 +1,5 @@
 // The program's device classes: one factory line per class of shapes/, and
-// the tower's nozzle interface. A class not listed here makes no device.
+// the tower's nozzle interface.
 #include "plant/PlantDeviceClasses.h"
 
 #include "attrib/AttribTypes.h"
@@ -9,7 +9,9 @@
 #include "shapes/DosePump.h"
 #include "shapes/HtZn.h"
 #include "shapes/RtryWhl.h"
+#include "shapes/SpryDryr.h"
 #include "shapes/Valve.h"
+#include "shapes/Vessel.h"
 
 namespace {
 
@@ -18,8 +20,14 @@ PlantDeviceClasses::Factory MakeFactory() {
   return [](const PlantDeviceRow& row) { return std::make_unique<TShape>(row.CreateInfo()); };
 }
 
+C_SpryDryr* Tower(C_BaseShape& shape) { return dynamic_cast<C_SpryDryr*>(&shape); }
+
 PlantDeviceClasses MakeProgramDeviceClasses() {
   PlantDeviceClasses classes;
+  classes.factories[CT_SPRAY_DRYER] = [](const PlantDeviceRow& row) {
+    return std::make_unique<C_SpryDryr>(row.CreateInfo(), kTowerNozzleRows, kTowerNozzleCols);
+  };
+  classes.factories[CT_VESSEL] = MakeFactory<C_Vessel>();
   classes.factories[CT_BELT] = MakeFactory<C_Belt>();
   classes.factories[CT_DOSE_PUMP] = MakeFactory<C_DosePump>();
   classes.factories[CT_VALVE] = MakeFactory<C_Valve>();
@@ -27,6 +35,18 @@ PlantDeviceClasses MakeProgramDeviceClasses() {
   classes.factories[CT_HEAT_ZONE] = MakeFactory<C_HtZn>();
   classes.factories[CT_RTRY_WHL] = MakeFactory<C_RtryWhl>();
   classes.factories[CT_DBF_VALVE] = MakeFactory<C_DBFValve>();
+  classes.nozzles.count = [](C_BaseShape& shape) {
+    const C_SpryDryr* tower = Tower(shape);
+    return tower ? tower->GetNozzleCount() : 0;
+  };
+  classes.nozzles.get = [](C_BaseShape& shape, int nozzle, int field) {
+    const C_SpryDryr* tower = Tower(shape);
+    return tower ? tower->GetNozzleValue(nozzle, field) : NOZZLE_READ_REJECTED;
+  };
+  classes.nozzles.set = [](C_BaseShape& shape, int nozzle, int field, double value) {
+    C_SpryDryr* tower = Tower(shape);
+    return tower ? tower->SetNozzleValue(nozzle, field, static_cast<float>(value)) : NOZZLE_REJECTED;
+  };
   return classes;
 }
 

@@ -12,11 +12,11 @@
 
 #include "plant/PlantDeviceList.h"
 #include "shapes/BaseShape.h"
+#include "shapes/NozzleGrid.h"
 
-// The tower's nozzle interface as the Demo simulation uses it. Flags travel
-// as 131072.0 (true) and 65536.0 (false); a write answers 0x40000 (done) or
-// 0x30000 (rejected). Any member may be empty: the simulation then leaves
-// the nozzles alone.
+// The tower's nozzle interface as the Demo simulation uses it (fields,
+// flag values and answers of shapes/NozzleGrid.h). Any member may be
+// empty: the simulation then leaves the nozzles alone.
 struct TowerNozzleAccess {
   std::function<int(C_BaseShape& tower)> count;  // rows x columns
   std::function<double(C_BaseShape& tower, int nozzle, int field)> get;
@@ -24,15 +24,6 @@ struct TowerNozzleAccess {
 
   bool IsComplete() const { return count && get && set; }
 };
-
-// The nozzle fields and values of the interface.
-constexpr int kNozzleOpen = 0x100;
-constexpr int kNozzleFault = 0x200;
-constexpr int kNozzleRate = 0x300;
-constexpr int kNozzleMax = 0x400;
-constexpr int kNozzleMin = 0x500;
-constexpr double kNozzleTrue = 131072.0;
-constexpr double kNozzleFalse = 65536.0;
 
 struct PlantDeviceClasses {
   using Factory = std::function<std::unique_ptr<C_BaseShape>(const PlantDeviceRow& row)>;

@@ -84,37 +84,37 @@ StandInDevice* Tower(C_BaseShape& shape) { return dynamic_cast<StandInDevice*>(&
 // The nozzle interface of Part 5.172 over the stand-in grid.
 double GetNozzle(C_BaseShape& shape, int n, int field) {
   StandInDevice* tower = Tower(shape);
-  if (!tower || n < 1 || n > static_cast<int>(tower->nozzles.size())) return 196608.0;
+  if (!tower || n < 1 || n > static_cast<int>(tower->nozzles.size())) return NOZZLE_READ_REJECTED;
   const Nozzle& z = tower->nozzles[static_cast<size_t>(n - 1)];
   switch (field) {
-    case kNozzleOpen: return z.open ? kNozzleTrue : kNozzleFalse;
-    case kNozzleFault: return z.fault ? kNozzleTrue : kNozzleFalse;
-    case kNozzleRate: return z.rate;
-    case kNozzleMax: return z.max;
-    case kNozzleMin: return z.min;
-    default: return 196608.0;
+    case NOZZLE_OPEN: return z.open ? NOZZLE_FLAG_TRUE : NOZZLE_FLAG_FALSE;
+    case NOZZLE_FAULT: return z.fault ? NOZZLE_FLAG_TRUE : NOZZLE_FLAG_FALSE;
+    case NOZZLE_RATE: return z.rate;
+    case NOZZLE_MAX: return z.max;
+    case NOZZLE_MIN: return z.min;
+    default: return NOZZLE_READ_REJECTED;
   }
 }
 
 int SetNozzle(C_BaseShape& shape, int n, int field, double value) {
   StandInDevice* tower = Tower(shape);
-  if (!tower || n < 1 || n > static_cast<int>(tower->nozzles.size())) return 0x30000;
+  if (!tower || n < 1 || n > static_cast<int>(tower->nozzles.size())) return NOZZLE_REJECTED;
   Nozzle& z = tower->nozzles[static_cast<size_t>(n - 1)];
   const auto flag = [&](int& target) {
-    if (value != kNozzleTrue && value != kNozzleFalse) return 0x30000;
-    target = value == kNozzleTrue ? 1 : 0;
-    return 0x40000;
+    if (value != NOZZLE_FLAG_TRUE && value != NOZZLE_FLAG_FALSE) return NOZZLE_REJECTED;
+    target = value == NOZZLE_FLAG_TRUE ? 1 : 0;
+    return NOZZLE_DONE;
   };
   switch (field) {
-    case kNozzleOpen: return flag(z.open);
-    case kNozzleFault: return flag(z.fault);
-    case kNozzleMax: z.max = static_cast<float>(value); return 0x40000;
-    case kNozzleMin: z.min = static_cast<float>(value); return 0x40000;
-    case kNozzleRate:
-      if (value < z.min || value > z.max) return 0x30000;
+    case NOZZLE_OPEN: return flag(z.open);
+    case NOZZLE_FAULT: return flag(z.fault);
+    case NOZZLE_MAX: z.max = static_cast<float>(value); return NOZZLE_DONE;
+    case NOZZLE_MIN: z.min = static_cast<float>(value); return NOZZLE_DONE;
+    case NOZZLE_RATE:
+      if (value < z.min || value > z.max) return NOZZLE_REJECTED;
       z.rate = static_cast<float>(value);
-      return 0x40000;
-    default: return 0x30000;
+      return NOZZLE_DONE;
+    default: return NOZZLE_REJECTED;
   }
 }
 

@@ -26,9 +26,13 @@ TEST(ProgramDeviceClasses, EveryNameTheEngineUsesExistsInTheirTables) {
       << *rig.Plant().GetUnresolvedAttribNames().begin();
 }
 
-TEST(ProgramDeviceClasses, TheValvesAreMadeWithTheirInstanceNumbers) {
+TEST(ProgramDeviceClasses, TheWholeDeviceListIsMadeWithItsInstanceNumbers) {
   PlantRig rig(ProgramDeviceClasses());
   CPlant& plant = rig.Plant();
+  EXPECT_EQ(plant.GetDeviceCount(), 30);
+  EXPECT_TRUE(C_BaseShape::CheckDuplicatedDeviceNames());
+  EXPECT_EQ(plant.Device(CT_VESSEL, 6)->GetDeviceName(), "Silo2");
+  EXPECT_EQ(plant.Device(CT_CNTR_FGL_PUMP, 7)->GetDeviceName(), "DilutionFan");
   ASSERT_EQ(plant.Devices(CT_DBF_VALVE).size(), 2u);
   EXPECT_EQ(plant.Device(CT_DBF_VALVE, 1)->GetDeviceName(), "PowderDiverseValve");
   EXPECT_EQ(plant.Device(CT_DBF_VALVE, 1)->GetInstanceNumber(), 1);
@@ -74,6 +78,29 @@ TEST(ProgramDeviceClasses, DrivesInAutomaticControlFollowTheirWalk) {
   EXPECT_TRUE(rig.Bool("MeasuringBelt", "DiOnOffSpeed"));
   EXPECT_TRUE(rig.Bool("HotAirHeatZone", "DiOnOffPressure"));
   EXPECT_GT(GetPrcGeneralFloat(PG_TotalSlurryPressure), 0.0f) << "the running pumps' flows";
+}
+
+TEST(ProgramDeviceClasses, TheTowersNozzlesOpenOneASecondAndSprayInDemo) {
+  PlantRig rig(ProgramDeviceClasses());
+  ASSERT_TRUE(rig.Start());
+  rig.CreateWindowsWithoutThreads();
+  ASSERT_TRUE(rig.Engine().SetDataSourceType(CVekEngineBase::eDataSourceDemo));
+  C_BaseShape& tower = *rig.Device("SpryDryr1");
+  const TowerNozzleAccess& nozzles = rig.Plant().Nozzles();
+  ASSERT_TRUE(nozzles.IsComplete());
+  EXPECT_EQ(nozzles.count(tower), 20);
+  ASSERT_EQ(nozzles.set(tower, NOZZLE_ALL_WRITE, NOZZLE_MAX, 100.0), NOZZLE_DONE);
+  rig.Cycle();
+  EXPECT_EQ(nozzles.get(tower, NOZZLE_ALL_READ, NOZZLE_OPEN), NOZZLE_FLAG_FALSE);
+  for (int second = 1; second <= 3; ++second) {
+    rig.Clock().Advance(1001);
+    rig.Cycle();
+  }
+  for (int n = 1; n <= 20; ++n)
+    EXPECT_EQ(nozzles.get(tower, n, NOZZLE_OPEN), n <= 3 ? NOZZLE_FLAG_TRUE : NOZZLE_FLAG_FALSE) << n;
+  const double rate = nozzles.get(tower, 2, NOZZLE_RATE);
+  EXPECT_EQ(rate, static_cast<double>(static_cast<float>(100.0 * rig.Plant().Demo().Demand(1))));
+  EXPECT_EQ(nozzles.get(tower, 2, NOZZLE_FAULT), rate < 30.0 ? NOZZLE_FLAG_TRUE : NOZZLE_FLAG_FALSE);
 }
 
 }  // namespace
