@@ -81,7 +81,7 @@ const ShapeClassDef& StandInDef(int controlType) {
 
 StandInDevice* Tower(C_BaseShape& shape) { return dynamic_cast<StandInDevice*>(&shape); }
 
-// The nozzle interface of Part 5.172 over the stand-in grid.
+// The tower's nozzle interface over the stand-in grid.
 double GetNozzle(C_BaseShape& shape, int n, int field) {
   StandInDevice* tower = Tower(shape);
   if (!tower || n < 1 || n > static_cast<int>(tower->nozzles.size())) return NOZZLE_READ_REJECTED;
