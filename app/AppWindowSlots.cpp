@@ -1,6 +1,7 @@
 #include "app/AppWindowSlots.h"
 
 #include "app/TrendAndRecordSlots.h"
+#include "plant/LoopPidFactorsDlg.h"
 #include "tagbrowser/TagBrowser.h"
 
 CAppWindowSlots& AppWindowSlots() {
@@ -14,4 +15,9 @@ void InstallAppWindowSlots() {
   // Each window class fills its slot here when it is empty.
   CAppWindowSlots& slots = AppWindowSlots();
   InstallTrendAndRecordSlots(slots);
+  if (!slots.showLoopPidFactors)
+    slots.showLoopPidFactors = [] {
+      CLoopPidFactorsDlg dlg;
+      dlg.DoModal();
+    };
 }

@@ -113,6 +113,9 @@ BOOL CVekFrameApp::InitInstance() {
 }
 
 int CVekFrameApp::ExitInstance() {
-  if (m_pPlant) m_pPlant->DestroyProcessData();
+  if (m_pPlant) {
+    m_pPlant->DestroyProcessData();
+    m_pPlant->DestroyDevices();
+  }
   return CVekFrameBaseApp::ExitInstance();
 }

@@ -4,8 +4,8 @@
 // files named from the project code and started, the settings file checked
 // and opened, the profile key, the supervise template, the main frame, the
 // supervise window, the trend window when trends exist, and the main frame
-// shown maximised. ExitInstance deletes the process-data objects, then the
-// base deletes the engine and the settings files. Nobody logs in at
+// shown maximised. ExitInstance deletes the process-data objects and the
+// device shapes, then the base deletes the engine and the settings files. Nobody logs in at
 // start-up.
 //
 // Threads: user-interface thread.

@@ -1,6 +1,27 @@
-// The plant the program runs with. When the plant instance (plant/) exists,
-// it takes the stand-in's place here.
-#include "app/StandInPlant.h"
+// The plant the program runs with: this plant's objects (plant/CPlant)
+// behind the application's seam, one call to one call.
 #include "app/VekPlant.h"
 
-std::unique_ptr<IVekPlant> MakeVekPlant() { return std::make_unique<CStandInPlant>(); }
+#include "plant/Plant.h"
+#include "plant/VekEngineApp.h"
+
+namespace {
+
+class CVekPlant : public IVekPlant {
+ public:
+  void CreateProcessData() override { m_plant.CreateProcessData(); }
+  CVekEngineBase* CreateEngine() override { return m_plant.CreateEngine(); }
+  bool CreateDeviceShapes(CWnd* pView) override { return m_plant.CreateDeviceShapes(pView); }
+  bool AttachProcessData(CWnd* pView) override { return m_plant.AttachProcessData(pView); }
+  bool IsResetProcessOn() const override { return m_plant.IsResetProcessOn(); }
+  void SetResetProcessOn() override { m_plant.SetResetProcessOn(); }
+  void DestroyProcessData() override { m_plant.DestroyProcessData(); }
+  void DestroyDevices() override { m_plant.DestroyDevices(); }
+
+ private:
+  CPlant m_plant;  // the devices are made here, in the device list's order
+};
+
+}  // namespace
+
+std::unique_ptr<IVekPlant> MakeVekPlant() { return std::make_unique<CVekPlant>(); }

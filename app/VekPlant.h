@@ -4,9 +4,9 @@
 // own objects (process-data objects, the plant engine, the device shapes)
 // goes through here.
 //
-// MakeVekPlant (VekPlant.cpp) makes the plant the program runs with. Until
-// the plant instance exists it is CStandInPlant: a plain engine and no
-// devices, so the program starts, shows its frame and switches data sources.
+// MakeVekPlant (VekPlant.cpp) makes the plant the program runs with: this
+// plant's objects (plant/CPlant), whose devices are made with it. Tests
+// hand the application plants of their own.
 //
 // Threads: user-interface thread.
 #pragma once
@@ -44,8 +44,13 @@ class IVekPlant {
   virtual void SetResetProcessOn() = 0;
 
   // ---- Exit ----------------------------------------------------------------------------------------
-  // Destroys and deletes the process-data objects in table order.
+  // Destroys and deletes the process-data objects in table order; the
+  // engine still exists.
   virtual void DestroyProcessData() = 0;
+  // Destroys and deletes the device shapes. The engine runs no cycle any
+  // more (shut down); the settings files and the device-name list still
+  // exist, so a window still there saves its colours.
+  virtual void DestroyDevices() = 0;
 };
 
 // The plant the program runs with.

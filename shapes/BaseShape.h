@@ -137,10 +137,13 @@ class C_BaseShape : public CVAttribsPack, public CAlarmPack {
   virtual int GetDefaultInt(int id, int property) const;
   virtual float GetDefaultFloat(int id, int property) const;
   virtual std::string GetDefaultString(int /*id*/, int /*property*/) const { return {}; }
-  // Writes "_NO_DCTAG_" as the Tag of every own attribute (not a reserve)
-  // whose Tag key is absent or empty, so the file lists what waits for a
-  // binding. A configured name, resolved or not, is never touched.
+  // Writes "_NO_DCTAG_" as the Tag of every bindable attribute whose Tag
+  // key is absent or empty, so the file lists what waits for a binding. A
+  // configured name, resolved or not, is never touched.
   virtual void MarkUnboundAttribs();
+  // An own attribute (from BA_COUNT on) that is not a reserve: the settings
+  // file binds it to a tag.
+  bool IsBindableAttrib(int id) const;
 
   // ---- Tags ----------------------------------------------------------------------------------
   // A tag's notice: values reach the bound attributes through the typed

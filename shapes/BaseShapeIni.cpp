@@ -153,10 +153,14 @@ void C_BaseShape::SaveAttribData(int id, const VARIANT& value) {
   }
 }
 
+bool C_BaseShape::IsBindableAttrib(int id) const {
+  return id >= BA_COUNT && id < GetAttribCount() && GetAttribName(id).find("Reserve") == std::string::npos;
+}
+
 void C_BaseShape::MarkUnboundAttribs() {
   CIniFile::CBatch batch(GetIniFile());
   for (int id = BA_COUNT; id < GetAttribCount(); ++id) {
-    if (GetAttribName(id).find("Reserve") != std::string::npos) continue;
+    if (!IsBindableAttrib(id)) continue;
     std::string tagName;
     LoadAttribIniString(id, AP_TAG, tagName);
     if (TrimText(tagName).empty()) SaveAttribIniString(id, AP_TAG, kNoTagName);

@@ -64,7 +64,7 @@ TEST_F(AppTest, ClosingTheFrameThenExitTearsDownInOrder) {
   EXPECT_EQ(quit, 0);
   log.clear();
   EXPECT_EQ(Exit(), 0);
-  EXPECT_EQ(log, (std::vector<std::string>{"DestroyProcessData", "~engine", "settings file still open"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"DestroyProcessData", "DestroyDevices", "~engine", "settings file still open"}));
   EXPECT_EQ(Engine(), nullptr);
   EXPECT_EQ(C_BaseShape::GetPackIniFile(1), nullptr);
   EXPECT_NE(dir.Read(code + "-Log.log").find("VekFrame Closed.\r\n"), std::string::npos);
@@ -119,7 +119,7 @@ TEST_P(AppRefusalTest, StartUpStopsWithItsMessageAndExitsWithOne) {
   exited = true;
   ASSERT_FALSE(boxes.Shown().empty());
   EXPECT_EQ(boxes.Last().text, GetParam().text(dir.Path(), code));
-  EXPECT_EQ(log, (std::vector<std::string>{"CreateProcessData", "CreateEngine", "DestroyProcessData", "~engine"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"CreateProcessData", "CreateEngine", "DestroyProcessData", "DestroyDevices", "~engine"}));
   EXPECT_EQ(app->m_pMainWnd, nullptr);
   EXPECT_EQ(CVekEngineBase::GetEngine(), nullptr);
 }
@@ -155,7 +155,7 @@ TEST_F(AppTest, EngineTablesThatCannotOpenRefuseStartUp) {
   MakeApp(1);
   EXPECT_EQ(app->RunProgram(), 1);
   exited = true;
-  EXPECT_EQ(log, (std::vector<std::string>{"CreateProcessData", "CreateEngine", "DestroyProcessData", "~engine"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"CreateProcessData", "CreateEngine", "DestroyProcessData", "DestroyDevices", "~engine"}));
   EXPECT_EQ(app->m_pMainWnd, nullptr);
 }
 
@@ -197,6 +197,7 @@ TEST_F(AppTest, TheShippedDataStartsTheProgramWithoutAMessage) {
   }
   app = std::make_unique<CVekFrameApp>(MakeVekPlant(), code);
   ASSERT_TRUE(app->InitInstance());
+  for (auto& b : boxes.Shown()) printf("BOX: %s\n", b.text.c_str());
   EXPECT_TRUE(boxes.Shown().empty()) << boxes.Last().text;
   EXPECT_EQ(Engine()->GetDataSourceType(), CVekEngineBase::eDataSourceDemo);
   EXPECT_NE(Engine()->GetEngineDataCenter()->GetTagCount(), 0);

@@ -74,6 +74,7 @@ class RecordingPlant : public IVekPlant {
   bool IsResetProcessOn() const override { return m_bReset; }
   void SetResetProcessOn() override { m_bReset = true; }
   void DestroyProcessData() override { m_log.push_back("DestroyProcessData"); }
+  void DestroyDevices() override { m_log.push_back("DestroyDevices"); }
 
  private:
   std::vector<std::string>& m_log;
