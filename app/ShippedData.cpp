@@ -1,11 +1,14 @@
 #include "app/ShippedData.h"
 
-#include <cstdio>
-
+#include "app/RecordEdits.h"
 #include "attrib/AttribTypes.h"
+#include "core/Shamsi.h"
 #include "core/VekUtils.h"
 #include "links/VarTypeNames.h"
 #include "plant/Plant.h"
+#include "platform/Seams.h"
+#include "records/IRecordContext.h"
+#include "records/RecordsSchema.h"
 
 namespace {
 
@@ -50,6 +53,17 @@ constexpr ShippedTrend kTrends[] = {
     {"SpryDryr1", "InletTemperature", 1, 600, 1},  {"SpryDryr1", "OutletTemperature", 2, 600, 1},
     {"SpryDryr1", "SlurryPressure", 3, 600, 1},    {"SpryDryr1", "OutletVacuum", 4, 600, 1},
     {"MeasuringBelt", "Flow", 5, 600, 1},          {"SuctionFan", "Speed", 6, 600, 1},
+};
+
+// What the shipped rows are stamped with: now, its Shamsi text.
+class ShippedRecordContext : public IRecordContext {
+ public:
+  DATE GetRecordNow() const override { return GetCurrentDateTime(); }
+  std::string GetShamsiText(DATE date, bool bWithTime) const override { return DateToShamsiText(date, bWithTime); }
+  std::string GetDataSourceText() const override { return "None"; }
+  std::string GetOperatorName() const override { return kShippedOperatorName; }
+  int GetActiveRecipeId() const override { return -1; }
+  std::string GetActiveRecipeName() const override { return "?"; }
 };
 
 bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
@@ -115,4 +129,34 @@ ShippedDataFiles MakeShippedDataFiles(const CPlant& plant) {
     }
   }
   return files;
+}
+
+// Moisture 2 %, density 330 gr/lit, slurry 30 bar, vacuum 7.8 mmH2O, inlet
+// air 310 °C (the plant's Demo start values), the adjustments, the slurry
+// and inlet-fan bands around the 13000 kg/h the pumps deliver, SPT and AIT.
+const float kShippedRecipeItems[17] = {2.0f,    330.0f, 30.0f,    7.8f,  310.0f, 2.0f,  1.0f,   5.0f, 45.0f,
+                                       8000.0f, 40.0f,  13000.0f, 80.0f, 18000.0f, 95.0f, 350.0f, 420.0f};
+
+bool MakeShippedDatabase(const std::string& path) {
+  ShippedRecordContext context;
+  CADODatabase db;
+  if (!OpenRecordsDatabase(db, path)) return false;
+  db.SetRecordContext(&context);
+  CRecipeRS recipes;
+  CTableHistoryRS<CRecipeRS> history;
+  CShiftRS shifts;
+  recipes.SetDatabase(&db, static_cast<HWND>(nullptr));
+  history.SetDatabase(&db, static_cast<HWND>(nullptr));
+  shifts.SetDatabase(&db, static_cast<HWND>(nullptr));
+  if (!recipes.SetTableName(CRecipeRS::kTableName) || !history.SetTableName(CTableHistoryRS<CRecipeRS>::kTableName) ||
+      !shifts.SetTableName(CShiftRS::kTableName))
+    return false;
+  CRecipeFields recipe;
+  recipe.m_strRecipeName = kShippedRecipeName;
+  for (int n = 1; n <= CRecipeFields::kLoopItemCount; ++n) recipe.SetLoopItemValue(n, kShippedRecipeItems[n - 1]);
+  const int id = record_edits::AddRecipe(recipes, recipe);
+  const bool ok = id >= 0 && record_edits::ActivateRecipe(recipes, &history, id) &&
+                  record_edits::StartShift(shifts, kShippedOperatorName);
+  db.Close();
+  return ok;
 }

@@ -5,7 +5,10 @@
 //   binds every bindable attribute to a tag of its own, with the few saved
 //   values and trend settings a first start needs;
 // - the tag file: one memory tag (no hardware link) per binding, of the
-//   attribute's data type, with the direction its name tells.
+//   attribute's data type, with the direction its name tells;
+// - the records database with one active recipe (values that fit the
+//   Demo plant) and one active shift, so the status lines name them and
+//   the loops can go automatic on a first start.
 // scripts/make-shipped-data.sh writes them into data/; a test checks that
 // data/ holds what this makes.
 // Threads: user-interface thread (it reads the plant's objects).
@@ -38,3 +41,13 @@ const char* ShippedTagIoType(const std::string& attribName);
 
 // Both files for the plant.
 ShippedDataFiles MakeShippedDataFiles(const CPlant& plant);
+
+// The shipped recipe and shift: names and the seventeen item values.
+inline constexpr const char* kShippedRecipeName = "Standard Powder";
+inline constexpr const char* kShippedOperatorName = "Operator";
+extern const float kShippedRecipeItems[17];
+
+// Makes the records database file (which must not exist) with the shipped
+// recipe, active, with its history row, and the shipped shift, active.
+// False (with the records' own message) on a database error.
+bool MakeShippedDatabase(const std::string& path);

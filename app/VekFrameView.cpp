@@ -1,18 +1,32 @@
 #include "app/VekFrameView.h"
 
 #include "app/MainFrmBase.h"
+#include "app/ProcessAlarms.h"
+#include "app/SuperviseStatus.h"
 #include "app/VekPlant.h"
+#include "attrib/AttribLabel.h"
+#include "attrib/AttribTypes.h"
+#include "controls/BalloonHelp.h"
+#include "core/CoreMessages.h"
 #include "core/VekEngineBase.h"
 #include "core/VekUtils.h"
+#include "plant/DeviceAttribs.h"
+#include "plant/Plant.h"
+#include "plant/RecipeCheck.h"
+#include "plant/VekEngineApp.h"
 #include "platform/Seams.h"
+#include "platform/ui/Bitmap.h"
 #include "platform/ui/CommandIds.h"
 #include "platform/ui/ControlStyles.h"
+#include "platform/ui/Icons.h"
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/ResourceTable.h"
 #include "platform/ui/WinApp.h"
+#include "records/TableNotice.h"
 #include "res/AppResources.h"
 #include "res/PageResources.h"
 #include "shapes/BaseShape.h"
+#include "app/Pipework.h"
 
 namespace {
 
@@ -20,6 +34,11 @@ using namespace app_res;
 
 constexpr COLORREF kYellow = RGB(255, 255, 0);
 constexpr UINT kBlinkMs = 333;
+constexpr UINT kBalloonOptions = CBalloonHelp::kDefaultOptions;
+constexpr UINT kLoopBalloonMs = 3000;
+constexpr UINT kAlarmBalloonMs = 5000;
+// The alarm whose acknowledgement the nozzle line shows: nozzle blocking.
+constexpr int kNozzleBlockingAlarm = 14;
 
 // Labels that show process values: their own face at 10 pt, bold, yellow,
 // on the mimic.
@@ -37,6 +56,33 @@ void SetupStatusLabel(CLumLabel* label, COLORREF text) {
   label->SetTextColor(text);
   label->SetFontBold(TRUE);
 }
+
+void SetLabelText(CLumLabel* label, const std::string& text) {
+  if (label) label->SetText(text);
+}
+
+void SetLabelBlink(CLumLabel* label, bool bBlink) {
+  if (!label) return;
+  label->SetBlink(bBlink ? TRUE : FALSE, kBlinkMs, 0);
+}
+
+// The object of a value label: a device by class and instance, or the
+// general process-data object.
+C_BaseShape* ValueObject(const CPlant& plant, int controlType, int instance) {
+  if (controlType == CT_PRC_GENERAL) return plant.General();
+  return plant.Device(controlType, instance);
+}
+
+bool IsBoolAttrib(const CVAttrib* attrib) { return attrib->GetDataType() == VT_BOOL; }
+
+// The drive facts of a device for the loop checks.
+LoopDriveFacts DriveFacts(CPlant& plant, C_BaseShape* device) {
+  const DeviceAttribs drive(plant, device);
+  return LoopDriveFacts{drive.Bool("DiOnOffSpeed"), drive.Bool("DiOnAlarmSpeed"), drive.Bool("LocalCntrlSpeed")};
+}
+
+// b ? value x 0.5 : 0, the follow-ups' "half of the maximum".
+float HalfOrZero(bool b, float max) { return b ? DeviceAttribs::Scaled(max, 0.5) : 0.0f; }
 
 }  // namespace
 
@@ -77,9 +123,11 @@ void CVekFrameView::OnInitialUpdate() {
   ResizeParentToFit(TRUE);
   BindControls();
   SetupLooks();
+  if (CPlant* plant = CPlant::GetCurrent()) plant->Material().GetStack()->SetSize(kMaterialStackSize);
   if (CVekEngineBase* engine = CVekEngineBase::GetEngine()) engine->SetDataSourceType(CVekEngineBase::eDataSourceDemo);
   SetTimer(kStatusTimer, kStatusPeriodMs);
   RefreshStatus();
+  for (int i = 0; i < kLoopCount; ++i) RefreshLoopButton(i);
   C_BaseShape::CheckDuplicatedDeviceNames();
 }
 
@@ -129,6 +177,7 @@ void CVekFrameView::SetupLooks() {
   m_fontBold.DeleteObject();
   m_fontBold.CreateFontIndirect(&lf);
   for (CButtonQM& button : m_loopButtons) {
+    button.SetCheckBoxMode(TRUE);
     button.SetButtonCursor(static_cast<int>(IDC_LOOP_BUTTON));
     button.SetFont(&m_fontBold);
     button.SetIcon(static_cast<int>(IDI_LOOP_BUTTON_HOT), static_cast<int>(page_res::IDI_LAMP_DARK));
@@ -150,13 +199,50 @@ void CVekFrameView::SetupLooks() {
 
 void CVekFrameView::RefreshStatus() {
   const CVekEngineBase* engine = CVekEngineBase::GetEngine();
-  CLumLabel* source = GetLabel(IDC_STATUS_DATA_SOURCE);
-  if (!engine || !source) return;
-  source->SetText("DataSource: " + engine->GetDataSourceText());
-  // Anything but a running Real HW source is worth the operator's eye.
-  const bool bBlink = !engine->IsRealHwSource() || engine->IsDataObtainerSuspended();
-  source->SetBlinkColor(C_BaseShape::GetMimicBgColor());
-  source->SetBlink(bBlink ? TRUE : FALSE, kBlinkMs, 0);
+  if (!engine) return;
+  if (CLumLabel* source = GetLabel(IDC_STATUS_DATA_SOURCE)) {
+    source->SetText(DataSourceStatusText(engine->GetDataSourceText()));
+    source->SetBlinkColor(C_BaseShape::GetMimicBgColor());
+    SetLabelBlink(source, DataSourceStatusBlinks(engine->IsRealHwSource(), engine->IsDataObtainerSuspended()));
+  }
+  SetLabelText(GetLabel(IDC_STATUS_OPERATOR), OperatorStatusText(engine->GetOperatorName()));
+  SetLabelText(GetLabel(IDC_STATUS_RECIPE), RecipeStatusText(engine->GetActiveRecipeId(), engine->GetActiveRecipeName()));
+  CPlant* plant = CPlant::GetCurrent();
+  if (!plant) return;
+
+  SetLabelText(GetLabel(IDC_STATUS_MESSAGE_1),
+               NozzleAlarmStatusText(GetPrcAlarmBool(kNozzleBlockingAlarm, PA_VI_bAlarmAck)));
+  const DeviceAttribs tower(*plant, plant->Device(CT_SPRAY_DRYER, 0));
+  TowerStateFacts state;
+  state.bHotAir2Tower = GetPrcGeneralBool(PG_HotAir2Tower);
+  state.bReturning = GetPrcGeneralBool(PG_VI_bIsOpenReturnVlv);
+  state.bSpraying = GetPrcGeneralBool(PG_VI_bIsSpraying);
+  state.bFireDetected = tower.Bool("VI_bFireDetected");
+  state.bFireFighting = tower.Bool("VI_bFireFighting");
+  state.bStopBurner = tower.Bool("VI_bStopBurner");
+  state.bReduceBurner = tower.Bool("VI_bReduceBurner");
+  SetLabelText(GetLabel(IDC_STATUS_MESSAGE_2), TowerStateStatusText(state));
+  SetLabelText(GetLabel(IDC_STATUS_MESSAGE_3), GeneralAlarmStatusText(GetPrcGeneralBool(PG_VI_boGeneralAudioAlarm),
+                                                                      GetPrcGeneralBool(PG_VI_boGeneralVisualAlarm)));
+  SetLabelText(GetLabel(IDC_STATUS_MESSAGE_4),
+               TowerSafetyAlarmStatusText(GetPrcGeneralBool(PG_VI_boTwrSafetyAudioAlarm),
+                                          GetPrcGeneralBool(PG_VI_boTwrSafetyVisualAlarm)));
+  const bool bRecipeDiffers = !CompareRecipePcWithPlc(nullptr);
+  if (CLumLabel* message5 = GetLabel(IDC_STATUS_MESSAGE_5)) {
+    message5->SetText(SptAitStatusText(GetPrcRecipeGenFloat(PR_LI16_SPT_SafeProcessTemperature),
+                                       GetPrcRecipeGenFloat(PR_LI17_AIT_AutoIgnitionTemperature), bRecipeDiffers));
+    SetLabelBlink(message5, bRecipeDiffers);
+  }
+  RefreshValueLabels(*plant);
+}
+
+void CVekFrameView::RefreshValueLabels(CPlant& plant) {
+  for (const SuperviseValueLabel& value : SuperviseValueLabels()) {
+    C_BaseShape* object = ValueObject(plant, value.controlType, value.instance);
+    CLumLabel* label = GetLabel(value.nLabelId);
+    if (!object || !label) continue;
+    ShowAttribValueOnLabel(label, value.format, object, plant.AttribId(object, value.attrib));
+  }
 }
 
 void CVekFrameView::OnTimer(UINT_PTR id) {
@@ -168,12 +254,70 @@ void CVekFrameView::OnTimer(UINT_PTR id) {
 
 void CVekFrameView::OnPaint() {
   CPaintDC dc(this);
+  // The whole client area is drawn into a memory bitmap in one pass and
+  // copied at once, so the pipework never flickers.
+  const int saved = dc.SaveDC();
   CRect client;
   GetClientRect(&client);
-  dc.FillSolidRect(client, C_BaseShape::GetMimicBgColor());
+  CDC memory;
+  CBitmap bitmap;
+  if (memory.CreateCompatibleDC(&dc) && bitmap.CreateCompatibleBitmap(&dc, client.Width(), client.Height())) {
+    CBitmap* old = memory.SelectObject(&bitmap);
+    memory.FillSolidRect(client, C_BaseShape::GetMimicBgColor());
+    DrawPipework(memory, GetScrollPosition());
+    dc.BitBlt(0, 0, client.Width(), client.Height(), &memory, 0, 0, SRCCOPY);
+    memory.SelectObject(old);
+  } else {
+    dc.FillSolidRect(client, C_BaseShape::GetMimicBgColor());
+    DrawPipework(dc, GetScrollPosition());
+  }
+  dc.RestoreDC(saved);
+  // The see-through labels show the view's pixels under them: they take
+  // the new ones (after a resize or scroll uncovered them).
+  for (const auto& entry : m_labels)
+    if (entry.second->IsWindowVisible()) entry.second->Invalidate(FALSE);
 }
 
 BOOL CVekFrameView::OnEraseBkgnd(CDC*) { return TRUE; }  // the paint pass covers the whole client area
+
+// ---- Keys ----------------------------------------------------------------------------------------------
+
+void CVekFrameView::OnKeyDown(UINT virtualKey, UINT repeatCount, UINT flags) {
+  switch (virtualKey) {
+    case VK_RETURN:
+      MessageBox(kEnterKeyText, kEnterKeyCaption, MB_ICONEXCLAMATION | MB_SYSTEMMODAL);
+      break;
+    case VK_PRIOR:
+      OnVScroll(SB_PAGEUP, 0, nullptr);
+      break;
+    case VK_NEXT:
+      OnVScroll(SB_PAGEDOWN, 0, nullptr);
+      break;
+    case VK_HOME:
+      OnVScroll(SB_TOP, 0, nullptr);
+      OnHScroll(SB_LEFT, 0, nullptr);
+      break;
+    case VK_END:
+      OnVScroll(SB_BOTTOM, 0, nullptr);
+      OnHScroll(SB_RIGHT, 0, nullptr);
+      break;
+    case VK_UP:
+      OnVScroll(SB_LINEUP, 0, nullptr);
+      break;
+    case VK_DOWN:
+      OnVScroll(SB_LINEDOWN, 0, nullptr);
+      break;
+    case VK_LEFT:
+      OnHScroll(SB_LINELEFT, 0, nullptr);
+      break;
+    case VK_RIGHT:
+      OnHScroll(SB_LINERIGHT, 0, nullptr);
+      break;
+    default:
+      break;
+  }
+  CFormView::OnKeyDown(virtualKey, repeatCount, flags);
+}
 
 // ---- Commands ----------------------------------------------------------------------------------------
 
@@ -199,8 +343,266 @@ BOOL CVekFrameView::OnCommand(WPARAM wParam, LPARAM lParam) {
   return CFormView::OnCommand(wParam, lParam);
 }
 
+void CVekFrameView::PostFrameCommand(UINT id) {
+  if (CWnd* frame = AfxGetMainWnd()) frame->PostMessage(WM_COMMAND, MAKEWPARAM(static_cast<int>(id), 0), 0);
+}
+
+// ---- Loops ------------------------------------------------------------------------------------------------
+
+void CVekFrameView::RefreshLoopButton(int nLoop) {
+  if (nLoop < 0 || nLoop >= kLoopCount) return;
+  CButtonQM& button = m_loopButtons[nLoop];
+  if (!button.IsWindowCreated()) return;
+  CPlant* plant = CPlant::GetCurrent();
+  const C_ProcessDataLoop* loop = plant ? plant->Loop(nLoop) : nullptr;
+  const bool bInPlc = loop && loop->GetAttribBool(PL_InPlcCtrl);
+  const std::array<COLORREF, 6> colors = LoopButtonColors(bInPlc);
+  for (int i = 0; i < 6; ++i) button.SetColor(i, colors[static_cast<size_t>(i)], FALSE);
+  button.SetCheck(loop && loop->GetAttribBool(PL_InAutomat) ? 1 : 0, TRUE);
+}
+
+LoopFacts CVekFrameView::GatherLoopFacts() const {
+  LoopFacts facts;
+  CPlant* plant = CPlant::GetCurrent();
+  if (!plant) return facts;
+  for (int i = 0; i < kLoopCount; ++i) {
+    const C_ProcessDataLoop* loop = plant->Loop(i);
+    facts.bInPlcCtrl[static_cast<size_t>(i)] = loop && loop->GetAttribBool(PL_InPlcCtrl);
+  }
+  facts.bPowerExist = GetPrcGeneralBool(PG_VI_bPowerExist);
+  facts.bNoEmergencyStop = GetPrcGeneralBool(PG_VI_bNoEmergencyStop);
+  facts.bInputInterlock = GetPrcGeneralBool(PG_VI_bInputInterluck);
+  facts.bHotAir2Tower = GetPrcGeneralBool(PG_HotAir2Tower);
+  facts.bReturnValveOpen = GetPrcGeneralBool(PG_VI_bIsOpenReturnVlv);
+  facts.suctionFan = DriveFacts(*plant, plant->Device(CT_CNTR_FGL_PUMP, 0));
+  facts.highPressure1 = DriveFacts(*plant, plant->Device(CT_DOSE_PUMP, 0));
+  facts.dilutionFan = DriveFacts(*plant, plant->Device(CT_CNTR_FGL_PUMP, 7));
+  facts.combustionFan = DriveFacts(*plant, plant->Device(CT_CNTR_FGL_PUMP, 6));
+  facts.bFurnaceOn = DeviceAttribs(*plant, plant->Device(CT_HEAT_ZONE, 0)).Bool("DiOnOffFuel");
+  facts.densityBelt = DriveFacts(*plant, plant->Device(CT_BELT, 0));
+  return facts;
+}
+
+bool CVekFrameView::CanLoopGoAutomatic(int nLoop, std::string* pReason) const {
+  return ::CanLoopGoAutomatic(GatherLoopFacts(), nLoop, pReason);
+}
+
 void CVekFrameView::OnLoopButton(int nLoop) {
-  // Without the plant's loop objects no loop can run automatically: the
-  // button stays as it was.
-  m_loopButtons[nLoop].SetCheck(0);
+  if (nLoop < 0 || nLoop >= kLoopCount) return;
+  CPlant* plant = CPlant::GetCurrent();
+  C_ProcessDataLoop* loop = plant ? plant->Loop(nLoop) : nullptr;
+  const bool bInAutomat = loop && loop->GetAttribBool(PL_InAutomat);
+  RefreshLoopButton(nLoop);  // the button's own toggle is undone: it follows the attribute
+  if (!loop) return;
+
+  LoopClickFacts click;
+  click.bInAutomat = bInAutomat;
+  const CPlantTables& tables = plant->Tables();
+  click.bActiveShift = tables.pShift && tables.pShift->HasActiveRecord();
+  click.bActiveRecipe = tables.pRecipe && tables.pRecipe->HasActiveRecord();
+  click.bRecipeWritePending = plant->Recipe() && plant->Recipe()->IsWritePending();
+  click.bRecipeDiffers = !CompareRecipePcWithPlc(nullptr);
+  std::string reason;
+  click.bReady = CanLoopGoAutomatic(nLoop, &reason);
+  const LoopClick outcome = DecideLoopClick(click);
+  switch (outcome) {
+    case LoopClick::SwitchToManual:
+      loop->SetAttribBoolIfChanged(PL_InAutomat, false);
+      break;
+    case LoopClick::NeedActiveShift:
+    case LoopClick::NeedActiveRecipe:
+    case LoopClick::RecipeDownloading:
+      AfxMessageBox(LoopClickBoxText(outcome), MB_ICONHAND | MB_SYSTEMMODAL);
+      if (outcome == LoopClick::NeedActiveShift) PostFrameCommand(ID_SHIFT);
+      if (outcome == LoopClick::NeedActiveRecipe) PostFrameCommand(ID_RECIPE);
+      break;
+    case LoopClick::RecipeDiffers:
+      PostFrameCommand(ID_RECIPE);
+      break;
+    case LoopClick::NotReady:
+      CBalloonHelp::ShowBalloon(kLoopErrorTitle, reason, &m_loopButtons[nLoop], IDI_HAND, kBalloonOptions,
+                                kLoopBalloonMs, nullptr);
+      break;
+    case LoopClick::SwitchToAutomatic:
+      loop->SetAttribBoolIfChanged(PL_InAutomat, true);
+      break;
+  }
+}
+
+void CVekFrameView::OnLoopAttribChanged(int nLoop, int nAttrib, bool b) {
+  if (nAttrib != PL_InPlcCtrl && nAttrib != PL_InAutomat) return;
+  RefreshLoopButton(nLoop);
+  CVekEngineBase* engine = CVekEngineBase::GetEngine();
+  if (!engine || !ShouldReportLoopMode(engine->IsMainWndShown(), engine->GetEngineStopwatch().GetElapsedSec(),
+                                       nAttrib == PL_InAutomat))
+    return;
+  std::string message = LoopModeMessage(nLoop, b);
+  std::string reason;
+  if (!b && !CanLoopGoAutomatic(nLoop, &reason)) message += "\n" + reason;
+  EngineShowAlarmMessage(kLoopStatusTitle, message, b ? -1 : static_cast<int>(MB_ICONHAND | MB_SYSTEMMODAL));
+  if (b)
+    CBalloonHelp::ShowBalloon(kLoopStatusTitle, message, &m_loopButtons[nLoop], IDI_INFORMATION, kBalloonOptions,
+                              kLoopBalloonMs, nullptr);
+}
+
+// ---- Process alarms -------------------------------------------------------------------------------------
+
+void CVekFrameView::ShowProcessAlarm(UINT nCtrlId, int nAttrib) {
+  if (((nCtrlId >> 16) & 0xFF) != CT_PRC_ALARM) return;
+  const int nAlarm = static_cast<int>(nCtrlId & 0xFF);
+  CPlant* plant = CPlant::GetCurrent();
+  if (!plant || nAlarm >= kProcessAlarmCount) return;
+  if (nAttrib != PA_VI_bAlarmWarning && nAttrib != PA_VI_bAlarmError && nAttrib != PA_VI_bAlarmMsg) return;
+  if (!GetPrcAlarmBool(nAlarm, nAttrib)) return;
+
+  ProcessAlarmValues values;
+  values.fSpt = GetPrcRecipeGenFloat(PR_LI16_SPT_SafeProcessTemperature);
+  values.fAit = GetPrcRecipeGenFloat(PR_LI17_AIT_AutoIgnitionTemperature);
+  C_BaseShape* towerShape = plant->Device(CT_SPRAY_DRYER, 0);
+  const auto towerInt = [&](const char* name) {
+    const int id = plant->AttribId(towerShape, name);
+    return id >= 0 ? towerShape->GetAttribInt(id) : 0;
+  };
+  values.nCriticalFireTemper = towerInt("VI_iTowerSafetyCriticalFireTemper");
+  values.nCriticalTopTowerTemper = towerInt("VI_iTowerSafetyCriticalTopTowerTemper");
+  values.nCriticalDeltaTPerMin = towerInt("VI_iTowerSafetyCriticalDeltaT_PerMin");
+  for (int i = 0; i < 3; ++i)
+    values.fPumpInputPressure[static_cast<size_t>(i)] =
+        DeviceAttribs(*plant, plant->Device(CT_DOSE_PUMP, i)).Float("InputPressure");
+  const std::string title = ProcessAlarmTitle(nAlarm);
+  const std::string text = ProcessAlarmText(nAlarm, values);
+
+  if (nAttrib == PA_VI_bAlarmWarning) {
+    CBalloonHelp::ShowBalloon(title, text, towerShape, IDI_EXCLAMATION, kBalloonOptions, kAlarmBalloonMs, nullptr);
+  } else if (nAttrib == PA_VI_bAlarmError) {
+    EngineShowAlarmMessage(title, text, -1);
+  } else {
+    MessageBox(text, title, MB_ICONHAND | MB_SYSTEMMODAL);
+    SetPrcAlarmBool(nAlarm, PA_VI_bAlarmAck, true);
+  }
+}
+
+// ---- The plant's messages -----------------------------------------------------------------------------------
+
+LRESULT CVekFrameView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ATTRIB_CHANGING:
+      return 0;  // the view refuses no change
+    case WM_ATTRIB_CHANGED:
+      OnAttribChanged(reinterpret_cast<CVAttrib*>(wParam), static_cast<int>(lParam));
+      return 0;
+    case WM_PACK_PENDING_CHANGED:
+      OnPackPendingChanged(reinterpret_cast<CVAttribsPack*>(wParam), static_cast<int>(lParam));
+      return 0;
+    case WM_TABLE_NOTICE:
+      OnTableNotice(wParam, static_cast<int>(lParam));
+      return 0;
+    case WM_DATACENTER_PENDING:
+      return 0;
+    default:
+      return CFormView::WindowProc(message, wParam, lParam);
+  }
+}
+
+void CVekFrameView::OnAttribChanged(CVAttrib* attrib, int code) {
+  CPlant* plant = CPlant::GetCurrent();
+  if (code != AC_VALUE || !attrib || !plant) return;
+  CVAttribsPack* owner = attrib->GetOwner();
+  if (!owner) return;
+  const int controlType = static_cast<int>((owner->GetCtrlId() >> 16) & 0xFF);
+  const int id = attrib->GetId();
+  const bool b = IsBoolAttrib(attrib) && attrib->GetValue()->boolVal != 0;
+  switch (controlType) {
+    case CT_PRC_GENERAL:
+      if (id == PG_VI_bResetProcess && b)
+        EngineShowAlarmMessage(kResetCommandTitle, kResetCommandText,
+                               static_cast<int>(MB_ICONEXCLAMATION | MB_SYSTEMMODAL));
+      break;
+    case CT_PRC_SHIFT:
+      if (id == PS_TotalProduced || id == PS_TotalTime || id == PS_UsefulTime || id == PS_TotalSlurry)
+        CopyShiftTotals(*plant);
+      break;
+    case CT_PRC_LOOP:
+      for (int i = 0; i < kLoopCount; ++i)
+        if (plant->Loop(i) == owner) OnLoopAttribChanged(i, id, b);
+      break;
+    case CT_PRC_ALARM:
+      ShowProcessAlarm(owner->GetCtrlId(), id);
+      break;
+    default: {
+      // Follow-ups that write simulated speeds, flows and densities: only in
+      // Demo, where nothing measures them.
+      const CVekEngineBase* engine = CVekEngineBase::GetEngine();
+      if (engine && engine->IsDemoSource()) ApplyDemoFollowUps(*plant, owner, attrib->GetName(), b);
+      break;
+    }
+  }
+}
+
+void CVekFrameView::ApplyDemoFollowUps(CPlant& plant, CVAttribsPack* owner, const std::string& name, bool b) {
+  auto* shape = dynamic_cast<C_BaseShape*>(owner);
+  if (!shape) return;
+  const DeviceAttribs device(plant, shape);
+  switch (shape->GetControlType() & 0xFF) {
+    case CT_BELT:
+      if (name == "Load" || name == "Flow") {
+        const DeviceAttribs belt0(plant, plant.Device(CT_BELT, 0));
+        const double load = static_cast<double>(belt0.Float("Load"));
+        if (load > 0.0) belt0.SetFloat("Speed", static_cast<float>(static_cast<double>(belt0.Float("Flow")) * 27.02 / load));
+      } else if (name == "DiOnOffSpeed") {
+        device.SetFloat("Flow", HalfOrZero(b, device.Float("MaxVluFlow")));
+        device.SetFloat("Speed", HalfOrZero(b, device.Float("MaxVluSpeed")));
+        const DeviceAttribs tower(plant, plant.Device(CT_SPRAY_DRYER, 0));
+        tower.SetFloat("PowderDensity", b ? 330.0f : 0.0f);
+        tower.SetFloat("PowderMoisture", b ? 2.0f : 0.0f);
+      }
+      break;
+    case CT_DOSE_PUMP:
+      if (name == "DiOnOffSpeed") {
+        device.SetFloat("Stroke", HalfOrZero(b, device.Float("MaxVluStroke")));
+        device.SetFloat("Speed", HalfOrZero(b, device.Float("MaxVluSpeed")));
+        device.SetFloat("Flow", HalfOrZero(b, device.Float("MaxVluFlow")));
+      }
+      break;
+    case CT_CNTR_FGL_PUMP:
+    case CT_RTRY_WHL:
+      if (name == "DiOnOffSpeed") device.SetFloat("Speed", HalfOrZero(b, device.Float("MaxVluSpeed")));
+      break;
+    default:
+      break;
+  }
+}
+
+void CVekFrameView::OnPackPendingChanged(CVAttribsPack* pack, int code) {
+  CPlant* plant = CPlant::GetCurrent();
+  if (!plant || !pack || pack != plant->Recipe()) return;
+  if (code == AC_READ_PENDING) {
+    if (!pack->IsReadPending() && !CompareRecipePcWithPlc(nullptr)) PostFrameCommand(ID_RECIPE);
+  } else if (code == AC_WRITE_PENDING) {
+    const bool bDownloading = pack->IsWritePending();
+    SetPrcGeneralBool(PG_VI_bRecipeIsDownloading, bDownloading);
+    SetLabelText(GetLabel(IDC_STATUS_MESSAGE_2), bDownloading ? kRecipeDownloadingText : kRecipeDownloadedText);
+  }
+}
+
+void CVekFrameView::OnTableNotice(WPARAM recordSet, int code) {
+  CPlant* plant = CPlant::GetCurrent();
+  if (!plant || code != TABLE_NOTICE_ACTIVE_RECORD_SET) return;
+  if (recordSet != reinterpret_cast<WPARAM>(plant->Tables().pRecipe.get())) return;
+  // The recipe's history row is written where the recipe is activated, in
+  // the same transaction; a new active recipe restarts the Demo plant.
+  CVekEngineBase* engine = CVekEngineBase::GetEngine();
+  if (engine && engine->IsDemoSource()) engine->StartDemoSource();
+}
+
+void CVekFrameView::CopyShiftTotals(CPlant& plant) {
+  CShiftRS* shifts = plant.Tables().pShift.get();
+  C_ProcessDataShift* shift = plant.Shift();
+  if (!shifts || !shift || !shifts->HasActiveRecord()) return;
+  CShiftFields& active = shifts->GetActiveFields();
+  active.SetTotalProduced(static_cast<double>(shift->GetAttribFloat(PS_TotalProduced)));
+  active.m_lTotalTime = shift->GetAttribInt(PS_TotalTime);
+  active.m_lUsefulTime = shift->GetAttribInt(PS_UsefulTime);
+  active.SetTotalSlurry(static_cast<double>(shift->GetAttribInt(PS_TotalSlurry)));
+  shifts->UpdateActiveRecord();
 }

@@ -12,4 +12,4 @@ if [[ ! -f "$build/build.ninja" ]]; then
 fi
 cmake --build "$build" --target vek_make_shipped_data
 QT_QPA_PLATFORM=offscreen "$build/app/vek_make_shipped_data" data
-echo "data/VTLN-Setting.ini and data/VTLN-DCTags.dct written."
+echo "data/VTLN-Setting.ini, data/VTLN-DCTags.dct and data/VTLN-DataBase.mdb written."

@@ -1,14 +1,16 @@
-// Writes the shipped default data files (the settings file and the tag
-// file) into the folder given on the command line, made from the
-// program's own tables (app/ShippedData.h). scripts/make-shipped-data.sh
-// runs it on data/.
+// Writes the shipped default data files (the settings file, the tag file
+// and the records database) into the folder given on the command line,
+// made from the program's own tables (app/ShippedData.h).
+// scripts/make-shipped-data.sh runs it on data/.
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "app/ShippedData.h"
 #include "plant/Plant.h"
 #include "platform/PlatformMain.h"
+#include "res/Resources.h"
 
 namespace {
 
@@ -29,11 +31,14 @@ int main(int argc, char** argv) {
   }
   const std::string folder = std::string(argv[1]) + "/";
   return RunPlatformMain(argc, argv, [&folder] {
+    LoadResourceTables();
     CPlant plant;
     plant.CreateProcessData();
     const ShippedDataFiles files = MakeShippedDataFiles(plant);
+    const std::string database = folder + "VTLN-DataBase.mdb";
+    std::filesystem::remove(database);
     const bool ok = WriteWhole(folder + "VTLN-Setting.ini", files.settings) &&
-                    WriteWhole(folder + "VTLN-DCTags.dct", files.tags);
+                    WriteWhole(folder + "VTLN-DCTags.dct", files.tags) && MakeShippedDatabase(database);
     return ok ? 0 : 1;
   });
 }
