@@ -182,25 +182,3 @@ TEST_F(AppTest, NewAndOpenReachNoHandlerSoTheSuperviseWindowStaysAlone) {
 }
 
 }  // namespace
-
-namespace {
-
-// The shipped default data (data/), as a fresh machine gets it: the program
-// starts on it with the plain engine, asks nothing and shows no message.
-TEST_F(AppTest, TheShippedDataStartsTheProgramWithoutAMessage) {
-  std::string source = __FILE__;
-  source = source.substr(0, source.rfind("/tests/")) + "/data/";
-  std::filesystem::remove(File("-VXC.key"));  // made with the fixture's users
-  for (const char* suffix : {"-DCTags.dct", "-Setting.ini", "-VXC.sys"}) {
-    std::filesystem::remove(File(suffix));
-    std::filesystem::copy_file(source + "VTLN" + suffix, File(suffix));
-  }
-  app = std::make_unique<CVekFrameApp>(MakeVekPlant(), code);
-  ASSERT_TRUE(app->InitInstance());
-  for (auto& b : boxes.Shown()) printf("BOX: %s\n", b.text.c_str());
-  EXPECT_TRUE(boxes.Shown().empty()) << boxes.Last().text;
-  EXPECT_EQ(Engine()->GetDataSourceType(), CVekEngineBase::eDataSourceDemo);
-  EXPECT_NE(Engine()->GetEngineDataCenter()->GetTagCount(), 0);
-}
-
-}  // namespace

@@ -1,0 +1,125 @@
+// The shipped default data (data/): it holds what the program's tables
+// make (so it stays in step with the code), and the whole program starts
+// on a copy of it as a fresh machine gets it: no message, every bindable
+// attribute of every device and process-data object bound to its tag, the
+// active recipe and shift named, the Demo values inside their ranges.
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "AppTestSupport.h"
+#include "app/ShippedData.h"
+#include "app/VekFrameView.h"
+#include "plant/DeviceAttribs.h"
+#include "plant/Plant.h"
+#include "plant/PlantDeviceList.h"
+#include "plant/VekEngineApp.h"
+#include "core/DCTag.h"
+#include "core/DataCenterBase.h"
+
+using namespace app_test;
+
+namespace {
+
+std::string ShippedFolder() {
+  std::string source = __FILE__;
+  return source.substr(0, source.rfind("/tests/")) + "/data/";
+}
+
+std::string ReadWhole(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST(ShippedDataFilesTest, DataHoldsWhatTheProgramsTablesMake) {
+  CPlant plant;
+  plant.CreateProcessData();
+  const ShippedDataFiles files = MakeShippedDataFiles(plant);
+  EXPECT_TRUE(files.settings == ReadWhole(ShippedFolder() + "VTLN-Setting.ini"))
+      << "data/VTLN-Setting.ini is out of step with the program: run scripts/make-shipped-data.sh";
+  EXPECT_TRUE(files.tags == ReadWhole(ShippedFolder() + "VTLN-DCTags.dct"))
+      << "data/VTLN-DCTags.dct is out of step with the program: run scripts/make-shipped-data.sh";
+}
+
+TEST(ShippedDataFilesTest, TagDirectionsFollowTheAttributesNames) {
+  EXPECT_STREQ(ShippedTagIoType("DoOnOffSpeed"), "OUTPUT");
+  EXPECT_STREQ(ShippedTagIoType("AutoCntrlSpeed"), "OUTPUT");
+  EXPECT_STREQ(ShippedTagIoType("DiOnOffSpeed"), "INPUT");
+  EXPECT_STREQ(ShippedTagIoType("HlaFlgLevel"), "INPUT");
+  EXPECT_STREQ(ShippedTagIoType("LocalCntrlSpeed"), "INPUT");
+  EXPECT_STREQ(ShippedTagIoType("SpeedPort"), "INPUT");
+  EXPECT_STREQ(ShippedTagIoType("MaxVluSpeedPort"), "DUPLEX");
+  EXPECT_STREQ(ShippedTagIoType("MaxVluSpeed"), "DUPLEX");
+  EXPECT_STREQ(ShippedTagIoType("VI_bAlarmAck"), "DUPLEX");
+}
+
+// The program on a copy of data/ in the fixture's program folder.
+class ShippedDataStartTest : public AppTest {
+ protected:
+  void StartOnShippedData() {
+    std::filesystem::remove(File("-VXC.key"));  // made with the fixture's users
+    for (const char* suffix : {"-DCTags.dct", "-Setting.ini", "-VXC.sys", "-DataBase.mdb"}) {
+      std::filesystem::remove(File(suffix));
+      std::filesystem::copy_file(ShippedFolder() + "VTLN" + suffix, File(suffix));
+    }
+    app = std::make_unique<CVekFrameApp>(MakeVekPlant(), code);
+    ASSERT_TRUE(app->InitInstance());
+    ProcessPendingEvents();
+  }
+};
+
+TEST_F(ShippedDataStartTest, TheProgramStartsWithoutAMessageAndEveryAttributeBound) {
+  StartOnShippedData();
+  EXPECT_TRUE(boxes.Shown().empty()) << boxes.Last().text;
+  EXPECT_EQ(Engine()->GetDataSourceType(), CVekEngineBase::eDataSourceDemo);
+  CPlant* plant = CPlant::GetCurrent();
+  ASSERT_NE(plant, nullptr);
+  const std::vector<C_BaseShape*> objects = ShippedDataObjects(*plant);
+  EXPECT_EQ(objects.size(), static_cast<size_t>(plant->GetDeviceCount()) + 34u);
+  int bound = 0;
+  for (C_BaseShape* object : objects) {
+    EXPECT_TRUE(object->IsWindowCreated()) << object->GetIniSectionName();
+    for (int id = 0; id < object->GetAttribCount(); ++id) {
+      if (!object->IsBindableAttrib(id)) continue;
+      const CVAttrib* attrib = object->GetAttrib(id);
+      ASSERT_NE(attrib->GetTag(), nullptr) << object->GetIniSectionName() << " " << attrib->GetName();
+      EXPECT_EQ(attrib->GetTag()->GetTagName(), ShippedTagName(*object, id));
+      ++bound;
+    }
+  }
+  EXPECT_EQ(bound, Engine()->GetEngineDataCenter()->GetTagCount()) << "one tag per binding, none left over";
+  EXPECT_TRUE(plant->GetUnresolvedAttribNames().empty());
+}
+
+TEST_F(ShippedDataStartTest, TheStatusLinesNameTheShippedShiftAndRecipe) {
+  StartOnShippedData();
+  auto* view = dynamic_cast<CVekFrameView*>(Frame()->GetActiveView());
+  ASSERT_NE(view, nullptr);
+  view->RefreshStatus();
+  EXPECT_EQ(view->GetLabel(1135)->GetWindowText(), std::string("Operator: ") + kShippedOperatorName);
+  EXPECT_EQ(view->GetLabel(1132)->GetWindowText(), std::string("Recipe: 1  ") + kShippedRecipeName);
+}
+
+TEST_F(ShippedDataStartTest, TheSettingsKeepTheDemoStartValuesInTheirRanges) {
+  StartOnShippedData();
+  CPlant* plant = CPlant::GetCurrent();
+  ASSERT_NE(plant, nullptr);
+  // The start values as the engine sets them when a source starts.
+  Engine()->SetDataSourceType(CVekEngineBase::eDataSourceNone);
+  ASSERT_TRUE(dynamic_cast<CVekEngineApp*>(Engine())->InitProcessValues());
+  ProcessPendingEvents();
+  const auto value = [&](const char* device, const char* attrib) {
+    return DeviceAttribs(*plant, plant->FindDevice(device)).Float(attrib);
+  };
+  EXPECT_EQ(value("HighPressure1", "Flow"), 9001.0f);
+  EXPECT_EQ(value("HighPressure2", "Flow"), 9001.0f);
+  EXPECT_EQ(value("MeasuringBelt", "Flow"), 13000.0f);
+  EXPECT_EQ(value("MeasuringBelt", "Load"), 18.0f);
+  EXPECT_EQ(value("SuctionFan", "Speed"), 90.0f);
+  EXPECT_GT(value("SuctionFan", "MaxVluSpeed"), 0.0f) << "a bound range keeps its setting";
+  for (const PlantDeviceRow& row : PlantDeviceTable())
+    for (const char* attrib : {"HlaFlgFlow", "HlaFlgSpeed", "HlaFlgLoad"})
+      EXPECT_FALSE(DeviceAttribs(*plant, plant->FindDevice(row.name)).Bool(attrib)) << row.name << " " << attrib;
+}
+
+}  // namespace
