@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -145,6 +146,24 @@ class AppTest : public ::testing::Test {
   int Exit() {
     exited = true;
     return app->ExitInstance();
+  }
+  // The shipped default data (data/) copied into the program folder under
+  // the fixture's project code, as a fresh machine gets it.
+  void CopyShippedData() {
+    std::string source = __FILE__;
+    source = source.substr(0, source.rfind("/tests/")) + "/data/";
+    std::filesystem::remove(File("-VXC.key"));  // made with the fixture's users
+    for (const char* suffix : {"-DCTags.dct", "-Setting.ini", "-VXC.sys", "-DataBase.mdb"}) {
+      std::filesystem::remove(File(suffix));
+      std::filesystem::copy_file(source + "VTLN" + suffix, File(suffix));
+    }
+  }
+  // The whole program (the real plant) started on the shipped data.
+  void StartOnShippedData() {
+    CopyShippedData();
+    app = std::make_unique<CVekFrameApp>(MakeVekPlant(), code);
+    ASSERT_TRUE(app->InitInstance());
+    ProcessPendingEvents();
   }
   CMainFrame* Frame() const { return app ? dynamic_cast<CMainFrame*>(app->m_pMainWnd) : nullptr; }
   CVekEngineBase* Engine() const { return CVekEngineBase::GetEngine(); }

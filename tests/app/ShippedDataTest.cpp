@@ -53,20 +53,7 @@ TEST(ShippedDataFilesTest, TagDirectionsFollowTheAttributesNames) {
   EXPECT_STREQ(ShippedTagIoType("VI_bAlarmAck"), "DUPLEX");
 }
 
-// The program on a copy of data/ in the fixture's program folder.
-class ShippedDataStartTest : public AppTest {
- protected:
-  void StartOnShippedData() {
-    std::filesystem::remove(File("-VXC.key"));  // made with the fixture's users
-    for (const char* suffix : {"-DCTags.dct", "-Setting.ini", "-VXC.sys", "-DataBase.mdb"}) {
-      std::filesystem::remove(File(suffix));
-      std::filesystem::copy_file(ShippedFolder() + "VTLN" + suffix, File(suffix));
-    }
-    app = std::make_unique<CVekFrameApp>(MakeVekPlant(), code);
-    ASSERT_TRUE(app->InitInstance());
-    ProcessPendingEvents();
-  }
-};
+using ShippedDataStartTest = AppTest;
 
 TEST_F(ShippedDataStartTest, TheProgramStartsWithoutAMessageAndEveryAttributeBound) {
   StartOnShippedData();
