@@ -49,10 +49,11 @@ struct ShippedTrend {
   int interval;
 };
 
+// The drives that move in Demo first, then the tower's temperatures.
 constexpr ShippedTrend kTrends[] = {
-    {"SpryDryr1", "InletTemperature", 1, 600, 1},  {"SpryDryr1", "OutletTemperature", 2, 600, 1},
-    {"SpryDryr1", "SlurryPressure", 3, 600, 1},    {"SpryDryr1", "OutletVacuum", 4, 600, 1},
-    {"MeasuringBelt", "Flow", 5, 600, 1},          {"SuctionFan", "Speed", 6, 600, 1},
+    {"SuctionFan", "Speed", 1, 600, 1},         {"MeasuringBelt", "Flow", 2, 600, 1},
+    {"HighPressure1", "Speed", 3, 600, 1},      {"DilutionFan", "Speed", 4, 600, 1},
+    {"SpryDryr1", "InletTemperature", 5, 600, 1}, {"SpryDryr1", "OutletTemperature", 6, 600, 1},
 };
 
 // What the shipped rows are stamped with: now, its Shamsi text.
