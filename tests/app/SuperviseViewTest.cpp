@@ -157,6 +157,22 @@ TEST_F(SuperviseViewTest, DriveFollowUpsWriteSimulatedValuesOnlyInDemo) {
   EXPECT_EQ(pump.Float("Speed"), 0.0f);
 }
 
+TEST_F(SuperviseViewTest, TheBeltsSpeedFollowsFlowAndLoadAndALoadOfZeroDividesNothing) {
+  Start();
+  CVekEngineBase::GetEngine()->SetDataObtainerSuspended(true);  // Demo, but the simulation rests
+  ProcessPendingEvents();
+  DeviceAttribs belt = Device("MeasuringBelt");
+  belt.SetFloat("Speed", 12.0f);
+  belt.SetFloat("Load", 0.0f);
+  belt.SetFloat("Flow", 300.0f);
+  ProcessPendingEvents();
+  EXPECT_EQ(belt.Float("Speed"), 12.0f) << "no load: the speed stays";
+  belt.SetFloat("Load", 27.02f);
+  belt.SetFloat("Flow", 40.0f);
+  ProcessPendingEvents();
+  EXPECT_NEAR(belt.Float("Speed"), 40.0f, 1e-3) << "Flow x 27.02 / Load";
+}
+
 TEST_F(SuperviseViewTest, RecipeDownloadLinesFollowTheRecipesWritePending) {
   Start();
   view->SendMessage(WM_PACK_PENDING_CHANGED, reinterpret_cast<WPARAM>(plant->Recipe()), AC_WRITE_PENDING);
