@@ -10,6 +10,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <cstdio>
+
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -52,10 +54,16 @@ class ProgramFolder {
 class RunningProgram {
  public:
   RunningProgram() {
-    SetMessageBoxHandler([](const MessageBoxRequest&) { return IDYES; });
+    // Every box is answered Yes; a box other than the close question means
+    // the start-up went wrong, so it is shown on the error stream.
+    SetMessageBoxHandler([](const MessageBoxRequest& request) {
+      std::fprintf(stderr, "box: %s\n", request.text.c_str());
+      return IDYES;
+    });
     LoadResourceTables();
     m_app = std::make_unique<CVekFrameApp>();
     m_ok = m_app->InitInstance();
+    ProcessPendingEvents();  // the frame activates its child: the view is current
   }
   ~RunningProgram() {
     if (m_app->m_pMainWnd) m_app->m_pMainWnd->DestroyWindow();
@@ -103,9 +111,12 @@ void BM_StartUpToFirstPaintedMimic(benchmark::State& state) {
     CVekFrameView* view = program->Ok() ? program->View() : nullptr;
     if (view) view->UpdateWindow();
     state.PauseTiming();
-    if (!view) state.SkipWithError("the program did not start");
     program.reset();
     folder.reset();
+    if (!view) {
+      state.SkipWithError("the program did not start");
+      break;
+    }
     state.ResumeTiming();
   }
 }
