@@ -4,7 +4,10 @@
 
 #include "platform/ui/Font.h"
 
-CChartCtrl::CChartCtrl() : m_pText(std::make_unique<TextMeasures>()), m_pLayout(std::make_unique<LayoutCache>()) {}
+CChartCtrl::CChartCtrl()
+    : m_pText(std::make_unique<TextMeasures>()),
+      m_pLayout(std::make_unique<LayoutCache>()),
+      m_pShown(std::make_unique<ShownFrame>()) {}
 
 CChartCtrl::~CChartCtrl() {
   // The series point at the axes: remove them first.
@@ -119,5 +122,12 @@ void CChartCtrl::RefreshCtrl() {
 }
 
 void CChartCtrl::Redraw() {
-  if (IsWindowCreated()) Invalidate(FALSE);
+  if (!IsWindowCreated()) return;
+  // The plot always changes with the chart; the paint adds the parts of
+  // the frame that change too.
+  if (m_pShown->valid) {
+    InvalidateRect(&m_pShown->picture.plot, FALSE);
+  } else {
+    Invalidate(FALSE);
+  }
 }

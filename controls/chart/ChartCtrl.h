@@ -114,8 +114,28 @@ class CChartCtrl : public CWnd {
     chart::LayoutInput input;  // without its measuring function
     chart::Layout layout;
   };
+  // What the window's kept pixels show outside the plot, as last painted.
+  // A change of the chart invalidates the plot; the paint then widens the
+  // area to the parts of this frame that differ (ticks that moved, or
+  // everything when the look, title, size or plot changed), so a running
+  // trend repaints its plot and the few labels that moved, not the axes.
+  struct ShownFrame {
+    bool valid = false;  // false: the next paint draws the whole window
+    chart::FramePicture picture;
+  };
   TextMeasures& MeasuresFor(CDC* pDC);
   static int TextWidth(CDC* pDC, std::unordered_map<std::string, int>& widths, const std::string& text);
+  chart::LayoutInput MakeLayoutInput(const CRect& rect, const TextMeasures& text) const;
+  // The layout for rect, kept while its input stays the same. With a null
+  // context only widths measured before are used, and null is returned
+  // when a text was never measured.
+  const chart::Layout* LayoutFor(const CRect& rect, TextMeasures& text, CDC* pDC);
+  // The frame the layout draws; false when a label's width is unknown.
+  bool FrameOf(const chart::Layout& layout, const CRect& rect, const TextMeasures& text,
+               chart::FramePicture& frame) const;
+  // Adds to the window's invalid area what the next paint must redraw
+  // beyond what changes invalidated: see ShownFrame.
+  void InvalidateChangedFrame(const CRect& client);
 
   std::unique_ptr<CChartAxis> m_axes[2];  // by position
   std::vector<std::unique_ptr<CChartSerie>> m_series;
@@ -128,6 +148,7 @@ class CChartCtrl : public CWnd {
   std::unique_ptr<CFont> m_pLabelFont;
   std::unique_ptr<TextMeasures> m_pText;
   std::unique_ptr<LayoutCache> m_pLayout;
+  std::unique_ptr<ShownFrame> m_pShown;
   int m_nRefreshHolds = 0;        // nesting depth of EnableRefresh(false)
   bool m_bRefreshPending = false;  // a change arrived while held
 };

@@ -180,4 +180,81 @@ Layout ComputeLayout(const LayoutInput& in) {
   return l;
 }
 
+CPoint XLabelOrigin(const CRect& plot, int pos, int width) {
+  return CPoint((2 * pos + 1 - width) / 2, plot.bottom + kTickLength + 1);
+}
+
+CPoint YLabelOrigin(const CRect& plot, int pos, int width, int labelHeight) {
+  const int top = pos - labelHeight / 2 - 1;
+  const int bottom = pos + labelHeight / 2 + 1;
+  return CPoint(plot.left - kTickLength - 2 - width, (top + bottom - labelHeight) / 2);
+}
+
+std::vector<CRect> MarginRects(const CRect& bounds, const CRect& plot) {
+  std::vector<CRect> out;
+  const auto add = [&](int l, int t, int r, int b) {
+    if (r > l && b > t) out.emplace_back(l, t, r, b);
+  };
+  const int top = std::clamp(plot.top, bounds.top, bounds.bottom);
+  const int bottom = std::clamp(plot.bottom, top, bounds.bottom);
+  add(bounds.left, bounds.top, bounds.right, top);
+  add(bounds.left, bottom, bounds.right, bounds.bottom);
+  add(bounds.left, top, std::min(plot.left, bounds.right), bottom);
+  add(std::max(plot.right, bounds.left), top, bounds.right, bottom);
+  return out;
+}
+
+namespace {
+
+// Anti-aliased glyphs may colour a pixel or two beyond a text's advance
+// and line height; areas are widened by this much.
+constexpr int kInkMargin = 3;
+
+CRect Padded(CRect r) {
+  r.InflateRect(kInkMargin, kInkMargin);
+  return r;
+}
+
+// The areas of ticks in one list but not, at the same place with the same
+// label, in the other.
+void AddMovedTicks(const std::vector<TickMark>& ticks, const std::vector<CRect>& areas,
+                   const std::vector<TickMark>& others, std::vector<CRect>& out) {
+  for (size_t i = 0; i < ticks.size() && i < areas.size(); ++i) {
+    const bool kept = std::any_of(others.begin(), others.end(), [&](const TickMark& o) {
+      return o.pos == ticks[i].pos && o.label == ticks[i].label;
+    });
+    if (!kept) out.push_back(areas[i]);
+  }
+}
+
+}  // namespace
+
+CRect XTickArea(const CRect& plot, int pos, int width, int labelHeight) {
+  const CPoint label = XLabelOrigin(plot, pos, width);
+  CRect area = Padded(CRect(std::min(pos, label.x), plot.bottom, std::max(pos + 1, label.x + width),
+                            label.y + labelHeight));
+  area.top = plot.bottom;  // nothing of a tick enters the plot
+  return area;
+}
+
+CRect YTickArea(const CRect& plot, int pos, int width, int labelHeight) {
+  const CPoint label = YLabelOrigin(plot, pos, width, labelHeight);
+  CRect area = Padded(CRect(label.x, std::min(pos, label.y), plot.left, std::max(pos + 1, label.y + labelHeight)));
+  area.right = plot.left;
+  return area;
+}
+
+std::vector<CRect> ChangedFrameAreas(const FramePicture& before, const FramePicture& after) {
+  if (before.bounds != after.bounds || before.plot != after.plot || before.look != after.look ||
+      before.titleLines != after.titleLines || before.titleRects != after.titleRects) {
+    return {after.bounds};
+  }
+  std::vector<CRect> out;
+  AddMovedTicks(before.xTicks, before.xTickAreas, after.xTicks, out);
+  AddMovedTicks(after.xTicks, after.xTickAreas, before.xTicks, out);
+  AddMovedTicks(before.yTicks, before.yTickAreas, after.yTicks, out);
+  AddMovedTicks(after.yTicks, after.yTickAreas, before.yTicks, out);
+  return out;
+}
+
 }  // namespace chart

@@ -90,4 +90,40 @@ constexpr int kOuterMargin = 6;
 
 Layout ComputeLayout(const LayoutInput& in);
 
+// The top-left corner of a tick's label of the measured width: centred
+// under a bottom-axis tick, right-aligned before a left-axis tick and
+// centred on it.
+CPoint XLabelOrigin(const CRect& plot, int pos, int width);
+CPoint YLabelOrigin(const CRect& plot, int pos, int width, int labelHeight);
+
+// The chart's background outside the plot: up to four bands around it,
+// none overlapping the plot (which is filled with its own colour).
+std::vector<CRect> MarginRects(const CRect& bounds, const CRect& plot);
+
+// What a drawn chart shows outside its plot (the margins, the plot's
+// frame, ticks, labels and title), so that a window keeping its picture
+// can tell which parts a new draw changes. Every area covers all pixels
+// its part may colour, anti-aliased text included.
+struct FramePicture {
+  CRect bounds;
+  CRect plot;
+  std::vector<unsigned long> look;  // colours and visibilities, compared as a whole
+  std::vector<std::string> titleLines;
+  std::vector<CRect> titleRects;
+  std::vector<TickMark> xTicks;
+  std::vector<TickMark> yTicks;
+  std::vector<CRect> xTickAreas;  // mark and label of each bottom-axis tick
+  std::vector<CRect> yTickAreas;  // mark and label of each left-axis tick
+};
+
+// The area a tick's mark and label (of the measured width) may colour.
+CRect XTickArea(const CRect& plot, int pos, int width, int labelHeight);
+CRect YTickArea(const CRect& plot, int pos, int width, int labelHeight);
+
+// The areas of `before` that must be drawn again to show `after`: the old
+// and new places of every tick that moved, appeared, vanished or changed
+// its label. Empty when the frames are the same. A change of the bounds,
+// the plot, the look or the title changes everything: the whole bounds.
+std::vector<CRect> ChangedFrameAreas(const FramePicture& before, const FramePicture& after);
+
 }  // namespace chart

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "controls/chart/ChartGeometry.h"
 
@@ -128,3 +132,96 @@ TEST(ChartGeometryTest, TinyAreasStillGiveAValidPlot) {
 }
 
 }  // namespace
+
+namespace {
+
+// A frame with three bottom ticks and two left ticks.
+chart::FramePicture SomeFrame() {
+  chart::FramePicture f;
+  f.bounds = CRect(0, 0, 400, 200);
+  f.plot = CRect(40, 20, 390, 170);
+  f.look = {1, 2, 3};
+  f.titleLines = {"Trend"};
+  f.titleRects = {CRect(6, 6, 394, 20)};
+  for (int pos : {60, 160, 260}) {
+    f.xTicks.push_back({pos, std::to_string(pos)});
+    f.xTickAreas.push_back(chart::XTickArea(f.plot, pos, 20, 12));
+  }
+  for (int pos : {150, 50}) {
+    f.yTicks.push_back({pos, std::to_string(pos)});
+    f.yTickAreas.push_back(chart::YTickArea(f.plot, pos, 14, 12));
+  }
+  return f;
+}
+
+}  // namespace
+
+TEST(ChartGeometryTest, MarginsCoverTheBoundsAroundThePlotOnce) {
+  const struct {
+    CRect bounds, plot;
+  } cases[] = {{CRect(0, 0, 100, 60), CRect(20, 10, 90, 50)},
+               {CRect(5, 5, 50, 50), CRect(5, 5, 50, 50)},      // no margin at all
+               {CRect(0, 0, 30, 30), CRect(10, 20, 40, 45)}};  // plot beyond the bounds
+  for (const auto& c : cases) {
+    const std::vector<CRect> margins = chart::MarginRects(c.bounds, c.plot);
+    for (int y = c.bounds.top; y < c.bounds.bottom; ++y) {
+      for (int x = c.bounds.left; x < c.bounds.right; ++x) {
+        const CPoint p(x, y);
+        const int covering = static_cast<int>(
+            std::count_if(margins.begin(), margins.end(), [&](const CRect& r) { return r.PtInRect(p); }));
+        EXPECT_EQ(covering, c.plot.PtInRect(p) ? 0 : 1) << x << "," << y;
+      }
+    }
+  }
+}
+
+TEST(ChartGeometryTest, TickAreasHoldMarkAndLabelButNeverEnterThePlot) {
+  const CRect plot(40, 20, 390, 170);
+  const CRect x = chart::XTickArea(plot, 100, 30, 12);
+  const CPoint xLabel = chart::XLabelOrigin(plot, 100, 30);
+  EXPECT_EQ(x.top, plot.bottom) << "the mark starts on the frame's bottom line";
+  EXPECT_LE(x.left, xLabel.x);
+  EXPECT_GE(x.right, xLabel.x + 30);
+  EXPECT_GE(x.bottom, xLabel.y + 12);
+  const CRect y = chart::YTickArea(plot, 100, 25, 12);
+  const CPoint yLabel = chart::YLabelOrigin(plot, 100, 25, 12);
+  EXPECT_EQ(y.right, plot.left) << "the mark ends on the frame's left line";
+  EXPECT_LE(y.left, yLabel.x);
+  EXPECT_LE(y.top, yLabel.y);
+  EXPECT_GE(y.bottom, yLabel.y + 12);
+}
+
+TEST(ChartGeometryTest, ChangedFrameAreasAreTheOldAndNewPlacesOfMovedTicks) {
+  const chart::FramePicture before = SomeFrame();
+  EXPECT_TRUE(chart::ChangedFrameAreas(before, before).empty()) << "nothing changed";
+
+  chart::FramePicture after = before;
+  after.xTicks[1].pos = 161;
+  after.xTickAreas[1] = chart::XTickArea(after.plot, 161, 20, 12);
+  after.yTicks[0].label = "151";
+  std::vector<CRect> areas = chart::ChangedFrameAreas(before, after);
+  const std::vector<CRect> expected = {before.xTickAreas[1], after.xTickAreas[1], before.yTickAreas[0],
+                                       after.yTickAreas[0]};
+  EXPECT_EQ(areas, expected);
+
+  after = before;
+  after.xTicks.pop_back();
+  after.xTickAreas.pop_back();
+  EXPECT_EQ(chart::ChangedFrameAreas(before, after), std::vector<CRect>{before.xTickAreas[2]})
+      << "a tick gone";
+  EXPECT_EQ(chart::ChangedFrameAreas(after, before), std::vector<CRect>{before.xTickAreas[2]})
+      << "a tick added";
+
+  const std::function<void(chart::FramePicture&)> wholeChanges[] = {
+      [](chart::FramePicture& f) { f.bounds.right += 1; },
+      [](chart::FramePicture& f) { f.plot.left += 1; },
+      [](chart::FramePicture& f) { f.look[1] = 9; },
+      [](chart::FramePicture& f) { f.titleLines[0] = "Other"; },
+      [](chart::FramePicture& f) { f.titleRects.clear(); },
+  };
+  for (const auto& change : wholeChanges) {
+    after = before;
+    change(after);
+    EXPECT_EQ(chart::ChangedFrameAreas(before, after), std::vector<CRect>{after.bounds});
+  }
+}
