@@ -1,5 +1,7 @@
 #include "app/TrendChildDlg.h"
 
+#include <mutex>
+#include <span>
 #include <unordered_set>
 #include <vector>
 
@@ -124,6 +126,47 @@ bool CTrendChildDlg::IsInSight() {
   return view && common.IntersectRect(panel, sight);
 }
 
+namespace {
+
+// The stack's samples from the logical index nFirst on, oldest first; its
+// empty slots (a ring not yet full, a stack just reset) are no samples.
+void ReadSamples(const CVStack& stack, int nFirst, std::vector<double>& times, std::vector<double>& values) {
+  stack.ForEachItem(
+      [&](const CVStackItem& item) {
+        if (!item.m_bValid) return;
+        times.push_back(item.m_dtTimeStamp);
+        values.push_back(VariantToFloat(item.m_vValue));
+      },
+      nFirst);
+}
+
+}  // namespace
+
+void CTrendChildDlg::UpdateSeries(const CVStack& stack, const trend_rules::StackLook& now, CChartLineSerie& serie) {
+  const trend_rules::StackLook* before = nullptr;
+  bool asLeft = false;
+  if (m_charted && m_charted->pStack == &stack) {
+    before = &m_charted->look;
+    asLeft = serie.GetPointsVersion() == m_charted->nVersion &&
+             serie.GetPointsCount() == static_cast<size_t>(m_charted->look.nCount);
+  }
+  const trend_rules::SeriesUpdate plan = trend_rules::PlanSeriesUpdate(before, now, asLeft);
+  std::vector<double> times, values;
+  if (plan.bRebuild) {
+    serie.RemoveAllPoints();
+    times.reserve(static_cast<size_t>(now.nCount));
+    values.reserve(static_cast<size_t>(now.nCount));
+    ReadSamples(stack, 0, times, values);
+  } else {
+    serie.RemovePointsFromStart(static_cast<size_t>(plan.nDrop));
+    ReadSamples(stack, now.nCount - plan.nAppend, times, values);
+  }
+  serie.AddPoints(times.data(), values.data(), times.size());
+  m_charted.reset();
+  if (serie.GetPointsCount() == static_cast<size_t>(now.nCount))
+    m_charted = ChartedStack{&stack, now, serie.GetPointsVersion()};
+}
+
 void CTrendChildDlg::Refresh() {
   m_bNeedsRefresh = false;
   if (!IsWindowCreated() || !m_pListIndex) return;
@@ -133,7 +176,6 @@ void CTrendChildDlg::Refresh() {
   }
   m_chart.EnableRefresh(false);
   CChartLineSerie* serie = m_chart.GetLineSerie();
-  if (serie) serie->RemoveAllPoints();
   m_chart.GetLeftAxis()->SetAutomatic(true);
   m_chart.GetBottomAxis()->SetAutomatic(true);
   CChartTitle* title = m_chart.GetTitle();
@@ -141,23 +183,30 @@ void CTrendChildDlg::Refresh() {
   const CVAttribsPack* owner = m_pAttrib ? m_pAttrib->GetOwner() : nullptr;
   if (m_pAttrib) title->AddString((owner ? owner->GetDeviceCaption() : std::string()) + "::" + m_pAttrib->GetName());
 
-  if (CVStack* stack = m_pAttrib ? m_pAttrib->GetTrendStack() : nullptr) {
-    // The samples the stack holds, oldest first; its empty slots (a ring
-    // not yet full, a stack just reset) are no samples.
+  CVStack* stack = m_pAttrib ? m_pAttrib->GetTrendStack() : nullptr;
+  if (!stack) {
+    if (serie) serie->RemoveAllPoints();
+    m_charted.reset();
+  } else {
+    std::lock_guard lock(stack->GetLock());
+    const trend_rules::StackLook now{stack->GetPushCount(), stack->GetClearCount(), stack->GetCount()};
+    // The samples, oldest first: those the series now holds, or read here
+    // when the chart has no series.
     std::vector<double> times, values;
-    const size_t count = static_cast<size_t>(stack->GetCount());
-    times.reserve(count);
-    values.reserve(count);
-    stack->ForEachItem([&](const CVStackItem& item) {
-      if (!item.m_bValid) return;
-      times.push_back(item.m_dtTimeStamp);
-      values.push_back(VariantToFloat(item.m_vValue));
-    });
-    if (serie) serie->AddPoints(times.data(), values.data(), times.size());
-    const int n = static_cast<int>(times.size());
+    std::vector<chart::PointF> unseen;
+    std::span<const chart::PointF> samples;
+    if (serie) {
+      UpdateSeries(*stack, now, *serie);
+      samples = serie->GetPoints();
+    } else {
+      ReadSamples(*stack, 0, times, values);
+      for (size_t i = 0; i < times.size(); ++i) unseen.push_back({times[i], values[i]});
+      samples = unseen;
+    }
+    const int n = static_cast<int>(samples.size());
     trend_rules::UpdateSampleList(*m_pListIndex, n, [&](int k) {
-      const size_t i = static_cast<size_t>(n - 1 - k);
-      return trend_rules::FormatSampleText(times[i], static_cast<float>(values[i]));
+      const chart::PointF& p = samples[static_cast<size_t>(n - 1 - k)];
+      return trend_rules::FormatSampleText(p.x, static_cast<float>(p.y));
     });
   }
   m_chart.EnableRefresh(true);

@@ -13,13 +13,16 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "app/TrendRules.h"
 #include "controls/ChildDlgCtrl.h"
 #include "controls/chart/ChartCtrlBase.h"
 #include "platform/ui/ListBox.h"
 
 class CVAttrib;
+class CVStack;
 
 class CTrendChildDlg : public CChildDlgCtrl {
  public:
@@ -63,6 +66,18 @@ class CTrendChildDlg : public CChildDlgCtrl {
   // writes both rectangles into the geometry text.
   bool IsInSight();
   void ApplySmooth();
+  // Brings the series up to the stack's samples (the stack's lock held):
+  // the new samples are appended and those the ring dropped removed, or,
+  // when the series does not follow the stack any more, it is made anew.
+  void UpdateSeries(const CVStack& stack, const trend_rules::StackLook& now, CChartLineSerie& serie);
+
+  // The stack as the series last took it, while the series holds exactly
+  // its samples in order (no empty slot skipped, nothing else changed).
+  struct ChartedStack {
+    const CVStack* pStack = nullptr;
+    trend_rules::StackLook look;
+    unsigned long long nVersion = 0;  // of the series' points afterwards
+  };
 
   CChartCtrlBase m_chart;
   CListBox m_lstSamples;
@@ -70,4 +85,5 @@ class CTrendChildDlg : public CChildDlgCtrl {
   std::unique_ptr<SampleListIndex> m_pListIndex;
   CVAttrib* m_pAttrib = nullptr;  // not owned; the pack owns it
   bool m_bNeedsRefresh = false;
+  std::optional<ChartedStack> m_charted;
 };

@@ -56,6 +56,22 @@ std::string FormatSampleText(DATE dtTimeStamp, float fValue) {
   return FormatText("%02d:%02d:%02d - ", t.hour, t.minute, t.second) + FormatFloatByRange(fValue, fValue);
 }
 
+SeriesUpdate PlanSeriesUpdate(const StackLook* pBefore, const StackLook& now, bool bSeriesAsLeft) {
+  SeriesUpdate rebuild;
+  // Without a clear a ring never holds fewer samples than before.
+  if (!pBefore || !bSeriesAsLeft || now.nClears != pBefore->nClears || now.nPushes < pBefore->nPushes ||
+      now.nCount < pBefore->nCount)
+    return rebuild;
+  const unsigned long long fresh = now.nPushes - pBefore->nPushes;
+  if (fresh > static_cast<unsigned long long>(std::max(now.nCount, 0))) return rebuild;
+  SeriesUpdate update;
+  update.bRebuild = false;
+  update.nAppend = static_cast<int>(fresh);
+  update.nDrop = pBefore->nCount + update.nAppend - now.nCount;
+  if (update.nDrop < 0 || update.nDrop > pBefore->nCount) return rebuild;
+  return update;
+}
+
 std::string MakePrintHeader(DATE dtToday) {
   const DateParts d = DateToParts(dtToday);
   std::tm tm{};

@@ -76,6 +76,31 @@ int UpdateSampleList(ISampleList& list, int nCount, TextOf&& textOf) {
   return nInserted;
 }
 
+// ---- The chart's series -------------------------------------------------------------------
+// What a panel saw of its sample stack at a refresh (CVStack's push and
+// clear counts and its sample count).
+struct StackLook {
+  unsigned long long nPushes = 0;
+  unsigned long long nClears = 0;
+  int nCount = 0;
+};
+
+// How a series that holds the samples of an earlier look is brought up to
+// date: drop its nDrop oldest points and append the nAppend newest samples
+// of the stack, or (bRebuild) make it again from the whole stack.
+struct SeriesUpdate {
+  bool bRebuild = true;
+  int nDrop = 0;
+  int nAppend = 0;
+};
+
+// Rebuilds when there is no earlier look, when the series does not hold
+// exactly that look's samples any more (bSeriesAsLeft false), when the
+// stack was emptied since, when more samples arrived than it holds, or
+// when the counts cannot come from pushes alone; otherwise the new
+// samples are appended and those the ring dropped go.
+SeriesUpdate PlanSeriesUpdate(const StackLook* pBefore, const StackLook& now, bool bSeriesAsLeft);
+
 // ---- Printing ----------------------------------------------------------------------------------
 // "VekControls Trends, Printed on: " and the date as "%A, %B %d, %Y" in the
 // C library's current locale for times.

@@ -9,6 +9,7 @@ void CVStack::SetSize(int nSize) {
   m_items.assign(nSize > 0 ? static_cast<size_t>(nSize) : 0, CVStackItem{});
   m_nNext = 0;
   m_nCount = 0;
+  ++m_nClears;
 }
 
 bool CVStack::Push(const VARIANT* pValue) {
@@ -22,6 +23,7 @@ bool CVStack::Push(const VARIANT* pValue) {
   item.m_bValid = true;
   m_nNext = (m_nNext + 1) % static_cast<int>(m_items.size());
   if (m_nCount < static_cast<int>(m_items.size())) ++m_nCount;
+  ++m_nPushes;
   return true;
 }
 
@@ -30,6 +32,7 @@ void CVStack::Reset() {
   for (CVStackItem& item : m_items) item = CVStackItem{};
   m_nNext = 0;
   m_nCount = 0;
+  ++m_nClears;
 }
 
 VARIANT CVStack::GetAverage() const {
@@ -62,6 +65,16 @@ int CVStack::GetSize() const {
 int CVStack::GetCount() const {
   std::lock_guard lock(m_lock);
   return m_nCount;
+}
+
+unsigned long long CVStack::GetPushCount() const {
+  std::lock_guard lock(m_lock);
+  return m_nPushes;
+}
+
+unsigned long long CVStack::GetClearCount() const {
+  std::lock_guard lock(m_lock);
+  return m_nClears;
 }
 
 CVStackItem CVStack::GetItem(int nIndex) const {

@@ -45,19 +45,26 @@ class CVStack {
 
   int GetSize() const;   // capacity
   int GetCount() const;  // samples held, at most the capacity
+  // The samples stored since the stack was made, and the times it was
+  // emptied (Reset, SetSize). A reader that keeps both from its last walk
+  // can tell under the lock which samples are new: while the clear count
+  // stays, the newest (push count - the kept push count) ones.
+  unsigned long long GetPushCount() const;
+  unsigned long long GetClearCount() const;
   // The sample at logical index nIndex, 0 the oldest; an invalid item for
   // an index outside 0..count-1.
   CVStackItem GetItem(int nIndex) const;
 
-  // Calls fn(const CVStackItem&) for every sample held, oldest first,
-  // under one hold of the lock and without copying the items (a reader of
-  // the whole stack, such as a trend chart).
+  // Calls fn(const CVStackItem&) for every sample held from the logical
+  // index nFirst on (0: all), oldest first, under one hold of the lock and
+  // without copying the items (a reader of the stack, such as a trend chart).
   template <class Fn>
-  void ForEachItem(Fn&& fn) const {
+  void ForEachItem(Fn&& fn, int nFirst = 0) const {
     std::lock_guard lock(m_lock);
     const int size = static_cast<int>(m_items.size());
-    int slot = size > 0 ? ((m_nNext - m_nCount) % size + size) % size : 0;
-    for (int i = 0; i < m_nCount; ++i) {
+    nFirst = nFirst < 0 ? 0 : nFirst;
+    int slot = size > 0 ? ((m_nNext - m_nCount + nFirst) % size + size) % size : 0;
+    for (int i = nFirst; i < m_nCount; ++i) {
       fn(m_items[static_cast<size_t>(slot)]);
       if (++slot == size) slot = 0;
     }
@@ -72,5 +79,7 @@ class CVStack {
   std::vector<CVStackItem> m_items;  // the ring; size is the capacity
   int m_nNext = 0;                   // slot the next push writes
   int m_nCount = 0;                  // valid samples, the newest before m_nNext
+  unsigned long long m_nPushes = 0;  // samples stored since construction
+  unsigned long long m_nClears = 0;  // Reset and SetSize calls since construction
   bool m_bTimeStamping = false;
 };

@@ -18,7 +18,7 @@ double AxisPixel(double v, const Range& r, double origin, double length, bool up
 
 }  // namespace
 
-std::vector<PointF> MapToPixels(const std::vector<PointF>& data, const Range& x, const Range& y,
+std::vector<PointF> MapToPixels(std::span<const PointF> data, const Range& x, const Range& y,
                                 const CRect& plot) {
   std::vector<PointF> out;
   out.reserve(data.size());
@@ -109,7 +109,7 @@ std::vector<CPoint> ToDevicePoints(const std::vector<PointF>& px) {
   return out;
 }
 
-std::vector<CPoint> PixelPolyline(const std::vector<PointF>& data, const Range& x, const Range& y,
+std::vector<CPoint> PixelPolyline(std::span<const PointF> data, const Range& x, const Range& y,
                                   const CRect& plot, bool smooth) {
   std::vector<PointF> px = ThinToColumns(MapToPixels(data, x, y, plot));
   if (smooth) px = SmoothPolyline(px, 3.0);

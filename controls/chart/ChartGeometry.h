@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,7 @@ struct PointF {
 // Data (x, y) to pixels inside plot: the range's minimum on the plot's
 // left (bottom) pixel, its maximum on the right (top) pixel. Points with a
 // coordinate that is not finite are skipped.
-std::vector<PointF> MapToPixels(const std::vector<PointF>& data, const Range& x, const Range& y,
+std::vector<PointF> MapToPixels(std::span<const PointF> data, const Range& x, const Range& y,
                                 const CRect& plot);
 
 // Thins a pixel polyline: a run of three or more consecutive points that
@@ -48,7 +49,7 @@ std::vector<CPoint> ToDevicePoints(const std::vector<PointF>& px);
 // The polyline drawn for a series: its points mapped into the plot,
 // thinned to what each pixel column shows, smoothed when asked for, in
 // device points.
-std::vector<CPoint> PixelPolyline(const std::vector<PointF>& data, const Range& x, const Range& y,
+std::vector<CPoint> PixelPolyline(std::span<const PointF> data, const Range& x, const Range& y,
                                   const CRect& plot, bool smooth);
 
 // What the layout needs to know of the chart and of the text font.

@@ -130,31 +130,85 @@ void CChartSerie::RefreshAutoAxes() {
 
 // ---- CChartXYSerie ----------------------------------------------------------------
 
-void CChartXYSerie::AddPoint(double x, double y) {
-  m_points.push_back({x, y});
-  ++m_version;
+void CChartXYSerie::AddToExtents(double x, double y) {
+  const size_t count = GetPointsCount();
+  if (!std::isfinite(x) || (count > 0 && !(x >= m_points.back().x))) m_bXAscending = false;
   m_xExtent.Add(x);
   m_yExtent.Add(y);
+}
+
+void CChartXYSerie::AddPoint(double x, double y) {
+  AddToExtents(x, y);
+  m_points.push_back({x, y});
+  ++m_version;
   RefreshAutoAxes();
 }
 
 void CChartXYSerie::AddPoints(const double* pX, const double* pY, size_t count) {
   if (!pX || !pY || count == 0) return;
-  m_points.reserve(m_points.size() + count);
+  // Room for the batch, growing geometrically: a running trend adds a
+  // point or two at a time.
+  if (m_points.size() + count > m_points.capacity())
+    m_points.reserve(std::max(m_points.size() + count, 2 * m_points.capacity()));
   ++m_version;
   for (size_t i = 0; i < count; ++i) {
+    AddToExtents(pX[i], pY[i]);
     m_points.push_back({pX[i], pY[i]});
-    m_xExtent.Add(pX[i]);
-    m_yExtent.Add(pY[i]);
   }
+  RefreshAutoAxes();
+}
+
+namespace {
+
+// The extent of one coordinate of the points.
+template <class Coordinate>
+chart::Extent ExtentOf(std::span<const chart::PointF> points, Coordinate coordinate) {
+  chart::Extent e;
+  for (const chart::PointF& p : points) e.Add(coordinate(p));
+  return e;
+}
+
+}  // namespace
+
+void CChartXYSerie::RemovePointsFromStart(size_t count) {
+  count = std::min(count, GetPointsCount());
+  if (count == 0) return;
+  if (count == GetPointsCount()) {
+    RemoveAllPoints();
+    return;
+  }
+  const std::span<const chart::PointF> removed = GetPoints().first(count);
+  const auto onEdge = [](const chart::Extent& e, double v) { return v == e.min || v == e.max; };
+  bool xEdge = false, yEdge = false;
+  for (const chart::PointF& p : removed) {
+    xEdge = xEdge || onEdge(m_xExtent, p.x);
+    yEdge = yEdge || onEdge(m_yExtent, p.y);
+  }
+  m_nFirst += count;
+  if (m_nFirst > m_points.size() / 2) {
+    m_points.erase(m_points.begin(), m_points.begin() + static_cast<std::ptrdiff_t>(m_nFirst));
+    m_nFirst = 0;
+  }
+  ++m_version;
+  const std::span<const chart::PointF> points = GetPoints();
+  if (m_bXAscending) {
+    m_xExtent = {};
+    m_xExtent.Add(points.front().x);
+    m_xExtent.Add(points.back().x);
+  } else if (xEdge) {
+    m_xExtent = ExtentOf(points, [](const chart::PointF& p) { return p.x; });
+  }
+  if (yEdge) m_yExtent = ExtentOf(points, [](const chart::PointF& p) { return p.y; });
   RefreshAutoAxes();
 }
 
 void CChartXYSerie::RemoveAllPoints() {
   m_points.clear();
+  m_nFirst = 0;
   ++m_version;
   m_xExtent = {};
   m_yExtent = {};
+  m_bXAscending = true;
   RefreshAutoAxes();
 }
 

@@ -49,6 +49,25 @@ constexpr DateStep kDateSteps[] = {
 // Sub-day labels also name the day when the range covers more than one.
 constexpr const char* kTimeWithDay = "%m/%d %H:%M";
 
+// Appends the number with at least `width` digits, zero-padded in front
+// (as "%0*d" does; the labels are formatted for every layout, so cheaply).
+void AppendZeroPadded(std::string& out, int value, int width) {
+  if (value < 0) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%0*d", width, value);
+    out += buf;
+    return;
+  }
+  char digits[12];
+  int n = 0;
+  do {
+    digits[n++] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value > 0);
+  for (int k = n; k < width; ++k) out += '0';
+  while (n > 0) out += digits[--n];
+}
+
 double ApproxStepDays(const DateStep& s) {
   switch (s.unit) {
     case Unit::Second: return s.count / kSecondsPerDay;
@@ -246,7 +265,7 @@ std::string FormatDate(DATE date, const std::string& format) {
   date = std::clamp(date, kFirstDate, kLastDate);
   const DateParts p = DateToParts(date);
   std::string out;
-  char buf[16];
+  out.reserve(format.size() + 8);
   for (size_t i = 0; i < format.size(); ++i) {
     if (format[i] != '%' || i + 1 == format.size()) {
       out += format[i];
@@ -254,16 +273,18 @@ std::string FormatDate(DATE date, const std::string& format) {
     }
     const char c = format[++i];
     switch (c) {
-      case 'Y': std::snprintf(buf, sizeof buf, "%04d", p.year); break;
-      case 'm': std::snprintf(buf, sizeof buf, "%02d", p.month); break;
-      case 'd': std::snprintf(buf, sizeof buf, "%02d", p.day); break;
-      case 'H': std::snprintf(buf, sizeof buf, "%02d", p.hour); break;
-      case 'M': std::snprintf(buf, sizeof buf, "%02d", p.minute); break;
-      case 'S': std::snprintf(buf, sizeof buf, "%02d", p.second); break;
-      case '%': std::snprintf(buf, sizeof buf, "%%"); break;
-      default: std::snprintf(buf, sizeof buf, "%%%c", c); break;
+      case 'Y': AppendZeroPadded(out, p.year, 4); break;
+      case 'm': AppendZeroPadded(out, p.month, 2); break;
+      case 'd': AppendZeroPadded(out, p.day, 2); break;
+      case 'H': AppendZeroPadded(out, p.hour, 2); break;
+      case 'M': AppendZeroPadded(out, p.minute, 2); break;
+      case 'S': AppendZeroPadded(out, p.second, 2); break;
+      case '%': out += '%'; break;
+      default:
+        out += '%';
+        out += c;
+        break;
     }
-    out += buf;
   }
   return out;
 }

@@ -91,22 +91,30 @@ void DCData::SetSurfaceImage(QImage* target) {
   painter = ownPainter.get();
 }
 
+std::span<const int> DashPattern(int penStyle) {
+  static constexpr int kDash[] = {18, 6};
+  static constexpr int kDot[] = {3, 3};
+  static constexpr int kDashDot[] = {9, 6, 3, 6};
+  static constexpr int kDashDotDot[] = {9, 3, 3, 3, 3, 3};
+  switch (penStyle & PS_STYLE_MASK) {
+    case PS_DASH: return kDash;
+    case PS_DOT: return kDot;
+    case PS_DASHDOT: return kDashDot;
+    case PS_DASHDOTDOT: return kDashDotDot;
+    default: return {};
+  }
+}
+
 QPen DCData::MakePen() const {
   const DCState& s = state;
   QPen pen(ToQColor(s.penColor));
-  const int style = s.penStyle & PS_STYLE_MASK;
   const bool thin = s.penWidth <= 1;
   if (thin) {
     pen.setWidth(IsPlainTranslation() || s.penWidth == 0 ? 0 : 1);
     pen.setCapStyle(Qt::FlatCap);  // a one-pixel line leaves out its last point
     pen.setJoinStyle(Qt::MiterJoin);
-    switch (style) {
-      case PS_DASH: pen.setDashPattern({18, 6}); break;
-      case PS_DOT: pen.setDashPattern({3, 3}); break;
-      case PS_DASHDOT: pen.setDashPattern({9, 6, 3, 6}); break;
-      case PS_DASHDOTDOT: pen.setDashPattern({9, 3, 3, 3, 3, 3}); break;
-      default: break;
-    }
+    const std::span<const int> dashes = DashPattern(s.penStyle);
+    if (!dashes.empty()) pen.setDashPattern(QList<qreal>(dashes.begin(), dashes.end()));
   } else {
     // Wide pens are solid with round ends and joins.
     pen.setWidth(s.penWidth);

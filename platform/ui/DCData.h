@@ -8,6 +8,7 @@
 #include <QRegion>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "platform/ui/DC.h"
@@ -49,6 +50,10 @@ struct DCState {
   std::optional<QRegion> clip;  // device pixels; none = whole surface
   CPoint currentPos;
 };
+
+// The dash pattern of a thin pen's style in pixels (on, off, on, off...);
+// empty for solid and other styles.
+std::span<const int> DashPattern(int penStyle);
 
 struct DCData {
   DCState state;

@@ -66,6 +66,78 @@ BOOL DrawBoxShape(DCData& d, int left, int top, int right, int bottom, Draw draw
   return TRUE;
 }
 
+// A thin dashed or dotted level or upright line copied onto an image that
+// holds both its ends: its pixels are written directly, in the toolkit's
+// own pattern, at a fraction of the cost of a stroke (grid lines are drawn
+// so). The stroke covers the pixels from the start up to, not including,
+// the end, and lays the pattern from its first pixel in the line's
+// direction (a clip cuts it without moving it); the gaps take the
+// background colour when the background mode is opaque. False when the
+// line is not such a case; the caller strokes it then.
+bool WriteDashedLine(DCData& d, CPoint from, CPoint to) {
+  const std::span<const int> pattern = platform_detail::DashPattern(d.state.penStyle);
+  QImage* image = d.image;
+  if (pattern.empty() || image == nullptr || !image->isDetached() || d.painter == nullptr ||
+      d.painter->device() != image)
+    return false;
+  const QImage::Format format = image->format();
+  if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+      format != QImage::Format_ARGB32_Premultiplied)
+    return false;
+  const QPointF shift = d.Transform().map(QPointF(0, 0));
+  const QPoint a(from.x + static_cast<int>(shift.x()), from.y + static_cast<int>(shift.y()));
+  const QPoint b(to.x + static_cast<int>(shift.x()), to.y + static_cast<int>(shift.y()));
+  const bool level = a.y() == b.y();
+  const int along = level ? image->width() : image->height();
+  const int across = level ? image->height() : image->width();
+  const int start = level ? a.x() : a.y();
+  const int end = level ? b.x() : b.y();
+  const int line = level ? a.y() : a.x();
+  // Beyond the image the toolkit starts the pattern at its edge instead.
+  if (start < 0 || start > along || end < 0 || end > along || line < 0 || line >= across) return false;
+
+  // The pattern as one flag a pixel, and the pixels' colours.
+  bool dash[64];
+  int length = 0;
+  for (size_t i = 0; i < pattern.size(); ++i)
+    for (int k = 0; k < pattern[i] && length < 64; ++k) dash[length++] = i % 2 == 0;
+  const QRgb ink = qRgb(GetRValue(d.state.penColor), GetGValue(d.state.penColor), GetBValue(d.state.penColor));
+  const QRgb paper = qRgb(GetRValue(d.state.bkColor), GetGValue(d.state.bkColor), GetBValue(d.state.bkColor));
+  const bool opaque = d.state.bkMode == OPAQUE;
+
+  const bool forward = end > start;
+  const int first = forward ? start : start - 1;  // the pattern's first pixel
+  const int lo = forward ? start : end;           // pixels lo .. hi-1
+  const int hi = forward ? end : start;
+  uchar* bits = image->bits();
+  const qsizetype stride = image->bytesPerLine();
+  const QRegion clip = d.HasClip() ? d.EffectiveClip() : QRegion(image->rect());
+  for (const QRect& r : clip) {
+    const QRect box = r.intersected(image->rect());
+    const int boxLine0 = level ? box.top() : box.left();
+    const int boxLine1 = level ? box.bottom() : box.right();
+    if (line < boxLine0 || line > boxLine1) continue;
+    const int v0 = std::max(lo, level ? box.left() : box.top());
+    const int v1 = std::min(hi, (level ? box.right() : box.bottom()) + 1);
+    if (v0 >= v1) continue;
+    int phase = (forward ? v0 - first : first - v0) % length;
+    for (int v = v0; v < v1; ++v) {
+      const bool on = dash[phase];
+      if (on || opaque) {
+        const int x = level ? v : line;
+        const int y = level ? line : v;
+        reinterpret_cast<QRgb*>(bits + y * stride)[x] = on ? ink : paper;
+      }
+      if (forward) {
+        if (++phase == length) phase = 0;
+      } else {
+        phase = phase == 0 ? length - 1 : phase - 1;
+      }
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 // ---- Lines ------------------------------------------------------------------------------
@@ -96,6 +168,10 @@ BOOL CDC::LineTo(int x, int y) {
     p->fillRect(run, ToQColor(d.state.penColor));
     return TRUE;
   }
+  const bool thinDashed = d.state.penWidth <= 1 && !thinSolid;
+  if (thinDashed && d.state.rop2 == R2_COPYPEN && d.IsPlainTranslation() && !d.printing &&
+      !d.state.smoothLines && (from.x == x) != (from.y == y) && WriteDashedLine(d, from, CPoint(x, y)))
+    return TRUE;
   QPen pen = d.MakePen();
   d.ApplyRop2(p, &pen, nullptr);
   if (d.state.bkMode == OPAQUE) {

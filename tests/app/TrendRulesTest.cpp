@@ -139,6 +139,36 @@ TEST(TrendSampleList, TwoSamplesWithOneTextGiveOneEntryAndStopTheSearch) {
   EXPECT_EQ(list.texts, Texts({"x"})) << "the duplicate stops inserting; the count trim keeps it";
 }
 
+TEST(TrendSeriesUpdate, NewSamplesAreAppendedAndDroppedOnesRemovedElseTheSeriesIsRebuilt) {
+  using trend_rules::StackLook;
+  const StackLook before{100, 1, 50};  // 100 pushed, ring of 60 holding 50
+  const struct {
+    const char* what;
+    StackLook now;
+    bool asLeft;
+    bool rebuild;
+    int drop, append;
+  } cases[] = {
+      {"nothing new", {100, 1, 50}, true, false, 0, 0},
+      {"two new, ring not full", {102, 1, 52}, true, false, 0, 2},
+      {"fifteen new, ring full", {115, 1, 60}, true, false, 5, 15},
+      {"as many new as held", {160, 1, 60}, true, false, 50, 60},
+      {"more new than held", {161, 1, 60}, true, true, 0, 0},
+      {"emptied since", {101, 2, 1}, true, true, 0, 0},
+      {"series changed by someone else", {101, 1, 51}, false, true, 0, 0},
+      {"counts that cannot be", {99, 1, 50}, true, true, 0, 0},
+      {"fewer held than before without a clear", {101, 1, 40}, true, true, 0, 0},
+  };
+  for (const auto& c : cases) {
+    const trend_rules::SeriesUpdate u = trend_rules::PlanSeriesUpdate(&before, c.now, c.asLeft);
+    EXPECT_EQ(u.bRebuild, c.rebuild) << c.what;
+    if (c.rebuild) continue;
+    EXPECT_EQ(u.nDrop, c.drop) << c.what;
+    EXPECT_EQ(u.nAppend, c.append) << c.what;
+  }
+  EXPECT_TRUE(trend_rules::PlanSeriesUpdate(nullptr, before, true).bRebuild) << "the first look";
+}
+
 TEST(TrendPrintHeader, LongWeekdayAndMonthNamesOfTheCurrentLocale) {
   std::setlocale(LC_TIME, "C");
   EXPECT_EQ(MakePrintHeader(DateFromParts(2026, 12, 6)), "VekControls Trends, Printed on: Sunday, December 06, 2026");

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 #include "app/ChildTrendFrame.h"
@@ -182,6 +183,70 @@ TEST_F(TrendWindowTest, ARefreshDrawsTheSamplesHeldAndListsThemNewestFirst) {
   Panel(1).Refresh();
   EXPECT_EQ(Points(1), 0u);
   EXPECT_TRUE(ListTexts(1).empty());
+}
+
+TEST_F(TrendWindowTest, EveryRefreshChartsExactlyTheSamplesTheStackHolds) {
+  // A refresh appends what arrived and drops what the ring let go; this
+  // must always leave the series (and its axes) as a rebuild would.
+  const auto expectCharted = [&](const char* when) {
+    std::vector<chart::PointF> held;
+    Stack(1).ForEachItem([&](const CVStackItem& item) {
+      if (item.m_bValid) held.push_back({item.m_dtTimeStamp, VariantToFloat(item.m_vValue)});
+    });
+    const CChartLineSerie* serie = Panel(1).GetChart().GetLineSerie();
+    ASSERT_EQ(serie->GetPointsCount(), held.size()) << when;
+    for (size_t i = 0; i < held.size(); ++i) EXPECT_EQ(serie->GetPoint(i), held[i]) << when << " at " << i;
+    chart::Extent x, y;
+    for (const chart::PointF& p : held) {
+      x.Add(p.x);
+      y.Add(p.y);
+    }
+    double lo = 0, hi = 0;
+    Panel(1).GetChart().GetLeftAxis()->GetMinMax(lo, hi);
+    const chart::Range values = chart::AutoRange(y, chart::AxisKind::Value, now);
+    EXPECT_EQ(lo, values.min) << when;
+    EXPECT_EQ(hi, values.max) << when;
+    Panel(1).GetChart().GetBottomAxis()->GetMinMax(lo, hi);
+    const chart::Range times = chart::AutoRange(x, chart::AxisKind::DateTime, now);
+    EXPECT_EQ(lo, times.min) << when;
+    EXPECT_EQ(hi, times.max) << when;
+    EXPECT_EQ(ListTexts(1).size(), held.size()) << when;
+  };
+  float value = 0;
+  const auto push = [&](int count) {
+    for (int k = 0; k < count; ++k) Push(1, value = std::fmod(value * 7 + 3, 41.0f));
+  };
+  // The stack holds ten samples.
+  const struct {
+    const char* what;
+    std::function<void()> change;
+  } steps[] = {
+      {"three samples", [&] { push(3); }},
+      {"one more", [&] { push(1); }},
+      {"nothing new", [] {}},
+      {"the ring filled and turned", [&] { push(9); }},
+      {"one in, one out", [&] { push(1); }},
+      {"more than the ring holds", [&] { push(23); }},
+      {"a reset stack", [&] {
+         Stack(1).Reset();
+         push(2);
+       }},
+      {"a stack made smaller", [&] {
+         push(4);
+         Stack(1).SetSize(3);
+         push(5);
+       }},
+      {"a series changed behind the panel's back", [&] {
+         Panel(1).GetChart().GetLineSerie()->AddPoint(now, 99);
+         push(1);
+       }},
+      {"a sample after that", [&] { push(1); }},
+  };
+  for (const auto& step : steps) {
+    step.change();
+    Panel(1).Refresh();
+    expectCharted(step.what);
+  }
 }
 
 TEST_F(TrendWindowTest, TimerOneMarksWhileAutoRefreshIsOnAndTimerTwoRefreshesAMarkedPanel) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <thread>
 #include <vector>
@@ -58,9 +59,36 @@ TEST(VStack, AWalkOfTheWholeStackSeesWhatGetItemSeesInItsOrder) {
     std::vector<int> expected;
     for (int i = 0; i < stack.GetCount(); ++i) expected.push_back(stack.GetItem(i).m_vValue.lVal);
     EXPECT_EQ(walked, expected);
+    for (int first : {1, 3, 7}) {
+      std::vector<int> newest;
+      stack.ForEachItem([&](const CVStackItem& item) { newest.push_back(item.m_vValue.lVal); }, first);
+      const size_t skip = std::min<size_t>(static_cast<size_t>(first), expected.size());
+      EXPECT_EQ(newest, std::vector<int>(expected.begin() + static_cast<std::ptrdiff_t>(skip), expected.end()))
+          << "from " << first;
+    }
     VARIANT v = VariantFromInt(pushed + 1);
     stack.Push(&v);
   }
+}
+
+TEST(VStack, PushAndClearCountsTellAReaderWhatIsNew) {
+  CVStack stack(3);
+  const unsigned long long clears = stack.GetClearCount();
+  EXPECT_EQ(stack.GetPushCount(), 0u);
+  VARIANT v = VariantFromInt(1);
+  for (int i = 0; i < 5; ++i) stack.Push(&v);
+  EXPECT_EQ(stack.GetPushCount(), 5u) << "samples dropped from a full ring still count";
+  VARIANT refused = VariantFromString("x");
+  stack.Push(&refused);
+  EXPECT_EQ(stack.GetPushCount(), 5u) << "a refused sample is not stored";
+  stack.Reset();
+  EXPECT_EQ(stack.GetClearCount(), clears + 1);
+  stack.SetSize(4);
+  EXPECT_EQ(stack.GetClearCount(), clears + 2);
+  EXPECT_EQ(stack.GetPushCount(), 5u) << "the push count never goes back";
+  CVStack none;
+  none.Push(&v);
+  EXPECT_EQ(none.GetPushCount(), 0u) << "no capacity stores nothing";
 }
 
 TEST(VStack, AverageIsTheMeanInTheSamplesType) {

@@ -15,7 +15,7 @@ using chart::PointF;
 
 TEST(ChartGeometryTest, RangeEndsLandOnThePlotsEdgePixels) {
   const CRect plot(10, 20, 110, 70);  // 100 x 50
-  const auto px = chart::MapToPixels({{0, 0}, {10, 5}, {5, 2.5}}, {0, 10}, {0, 5}, plot);
+  const auto px = chart::MapToPixels(std::vector<PointF>{{0, 0}, {10, 5}, {5, 2.5}}, {0, 10}, {0, 5}, plot);
   ASSERT_EQ(px.size(), 3u);
   EXPECT_EQ(px[0], (PointF{10, 69}));
   EXPECT_EQ(px[1], (PointF{109, 20}));
@@ -25,7 +25,7 @@ TEST(ChartGeometryTest, RangeEndsLandOnThePlotsEdgePixels) {
 TEST(ChartGeometryTest, NonFinitePointsAreSkipped) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
-  const auto px = chart::MapToPixels({{nan, 1}, {1, inf}, {1, 1}}, {0, 2}, {0, 2}, CRect(0, 0, 10, 10));
+  const auto px = chart::MapToPixels(std::vector<PointF>{{nan, 1}, {1, inf}, {1, 1}}, {0, 2}, {0, 2}, CRect(0, 0, 10, 10));
   EXPECT_EQ(px.size(), 1u);
 }
 

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <limits>
+#include <vector>
 
 #include "controls/chart/ChartCtrlBase.h"
 #include "support/Doubles.h"
@@ -110,6 +113,63 @@ TEST(ChartModelTest, AutomaticAxesFollowPointsAtTheEdges) {
   EXPECT_EQ(s->GetPointsCount(), 0u);
   c.GetLeftAxis()->GetMinMax(lo, hi);
   EXPECT_EQ(hi, 10.0);
+}
+
+TEST(ChartModelTest, RemovingTheOldestPointsLeavesTheSeriesAFreshOneWouldBe) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const struct {
+    const char* what;
+    std::vector<chart::PointF> points;
+    std::vector<size_t> removals;
+  } cases[] = {
+      {"time order, extremes leaving", {{1, 5}, {2, 9}, {3, 1}, {4, 4}, {5, 6}, {6, 2}}, {1, 1, 2, 1, 1}},
+      {"time order, nothing at the edges leaving", {{1, 4}, {2, 9}, {3, 1}, {4, 5}}, {1}},
+      {"times out of order", {{5, 1}, {1, 2}, {9, 3}, {3, 4}, {4, 0}}, {1, 1, 1}},
+      {"values that are no numbers", {{1, nan}, {nan, 3}, {3, 7}, {4, -2}, {5, 1}}, {1, 1, 1}},
+      {"more than held", {{1, 1}, {2, 2}}, {5}},
+      {"nothing", {{1, 1}, {2, 2}}, {0}},
+  };
+  for (const auto& c : cases) {
+    CountingChart kept;
+    kept.SetupChart(false);
+    CChartLineSerie* s = kept.GetLineSerie();
+    for (const chart::PointF& p : c.points) s->AddPoint(p.x, p.y);
+    size_t first = 0;
+    for (size_t count : c.removals) {
+      const unsigned long long version = s->GetPointsVersion();
+      s->RemovePointsFromStart(count);
+      first = std::min(first + count, c.points.size());
+      EXPECT_EQ(s->GetPointsVersion() != version, count > 0) << c.what;
+      std::vector<double> x, y;
+      for (size_t i = first; i < c.points.size(); ++i) {
+        x.push_back(c.points[i].x);
+        y.push_back(c.points[i].y);
+      }
+      CountingChart fresh;
+      fresh.SetupChart(false);
+      fresh.GetLineSerie()->AddPoints(x.data(), y.data(), x.size());
+      const CChartLineSerie* f = fresh.GetLineSerie();
+      ASSERT_EQ(s->GetPointsCount(), f->GetPointsCount()) << c.what;
+      const auto same = [](double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); };
+      for (size_t i = 0; i < s->GetPointsCount(); ++i) {
+        EXPECT_TRUE(same(s->GetPoint(i).x, f->GetPoint(i).x)) << c.what;
+        EXPECT_TRUE(same(s->GetPoint(i).y, f->GetPoint(i).y)) << c.what;
+      }
+      for (auto extent : {&CChartSerie::GetXExtent, &CChartSerie::GetYExtent}) {
+        const chart::Extent a = (s->*extent)(), b = (f->*extent)();
+        EXPECT_EQ(a.empty, b.empty) << c.what;
+        if (!b.empty) {
+          EXPECT_EQ(a.min, b.min) << c.what;
+          EXPECT_EQ(a.max, b.max) << c.what;
+        }
+      }
+      double lo = 0, hi = 0, freshLo = 0, freshHi = 0;
+      kept.GetLeftAxis()->GetMinMax(lo, hi);
+      fresh.GetLeftAxis()->GetMinMax(freshLo, freshHi);
+      EXPECT_EQ(lo, freshLo) << c.what << ": the automatic axis follows";
+      EXPECT_EQ(hi, freshHi) << c.what;
+    }
+  }
 }
 
 TEST(ChartModelTest, FixedAxisIgnoresDataUntilMadeAutomaticAgain) {

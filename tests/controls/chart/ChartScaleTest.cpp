@@ -158,6 +158,10 @@ TEST(ChartScaleTest, FormatDateWritesTheFieldsAndRoundsToTheSecond) {
   EXPECT_EQ(chart::FormatDate(d, "%Y/%m/%d %H:%M:%S"), "2025/12/09 13:05:09");
   EXPECT_EQ(chart::FormatDate(d, "100%% at %H"), "100% at 13");
   EXPECT_EQ(chart::FormatDate(std::numeric_limits<double>::quiet_NaN(), "%Y"), "?");
+  // The first and last dates an axis takes: years padded to four digits.
+  EXPECT_EQ(chart::FormatDate(-657434.0, "%Y/%m/%d %H:%M:%S"), "0100/01/01 00:00:00");
+  EXPECT_EQ(chart::FormatDate(2958465.0, "%Y/%m/%d"), "9999/12/31");
+  EXPECT_EQ(chart::FormatDate(d, "%q%"), "%q%") << "unknown fields and a lone % stay";
 }
 
 TEST(ChartScaleTest, FittedTicksNeverOverlapTheirLabels) {

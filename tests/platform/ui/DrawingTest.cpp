@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
+#include <QPen>
 
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Brush.h"
@@ -161,6 +163,66 @@ TEST_F(Canvas, LevelAndUprightLinesLeaveOutTheEndPointInEitherDirection) {
   m_dc.LineTo(12, 3);  // inverts the red run back to cyan, the rest to black
   EXPECT_EQ(At(4, 3), RGB(0, 255, 255));
   EXPECT_EQ(At(10, 3), kBlack);
+}
+
+TEST_F(Canvas, DashedLinesLookAsTheToolkitStrokesThem) {
+  // Level and upright dashed lines are written pixel by pixel; every one
+  // must look exactly as the toolkit's own stroke of the pen.
+  const struct {
+    int style;
+    QList<qreal> dashes;
+  } styles[] = {{PS_DASH, {18, 6}}, {PS_DOT, {3, 3}}, {PS_DASHDOT, {9, 6, 3, 6}}, {PS_DASHDOTDOT, {9, 3, 3, 3, 3, 3}}};
+  const CPoint ends[][2] = {{{0, 5}, {40, 5}},  {{40, 5}, {0, 5}},   {{3, 0}, {3, 40}},  {{3, 39}, {3, 1}},
+                            {{7, 9}, {8, 9}},   {{30, 9}, {29, 9}},  {{-9, 7}, {33, 7}}, {{45, 7}, {2, 7}},
+                            {{12, -5}, {12, 30}}, {{2, 2}, {30, 20}}, {{5, 45}, {30, 45}}};
+  const CRect clips[] = {CRect(), CRect(4, 0, 25, 40), CRect(0, 6, 40, 35)};
+  const CPoint origins[] = {{0, 0}, {3, -2}};
+  for (const auto& style : styles) {
+    for (const auto& e : ends) {
+      for (const CRect& clip : clips) {
+        for (const CPoint& origin : origins) {
+          for (int bk : {TRANSPARENT, OPAQUE}) {
+            m_dc.SelectClipRect(nullptr);
+            m_dc.SetViewportOrg(0, 0);
+            m_dc.FillSolidRect(0, 0, 40, 40, kWhite);
+            QImage expected = m_bitmap.GetImage()->copy();
+            {
+              QPainter p(&expected);
+              if (!clip.IsRectEmpty()) p.setClipRect(QRect(clip.left, clip.top, clip.Width(), clip.Height()));
+              p.translate(origin.x, origin.y);
+              QPen pen(QColor(10, 20, 200));
+              pen.setWidth(0);
+              pen.setCapStyle(Qt::FlatCap);
+              pen.setJoinStyle(Qt::MiterJoin);
+              pen.setDashPattern(style.dashes);
+              if (bk == OPAQUE) {
+                p.setBackgroundMode(Qt::OpaqueMode);
+                p.setBackground(QColor(250, 200, 0));
+              }
+              p.setPen(pen);
+              p.drawLine(QPoint(e[0].x, e[0].y), QPoint(e[1].x, e[1].y));
+            }
+            CPen pen(style.style, 1, RGB(10, 20, 200));
+            CPen* old = m_dc.SelectObject(&pen);
+            if (!clip.IsRectEmpty()) m_dc.IntersectClipRect(clip);
+            m_dc.SetViewportOrg(origin.x, origin.y);
+            m_dc.SetBkMode(bk);
+            m_dc.SetBkColor(RGB(250, 200, 0));
+            m_dc.MoveTo(e[0].x, e[0].y);
+            m_dc.LineTo(e[1].x, e[1].y);
+            m_dc.SelectObject(old);
+            EXPECT_TRUE(*m_bitmap.GetImage() == expected)
+                << "style " << style.style << " from " << e[0].x << "," << e[0].y << " to " << e[1].x << ","
+                << e[1].y << " clip " << clip.left << "," << clip.top << " origin " << origin.x << "," << origin.y
+                << (bk == OPAQUE ? " opaque" : "");
+          }
+        }
+      }
+    }
+  }
+  m_dc.SetViewportOrg(0, 0);
+  m_dc.SelectClipRect(nullptr);
+  m_dc.SetBkMode(TRANSPARENT);
 }
 
 TEST_F(Canvas, SmoothLinesBlendTheirEdgesAndAreSavedWithTheState) {
