@@ -121,9 +121,21 @@ bool CTrendChildDlg::IsInSight() {
   const CWnd* view = host ? host->GetParent() : nullptr;
   CRect sight;
   if (view) view->GetWindowRect(&sight);
-  SetDlgItemText(IDC_TREND_GEOMETRY, RectToText(panel) + "\r\n" + RectToText(sight));
+  // The rectangles rarely move between refreshes: the text is made and
+  // written again only when they did.
+  if (!m_geometry.bShown || m_geometry.panel != panel || m_geometry.sight != sight) {
+    ShowGeometry(RectToText(panel) + "\r\n" + RectToText(sight));
+    m_geometry = {true, panel, sight};
+  }
   CRect common;
   return view && common.IntersectRect(panel, sight);
+}
+
+void CTrendChildDlg::ShowGeometry(const std::string& text) {
+  if (text == m_strGeometry) return;
+  SetDlgItemText(IDC_TREND_GEOMETRY, text);
+  m_strGeometry = text;
+  if (text == kNeedToRefresh) m_geometry.bShown = false;
 }
 
 namespace {
@@ -171,7 +183,7 @@ void CTrendChildDlg::Refresh() {
   m_bNeedsRefresh = false;
   if (!IsWindowCreated() || !m_pListIndex) return;
   if (!IsInSight()) {
-    SetDlgItemText(IDC_TREND_GEOMETRY, kNeedToRefresh);
+    ShowGeometry(kNeedToRefresh);
     return;
   }
   m_chart.EnableRefresh(false);

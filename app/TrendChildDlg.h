@@ -65,6 +65,8 @@ class CTrendChildDlg : public CChildDlgCtrl {
   // True when the panel's window meets the trend view's (its grandparent);
   // writes both rectangles into the geometry text.
   bool IsInSight();
+  // Writes the hidden geometry text unless it already shows it.
+  void ShowGeometry(const std::string& text);
   void ApplySmooth();
   // Brings the series up to the stack's samples (the stack's lock held):
   // the new samples are appended and those the ring dropped removed, or,
@@ -86,4 +88,11 @@ class CTrendChildDlg : public CChildDlgCtrl {
   CVAttrib* m_pAttrib = nullptr;  // not owned; the pack owns it
   bool m_bNeedsRefresh = false;
   std::optional<ChartedStack> m_charted;
+  // The geometry text's content and the rectangles it was made from.
+  std::string m_strGeometry;
+  struct {
+    bool bShown = false;  // the text shows these rectangles
+    CRect panel;
+    CRect sight;
+  } m_geometry;
 };

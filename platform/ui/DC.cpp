@@ -63,13 +63,22 @@ QPainter* DCData::Begin() {
     setClip = state.clip;
     setSystemClip = systemClip;
   }
-  painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-  painter->setRenderHint(QPainter::Antialiasing, false);
-  painter->setRenderHint(QPainter::TextAntialiasing, true);
-  painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
-  painter->setBackgroundMode(Qt::TransparentMode);
-  painter->setLayoutDirection(Qt::LeftToRight);
-  painter->setOpacity(1.0);
+  // The painter's own state back to plain drawing. Only what differs is
+  // set: each setter tells the paint engine, which costs even when nothing
+  // changes, and most operations leave the state as they found it.
+  if (painter->compositionMode() != QPainter::CompositionMode_SourceOver)
+    painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+  const QPainter::RenderHints hints = painter->renderHints();
+  const QPainter::RenderHints plain =
+      (hints & ~(QPainter::Antialiasing | QPainter::SmoothPixmapTransform)) | QPainter::TextAntialiasing;
+  if (hints != plain) {
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setRenderHint(QPainter::TextAntialiasing, true);
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+  }
+  if (painter->backgroundMode() != Qt::TransparentMode) painter->setBackgroundMode(Qt::TransparentMode);
+  if (painter->layoutDirection() != Qt::LeftToRight) painter->setLayoutDirection(Qt::LeftToRight);
+  if (painter->opacity() != 1.0) painter->setOpacity(1.0);
   return painter;
 }
 
