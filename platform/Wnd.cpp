@@ -102,6 +102,9 @@ bool CWnd::UsesSurface() const {
 }
 
 platform_detail::WndSurface* CWnd::GetSurface() {
+  // Made once for a painted window and dropped with its widget; asking
+  // the widget's property again on every paint and invalidation costs.
+  if (m_surface && m_widget) return m_surface.get();
   if (!UsesSurface()) return nullptr;
   if (!m_surface) {
     m_surface = std::make_unique<platform_detail::WndSurface>();

@@ -96,21 +96,25 @@ bool WriteDashedLine(DCData& d, CPoint from, CPoint to) {
   // Beyond the image the toolkit starts the pattern at its edge instead.
   if (start < 0 || start > along || end < 0 || end > along || line < 0 || line >= across) return false;
 
-  // The pattern as one flag a pixel, and the pixels' colours.
-  bool dash[64];
+  // The pattern as one flag a pixel in the order the pixels are written
+  // (lowest first), and the pixels' colours.
+  const bool forward = end > start;
+  bool pattern0[64];
   int length = 0;
   for (size_t i = 0; i < pattern.size(); ++i)
-    for (int k = 0; k < pattern[i] && length < 64; ++k) dash[length++] = i % 2 == 0;
+    for (int k = 0; k < pattern[i] && length < 64; ++k) pattern0[length++] = i % 2 == 0;
+  bool dash[64];
+  for (int i = 0; i < length; ++i) dash[i] = pattern0[forward ? i : (length - i) % length];
   const QRgb ink = qRgb(GetRValue(d.state.penColor), GetGValue(d.state.penColor), GetBValue(d.state.penColor));
   const QRgb paper = qRgb(GetRValue(d.state.bkColor), GetGValue(d.state.bkColor), GetBValue(d.state.bkColor));
   const bool opaque = d.state.bkMode == OPAQUE;
 
-  const bool forward = end > start;
   const int first = forward ? start : start - 1;  // the pattern's first pixel
   const int lo = forward ? start : end;           // pixels lo .. hi-1
   const int hi = forward ? end : start;
   uchar* bits = image->bits();
-  const qsizetype stride = image->bytesPerLine();
+  const qsizetype stride = image->bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+  const qsizetype step = level ? 1 : stride;
   const QRegion clip = d.HasClip() ? d.EffectiveClip() : QRegion(image->rect());
   for (const QRect& r : clip) {
     const QRect box = r.intersected(image->rect());
@@ -120,19 +124,16 @@ bool WriteDashedLine(DCData& d, CPoint from, CPoint to) {
     const int v0 = std::max(lo, level ? box.left() : box.top());
     const int v1 = std::min(hi, (level ? box.right() : box.bottom()) + 1);
     if (v0 >= v1) continue;
-    int phase = (forward ? v0 - first : first - v0) % length;
-    for (int v = v0; v < v1; ++v) {
-      const bool on = dash[phase];
-      if (on || opaque) {
-        const int x = level ? v : line;
-        const int y = level ? line : v;
-        reinterpret_cast<QRgb*>(bits + y * stride)[x] = on ? ink : paper;
+    const int k0 = (forward ? v0 - first : first - v0) % length;  // the pattern's place at v0
+    int i = forward ? k0 : (length - k0) % length;
+    QRgb* pixel = reinterpret_cast<QRgb*>(bits) + (level ? line * stride + v0 : v0 * stride + line);
+    for (int v = v0; v < v1; ++v, pixel += step) {
+      if (dash[i]) {
+        *pixel = ink;
+      } else if (opaque) {
+        *pixel = paper;
       }
-      if (forward) {
-        if (++phase == length) phase = 0;
-      } else {
-        phase = phase == 0 ? length - 1 : phase - 1;
-      }
+      if (++i == length) i = 0;
     }
   }
   return true;
