@@ -20,6 +20,19 @@ constexpr double kStart = 46000.25;
 constexpr double kSecond = 1.0 / 86400.0;
 constexpr COLORREF kMarker = RGB(255, 0, 255);
 
+// An image of the size drawn through a memory context.
+QImage DrawnImage(int width, int height, const std::function<void(CDC&)>& draw) {
+  CDC dc;
+  dc.CreateCompatibleDC(nullptr);
+  CBitmap bitmap;
+  bitmap.CreateCompatibleBitmap(&dc, width, height);
+  dc.SelectObject(&bitmap);
+  draw(dc);
+  QImage image = bitmap.GetImage()->copy();
+  dc.DeleteDC();
+  return image;
+}
+
 // With `marked` set, each paint first covers the window with a marker
 // colour, so that what the paint leaves alone shows.
 class MarkedChart : public CChartCtrlBase {
@@ -61,15 +74,7 @@ class TrendWindow {
   QImage Fresh() {
     CRect client;
     chart.GetClientRect(&client);
-    CDC dc;
-    dc.CreateCompatibleDC(nullptr);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&dc, client.Width(), client.Height());
-    dc.SelectObject(&bitmap);
-    chart.DrawChart(&dc, client);
-    QImage image = bitmap.GetImage()->copy();
-    dc.DeleteDC();
-    return image;
+    return DrawnImage(client.Width(), client.Height(), [&](CDC& dc) { chart.DrawChart(&dc, client); });
   }
 
   MarkedChart chart;
@@ -120,26 +125,16 @@ TEST(ChartRepaintTest, EveryKindOfChangeShowsWhatAFreshDrawShows) {
          w.chart.InvalidateRect(&corner, FALSE);
        }},
       {"a printed page drawn between", [](TrendWindow& w) {
-         CDC dc;
-         dc.CreateCompatibleDC(nullptr);
-         CBitmap paper;
-         paper.CreateCompatibleBitmap(&dc, 600, 400);
-         dc.SelectObject(&paper);
-         w.chart.DrawPrintPage(&dc, CRect(0, 0, 600, 400), "Printed");
-         dc.DeleteDC();
+         DrawnImage(600, 400, [&](CDC& dc) { w.chart.DrawPrintPage(&dc, CRect(0, 0, 600, 400), "Printed"); });
          w.AddSample();
        }},
       {"a draw with other text measures between", [](TrendWindow& w) {
-         CDC dc;
-         dc.CreateCompatibleDC(nullptr);
-         CBitmap half;
-         half.CreateCompatibleBitmap(&dc, 300, 200);
-         dc.SelectObject(&half);
-         dc.SetMapMode(MM_ANISOTROPIC);
-         dc.SetWindowExt(2, 2);
-         dc.SetViewportExt(1, 1);
-         w.chart.DrawChart(&dc, CRect(0, 0, 600, 400));
-         dc.DeleteDC();
+         DrawnImage(300, 200, [&](CDC& dc) {
+           dc.SetMapMode(MM_ANISOTROPIC);
+           dc.SetWindowExt(2, 2);
+           dc.SetViewportExt(1, 1);
+           w.chart.DrawChart(&dc, CRect(0, 0, 600, 400));
+         });
          w.AddSample();
        }},
   };
