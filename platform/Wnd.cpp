@@ -6,6 +6,7 @@
 #include <QVariant>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QWidget>
 #include <deque>
 #include <mutex>
@@ -655,7 +656,13 @@ BOOL CWnd::ShowWindow(int showCommand) {
   BOOL wasVisible = m_widget->isVisible();
   switch (showCommand) {
     case SW_HIDE: m_widget->hide(); break;
-    case SW_SHOWMAXIMIZED: m_widget->showMaximized(); break;
+    case SW_SHOWMAXIMIZED:
+      // Without a window manager (a bare virtual display) a top-level window
+      // is not maximised by the hint alone, so it is given the screen first.
+      if (m_widget->isWindow() && m_widget->screen())
+        m_widget->setGeometry(m_widget->screen()->availableGeometry());
+      m_widget->showMaximized();
+      break;
     case SW_SHOWMINIMIZED:
     case SW_MINIMIZE: m_widget->showMinimized(); break;
     case SW_RESTORE: m_widget->showNormal(); break;
