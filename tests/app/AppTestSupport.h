@@ -28,6 +28,7 @@
 #include "res/Resources.h"
 #include "shapes/BaseShape.h"
 #include "support/Doubles.h"
+#include "support/SourceFolder.h"
 
 namespace app_test {
 
@@ -150,8 +151,7 @@ class AppTest : public ::testing::Test {
   // The shipped default data (data/) copied into the program folder under
   // the fixture's project code, as a fresh machine gets it.
   void CopyShippedData() {
-    std::string source = __FILE__;
-    source = source.substr(0, source.rfind("/tests/")) + "/data/";
+    const std::string source = testing_support::SourceTopFolder(__FILE__) + "/data/";
     std::filesystem::remove(File("-VXC.key"));  // made with the fixture's users
     for (const char* suffix : {"-DCTags.dct", "-Setting.ini", "-VXC.sys", "-DataBase.mdb"}) {
       std::filesystem::remove(File(suffix));

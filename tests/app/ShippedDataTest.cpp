@@ -22,13 +22,26 @@ using namespace app_test;
 namespace {
 
 std::string ShippedFolder() {
-  std::string source = __FILE__;
-  return source.substr(0, source.rfind("/tests/")) + "/data/";
+  return testing_support::SourceTopFolder(__FILE__) + "/data/";
 }
 
 std::string ReadWhole(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The shipped files are found whether the compiler wrote this file's name
+// whole or relative to the build folder, from wherever the test runs.
+TEST(ShippedDataFilesTest, TheSourceTreeIsFoundFromAWholeOrARelativeFileName) {
+  namespace fs = std::filesystem;
+  const std::string top = testing_support::SourceTopFolder(__FILE__);
+  ASSERT_TRUE(fs::is_regular_file(top + "/data/VTLN-Setting.ini")) << top;
+  const fs::path whole = fs::absolute(fs::path(top) / "tests/app/ShippedDataTest.cpp");
+  const std::string relative = fs::relative(whole).string();
+  ASSERT_FALSE(fs::path(relative).is_absolute());
+  EXPECT_EQ(fs::path(testing_support::SourceTopFolder(whole.string())), fs::path(top).lexically_normal());
+  EXPECT_TRUE(fs::equivalent(testing_support::SourceTopFolder(relative), top));
+  EXPECT_EQ(testing_support::SourceTopFolder("../nowhere/tests/x.cpp"), "../nowhere") << "kept as given";
 }
 
 TEST(ShippedDataFilesTest, DataHoldsWhatTheProgramsTablesMake) {

@@ -12,6 +12,7 @@
 #include "core/VekAccessControl.h"
 #include "core/VekEncryption.h"
 #include "support/Doubles.h"
+#include "support/SourceFolder.h"
 
 using testing_support::MessageBoxDouble;
 using testing_support::TempDir;
@@ -426,8 +427,7 @@ TEST(AccessLog, LinesAreAppendedWithThePrefixAndNeverTruncated) {
 namespace {
 
 TEST(ShippedUserFile, AFirstStartCopiesItMakesAKeyAndSealsTheCopy) {
-  std::string shipped = __FILE__;
-  shipped = shipped.substr(0, shipped.rfind("/tests/")) + "/data/VTLN-VXC.sys";
+  const std::string shipped = testing_support::SourceTopFolder(__FILE__) + "/data/VTLN-VXC.sys";
   TempDir source, dir;
   std::string shippedText;
   ASSERT_TRUE(ReadWholeFile(shipped, &shippedText));
