@@ -28,8 +28,8 @@
 #pragma once
 
 #include <array>
-#include <memory>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <unordered_map>
@@ -153,9 +153,6 @@ class CPlant {
   CDemoSimulation& Demo() { return m_demo; }
 
  private:
-  const PlantDeviceClasses& m_classes;
-  std::vector<std::unique_ptr<C_BaseShape>> m_devices;            // table order
-  std::array<std::vector<C_BaseShape*>, 256> m_byClass;           // by control type, instance order
   // Resolves the name table against the classes of this plant's objects.
   void ResolveAttribNames(const std::vector<PlantAttribNames>& names);
   // The class definition of a control type in this plant: a device class's
@@ -164,6 +161,9 @@ class CPlant {
   // FindLiveAttrib's look-up in the index, without rebuilding it.
   CVAttrib* LookUpAttrib(const void* attrib) const;
 
+  const PlantDeviceClasses& m_classes;
+  std::vector<std::unique_ptr<C_BaseShape>> m_devices;            // table order
+  std::array<std::vector<C_BaseShape*>, 256> m_byClass;           // by control type, instance order
   std::array<std::map<std::string, int, std::less<>>, 256> m_ids;  // by control type: name -> id (-1: none)
   std::set<std::string> m_unresolved;
   std::set<std::string> m_offTable;
