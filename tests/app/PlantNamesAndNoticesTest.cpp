@@ -39,16 +39,6 @@ TEST_F(AppTest, AMisspeltAttributeNameStopsTheStartWithAMessageNamingIt) {
   EXPECT_EQ(Engine(), nullptr);
 }
 
-TEST_F(AppTest, TheProgramsOwnNameTableStartsTheProgram) {
-  CopyShippedData();
-  app = std::make_unique<CVekFrameApp>(std::make_unique<PlantOnNames>(PlantAttribNameTable()), code);
-  ASSERT_TRUE(app->InitInstance());
-  ProcessPendingEvents();
-  EXPECT_TRUE(boxes.Shown().empty()) << boxes.Last().text;
-  EXPECT_TRUE(CPlant::GetCurrent()->GetOffTableAttribNames().empty())
-      << *CPlant::GetCurrent()->GetOffTableAttribNames().begin();
-}
-
 // Notices queued for the view, then their objects destroyed before the
 // view's turn: the view must not touch them. Delivered, each would show:
 // the reset command's alarm box, the recipe's download line.
@@ -59,6 +49,7 @@ TEST_F(AppTest, AQueuedNoticeWhoseObjectHasGoneIsDropped) {
   CPlant* plant = CPlant::GetCurrent();
   Engine()->SetDataObtainerSuspended(true);  // Demo, but the simulation rests
   ProcessPendingEvents();
+  EXPECT_TRUE(plant->GetOffTableAttribNames().empty()) << *plant->GetOffTableAttribNames().begin();
   boxes.Clear();
   const std::string line = view->GetLabel(1134)->GetWindowText();
   ASSERT_NE(line, "Recipe is downloaded.");
