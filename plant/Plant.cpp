@@ -1,5 +1,7 @@
 #include "plant/Plant.h"
 
+#include <string_view>
+
 #include "attrib/AttribTypes.h"
 #include "attrib/VAttrib.h"
 #include "core/IniFile.h"
