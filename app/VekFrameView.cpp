@@ -507,6 +507,7 @@ LRESULT CVekFrameView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 void CVekFrameView::OnAttribChanged(CVAttrib* attrib, int code) {
   CPlant* plant = CPlant::GetCurrent();
   if (code != AC_VALUE || !attrib || !plant) return;
+  if (!plant->FindLiveAttrib(attrib)) return;  // gone since the notice was posted
   CVAttribsPack* owner = attrib->GetOwner();
   if (!owner) return;
   const int controlType = static_cast<int>((owner->GetCtrlId() >> 16) & 0xFF);
@@ -575,7 +576,8 @@ void CVekFrameView::ApplyDemoFollowUps(CPlant& plant, CVAttribsPack* owner, cons
 
 void CVekFrameView::OnPackPendingChanged(CVAttribsPack* pack, int code) {
   CPlant* plant = CPlant::GetCurrent();
-  if (!plant || !pack || pack != plant->Recipe()) return;
+  if (!plant || !plant->FindLivePack(pack)) return;  // gone since the notice was posted
+  if (pack != plant->Recipe()) return;
   if (code == AC_READ_PENDING) {
     if (!pack->IsReadPending() && !CompareRecipePcWithPlc(nullptr)) PostFrameCommand(ID_RECIPE);
   } else if (code == AC_WRITE_PENDING) {

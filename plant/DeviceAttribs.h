@@ -1,9 +1,12 @@
 // DeviceAttribs: one device's attributes read and written by name, the way
-// the plant engine names them ("Speed", "MaxVluSpeed", "DoOnOffSpeed"). The
-// plant resolves each name to its id once per class; a name the class does
-// not have reads false or 0 and is never set. Writes go through the class's
-// typed setters (nothing happens for an equal value; the class's
-// interlocks and clamps apply).
+// the plant engine names them ("Speed", "MaxVluSpeed", "DoOnOffSpeed"). Every
+// name used must be in the plant's name table (plant/PlantAttribNames.h),
+// resolved per class when the plant is made; the program does not start
+// while a name of the table is missing from its class. A name outside the
+// table is reported once (CPlant::AttribId); one the class does not have
+// reads false or 0 and is never set. Writes go through the class's typed
+// setters (nothing happens for an equal value; the class's interlocks and
+// clamps apply).
 // Threads: user-interface thread.
 #pragma once
 

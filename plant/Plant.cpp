@@ -1,8 +1,13 @@
 #include "plant/Plant.h"
 
+#include <string_view>
+
+#include "attrib/AttribTypes.h"
+#include "attrib/VAttrib.h"
 #include "core/IniFile.h"
 #include "core/VekUtils.h"
 #include "plant/VekEngineApp.h"
+#include "platform/Seams.h"
 
 namespace {
 
@@ -17,9 +22,14 @@ void DestroyAndDelete(std::unique_ptr<T>& object) {
   object.reset();
 }
 
+// "Class.Name" as the messages and the name sets show it.
+std::string QualifiedAttribName(int controlType, const std::string& name) {
+  return ControlTypeToName(controlType) + "." + name;
+}
+
 }  // namespace
 
-CPlant::CPlant(const PlantDeviceClasses& classes) : m_classes(classes) {
+CPlant::CPlant(const PlantDeviceClasses& classes, const std::vector<PlantAttribNames>& names) : m_classes(classes) {
   for (const PlantDeviceRow& row : PlantDeviceTable()) {
     const auto factory = m_classes.factories.find(row.controlType);
     if (factory == m_classes.factories.end() || !factory->second) continue;
@@ -28,6 +38,7 @@ CPlant::CPlant(const PlantDeviceClasses& classes) : m_classes(classes) {
     m_byClass[static_cast<size_t>(row.controlType)].push_back(device.get());
     m_devices.push_back(std::move(device));
   }
+  ResolveAttribNames(names);
   g_pCurrentPlant = this;
 }
 
@@ -59,7 +70,15 @@ void CPlant::CreateProcessData() {
         add(std::make_unique<C_ProcessDataAlarm>(SHAPE_SETTINGS_INI_INDEX, GetAlarmName(static_cast<unsigned>(i))));
 }
 
-CVekEngineApp* CPlant::CreateEngine() { return new CVekEngineApp(*this); }
+CVekEngineApp* CPlant::CreateEngine() {
+  if (!m_unresolved.empty()) {
+    std::string text = "The plant cannot start: these attribute names do not exist in their classes:";
+    for (const std::string& name : m_unresolved) text += "\n" + name;
+    AfxMessageBox(text, MB_OK | MB_ICONSTOP);
+    return nullptr;
+  }
+  return new CVekEngineApp(*this);
+}
 
 // ---- The supervise view --------------------------------------------------------------------------
 
@@ -139,15 +158,85 @@ C_BaseShape* CPlant::FindDevice(const std::string& name) const {
   return nullptr;
 }
 
-int CPlant::AttribId(const C_BaseShape* device, const char* name) {
-  if (!device) return -1;
-  auto& ids = m_ids[static_cast<size_t>(device->GetControlType() & 0xFF)];
-  const auto found = ids.find(name);
+int CPlant::AttribId(const C_BaseShape* object, const char* name) {
+  if (!object || !name) return -1;
+  const int controlType = object->GetControlType();
+  auto& ids = m_ids[static_cast<size_t>(controlType & 0xFF)];
+  const auto found = ids.find(std::string_view(name));
   if (found != ids.end()) return found->second;
-  const int id = device->GetClassDef().attribs.FindId(name);
-  if (id < 0) m_unresolved.insert(device->GetControlTypeName() + "." + name);
+  // Not in the table: the code uses a name no start-up check covered.
+  const int id = object->GetClassDef().attribs.FindId(name);
   ids.emplace(name, id);
+  const std::string qualified = QualifiedAttribName(controlType, name);
+  m_offTable.insert(qualified);
+  if (id < 0) m_unresolved.insert(qualified);
+  AfxMessageBox("The attribute name " + qualified + " is not in the plant's name table" +
+                    (id < 0 ? " and does not exist in its class." : "."),
+                MB_OK | MB_ICONSTOP);
   return id;
+}
+
+void CPlant::ResolveAttribNames(const std::vector<PlantAttribNames>& names) {
+  for (const PlantAttribNames& row : names) {
+    const ShapeClassDef* def = ClassDefOf(row.controlType);
+    if (!def) continue;  // no object of the class here: nothing looks its names up
+    auto& ids = m_ids[static_cast<size_t>(row.controlType & 0xFF)];
+    for (const char* name : row.names) {
+      const int id = def->attribs.FindId(name);
+      ids.emplace(name, id);
+      if (id < 0) m_unresolved.insert(QualifiedAttribName(row.controlType, name));
+    }
+  }
+}
+
+const ShapeClassDef* CPlant::ClassDefOf(int controlType) const {
+  switch (controlType) {
+    case CT_PRC_GENERAL: return &C_ProcessDataGen::ClassDef();
+    case CT_PRC_SHIFT: return &C_ProcessDataShift::ClassDef();
+    case CT_PRC_RECIPE_GEN: return &C_ProcessDataRecipeGen::ClassDef();
+    case CT_PRC_LOOP: return &C_ProcessDataLoop::ClassDef();
+    case CT_PRC_ALARM: return &C_ProcessDataAlarm::ClassDef();
+    default: {
+      const std::vector<C_BaseShape*>& devices = Devices(controlType);
+      return devices.empty() ? nullptr : &devices.front()->GetClassDef();
+    }
+  }
+}
+
+// ---- Notices ----------------------------------------------------------------------------------------
+
+CVAttribsPack* CPlant::FindLivePack(const void* pack) const {
+  if (!pack) return nullptr;
+  for (const auto& device : m_devices)
+    if (static_cast<const void*>(static_cast<CVAttribsPack*>(device.get())) == pack) return device.get();
+  for (const auto& object : m_processData)
+    if (static_cast<const void*>(static_cast<CVAttribsPack*>(object.get())) == pack) return object.get();
+  return nullptr;
+}
+
+CVAttrib* CPlant::FindLiveAttrib(const void* attrib) const {
+  if (!attrib) return nullptr;
+  if (CVAttrib* live = LookUpAttrib(attrib)) return live;
+  // A miss: attributes were made or deleted since the index was built, or
+  // the attribute has gone. The index is built anew from the live packs.
+  m_attribIndex.clear();
+  const auto add = [this](const CVAttribsPack& pack) {
+    for (int id = 0; id < pack.GetAttribCount(); ++id)
+      if (const CVAttrib* each = pack.GetAttrib(id)) m_attribIndex[each] = {&pack, id};
+  };
+  for (const auto& device : m_devices) add(*device);
+  for (const auto& object : m_processData) add(*object);
+  return LookUpAttrib(attrib);
+}
+
+CVAttrib* CPlant::LookUpAttrib(const void* attrib) const {
+  const auto entry = m_attribIndex.find(attrib);
+  if (entry == m_attribIndex.end()) return nullptr;
+  const CVAttribsPack* pack = FindLivePack(entry->second.first);
+  const int id = entry->second.second;
+  if (!pack || id >= pack->GetAttribCount()) return nullptr;
+  CVAttrib* live = pack->GetAttrib(id);
+  return live == attrib ? live : nullptr;
 }
 
 // ---- Process data -------------------------------------------------------------------------------------

@@ -7,12 +7,16 @@
 // is current at a time (GetCurrent); the engine and the program-wide
 // accessors reach the objects through it.
 //
+// The attribute names the engine and the view use (plant/PlantAttribNames.h)
+// are resolved to ids when the plant is made, per class; a name its class
+// lacks makes CreateEngine refuse with a message naming it.
+//
 // The application calls, in this order (every step on the user-interface
 // thread; the settings-file table of the shapes and the device-name list
 // are the application's):
-//   start-up        CPlant()                    devices made, in table order
+//   start-up        CPlant()                    devices made, in table order; names resolved
 //                   CreateProcessData()         before the engine
-//                   CreateEngine()              handed to CVekEngineBase::SetEngine
+//                   CreateEngine()              handed to CVekEngineBase::SetEngine (null: refused)
 //   supervise view  CreateDeviceShapes(view)    after SetMainWnd(view)
 //                   (engine->OpenTables())      the record sets notify the view
 //                   AttachProcessData(view)     windows of the process data, active records
@@ -24,14 +28,17 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "plant/DemoSimulation.h"
 #include "plant/Material.h"
+#include "plant/PlantAttribNames.h"
 #include "plant/PlantDeviceClasses.h"
 #include "plant/PlantNames.h"
 #include "plant/ProcessData.h"
@@ -40,6 +47,8 @@
 #include "records/CShiftRS.h"
 #include "records/CTableHistoryRS.h"
 
+class CVAttrib;
+class CVAttribsPack;
 class CVekEngineApp;
 class CWnd;
 
@@ -55,8 +64,11 @@ struct CPlantTables {
 class CPlant {
  public:
   // Makes the devices of the device list in table order (a class without a
-  // factory makes none) and becomes the current plant.
-  explicit CPlant(const PlantDeviceClasses& classes = ProgramDeviceClasses());
+  // factory makes none), resolves the name table against the classes of
+  // this plant (a class with no object here is skipped) and becomes the
+  // current plant.
+  explicit CPlant(const PlantDeviceClasses& classes = ProgramDeviceClasses(),
+                  const std::vector<PlantAttribNames>& names = PlantAttribNameTable());
   // Destroys whatever is left in the exit order; no longer current.
   ~CPlant();
   CPlant(const CPlant&) = delete;
@@ -69,7 +81,9 @@ class CPlant {
   // The process-data objects in table order, each with settings-file index 1
   // (loop i named "Loop" + GetLoopName(i), alarm i GetAlarmName(i)). Once.
   void CreateProcessData();
-  // A new plant engine working on this plant (not started).
+  // A new plant engine working on this plant (not started). Null, after an
+  // error box naming every "Class.Name" of the name table that its class
+  // lacks, when there is such a name: the program must not start on them.
   CVekEngineApp* CreateEngine();
 
   // ---- The supervise view -------------------------------------------------------------------
@@ -103,11 +117,25 @@ class CPlant {
   C_BaseShape* FindDevice(const std::string& name) const;
   int GetDeviceCount() const { return static_cast<int>(m_devices.size()); }
   const TowerNozzleAccess& Nozzles() const { return m_classes.nozzles; }
-  // The id of a device's attribute of the name, looked up in its class's
-  // table once per class; -1 (and remembered in GetUnresolvedAttribNames)
-  // when the class has none.
-  int AttribId(const C_BaseShape* device, const char* name);
+  // The id of an object's attribute of the name, as resolved for its class
+  // when the plant was made; -1 when the class has none. A name the table
+  // does not list for the class is looked up in the class all the same,
+  // remembered in GetOffTableAttribNames and reported once in an error box.
+  int AttribId(const C_BaseShape* object, const char* name);
+  // "Class.Name" of every name looked up (or listed in the table) that its
+  // class lacks.
   const std::set<std::string>& GetUnresolvedAttribNames() const { return m_unresolved; }
+  // "Class.Name" of every name looked up that the table does not list.
+  const std::set<std::string>& GetOffTableAttribNames() const { return m_offTable; }
+
+  // ---- Notices ---------------------------------------------------------------------------------
+  // The attribute or pack a queued notice names (WM_ATTRIB_CHANGED,
+  // WM_PACK_PENDING_CHANGED) when it is, now, one of this plant's devices
+  // or process-data objects or one of their attributes; null when it has
+  // gone since the notice was posted. The pointer is only compared, never
+  // dereferenced, so the receiver may drop the notice safely.
+  CVAttrib* FindLiveAttrib(const void* attrib) const;
+  CVAttribsPack* FindLivePack(const void* pack) const;
 
   // ---- Process data --------------------------------------------------------------------------------
   // Null before CreateProcessData and after DestroyProcessData.
@@ -125,11 +153,24 @@ class CPlant {
   CDemoSimulation& Demo() { return m_demo; }
 
  private:
+  // Resolves the name table against the classes of this plant's objects.
+  void ResolveAttribNames(const std::vector<PlantAttribNames>& names);
+  // The class definition of a control type in this plant: a device class's
+  // (from its first device) or a process-data class's; null when none.
+  const ShapeClassDef* ClassDefOf(int controlType) const;
+  // FindLiveAttrib's look-up in the index, without rebuilding it.
+  CVAttrib* LookUpAttrib(const void* attrib) const;
+
   const PlantDeviceClasses& m_classes;
   std::vector<std::unique_ptr<C_BaseShape>> m_devices;            // table order
   std::array<std::vector<C_BaseShape*>, 256> m_byClass;           // by control type, instance order
-  std::array<std::unordered_map<const char*, int>, 256> m_ids;    // by control type, name literal -> id
+  std::array<std::map<std::string, int, std::less<>>, 256> m_ids;  // by control type: name -> id (-1: none)
   std::set<std::string> m_unresolved;
+  std::set<std::string> m_offTable;
+  // Attribute address -> its pack and id, as they were when the index was
+  // last built; an entry counts only while that pack is live and still holds
+  // that attribute at that id. Rebuilt when a look-up misses.
+  mutable std::unordered_map<const void*, std::pair<const CVAttribsPack*, int>> m_attribIndex;
 
   std::vector<std::unique_ptr<C_ProcessDataBase>> m_processData;  // table order
   C_ProcessDataGen* m_pGeneral = nullptr;

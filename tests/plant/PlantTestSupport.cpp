@@ -65,13 +65,26 @@ const ShapeClassDef& StandInDef(int controlType) {
   static const std::map<int, ShapeClassDef> defs = [] {
     std::map<int, ShapeClassDef> made;
     for (const StandInClass& c : StandInClassList()) {
-      ShapeAttribTable::Builder builder(PortRule::Stored);
-      builder.Float({"ReserveFloat1"});
-      for (const auto& [name, max] : c.groups) builder.Analog(AnalogSpec(name, "", max));
-      builder.Bool(c.flags).Int({"ReserveInt1"}).String({"ReserveStr1"});
+      const auto build = [&c](const std::vector<std::string>& others) {
+        ShapeAttribTable::Builder builder(PortRule::Stored);
+        builder.Float({"ReserveFloat1"});
+        for (const auto& [name, max] : c.groups) builder.Analog(AnalogSpec(name, "", max));
+        builder.Bool(c.flags);
+        if (!others.empty()) builder.Float(others);
+        builder.Int({"ReserveInt1"}).String({"ReserveStr1"});
+        return builder.Build();
+      };
+      // The names of the plant's table that the groups and flags above do
+      // not make (the view's), as plain numbers.
       ShapeClassDef def;
       def.controlType = c.controlType;
-      def.attribs = builder.Build();
+      def.attribs = build({});
+      std::vector<std::string> others;
+      for (const PlantAttribNames& row : PlantAttribNameTable())
+        if (row.controlType == c.controlType)
+          for (const char* name : row.names)
+            if (def.attribs.FindId(name) < 0) others.emplace_back(name);
+      if (!others.empty()) def.attribs = build(others);
       made.emplace(c.controlType, std::move(def));
     }
     return made;
@@ -187,7 +200,8 @@ PlantDeviceClasses StandInDeviceClassesWithout(int controlType) {
 
 // ---- PlantRig ------------------------------------------------------------------------------------
 
-PlantRig::PlantRig(const PlantDeviceClasses& classes, const std::string& settings) {
+PlantRig::PlantRig(const PlantDeviceClasses& classes, const std::string& settings,
+                   const std::vector<PlantAttribNames>& names) {
   LoadResourceTables();
   CVekEncryption::SetFastHashingForTest(true);
   m_dir.Write("VTLN-DCTags.dct", kTagLines);
@@ -199,7 +213,7 @@ PlantRig::PlantRig(const PlantDeviceClasses& classes, const std::string& setting
     EXPECT_NE(users.AddUser("tech", "pw", CVekAccessUser::eGroupTechnical, &error), nullptr) << error;
     EXPECT_NE(users.AddUser("oper", "pw", CVekAccessUser::eGroupOperator, &error), nullptr) << error;
   }
-  m_plant = std::make_unique<CPlant>(classes);
+  m_plant = std::make_unique<CPlant>(classes, names);
   m_dir.Write("VTLN-Setting.ini",
               "[Application]\nCoreControlType=PC-Base\n" + settings + UnboundMarks(*m_plant));
   EXPECT_TRUE(m_mimic.CreateHidden());
@@ -222,6 +236,7 @@ PlantRig::~PlantRig() {
 bool PlantRig::Start() {
   m_plant->CreateProcessData();
   m_engine = m_plant->CreateEngine();
+  if (!m_engine) return false;
   m_engine->SetFileNames("VTLN");
   if (!CVekEngineBase::SetEngine(m_engine)) return false;
   // The tests sample and record by hand; the engine window's 1 s timer

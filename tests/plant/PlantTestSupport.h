@@ -1,8 +1,9 @@
 // What the plant tests share:
 // - StandInDeviceClasses(): a device class for every control type of the
 //   device list, carrying the attribute names the plant engine uses (analog
-//   groups and flags by name, ids of their own), and a tower with a nozzle
-//   grid behind the nozzle interface. The engine addresses attributes by
+//   groups and flags by name, ids of their own; the rest of the plant's
+//   name table as plain numbers), and a tower with a nozzle grid behind
+//   the nozzle interface. The engine addresses attributes by
 //   name, so its behaviour is tested the same with the real classes.
 // - PlantRig: the program's plant set up as the application does it, in a
 //   temporary program folder (tag file, settings file, users, a real
@@ -53,13 +54,15 @@ PlantDeviceClasses StandInDeviceClassesWithout(int controlType);
 // "oper" (Operator), "admin" (Vek-Admin); password "pw".
 class PlantRig {
  public:
-  explicit PlantRig(const PlantDeviceClasses& classes = StandInDeviceClasses(), const std::string& settings = "");
+  explicit PlantRig(const PlantDeviceClasses& classes = StandInDeviceClasses(), const std::string& settings = "",
+                    const std::vector<PlantAttribNames>& names = PlantAttribNameTable());
   ~PlantRig();
   PlantRig(const PlantRig&) = delete;
   PlantRig& operator=(const PlantRig&) = delete;
 
   // As the application: process data, engine, SetEngine (start-up), the
-  // shapes' settings-file table. False when the engine did not start. The
+  // shapes' settings-file table. False when the engine did not start (or
+  // the plant refused to make it). The
   // engine's sampling timer is stopped.
   bool Start();
   // The supervise view's part: the mimic becomes the engine's main window

@@ -24,6 +24,7 @@ TEST(ProgramDeviceClasses, EveryNameTheEngineUsesExistsInTheirTables) {
   engine.ObtainRealHwData();
   EXPECT_TRUE(rig.Plant().GetUnresolvedAttribNames().empty())
       << *rig.Plant().GetUnresolvedAttribNames().begin();
+  EXPECT_TRUE(rig.Plant().GetOffTableAttribNames().empty()) << *rig.Plant().GetOffTableAttribNames().begin();
 }
 
 TEST(ProgramDeviceClasses, TheWholeDeviceListIsMadeWithItsInstanceNumbers) {
