@@ -341,67 +341,38 @@ TEST_F(TrendWindowTest, DraggingTheHostsBackgroundMovesThePanelsWithTheMouse) {
   EXPECT_EQ(host->GetScrollPosition(), 0) << "released: the mouse no longer drags";
 }
 
-// Print shows the print dialog. On a machine without a printer it offers
-// the PDF file: answered with a name, the chart goes there under the dated
-// header; with a printer installed (here sent to a folder) it goes to the
-// printer; Cancel prints nothing and says nothing.
-TEST_F(TrendWindowTest, PrintAsksWhereAndWritesTheDatedHeaderThere) {
+// On a machine without a printer Print offers the PDF file: answered with a
+// name, the chart goes there under the dated header. (The printer and
+// Cancel routes: ChartPrintTest.)
+TEST_F(TrendWindowTest, WithoutAPrinterPrintWritesThePdfFileTheOperatorNames) {
   testing_support::TempDir out;
-  CPrintJob::SetPrinterRedirect(out.Path() + "printed");
+  CPrintJob::SetPrinterNames({});
   std::setlocale(LC_TIME, "C");
   now = DateFromParts(2026, 12, 6, 10, 0, 0);
   Push(2, 40.0f);
   Panel(2).Refresh();
-  const std::string header = "VekControls Trends, Printed on: Sunday, December 06, 2026";
-  struct Case {
-    const char* what;
-    std::vector<std::string> printers;
-    const char* typed;  // the PDF file's name; null: the printer as offered
-    bool cancel;
-  };
-  const std::vector<Case> cases = {
-      {"no printer: a named PDF file", {}, "trend-flow", false},
-      {"a printer", {"Office"}, nullptr, false},
-      {"cancelled", {}, "cancelled", true},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    CPrintJob::SetPrinterNames(c.printers);
-    std::vector<std::string> offered;
-    testing_support::ModalDriverScope driver([&](CDialog& d) {
-      auto* printers = dynamic_cast<CComboBox*>(d.GetDlgItem(CPrintDialog::IDC_PRINT_PRINTER));
-      for (int i = 0; i < printers->GetCount(); ++i) offered.push_back(printers->GetLBText(i));
-      if (c.typed) {
-        auto* file = dynamic_cast<CEdit*>(d.GetDlgItem(CPrintDialog::IDC_PRINT_FILE));
-        file->SetWindowText("");
-        file->TypeText(out.File(c.typed));
-      }
-      d.SendMessage(WM_COMMAND, MAKEWPARAM(c.cancel ? IDCANCEL : IDOK, BN_CLICKED), 0);
-    });
-    auto* print = dynamic_cast<CButton*>(Panel(2).GetDlgItem(IDC_TREND_PRINT));
-    ASSERT_NE(print, nullptr);
-    print->Click();
-    CPrintJob::ResetPrinterNames();
-    std::vector<std::string> expectedOffer = c.printers;
-    expectedOffer.push_back(CPrintDialog::kPdfEntry);
-    EXPECT_EQ(offered, expectedOffer);
-    // A printer job in the folder is named after the title, ':' made '_'.
-    const std::string written = c.typed ? out.File(std::string(c.typed) + ".pdf")
-                                        : out.Path() + "printed/VekControls Trends, Printed on_ Sunday, December 06, 2026.pdf";
-    QFile file(QString::fromStdString(written));
-    if (c.cancel) {
-      EXPECT_FALSE(file.exists());
-      continue;
-    }
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
-    const QByteArray pdf = file.readAll();
-    EXPECT_TRUE(pdf.startsWith("%PDF"));
-    // The header is the job's title; the PDF keeps it as UTF-16 text.
-    QByteArray utf16;
-    for (char ch : header) utf16.append('\0').append(ch);
-    EXPECT_TRUE(pdf.contains(utf16) || pdf.contains(utf16.toHex()) || pdf.contains(utf16.toHex().toUpper()));
-  }
-  CPrintJob::SetPrinterRedirect("");
+  std::vector<std::string> offered;
+  testing_support::ModalDriverScope driver([&](CDialog& d) {
+    auto* printers = dynamic_cast<CComboBox*>(d.GetDlgItem(CPrintDialog::IDC_PRINT_PRINTER));
+    for (int i = 0; i < printers->GetCount(); ++i) offered.push_back(printers->GetLBText(i));
+    auto* file = dynamic_cast<CEdit*>(d.GetDlgItem(CPrintDialog::IDC_PRINT_FILE));
+    file->SetWindowText("");
+    file->TypeText(out.File("trend-flow"));
+    d.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  });
+  auto* print = dynamic_cast<CButton*>(Panel(2).GetDlgItem(IDC_TREND_PRINT));
+  ASSERT_NE(print, nullptr);
+  print->Click();
+  CPrintJob::ResetPrinterNames();
+  EXPECT_EQ(offered, std::vector<std::string>{CPrintDialog::kPdfEntry});
+  QFile file(QString::fromStdString(out.File("trend-flow.pdf")));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray pdf = file.readAll();
+  EXPECT_TRUE(pdf.startsWith("%PDF"));
+  // The header is the job's title; the PDF keeps it as UTF-16 text.
+  QByteArray utf16;
+  for (char c : std::string("VekControls Trends, Printed on: Sunday, December 06, 2026")) utf16.append('\0').append(c);
+  EXPECT_TRUE(pdf.contains(utf16) || pdf.contains(utf16.toHex()) || pdf.contains(utf16.toHex().toUpper()));
   EXPECT_EQ(world.Boxes().Count(), 0u);
 }
 
