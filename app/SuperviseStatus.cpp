@@ -13,7 +13,9 @@ const char* const kResetCommandText = "فرمان ريست پروسس داده �
 
 std::string DataSourceStatusText(const std::string& strSourceText) { return "DataSource: " + strSourceText; }
 
-bool DataSourceStatusBlinks(bool bRealHw, bool bSuspended) { return !bRealHw || bSuspended; }
+bool DataSourceStatusBlinks(bool bRealHw, bool bSuspended, bool bLinkConnected) {
+  return !bRealHw || bSuspended || !bLinkConnected;
+}
 
 std::string OperatorStatusText(const std::string& strOperator) { return "Operator: " + strOperator; }
 

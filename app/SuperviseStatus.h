@@ -10,10 +10,11 @@
 
 #include "platform/WinTypes.h"
 
-// "DataSource: <text>"; it blinks while the source is not Real HW or the
-// data obtainer is suspended.
+// "DataSource: <text>"; it blinks while the source is not Real HW, the
+// data obtainer is suspended or no hardware link is connected (Real HW
+// then shows no plant values), so only live plant data looks steady.
 std::string DataSourceStatusText(const std::string& strSourceText);
-bool DataSourceStatusBlinks(bool bRealHw, bool bSuspended);
+bool DataSourceStatusBlinks(bool bRealHw, bool bSuspended, bool bLinkConnected);
 // "Operator: <name>" and "Recipe: <number>  <name>".
 std::string OperatorStatusText(const std::string& strOperator);
 std::string RecipeStatusText(int nRecipe, const std::string& strRecipe);

@@ -44,8 +44,9 @@ class CTrendChildDlg : public CChildDlgCtrl {
   // Redraws the chart and updates the list from the sample stack, unless
   // the panel is out of the trend view's sight.
   void Refresh();
-  // Prints the chart under "VekControls Trends, Printed on: <date>" to the
-  // default printer; false when it could not be printed (the user was told).
+  // Prints the chart under "VekControls Trends, Printed on: <date>" where
+  // the print dialog's user chooses (a printer or a PDF file); false when
+  // cancelled or when it could not be printed (the user was told).
   bool PrintChart();
 
   CChartCtrlBase& GetChart() { return m_chart; }

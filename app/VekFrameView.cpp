@@ -203,7 +203,8 @@ void CVekFrameView::RefreshStatus() {
   if (CLumLabel* source = GetLabel(IDC_STATUS_DATA_SOURCE)) {
     source->SetText(DataSourceStatusText(engine->GetDataSourceText()));
     source->SetBlinkColor(C_BaseShape::GetMimicBgColor());
-    SetLabelBlink(source, DataSourceStatusBlinks(engine->IsRealHwSource(), engine->IsDataObtainerSuspended()));
+    SetLabelBlink(source, DataSourceStatusBlinks(engine->IsRealHwSource(), engine->IsDataObtainerSuspended(),
+                                                 engine->IsHardwareLinkConnected()));
   }
   SetLabelText(GetLabel(IDC_STATUS_OPERATOR), OperatorStatusText(engine->GetOperatorName()));
   SetLabelText(GetLabel(IDC_STATUS_RECIPE), RecipeStatusText(engine->GetActiveRecipeId(), engine->GetActiveRecipeName()));

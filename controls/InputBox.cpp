@@ -39,6 +39,9 @@ BOOL CInputBox::OnInitDialog() {
       icon->ShowWindow(SW_HIDE);
   }
   if (auto* edit = dynamic_cast<CEdit*>(GetDlgItem(IDC_INPUT_VALUE))) {
+    // Digits only: a non-digit is refused as it is typed; OK checks again
+    // for text that came from elsewhere.
+    if (m_nInputMode == INPUT_DIGITS) edit->ModifyStyle(0, ES_NUMBER);
     GotoDlgCtrl(edit);
     edit->SetSel(0, -1);
     return FALSE;  // the focus is set

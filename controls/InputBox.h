@@ -1,7 +1,7 @@
 // A small modal box that asks the user for one value: a caption, a header
 // line with an icon, the edit field, a note below it, OK and Cancel. In
-// digits-only mode anything but the digits 0-9 is refused with a message
-// and the box stays open. User-interface thread only.
+// digits-only mode a non-digit is refused as it is typed, and OK refuses
+// any other text with a message and keeps the box open. User-interface thread only.
 #pragma once
 
 #include <string>

@@ -162,6 +162,10 @@ BOOL CLoginEditorDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     ShowSelectedUser();
     return TRUE;
   }
+  if (id == IDC_EDITOR_NAME && code == EN_CHANGE) {
+    OnNameEdited();
+    return TRUE;
+  }
   if (code == BN_CLICKED) {
     switch (id) {
       case IDC_EDITOR_ADD: OnAdd(); return TRUE;
@@ -172,6 +176,21 @@ BOOL CLoginEditorDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     }
   }
   return CDialog::OnCommand(wParam, lParam);
+}
+
+// A name typed that is not the selected user's begins a new user: the
+// selection goes, and with it the selected user's groups, so a new user
+// starts in no group instead of inheriting the ticks of the one before.
+void CLoginEditorDlg::OnNameEdited() {
+  const CVekAccessUser* selected = GetSelectedUser();
+  CVekAccessControl* access = CVekEngineBase::GetEngineAccessControl();
+  if (!selected || !access || access->FindUser(ItemText(*this, IDC_EDITOR_NAME)) == selected) return;
+  if (auto* list = static_cast<CListBox*>(GetDlgItem(IDC_EDITOR_LIST))) list->SetCurSel(-1);
+  const auto& groups = CVekAccessControl::GetGroupTable();
+  for (int i = 0; i < kEditorGroupCount && i < static_cast<int>(groups.size()); ++i) {
+    if (auto* check = static_cast<CButton*>(GetDlgItem(static_cast<int>(IDC_EDITOR_GROUP_FIRST) + i)))
+      check->SetCheck(BST_UNCHECKED);
+  }
 }
 
 void CLoginEditorDlg::OnAdd() {

@@ -1,7 +1,9 @@
 // CLoginEditorDlg: the modal users editor, run by the admin pUser: the list
 // of users with their groups; add a user, remove one, set the groups of
 // one, or reset one's password (CLoginChangePassDlg). The last Vek-Admin
-// cannot be removed; every refusal says why.
+// cannot be removed; every refusal says why. Typing a name other than the
+// selected user's begins a new user: the selection and the group ticks
+// are cleared, so a new user starts in no group.
 // Threads: user-interface thread.
 #pragma once
 
@@ -24,6 +26,7 @@ class CLoginEditorDlg : public CDialog {
   CVekAccessUser* GetSelectedUser() const;
   void ShowSelectedUser();
   int GetCheckedGroups() const;
+  void OnNameEdited();
   void OnAdd();
   void OnRemove();
   void OnSetGroups();

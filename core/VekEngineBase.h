@@ -100,6 +100,13 @@ class CVekEngineBase : public CWnd, public IRecordContext {
   // Switches the source (see docs in the .cpp); refused (false) for a type
   // outside 0-2 and while a switch is under way.
   bool SetDataSourceType(int nType);
+  // True while the hardware link is connected. Real HW without it shows
+  // the plant engine's start values, not the plant's: each switch to Real
+  // HW then tells the user so once (kNoHardwareLinkText), and the supervise
+  // view keeps its data-source line blinking.
+  bool IsHardwareLinkConnected() const { return m_pHwLinker && m_pHwLinker->IsConnected(); }
+  static constexpr const char* kNoHardwareLinkText =
+      "Real HW: no hardware link exists here.\r\nThe values shown are not from the plant.";
   bool IsDataObtainerSuspended() const { return m_bSuspended.load(); }
   // Refused with "Error: Suspending Data Obtainer is NOT supported for OPC
   // Tags!" when suspending while the source is Real HW with OPC tags.

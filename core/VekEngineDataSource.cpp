@@ -29,7 +29,8 @@ std::string CVekEngineBase::GetDataSourceText() const {
 // every switch the trend stacks are emptied. Opening a source starts it
 // (StartDemoSource or StartRealHwSource) and waits, on the engine window's
 // 100 ms timer, for the first reads; the switch then becomes idle and
-// OnDataSourceReady runs for the new source.
+// OnDataSourceReady runs for the new source. Real HW without a connected
+// hardware link is told once, after the switch has started.
 bool CVekEngineBase::SetDataSourceType(int nType) {
   if (nType < eDataSourceNone || nType > eDataSourceRealHw) return false;
   if (!IsDataSourceIdle()) return false;
@@ -61,6 +62,8 @@ bool CVekEngineBase::SetDataSourceType(int nType) {
     FinishConnecting();
   else
     SetTimer(kTimerFirstRead, kFirstReadStepMs);
+  if (nType == eDataSourceRealHw && !IsHardwareLinkConnected())
+    AfxMessageBox(kNoHardwareLinkText, MB_OK | MB_ICONEXCLAMATION);
   return ok;
 }
 

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <mutex>
 #include <system_error>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -146,14 +147,66 @@ bool WriteProfileInt(const std::string& section, const std::string& entry, int v
   return settings.status() == QSettings::NoError;
 }
 
+namespace {
+
+// Why a folder may not hold the lock, or empty when it may: it must be a
+// real folder (not a link), this user's own, and writable by no one else,
+// so no other user can hold the lock and keep the program from starting.
+std::string LockFolderFault(const std::string& folder) {
+  struct stat st {};
+  if (::lstat(folder.c_str(), &st) != 0) return "it cannot be read";
+  if (!S_ISDIR(st.st_mode)) return "it is not a folder";
+  if (st.st_uid != ::geteuid()) return "it belongs to another user";
+  if (st.st_mode & (S_IWGRP | S_IWOTH)) return "others may write into it";
+  return {};
+}
+
+void TellOnStderr(const std::string& text) {
+  const std::string line = "VekFrame: " + text + "\n";
+  [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, line.data(), line.size());
+}
+
+// The folders the lock may live in, in order: the session's runtime folder,
+// then a folder of this user's own in the temporary folder (made 0700 when
+// missing). A folder that is not fit is passed over with a line on stderr.
+std::string FindLockFolder() {
+  std::vector<std::pair<std::string, bool>> candidates;  // folder, made when missing
+  if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime) candidates.push_back({runtime, false});
+  const char* tmp = std::getenv("TMPDIR");
+  candidates.push_back({WithSlash(tmp && *tmp ? tmp : "/tmp") + "vekframe-" + std::to_string(::geteuid()), true});
+  for (auto& [folder, make] : candidates) {
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();  // lstat must see a link as a link
+    if (make) ::mkdir(folder.c_str(), 0700);  // an existing one is checked as it is
+    const std::string fault = LockFolderFault(folder);
+    if (fault.empty()) return WithSlash(folder);
+    TellOnStderr("the single-instance lock is not kept in " + folder + ": " + fault + ".");
+  }
+  return {};
+}
+
+}  // namespace
+
 CNamedMutex::CNamedMutex(const std::string& name) {
   std::string file;
   for (char c : name) file += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-  std::string folder = runtime && *runtime ? WithSlash(runtime) : std::string("/tmp/");
-  std::string path = folder + "vekframe-" + file + ".lock";
-  m_fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-  if (m_fd < 0) return;  // cannot lock at all: let the program run
+  const std::string folder = FindLockFolder();
+  if (folder.empty()) {
+    TellOnStderr("no safe folder for the single-instance lock; a second instance is not detected.");
+    return;  // let the program run
+  }
+  const std::string path = folder + "vekframe-" + file + ".lock";
+  m_fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+  struct stat st {};
+  if (m_fd >= 0 && (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())) {
+    ::close(m_fd);
+    m_fd = -1;
+  }
+  if (m_fd < 0) {
+    TellOnStderr("the single-instance lock " + path + " cannot be opened; a second instance is not detected.");
+    return;  // cannot lock at all: let the program run
+  }
+  if ((st.st_mode & 07777) != 0600) ::fchmod(m_fd, 0600);  // a file left by an older version
+  m_strPath = path;
   if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
     m_alreadyExisted = errno == EWOULDBLOCK;
     ::close(m_fd);

@@ -34,7 +34,13 @@ bool WriteProfileString(const std::string& section, const std::string& entry,
 bool WriteProfileInt(const std::string& section, const std::string& entry, int value);
 
 // A named lock held for the life of the process. A process that dies leaves
-// nothing stuck: the lock is a file lock that the system releases.
+// nothing stuck: the lock is a file lock that the system releases. The lock
+// file (mode 0600) lives in a folder that only this user can write: the
+// session's runtime folder (XDG_RUNTIME_DIR), else <TMPDIR or /tmp>/
+// vekframe-<uid> (made 0700 when missing). A folder that belongs to another
+// user, is a link or is writable by others is passed over; with no fit
+// folder, or a lock file that cannot be opened, the lock is not taken (the
+// program runs) and a line on stderr says so.
 class CNamedMutex {
  public:
   explicit CNamedMutex(const std::string& name);
@@ -43,8 +49,11 @@ class CNamedMutex {
   CNamedMutex& operator=(const CNamedMutex&) = delete;
   // True when another process (or another object here) already holds it.
   bool AlreadyExisted() const { return m_alreadyExisted; }
+  // The lock file; empty when no lock could be taken.
+  const std::string& GetLockPath() const { return m_strPath; }
 
  private:
   int m_fd = -1;
+  std::string m_strPath;
   bool m_alreadyExisted = false;
 };

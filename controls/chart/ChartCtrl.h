@@ -79,8 +79,9 @@ class CChartCtrl : public CWnd {
   void DrawPrintPage(CDC* pDC, const CRect& page, const std::string& header);
   // Prints the chart on one landscape page under the header line (also
   // the document's title). With a file name the page goes to that PDF
-  // file; with null (the callers pass 0) to the default printer. On a
-  // failure the user is told why and false is returned.
+  // file; with null (the callers pass 0) the print dialog asks where: a
+  // printer, or a PDF file the user names (Cancel prints nothing and
+  // returns false). On a failure the user is told why and false is returned.
   bool Print(const std::string& header, const char* pszPdfFile = nullptr);
 
   std::vector<CChartSerie*> GetSeriesOfAxis(const CChartAxis* pAxis) const;

@@ -10,6 +10,7 @@
 #include "platform/ui/Font.h"
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/Pen.h"
+#include "platform/ui/PrintDialog.h"
 #include "platform/ui/PrintJob.h"
 #include "platform/Seams.h"
 
@@ -402,16 +403,21 @@ void CChartCtrl::DrawPrintPage(CDC* pDC, const CRect& page, const std::string& h
 
 bool CChartCtrl::Print(const std::string& header, const char* pszPdfFile) {
   CPrintJob job;
-  const bool toFile = pszPdfFile != nullptr && *pszPdfFile != '\0';
+  const bool named = pszPdfFile != nullptr && *pszPdfFile != '\0';
+  // Without a file the user chooses where the printout goes; Cancel prints nothing.
+  CPrintDialog choice(header, this);
+  if (!named && choice.DoModal() != IDOK) return false;
+  const bool toFile = named || choice.IsPrintToPdf();
+  const std::string file = named ? std::string(pszPdfFile) : choice.GetPdfPath();
   const auto fail = [&](const std::string& why) {
     std::string text = "The trend could not be printed: " + why;
-    const std::string target = toFile ? std::string(pszPdfFile) : job.GetOutputPath();
+    const std::string target = toFile ? file : job.GetOutputPath();
     if (!target.empty()) text += "\n" + target;
     AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
     return false;
   };
-  const BOOL started = toFile ? job.StartPdf(pszPdfFile, header, true) : job.StartPrinter(header, "", true);
-  if (!started) return fail(toFile ? "the PDF file cannot be written." : "no printer is available.");
+  const BOOL started = named ? job.StartPdf(file, header, true) : choice.StartJob(job, header, true);
+  if (!started) return fail(toFile ? "the PDF file cannot be written." : "the printer is not available.");
   CDC* dc = job.StartPage();
   if (!dc || !dc->HasSurface()) {
     job.AbortDoc();

@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -22,6 +22,7 @@ class LineEditWidget : public QLineEdit {
  public:
   LineEditWidget(CEdit* owner, QWidget* parent) : QLineEdit(parent), m_owner(owner) {}
   void Detach() { m_owner = nullptr; }
+  const CEdit* Owner() const { return m_owner; }
 
  protected:
   void paintEvent(QPaintEvent* e) override {
@@ -31,6 +32,24 @@ class LineEditWidget : public QLineEdit {
 
  private:
   CEdit* m_owner;
+};
+
+// Refuses a typed or pasted change that leaves a non-digit while the edit
+// has ES_NUMBER. It reads the style at each change, so ES_NUMBER added with
+// ModifyStyle after creation takes effect at once.
+class DigitsValidator : public QValidator {
+ public:
+  explicit DigitsValidator(LineEditWidget* edit) : QValidator(edit), m_edit(edit) {}
+  State validate(QString& input, int&) const override {
+    const CEdit* owner = m_edit->Owner();
+    if (!owner || !(owner->GetStyle() & ES_NUMBER)) return Acceptable;
+    for (const QChar c : input)
+      if (c < QLatin1Char('0') || c > QLatin1Char('9')) return Invalid;
+    return Acceptable;
+  }
+
+ private:
+  LineEditWidget* m_edit;
 };
 
 class TextEditWidget : public QPlainTextEdit {
@@ -83,8 +102,7 @@ QWidget* CEdit::CreateNativeWidget(QWidget* parent) {
   edit->setFrame((m_dwStyle & WS_BORDER) != 0);
   edit->setReadOnly((m_dwStyle & ES_READONLY) != 0);
   if (m_dwStyle & ES_PASSWORD) edit->setEchoMode(QLineEdit::Password);
-  if (m_dwStyle & ES_NUMBER)
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+  edit->setValidator(new DigitsValidator(edit));
   if ((m_dwStyle & 0x3) == ES_CENTER) edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
   else if ((m_dwStyle & 0x3) == ES_RIGHT) edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   QObject::connect(edit, &QLineEdit::textEdited, edit, [this](const QString&) { UserEdited(); });

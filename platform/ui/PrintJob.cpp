@@ -16,6 +16,15 @@ std::string& Redirect() {
   return folder;
 }
 constexpr int kPdfResolution = 300;
+// Printer names that tests put in place of the system's.
+struct PrinterNamesOverride {
+  bool active = false;
+  std::vector<std::string> names;
+};
+PrinterNamesOverride& NamesOverride() {
+  static PrinterNamesOverride value;
+  return value;
+}
 }  // namespace
 
 struct CPrintJob::Impl {
@@ -31,6 +40,20 @@ CPrintJob::~CPrintJob() {
 }
 
 void CPrintJob::SetPrinterRedirect(const std::string& folder) { Redirect() = folder; }
+
+std::vector<std::string> CPrintJob::GetPrinterNames() {
+  if (NamesOverride().active) return NamesOverride().names;
+  std::vector<std::string> names;
+  const QString defaultName = QPrinterInfo::defaultPrinterName();
+  if (!defaultName.isEmpty()) names.push_back(platform_detail::FromQString(defaultName));
+  for (const QString& name : QPrinterInfo::availablePrinterNames())
+    if (name != defaultName) names.push_back(platform_detail::FromQString(name));
+  return names;
+}
+
+void CPrintJob::SetPrinterNames(const std::vector<std::string>& names) { NamesOverride() = {true, names}; }
+
+void CPrintJob::ResetPrinterNames() { NamesOverride() = {}; }
 
 BOOL CPrintJob::StartPdf(const std::string& path, const std::string& title, bool landscape) {
   if (m_impl->printer) return FALSE;

@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/WinTypes.h"
 
@@ -40,6 +41,13 @@ class CPrintJob {
 
   // Sends printer jobs to "<folder>/<title>.pdf" instead; empty restores printing.
   static void SetPrinterRedirect(const std::string& folder);
+
+  // The installed printers, the default one first; empty when there is none.
+  static std::vector<std::string> GetPrinterNames();
+  // Tests: these names stand for the installed printers until
+  // ResetPrinterNames (pair it with SetPrinterRedirect to print on them).
+  static void SetPrinterNames(const std::vector<std::string>& names);
+  static void ResetPrinterNames();
 
  private:
   struct Impl;

@@ -16,6 +16,7 @@
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/CommandIds.h"
 #include "platform/ui/Document.h"
+#include "platform/ui/Edit.h"
 #include "platform/ui/MDIChildWnd.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/ResourceTable.h"
@@ -259,6 +260,23 @@ TEST_F(RecordIntervalTest, EmptyTextIsRefusedAndCancelThenChangesNothing) {
   EXPECT_TRUE(login.purposes.empty()) << "Cancel asks for no rights";
   EXPECT_EQ(Engine()->GetRecordProcessInfoInterval(), 60);
   EXPECT_EQ(StoredKey(), "");
+}
+
+TEST_F(RecordIntervalTest, ALetterIsRefusedAsItIsTypedAndTheDigitsAreStored) {
+  login.answers = {User("tech")};
+  std::string shown;
+  ModalDriverScope driver([&](CDialog& d) {
+    auto* edit = dynamic_cast<CEdit*>(d.GetDlgItem(IDC_INPUT_VALUE));
+    ASSERT_NE(edit, nullptr);
+    edit->SetSel(0, -1);
+    for (const char key : std::string("9o0s")) edit->TypeText(std::string(1, key));
+    shown = edit->GetWindowText();
+    d.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  });
+  Command(ID_RECORD_INTERVAL);
+  EXPECT_EQ(shown, "90");
+  EXPECT_TRUE(BoxTexts().empty()) << "nothing to refuse on OK";
+  EXPECT_EQ(Engine()->GetRecordProcessInfoInterval(), 90);
 }
 
 TEST_F(RecordIntervalTest, AUserOutsideTheGroupsChangesNothing) {

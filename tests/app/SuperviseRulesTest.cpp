@@ -224,10 +224,15 @@ TEST(SuperviseStatusTest, LineTexts) {
   EXPECT_EQ(SptAitStatusText(0, 0, true), "SPT: 0, AIT: 0  نياز به دانلود فرمول");
 }
 
-TEST(SuperviseStatusTest, DataSourceBlinksUnlessRealHwRuns) {
-  EXPECT_TRUE(DataSourceStatusBlinks(false, false));
-  EXPECT_TRUE(DataSourceStatusBlinks(true, true));
-  EXPECT_FALSE(DataSourceStatusBlinks(true, false));
+TEST(SuperviseStatusTest, DataSourceBlinksUnlessRealHwRunsOnAConnectedLink) {
+  struct Case {
+    bool realHw, suspended, linked, blinks;
+  };
+  for (const Case& c : {Case{false, false, true, true}, Case{false, false, false, true}, Case{true, true, true, true},
+                        Case{true, false, false, true}, Case{true, true, false, true}, Case{true, false, true, false}}) {
+    EXPECT_EQ(DataSourceStatusBlinks(c.realHw, c.suspended, c.linked), c.blinks)
+        << "Real HW " << c.realHw << ", suspended " << c.suspended << ", link " << c.linked;
+  }
 }
 
 TEST(SuperviseStatusTest, TowerStateTakesTheFirstThatHolds) {

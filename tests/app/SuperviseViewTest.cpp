@@ -8,6 +8,7 @@
 #include "plant/DeviceAttribs.h"
 #include "plant/Plant.h"
 #include "plant/VekEngineApp.h"
+#include "res/AppResources.h"
 
 using namespace app_test;
 
@@ -194,6 +195,21 @@ TEST_F(SuperviseViewTest, EnterShowsTheKeyBoxAndTheStatusNamesTheSource) {
   view->RefreshStatus();
   EXPECT_FALSE(view->GetLabel(1139)->IsBlinking());
   EXPECT_EQ(view->GetLabel(1139)->GetWindowText(), "SPT: 350, AIT: 420  ");
+}
+
+// This build has no hardware link: Real HW shows start values, so the
+// operator is told once per choice and the source line never looks live.
+TEST_F(SuperviseViewTest, RealHwWithoutALinkIsToldOnceAndItsSourceLineKeepsBlinking) {
+  Start();
+  Command(app_res::ID_DATASOURCE_REAL);
+  ASSERT_TRUE(WaitFor([] { return CVekEngineBase::GetEngine()->IsDataSourceIdle(); }));
+  ProcessPendingEvents();
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{CVekEngineBase::kNoHardwareLinkText});
+  for (int tick = 0; tick < 3; ++tick) view->RefreshStatus();
+  EXPECT_EQ(view->GetLabel(1130)->GetWindowText(), "DataSource: Real HW");
+  EXPECT_TRUE(view->GetLabel(1130)->IsBlinking()) << "no link: not live";
+  Command(app_res::ID_DATASOURCE_REAL);
+  EXPECT_EQ(boxes.Count(), 1u) << "the active source chosen again tells nothing more";
 }
 
 }  // namespace

@@ -27,6 +27,9 @@
 #include "platform/ui/DialogUnits.h"
 #include "platform/ui/DocTemplate.h"
 #include "platform/ui/MDIFrameWnd.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/PrintDialog.h"
 #include "platform/ui/PrintJob.h"
 #include "platform/ui/WinApp.h"
 #include "res/AppResources.h"
@@ -338,21 +341,31 @@ TEST_F(TrendWindowTest, DraggingTheHostsBackgroundMovesThePanelsWithTheMouse) {
   EXPECT_EQ(host->GetScrollPosition(), 0) << "released: the mouse no longer drags";
 }
 
-TEST_F(TrendWindowTest, PrintGoesToThePrinterWithTheDatedHeader) {
+// On a machine without a printer Print offers the PDF file: answered with a
+// name, the chart goes there under the dated header. (The printer and
+// Cancel routes: ChartPrintTest.)
+TEST_F(TrendWindowTest, WithoutAPrinterPrintWritesThePdfFileTheOperatorNames) {
   testing_support::TempDir out;
-  CPrintJob::SetPrinterRedirect(out.Path() + "printed");
+  CPrintJob::SetPrinterNames({});
   std::setlocale(LC_TIME, "C");
   now = DateFromParts(2026, 12, 6, 10, 0, 0);
   Push(2, 40.0f);
   Panel(2).Refresh();
+  std::vector<std::string> offered;
+  testing_support::ModalDriverScope driver([&](CDialog& d) {
+    auto* printers = dynamic_cast<CComboBox*>(d.GetDlgItem(CPrintDialog::IDC_PRINT_PRINTER));
+    for (int i = 0; i < printers->GetCount(); ++i) offered.push_back(printers->GetLBText(i));
+    auto* file = dynamic_cast<CEdit*>(d.GetDlgItem(CPrintDialog::IDC_PRINT_FILE));
+    file->SetWindowText("");
+    file->TypeText(out.File("trend-flow"));
+    d.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  });
   auto* print = dynamic_cast<CButton*>(Panel(2).GetDlgItem(IDC_TREND_PRINT));
   ASSERT_NE(print, nullptr);
   print->Click();
-  CPrintJob::SetPrinterRedirect("");
-  const QDir folder(QString::fromStdString(out.Path() + "printed"));
-  const QStringList printed = folder.entryList({"*.pdf"}, QDir::Files);
-  ASSERT_EQ(printed.size(), 1);
-  QFile file(folder.filePath(printed.front()));
+  CPrintJob::ResetPrinterNames();
+  EXPECT_EQ(offered, std::vector<std::string>{CPrintDialog::kPdfEntry});
+  QFile file(QString::fromStdString(out.File("trend-flow.pdf")));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QByteArray pdf = file.readAll();
   EXPECT_TRUE(pdf.startsWith("%PDF"));

@@ -2,6 +2,7 @@
 
 #include "controls/BaseAboutDlg.h"
 #include "controls/InputBox.h"
+#include "platform/ui/Edit.h"
 #include "res/ControlsResources.h"
 #include "support/Doubles.h"
 
@@ -48,6 +49,34 @@ TEST(InputBoxTest, DigitsOnlyRefusesOtherTextAndStaysOpen) {
   ASSERT_EQ(boxes.Count(), 1u);
   EXPECT_EQ(boxes.Last().text, "Please enter digits only (0-9).");
   EXPECT_EQ(value, "5");
+}
+
+// Typed one key at a time, as the user types: in digits-only mode a
+// non-digit never reaches the field; otherwise every key does.
+TEST(InputBoxTest, DigitsOnlyRefusesANonDigitAsItIsTyped) {
+  struct Case {
+    int mode;
+    const char* keys;
+    const char* shown;
+  };
+  for (const Case& c : {Case{CInputBox::INPUT_DIGITS, "1a2 -3.x", "123"}, Case{CInputBox::INPUT_DIGITS, "x", ""},
+                        Case{CInputBox::INPUT_DIGITS, "0", "0"}, Case{CInputBox::INPUT_ANY, "1a2 -3", "1a2 -3"}}) {
+    SCOPED_TRACE(c.keys);
+    testing_support::MessageBoxDouble boxes;
+    std::string shown;
+    ModalDriverScope driver([&](CDialog& d) {
+      auto* edit = dynamic_cast<CEdit*>(d.GetDlgItem(IDC_INPUT_VALUE));
+      ASSERT_NE(edit, nullptr);
+      edit->SetWindowText("");
+      for (const char* key = c.keys; *key; ++key) edit->TypeText(std::string(1, *key));
+      shown = edit->GetWindowText();
+      d.EndDialog(IDCANCEL);
+    });
+    std::string value;
+    CInputBox::AskValue(value, "t", "h", "n", "", c.mode, 0, 0);
+    EXPECT_EQ(shown, c.shown);
+    EXPECT_EQ(boxes.Count(), 0u) << "a refused key shows no box";
+  }
 }
 
 TEST(InputBoxTest, CancelLeavesTheValue) {

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <climits>
 #include <memory>
 
@@ -52,6 +53,23 @@ class TestEngine : public CVekEngineBase {
   void AddProcessInfoToStacks() override { ++added; }
   void RecordProcessInformation() override { ++recorded; }
   void ProcessControlCycle() override { ++control; }
+};
+
+// A hardware link that connects when asked.
+class ConnectingLink : public CHwLinkerEngine {
+ public:
+  std::string GetLinkName() const override { return "Test"; }
+  bool Connect() override { return m_bConnected = true; }
+  void Disconnect() override { m_bConnected = false; }
+  bool IsConnected() const override { return m_bConnected; }
+
+ private:
+  bool m_bConnected = false;
+};
+
+class LinkedTestEngine : public TestEngine {
+ protected:
+  std::unique_ptr<CHwLinkerEngine> CreateHwLinker() override { return std::make_unique<ConnectingLink>(); }
 };
 
 class EngineTest : public ::testing::Test {
@@ -341,6 +359,42 @@ TEST_F(EngineTest, DemoPendingsAreCompletedRoundRobin) {
   engine->CompleteDemoPendings();  // wraps round: fewer than the quota pending ends after one round
   EXPECT_EQ(dc->GetTotalWritePending(), 0);
   engine->CompleteDemoPendings();
+}
+
+// Real HW on this build's link (none) says once per switch that the values
+// are not the plant's; on a connected link it says nothing.
+TEST_F(EngineTest, RealHwWithoutAConnectedLinkSaysSoOncePerSwitch) {
+  for (const bool linked : {false, true}) {
+    SCOPED_TRACE(linked ? "connected link" : "no link");
+    boxes.Clear();
+    TestEngine* engine = linked ? new LinkedTestEngine : new TestEngine;
+    ASSERT_TRUE(CVekEngineBase::SetEngine(engine));
+    const auto told = [&] {
+      return std::count_if(boxes.Shown().begin(), boxes.Shown().end(), [](const MessageBoxRequest& r) {
+        return r.text == CVekEngineBase::kNoHardwareLinkText;
+      });
+    };
+    const auto connect = [&](int type) {
+      ASSERT_TRUE(engine->SetDataSourceType(type));
+      clock.Advance(CVekEngineBase::kFirstReadLimitMs);
+      engine->OnFirstReadTick();
+      ASSERT_TRUE(engine->IsDataSourceIdle());
+    };
+    connect(CVekEngineBase::eDataSourceDemo);
+    EXPECT_EQ(told(), 0) << "Demo needs no link";
+    connect(CVekEngineBase::eDataSourceRealHw);
+    EXPECT_EQ(engine->IsHardwareLinkConnected(), linked);
+    EXPECT_EQ(told(), linked ? 0 : 1);
+    connect(CVekEngineBase::eDataSourceRealHw);
+    EXPECT_EQ(told(), linked ? 0 : 1) << "choosing the active source again tells nothing more";
+    connect(CVekEngineBase::eDataSourceNone);
+    connect(CVekEngineBase::eDataSourceRealHw);
+    EXPECT_EQ(told(), linked ? 0 : 2) << "a new switch to Real HW tells again";
+    if (!linked) {
+      EXPECT_EQ(boxes.Last().flags & MB_ICONEXCLAMATION, static_cast<UINT>(MB_ICONEXCLAMATION));
+    }
+    CVekEngineBase::SetEngine(nullptr);
+  }
 }
 
 TEST_F(EngineTest, SuspendingIsRefusedForOpcTagsInRealHw) {

@@ -201,4 +201,63 @@ TEST_F(LoginDlgTest, TheEditorAddsSetsGroupsAndKeepsTheLastAdmin) {
   EXPECT_EQ(admin->GetGroups(), kVekAdmin);
 }
 
+// The groups ticked, one bit per box (the group table's order).
+int TickedGroups(CDialog& d) {
+  int ticked = 0;
+  for (int i = 0; i < kEditorGroupCount; ++i)
+    if (static_cast<CButton*>(d.GetDlgItem(static_cast<int>(IDC_EDITOR_GROUP_FIRST) + i))->GetCheck() == BST_CHECKED)
+      ticked |= 1 << i;
+  return ticked;
+}
+
+// Whoever is selected (the admin at the start, or a user picked in the
+// list), a new name begins a user in no group; the selected user's own
+// name, in any case, keeps him and his groups.
+TEST_F(LoginDlgTest, ANewUserStartsInNoGroupWhoeverWasSelected) {
+  struct Case {
+    int pick;            // list line picked first; -1: as the dialog opens
+    const char* typed;   // the name typed
+    bool keepsSelection;
+  };
+  for (const Case& c : {Case{-1, "newbie", false}, Case{1, "newbie", false}, Case{-1, "ADMIN", true},
+                        Case{1, "oper", true}, Case{-1, "oper", false}}) {
+    SCOPED_TRACE(std::string(c.typed) + " after line " + std::to_string(c.pick));
+    int before = 0, after = 0, selected = -2;
+    DialogScript script([&](CDialog& d) {
+      auto* list = static_cast<CListBox*>(d.GetDlgItem(IDC_EDITOR_LIST));
+      if (c.pick >= 0) {
+        list->SetCurSel(c.pick);
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_EDITOR_LIST, LBN_SELCHANGE), 0);
+      }
+      before = TickedGroups(d);
+      Type(d, IDC_EDITOR_NAME, c.typed);
+      after = TickedGroups(d);
+      selected = list->GetCurSel();
+      Click(d, IDCANCEL);
+    });
+    CLoginEditorDlg dlg(admin);
+    dlg.DoModal();
+    const int pickedLine = c.pick >= 0 ? c.pick : 0;  // the admin is line 0
+    EXPECT_NE(before, 0) << "the selected user's groups were ticked";
+    EXPECT_EQ(after, c.keepsSelection ? before : 0);
+    EXPECT_EQ(selected, c.keepsSelection ? pickedLine : -1);
+  }
+}
+
+TEST_F(LoginDlgTest, AUserAddedWhileTheAdminWasSelectedIsNoAdmin) {
+  DialogScript script([&](CDialog& d) {
+    Type(d, IDC_EDITOR_NAME, "newbie");
+    Type(d, IDC_EDITOR_PASSWORD, "n");
+    Type(d, IDC_EDITOR_CONFIRM, "n");
+    static_cast<CButton*>(d.GetDlgItem(static_cast<int>(IDC_EDITOR_GROUP_FIRST)))->SetCheck(BST_CHECKED);
+    Click(d, IDC_EDITOR_ADD);
+    Click(d, IDCANCEL);
+  });
+  CLoginEditorDlg dlg(admin);
+  dlg.DoModal();
+  ASSERT_NE(access->FindUser("newbie"), nullptr);
+  EXPECT_EQ(access->FindUser("newbie")->GetGroups(), kOperator) << "only the group ticked, not the admin's";
+  EXPECT_EQ(boxes.Count(), 0u);
+}
+
 }  // namespace

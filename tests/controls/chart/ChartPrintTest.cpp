@@ -55,6 +55,9 @@ TEST(ChartPrintTest, PageHasTheHeaderAndThePrintLookChart) {
 
 #include <QFile>
 
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/PrintDialog.h"
 #include "platform/ui/PrintJob.h"
 #include "support/Doubles.h"
 
@@ -87,16 +90,50 @@ TEST(ChartPrintTest, PrintToPdfWritesAPageWithTheHeader) {
   EXPECT_TRUE(PdfHoldsText(pdf, kHeader));
 }
 
-TEST(ChartPrintTest, PrinterJobGoesToThePrinterAndAFailureIsTold) {
+// Print without a file asks where: a printer chosen in the dialog (here
+// one sent to a folder), the PDF file named there, or nothing on Cancel.
+TEST(ChartPrintTest, ThePrintDialogChoosesThePrinterOrNamesThePdfFile) {
   testing_support::TempDir dir;
   testing_support::MessageBoxDouble boxes;
   CChartCtrlBase chart;
   chart.SetupChart(false);
+  for (int i = 0; i < 50; ++i) chart.GetLineSerie()->AddPoint(46000.25 + i / 86400.0, i % 5);
   CPrintJob::SetPrinterRedirect(dir.Path() + "printed");
-  EXPECT_TRUE(chart.Print("Trend", 0));
+  CPrintJob::SetPrinterNames({"Office"});
+  struct Case {
+    int pick;  // -1: Cancel; 0: the printer; 1: the PDF file
+    const char* file;
+  };
+  for (const Case& c : {Case{-1, ""}, Case{0, "printed/Trend.pdf"}, Case{1, "named.pdf"}}) {
+    SCOPED_TRACE(c.pick);
+    testing_support::ModalDriverScope driver([&](CDialog& d) {
+      auto* printers = dynamic_cast<CComboBox*>(d.GetDlgItem(CPrintDialog::IDC_PRINT_PRINTER));
+      if (c.pick < 0) return d.EndDialog(IDCANCEL);
+      printers->SelectAsUser(c.pick);
+      auto* file = dynamic_cast<CEdit*>(d.GetDlgItem(CPrintDialog::IDC_PRINT_FILE));
+      if (c.pick == 1) {
+        file->SetWindowText("");
+        file->TypeText(dir.File("named"));
+      }
+      d.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    EXPECT_EQ(chart.Print("Trend", 0), c.pick >= 0);
+    if (*c.file) {
+      QFile pdf(QString::fromStdString(dir.File(c.file)));
+      ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+      EXPECT_TRUE(PdfHoldsText(pdf.readAll(), "Trend"));
+    }
+  }
+  CPrintJob::ResetPrinterNames();
   CPrintJob::SetPrinterRedirect("");
-  EXPECT_TRUE(QFile::exists(QString::fromStdString(dir.Path() + "printed/Trend.pdf")));
-  EXPECT_EQ(boxes.Count(), 0u);
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(dir.File("Trend.pdf"))));
+  EXPECT_EQ(boxes.Count(), 0u) << "Cancel is no failure";
+}
+
+TEST(ChartPrintTest, AFileThatCannotBeWrittenIsTold) {
+  testing_support::MessageBoxDouble boxes;
+  CChartCtrlBase chart;
+  chart.SetupChart(false);
   EXPECT_FALSE(chart.Print(kHeader, "/nonexistent-folder/x/trend.pdf"));
   ASSERT_EQ(boxes.Count(), 1u);
   EXPECT_NE(boxes.Last().text.find("/nonexistent-folder/x/trend.pdf"), std::string::npos);
