@@ -61,6 +61,7 @@ BOOL CVekFrameApp::InitInstance() {
   // 5. The data files; 6. the title; 7. the engine starts (its failures report themselves).
   pEngine->SetFileNames(m_strProjectCode);
   pEngine->SetTitle(MakeBuildTag(m_strProjectCode, __DATE__));
+  if (!m_strDefaultUserFile.empty()) pEngine->SetDefaultUserFile(m_strDefaultUserFile);
   if (!CVekEngineBase::SetEngine(pEngine)) return FALSE;
   CResizableDialog::SetUserNameProvider(
       [](const CVekAccessUser* pUser) { return pUser ? pUser->GetName() : std::string(); });
