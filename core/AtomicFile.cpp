@@ -8,8 +8,11 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
+#include <functional>
 #include <map>
+#include <random>
 #include <mutex>
 #include <thread>
 
@@ -17,6 +20,36 @@ namespace {
 
 std::mutex g_hookMutex;
 std::function<void(const std::string&)> g_hook;
+std::function<int(FileWriteStep, const std::string&)> g_fault;
+
+// The failure a test asked the step to meet (an errno value), or 0.
+int InjectedFault(FileWriteStep step, const std::string& path) {
+  std::function<int(FileWriteStep, const std::string&)> fault;
+  {
+    std::lock_guard lock(g_hookMutex);
+    fault = g_fault;
+  }
+  return fault ? fault(step, path) : 0;
+}
+
+// Six characters for a temporary file's name: unpredictable, from the
+// set mkstemp uses.
+std::string RandomSuffix() {
+  static constexpr char kChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  thread_local std::mt19937_64 generator{std::random_device{}() ^
+                                         static_cast<std::uint64_t>(std::hash<std::thread::id>{}(std::this_thread::get_id()))};
+  std::string suffix(6, 'A');
+  for (char& c : suffix) c = kChars[generator() % (sizeof kChars - 1)];
+  return suffix;
+}
+
+void SyncFolder(const std::string& folder) {
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+}
 
 void SetError(std::string* error, const std::string& what, const std::string& path) {
   if (error) *error = what + " \"" + path + "\": " + std::strerror(errno);
@@ -33,7 +66,11 @@ std::string NameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool WriteAll(int fd, const std::string& content) {
+bool WriteAll(int fd, const std::string& content, const std::string& file) {
+  if (const int fault = InjectedFault(FileWriteStep::kWrite, file)) {
+    errno = fault;
+    return false;
+  }
   size_t done = 0;
   while (done < content.size()) {
     const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
@@ -152,13 +189,70 @@ bool ReadWholeFile(const std::string& path, std::string* content, std::string* e
   return true;
 }
 
+bool WriteTempFileBeside(const std::string& path, const std::string& content, int nMode, std::string* tempPath,
+                         std::string* error) {
+  // The mode is given to open and set with fchmod, never through the
+  // process's umask, which other threads' new files would share meanwhile.
+  // A file of a known mode starts 0600, so nobody reads it half-written; a
+  // new file of no given mode gets 0666 less the umask from open itself.
+  const bool knownMode = nMode >= 0;
+  const mode_t createMode = knownMode ? 0600 : 0666;
+  std::string temp;
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    temp = path + kTempFileInfix + RandomSuffix();
+    fd = ::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, createMode);
+    if (fd < 0 && errno != EEXIST) break;
+  }
+  if (fd < 0) {
+    SetError(error, "Cannot create a temporary file beside", path);
+    return false;
+  }
+  bool ok = WriteAll(fd, content, path) &&
+            (!knownMode || ::fchmod(fd, static_cast<mode_t>(nMode) & 07777) == 0) && ::fsync(fd) == 0;
+  if (!ok) SetError(error, "Cannot write", temp);
+  if (::close(fd) != 0 && ok) {
+    SetError(error, "Cannot write", temp);
+    ok = false;
+  }
+  if (!ok) {
+    const int saved = errno;
+    ::unlink(temp.c_str());
+    errno = saved;
+    return false;
+  }
+  if (tempPath) *tempPath = temp;
+  return true;
+}
+
+bool ReplaceWithTempFile(const std::string& temp, const std::string& path, std::string* error) {
+  const int fault = InjectedFault(FileWriteStep::kReplace, path);
+  if (fault != 0 || ::rename(temp.c_str(), path.c_str()) != 0) {
+    if (fault != 0) errno = fault;
+    SetError(error, "Cannot replace", path);
+    return false;
+  }
+  SyncFolder(FolderOf(path));  // makes the rename itself durable
+  return true;
+}
+
+bool LinkTempFileAsNew(const std::string& temp, const std::string& path, std::string* error) {
+  const int fault = InjectedFault(FileWriteStep::kLink, path);
+  if (fault != 0 || ::link(temp.c_str(), path.c_str()) != 0) {
+    if (fault != 0) errno = fault;
+    SetError(error, "Cannot make", path);
+    return false;
+  }
+  SyncFolder(FolderOf(path));
+  return true;
+}
+
 bool WriteFileAtomic(const std::string& path, const std::string& content, std::string* error, int nMode) {
   const std::string file = ResolveFileLink(path);
   CFileLock lock(file);
   struct stat st {};
-  mode_t mode = 0666;
-  const bool exists = ::stat(file.c_str(), &st) == 0;
-  if (exists) {
+  int mode = nMode >= 0 ? nMode & 07777 : -1;
+  if (::stat(file.c_str(), &st) == 0) {
     if (S_ISDIR(st.st_mode)) {
       if (error) *error = "\"" + file + "\" is a folder, not a file.";
       return false;
@@ -169,31 +263,12 @@ bool WriteFileAtomic(const std::string& path, const std::string& content, std::s
       if (error) *error = "The file \"" + path + "\" is read-only.";
       return false;
     }
-    mode = st.st_mode & 07777;
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
+    if (mode < 0) mode = static_cast<int>(st.st_mode & 07777);
   }
-  if (nMode >= 0) mode = static_cast<mode_t>(nMode) & 07777;
 
   RemoveStaleTempFiles(file);
-  std::string temp = file + kTempFileInfix + "XXXXXX";
-  const int fd = ::mkstemp(temp.data());  // made 0600: nobody reads it half-written
-  if (fd < 0) {
-    SetError(error, "Cannot create a temporary file beside", path);
-    return false;
-  }
-  bool ok = WriteAll(fd, content) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-  if (!ok) SetError(error, "Cannot write", temp);
-  if (::close(fd) != 0 && ok) {
-    SetError(error, "Cannot write", temp);
-    ok = false;
-  }
-  if (!ok) {
-    ::unlink(temp.c_str());
-    return false;
-  }
+  std::string temp;
+  if (!WriteTempFileBeside(file, content, mode, &temp, error)) return false;
   {
     std::function<void(const std::string&)> hook;
     {
@@ -202,16 +277,9 @@ bool WriteFileAtomic(const std::string& path, const std::string& content, std::s
     }
     if (hook) hook(temp);
   }
-  if (::rename(temp.c_str(), file.c_str()) != 0) {
-    SetError(error, "Cannot replace", path);
+  if (!ReplaceWithTempFile(temp, file, error)) {
     ::unlink(temp.c_str());
     return false;
-  }
-  // Make the rename itself durable.
-  const int dir = ::open(FolderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
   }
   return true;
 }
@@ -219,4 +287,9 @@ bool WriteFileAtomic(const std::string& path, const std::string& content, std::s
 void SetAtomicWriteHookForTest(std::function<void(const std::string& tempPath)> hook) {
   std::lock_guard lock(g_hookMutex);
   g_hook = std::move(hook);
+}
+
+void SetFileWriteFaultForTest(std::function<int(FileWriteStep step, const std::string& path)> fault) {
+  std::lock_guard lock(g_hookMutex);
+  g_fault = std::move(fault);
 }

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -437,10 +439,9 @@ TEST(ShippedUserFile, AFirstStartCopiesItMakesAKeyAndSealsTheCopy) {
   EXPECT_EQ(original.find("[Seal]"), std::string::npos) << "the shipped file carries no seal";
 
   const std::string path = dir.File("VTLN-VXC.sys");
-  ASSERT_TRUE(CVekAccessControl::InstallDefaultUserFile(defaultFile, path));
   CVekAccessControl access;
   MessageBoxDouble boxes;
-  ASSERT_TRUE(access.LoadUserFile(path));
+  ASSERT_TRUE(access.InstallDefaultUserFile(defaultFile, path));
   EXPECT_EQ(boxes.Count(), 0u);
   EXPECT_TRUE(access.GetRefusedEntries().empty());
   CVekAccessUser* admin = access.Authenticate("Admin", "VekAdmin");
@@ -451,11 +452,139 @@ TEST(ShippedUserFile, AFirstStartCopiesItMakesAKeyAndSealsTheCopy) {
   EXPECT_EQ(source.Read("VTLN-VXC.sys"), original);
 
   // Later starts take the sealed copy; the default is not copied again.
-  EXPECT_FALSE(CVekAccessControl::InstallDefaultUserFile(defaultFile, path));
+  CVekAccessControl later;
+  EXPECT_FALSE(later.InstallDefaultUserFile(defaultFile, path));
+  EXPECT_TRUE(later.LoadUserFile(path, true));
   std::remove(path.c_str());
-  EXPECT_FALSE(CVekAccessControl::InstallDefaultUserFile(defaultFile, path)) << "the key file remains";
+  EXPECT_FALSE(later.InstallDefaultUserFile(defaultFile, path)) << "the key file remains";
   CVekAccessControl again;
   EXPECT_FALSE(again.LoadUserFile(path, true));
 }
+
+}  // namespace
+
+namespace {
+
+// A first start that cannot seal the user file: the folder is left as it
+// was, one message names the file and the cause, the log never says
+// "sealed", and the next start, the cause removed, seals the file and
+// Admin logs in.
+struct FirstStartFault {
+  const char* name;
+  bool bFromDefault;  // the shipped default is installed (else an unsealed file is in place)
+  std::function<void(const TempDir&)> cause;
+  std::function<void(const TempDir&)> remove;
+  const char* expectedCause;
+};
+
+bool EndsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// A step of the writes of one file fails as the system would report it.
+std::function<void(const TempDir&)> FailStep(FileWriteStep failing, const char* fileEnd, int error) {
+  return [=](const TempDir&) {
+    SetFileWriteFaultForTest([=](FileWriteStep step, const std::string& path) {
+      return step == failing && EndsWith(path, fileEnd) ? error : 0;
+    });
+  };
+}
+
+void NoFault(const TempDir&) { SetFileWriteFaultForTest(nullptr); }
+
+class FirstStartFaults : public ::testing::TestWithParam<FirstStartFault> {
+ protected:
+  void SetUp() override {
+    CVekEncryption::SetFastHashingForTest(true);
+    unsealed = "[User-1]\r\nName=Admin\r\nPW=" + CVekEncryption::HashPassword("VekAdmin") + "\r\nGRP=128\r\n";
+    shipped.Write("VTLN-VXC.sys", unsealed);
+    if (!GetParam().bFromDefault) dir.Write("VTLN-VXC.sys", unsealed);
+    SetAccessLogFile(dir.File("VTLN-Log.log"));
+  }
+  void TearDown() override {
+    SetFileWriteFaultForTest(nullptr);
+    SetAccessLogFile("");
+    CVekEncryption::SetFastHashingForTest(false);
+  }
+  bool StartOnce(CVekAccessControl& access) {
+    return GetParam().bFromDefault ? access.InstallDefaultUserFile(shipped.File("VTLN-VXC.sys"), Path())
+                                   : access.LoadUserFile(Path());
+  }
+  std::string Path() const { return dir.File("VTLN-VXC.sys"); }
+  std::vector<std::string> FilesLeft() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
+      const std::string name = entry.path().filename().string();
+      if (name != "VTLN-Log.log" && name != "VTLN-VXC.sys.lock") names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  TempDir shipped, dir;
+  std::string unsealed;
+};
+
+TEST_P(FirstStartFaults, LeaveTheFolderAsItWasAndTheNextStartSealsTheFile) {
+  const FirstStartFault& c = GetParam();
+  c.cause(dir);
+  {
+    MessageBoxDouble boxes;
+    CVekAccessControl access;
+    EXPECT_FALSE(StartOnce(access));
+    ASSERT_EQ(boxes.Count(), 1u);
+    const std::string text = boxes.Last().text;
+    EXPECT_NE(text.find(Path()), std::string::npos) << text;
+    EXPECT_NE(text.find(c.expectedCause), std::string::npos) << text;
+    EXPECT_NE(text.find("next start tries again"), std::string::npos) << text;
+    EXPECT_TRUE(access.GetUsers().empty()) << "no unsealed groups grant anything";
+    EXPECT_EQ(access.Authenticate("Admin", "VekAdmin"), nullptr);
+  }
+  const std::vector<std::string> asItWas =
+      c.bFromDefault ? std::vector<std::string>{} : std::vector<std::string>{"VTLN-VXC.sys"};
+  EXPECT_EQ(FilesLeft(), asItWas) << "no key file, no temporary file";
+  if (!c.bFromDefault) {
+    EXPECT_EQ(dir.Read("VTLN-VXC.sys"), unsealed);
+  }
+  EXPECT_EQ(dir.Read("VTLN-Log.log").find("sealed"), std::string::npos) << dir.Read("VTLN-Log.log");
+
+  c.remove(dir);
+  MessageBoxDouble boxes;
+  CVekAccessControl access;
+  EXPECT_TRUE(StartOnce(access));
+  EXPECT_EQ(boxes.Count(), 0u) << boxes.Last().text;
+  CVekAccessUser* admin = access.Authenticate("Admin", "VekAdmin");
+  ASSERT_NE(admin, nullptr);
+  EXPECT_TRUE(admin->IsVekAdmin());
+  EXPECT_EQ(FilesLeft(), (std::vector<std::string>{"VTLN-VXC.key", "VTLN-VXC.sys"}));
+  EXPECT_NE(dir.Read("VTLN-Log.log").find("User file sealed with a new key file"), std::string::npos);
+  CVekAccessControl third;
+  EXPECT_TRUE(third.LoadUserFile(Path(), true)) << third.GetLoadError();
+  ASSERT_NE(third.Authenticate("Admin", "VekAdmin"), nullptr);
+  EXPECT_TRUE(third.Authenticate("Admin", "VekAdmin")->IsVekAdmin());
+}
+
+std::vector<FirstStartFault> FirstStartFaultCases() {
+  std::vector<FirstStartFault> cases;
+  for (bool fromDefault : {true, false}) {
+    cases.push_back({fromDefault ? "DiskFullWritingTheKeyFile_Default" : "DiskFullWritingTheKeyFile_InPlace",
+                     fromDefault, FailStep(FileWriteStep::kWrite, ".key", ENOSPC), NoFault, "No space left on device"});
+    cases.push_back({fromDefault ? "DiskFullWritingTheUserFile_Default" : "DiskFullWritingTheUserFile_InPlace",
+                     fromDefault, FailStep(FileWriteStep::kWrite, ".sys", ENOSPC), NoFault, "No space left on device"});
+    cases.push_back({fromDefault ? "UserFileCannotBeReplaced_Default" : "UserFileCannotBeReplaced_InPlace", fromDefault,
+                     FailStep(FileWriteStep::kReplace, ".sys", EROFS), NoFault, "Read-only file system"});
+    cases.push_back({fromDefault ? "KeyFileCannotBeLinked_Default" : "KeyFileCannotBeLinked_InPlace", fromDefault,
+                     FailStep(FileWriteStep::kLink, ".key", EACCES), NoFault, "Permission denied"});
+  }
+  cases.push_back({"ReadOnlyUserFile", false,
+                   [](const TempDir& d) { ::chmod(d.File("VTLN-VXC.sys").c_str(), 0444); },
+                   [](const TempDir& d) { ::chmod(d.File("VTLN-VXC.sys").c_str(), 0600); }, "is read-only"});
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, FirstStartFaults, ::testing::ValuesIn(FirstStartFaultCases()),
+                         [](const ::testing::TestParamInfo<FirstStartFault>& info) {
+                           return std::string(info.param.name);
+                         });
 
 }  // namespace
