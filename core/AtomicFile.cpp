@@ -4,16 +4,22 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <random>
 #include <mutex>
+#include <sstream>
 #include <thread>
 
 namespace {
@@ -103,11 +109,45 @@ std::map<std::string, std::shared_ptr<CFileLock::State>> g_locks;  // by resolve
 }  // namespace
 
 struct CFileLock::State {
-  std::mutex mutex;                         // the exclusion between threads of this process
+  std::timed_mutex mutex;                   // the exclusion between threads of this process
   std::atomic<std::thread::id> owner{};     // the thread that holds it
   int depth = 0;                            // nesting in the owner thread
   int fd = -1;                              // the open lock file, flock-ed, while held
 };
+
+namespace {
+
+std::atomic<int> g_lockWaitMs{5000};
+
+// The process that holds a lock on the open file, as the system lists it
+// ("process 1234, \"name\""); empty when it does not say.
+std::string LockHolder(int fd) {
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) return {};
+  char id[64];
+  std::snprintf(id, sizeof id, "%02x:%02x:%llu", major(st.st_dev), minor(st.st_dev),
+                static_cast<unsigned long long>(st.st_ino));
+  std::ifstream locks("/proc/locks");
+  std::string line;
+  while (std::getline(locks, line)) {
+    std::istringstream fields(line);
+    std::string number, kind, mode, access, pid, file;
+    if (!(fields >> number >> kind)) continue;
+    if (kind == "->") continue;  // a process waiting for the lock, not holding it
+    if (!(fields >> mode >> access >> pid >> file) || file != id || pid == "-1" || pid == "0") continue;
+    std::string name;
+    std::ifstream comm("/proc/" + pid + "/comm");
+    std::getline(comm, name);
+    return "process " + pid + (name.empty() ? std::string() : ", \"" + name + "\"");
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string CFileLock::LockFileFor(const std::string& path) { return ResolveFileLink(path) + ".lock"; }
+int CFileLock::GetLockWaitMs() { return g_lockWaitMs.load(); }
+void CFileLock::SetLockWaitMs(int nMilliseconds) { g_lockWaitMs = std::max(0, nMilliseconds); }
 
 std::string ResolveFileLink(const std::string& path) {
   std::string current = path;
@@ -123,7 +163,7 @@ std::string ResolveFileLink(const std::string& path) {
   return current;
 }
 
-CFileLock::CFileLock(const std::string& path) {
+CFileLock::CFileLock(const std::string& path, int nWaitMs) {
   const std::string file = ResolveFileLink(path);
   {
     std::lock_guard lock(g_locksMutex);
@@ -133,19 +173,46 @@ CFileLock::CFileLock(const std::string& path) {
   }
   if (m_state->owner.load() == std::this_thread::get_id()) {
     ++m_state->depth;
+    m_bHeld = true;
     return;
   }
-  m_state->mutex.lock();
-  m_state->owner = std::this_thread::get_id();
-  m_state->depth = 1;
-  m_state->fd = ::open((file + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-  if (m_state->fd >= 0) {
-    while (::flock(m_state->fd, LOCK_EX) != 0 && errno == EINTR) {
+  const int waitMs = nWaitMs >= 0 ? nWaitMs : GetLockWaitMs();
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+  const std::string lockFile = file + ".lock";
+  const auto giveUp = [&](const std::string& holder) {
+    m_strError = "The lock file \"" + lockFile + "\" has been held by another program for " +
+                 std::to_string((waitMs + 999) / 1000) + " s" + (holder.empty() ? "" : " (" + holder + ")") + ".";
+  };
+  if (!m_state->mutex.try_lock_until(deadline)) {
+    giveUp("another thread of this program");
+    return;
+  }
+  // Only the owner may read or lock it: a lock file others can open would
+  // let any local user hold every write of the file back.
+  const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+  if (fd >= 0) {
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && st.st_uid == ::geteuid() && (st.st_mode & 077) != 0) ::fchmod(fd, 0600);
+    for (int pause = 1;; pause = std::min(pause * 2, 50)) {
+      if (::flock(fd, LOCK_EX | LOCK_NB) == 0) break;
+      if (errno != EWOULDBLOCK && errno != EINTR) break;  // cannot lock at all: the in-process exclusion only
+      if (std::chrono::steady_clock::now() >= deadline) {
+        giveUp(LockHolder(fd));
+        ::close(fd);
+        m_state->mutex.unlock();
+        return;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(pause));
     }
   }
+  m_state->fd = fd;
+  m_state->owner = std::this_thread::get_id();
+  m_state->depth = 1;
+  m_bHeld = true;
 }
 
 CFileLock::~CFileLock() {
+  if (!m_bHeld) return;
   if (--m_state->depth > 0) return;
   if (m_state->fd >= 0) ::close(m_state->fd);  // closing releases the lock
   m_state->fd = -1;
@@ -250,6 +317,10 @@ bool LinkTempFileAsNew(const std::string& temp, const std::string& path, std::st
 bool WriteFileAtomic(const std::string& path, const std::string& content, std::string* error, int nMode) {
   const std::string file = ResolveFileLink(path);
   CFileLock lock(file);
+  if (!lock.IsHeld()) {
+    if (error) *error = "Cannot write \"" + path + "\": " + lock.GetError();
+    return false;
+  }
   struct stat st {};
   int mode = nMode >= 0 ? nMode & 07777 : -1;
   if (::stat(file.c_str(), &st) == 0) {

@@ -21,21 +21,37 @@ std::string ResolveFileLink(const std::string& path);
 // An exclusive lock on a file shared between processes, for the time of a
 // read-change-replace: an advisory lock on "<file>.lock" beside the file
 // (beside the target of a link), which every writer of the file takes, so
-// two processes cannot lose each other's change. Taking it again in the
-// thread that holds it nests; other threads and processes wait. A lock
-// file that cannot be made leaves only the in-process exclusion. Not
-// copyable; released by the destructor.
+// two processes cannot lose each other's change. The lock file is made
+// readable and writable by its owner only (0600), so no other user can
+// hold it. Taking it again in the thread that holds it nests; other
+// threads and processes wait, at most the wait given (GetLockWaitMs by
+// default), and the lock is then not held: IsHeld is false and GetError
+// names the lock file and, where the system tells it, the process that
+// holds it. A lock file that cannot be made leaves only the in-process
+// exclusion. Not copyable; released by the destructor.
 class CFileLock {
  public:
-  explicit CFileLock(const std::string& path);
+  explicit CFileLock(const std::string& path, int nWaitMs = -1);
   ~CFileLock();
   CFileLock(const CFileLock&) = delete;
   CFileLock& operator=(const CFileLock&) = delete;
+
+  bool IsHeld() const { return m_bHeld; }
+  // Why the lock is not held; empty while it is.
+  const std::string& GetError() const { return m_strError; }
+  // The lock file of a file.
+  static std::string LockFileFor(const std::string& path);
+
+  // How long a lock waits by default (5000 ms); tests shorten it.
+  static int GetLockWaitMs();
+  static void SetLockWaitMs(int nMilliseconds);
 
   struct State;
 
  private:
   std::shared_ptr<State> m_state;
+  bool m_bHeld = false;
+  std::string m_strError;
 };
 
 // True for an existing file that may not be written: the process lacks the

@@ -130,6 +130,7 @@ bool CVekAccessControl::SealOnFirstStart(const std::vector<UserFileEntry>& entri
   // Held until both files are in place: another VekFrame starting now
   // waits, then finds the key file and loads the sealed file.
   CFileLock lock(m_strPath);
+  if (!lock.IsHeld()) return fail(lock.GetError());
   if (FileExists(m_strKeyPath) || IsFolder(m_strKeyPath))
     return fail("Another program made the key file meanwhile: " + m_strKeyPath);
   if (IsMarkedReadOnly(m_strPath)) return fail("The user file is read-only.");
@@ -454,6 +455,7 @@ bool CVekAccessControl::Save(std::string* strError) {
   // Held until the file is replaced: another VekFrame saving meanwhile
   // would otherwise lose this change or that one.
   CFileLock lock(m_strPath);
+  if (!lock.IsHeld()) return fail("The user file is not written:\n" + lock.GetError());
   std::string error;
   if (m_keyState == KeyState::kNone) {
     // No file was loaded: the first save makes the key, or takes the one
