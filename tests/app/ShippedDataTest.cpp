@@ -61,6 +61,7 @@ TEST(ShippedDataFilesTest, TheShippedDatabaseIsFoldedBackAndLeavesNothingBesideI
   // Bytes 18 and 19 of the header: 1 for a rollback journal, 2 for a write-ahead log.
   EXPECT_EQ(database[18], 1) << "data/" << kShippedDatabaseFile << " is in write-ahead-log mode";
   EXPECT_EQ(database[19], 1);
+  EXPECT_EQ(database.substr(68, 4), "VekF") << "the program's mark (application id)";
   for (const char* beside : {"-wal", "-shm", "-journal"})
     EXPECT_FALSE(std::filesystem::exists(ShippedFolder() + kShippedDatabaseFile + beside))
         << "data/ holds " << kShippedDatabaseFile << beside << ": something opened the shipped database in place";
