@@ -67,8 +67,10 @@ BOOL CVekFrameApp::InitInstance() {
       [](const CVekAccessUser* pUser) { return pUser ? pUser->GetName() : std::string(); });
 
   // 8. The settings file must exist and be writable; 9. the packs' settings file.
+  // A file that could not be read (or a folder in its place) was said by
+  // the engine's start, once; no second box blames it again.
   const std::string strSettings = pEngine->GetSettingFileName(true);
-  if (!CheckFileAccess("Settings", strSettings)) return FALSE;
+  if (!pEngine->GetSettingsReadError().empty() || !CheckFileAccess("Settings", strSettings)) return FALSE;
   C_BaseShape::CreatePackIniFileTable(2);
   C_BaseShape::SetPackIniFile(1, new CIniFile(strSettings));
 

@@ -219,8 +219,13 @@ void CVekAccessControl::TakeEntries(const std::vector<UserFileEntry>& entries, b
     const std::string& name = entry.strName;
     int groups = 0;
     std::string reason;
+    const bool nameFits = name.size() <= kMaxNameLength && name.find_first_of("\r\n[]=") == std::string::npos;
     if (name.empty())
       reason = "the user name is empty";
+    else if (name.size() > kMaxNameLength)
+      reason = FormatText("the user name is longer than %zu characters", kMaxNameLength);
+    else if (!nameFits)
+      reason = "the user name holds '[', ']' or '='";
     else if (!CVekEncryption::IsPasswordHash(entry.strPW))
       reason = "the password entry is not readable";
     else if (!bSealed && !ParseGroupNumber(entry.strGRP, &groups))
@@ -232,11 +237,15 @@ void CVekAccessControl::TakeEntries(const std::vector<UserFileEntry>& entries, b
     else if (FindUser(name))
       reason = "the user name \"" + name + "\" is used by an earlier entry";
     if (!reason.empty()) {
-      m_refused.push_back("[" + entry.strSection + "]" + (name.empty() ? "" : " \"" + name + "\"") + ": " + reason +
-                          ".");
+      // A name or section of any length is quoted by its first 80 bytes.
+      const std::string section = CapUtf8(entry.strSection, 80);
+      m_refused.push_back("[" + section + (section.size() < entry.strSection.size() ? "...]" : "]") +
+                          (name.empty() ? "" : " " + QuoteForMessage(name)) + ": " + reason + ".");
       // A second entry of a known name is not kept: it would become valid,
-      // and bring a removed user back, once the first one is removed.
-      if (!FindUser(name)) m_refusedEntries.push_back({name, entry.strPW, entry.strGRP});
+      // and bring a removed user back, once the first one is removed. Nor
+      // is a name no user can bear: it could never be restored, and a huge
+      // one would slow every start.
+      if (nameFits && !FindUser(name)) m_refusedEntries.push_back({name, entry.strPW, entry.strGRP});
       continue;
     }
     auto user = std::make_unique<CVekAccessUser>();

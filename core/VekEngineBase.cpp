@@ -133,6 +133,7 @@ void CVekEngineBase::ReadSettings() {
   // A file that exists but cannot be read is said once; every setting then
   // takes its default without a message of its own.
   const std::string readError = m_pIniFile->GetReadError();
+  m_strSettingsReadError = readError;
   if (!readError.empty())
     AfxMessageBox("Settings file is not readable!\n" + readError +
                       "\n\nEvery setting of section [Application] takes its default.",
@@ -231,7 +232,7 @@ bool CVekEngineBase::StartUp() {
   const std::string tagFile = GetTagFileName(true);
   if (!FileExists(tagFile)) {
     CheckFileAccess("DataCenter Tags", tagFile);
-    WriteAccessLogLine("The tag file is missing: " + tagFile, true);
+    WriteAccessLogLine((IsFolder(tagFile) ? "The tag file is a folder: " : "The tag file is missing: ") + tagFile, true);
     return false;
   }
   m_pDataCenter = CreateDataCenter();

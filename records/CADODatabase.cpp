@@ -102,7 +102,8 @@ void CADODatabase::OpenOrThrow(int nMaxSchemaVersion, const FileCheck& fnCheck) 
 }
 
 void CADODatabase::ThrowOpenError(int nCode, const std::string& strDetail) {
-  throw MakeOpenError(nCode, strDetail, m_strFileName);
+  const int code = SqliteFailureCode(m_db, nCode);
+  throw MakeOpenError(code, code != nCode ? std::string() : strDetail, m_strFileName);
 }
 
 CADOException CADODatabase::MakeOpenError(int nCode, const std::string& strDetail,
@@ -128,7 +129,7 @@ CADOException CADODatabase::MakeOpenError(int nCode, const std::string& strDetai
              ".\nAllow writing to the file and to its folder, then start VekFrame again.";
       break;
     case SQLITE_FULL:
-      text = "The disk of the database file is full" + detail +
+      text = "Disk full: no space is left on the disk of the database file" + detail +
              ".\nFree some disk space, then start VekFrame again.";
       break;
     case SQLITE_CANTOPEN:

@@ -12,6 +12,7 @@
 #include "core/AtomicFile.h"
 #include "core/CoreTestSupport.h"
 #include "core/VekAccessControl.h"
+#include "core/UserFile.h"
 #include "core/VekEncryption.h"
 #include "support/Doubles.h"
 
@@ -47,6 +48,47 @@ class AccessTest : public ::testing::Test {
   CVekAccessUser* oper = nullptr;
   CVekAccessUser* tech = nullptr;
 };
+
+TEST_F(AccessTest, ANameNoUserCanBearIsQuotedShortAndNotWrittenBack) {
+  // Sealed entries as the program would seal them, but with names the
+  // users editor refuses: a huge one and one with '='; and an entry whose
+  // groups were changed outside, which is kept for an administrator.
+  CVekEncryption::Key key{};
+  ASSERT_TRUE(CVekEncryption::ReadKeyFile(dir.File("VTLN-VXC.key"), &key, &error)) << error;
+  const std::string hash = CVekEncryption::HashPassword("pw");
+  const auto entry = [&](const std::string& name, int groups) {
+    return UserFileEntry{"", name, hash, CVekEncryption::ScrambleGroups(key, name, hash, groups)};
+  };
+  const std::string huge = std::string(100, 'h') + std::string(1 << 20, 'x');
+  std::vector<UserFileEntry> entries = {entry("admin", kVekAdmin), entry(huge, kVekAdmin), entry("a=b", kOperator),
+                                        entry("kept", kOperator)};
+  entries.back().strGRP = entry("other", kVekAdmin).strGRP;  // groups pasted from another user
+  dir.Write("VTLN-VXC.sys", MakeSealedUserFileText(entries, 1, key));
+
+  MessageBoxDouble boxes;
+  CVekAccessControl loaded;
+  ASSERT_TRUE(loaded.LoadUserFile(dir.File("VTLN-VXC.sys")));
+  ASSERT_EQ(boxes.Count(), 1u);
+  const std::string text = boxes.Last().text;
+  EXPECT_LT(text.size(), 1000u);
+  EXPECT_NE(text.find("\"" + std::string(80, 'h') + "...\": the user name is longer than 64 characters."),
+            std::string::npos)
+      << text.substr(0, 400);
+  EXPECT_NE(text.find("\"a=b\": the user name holds '[', ']' or '='."), std::string::npos) << text;
+  EXPECT_NE(text.find("\"kept\": the entry was changed outside VekFrame."), std::string::npos) << text;
+  ASSERT_EQ(loaded.GetUsers().size(), 1u);
+
+  ASSERT_NE(loaded.AddUser("new", "pw", kOperator, &error), nullptr) << error;
+  const std::string file = dir.Read("VTLN-VXC.sys");
+  EXPECT_LT(file.size(), 10000u) << "the huge name is not written back";
+  EXPECT_EQ(file.find("Name=a=b"), std::string::npos);
+  EXPECT_NE(file.find("Name=kept"), std::string::npos) << "a changed entry stays for an administrator";
+  CVekAccessControl again;
+  boxes.Clear();
+  ASSERT_TRUE(again.LoadUserFile(dir.File("VTLN-VXC.sys")));
+  EXPECT_EQ(again.GetUsers().size(), 2u);
+  EXPECT_EQ(again.GetRefusedEntries().size(), 1u);
+}
 
 TEST_F(AccessTest, GroupsAndAdmins) {
   EXPECT_TRUE(admin->IsAdmin());

@@ -236,6 +236,9 @@ TEST_F(EngineTest, AFolderInPlaceOfADataFileIsSaidToBeAFolder) {
   EXPECT_FALSE(CVekEngineBase::SetEngine(new TestEngine));
   ASSERT_GE(boxes.Count(), 1u);
   EXPECT_EQ(boxes.Last().text, "DataCenter Tags file is a folder!\n" + dir.File("VTLN-DCTags.dct"));
+  const std::string log = dir.Read("VTLN-Log.log");
+  EXPECT_NE(log.find("The tag file is a folder: " + dir.File("VTLN-DCTags.dct")), std::string::npos) << log;
+  EXPECT_EQ(log.find("missing"), std::string::npos) << log;
 }
 
 TEST_F(EngineTest, NumbersAtTheEdgesOfAnIntAreHeldWithoutOverflow) {
