@@ -4,6 +4,7 @@
 #include <cctype>
 #include <iterator>
 #include <mutex>
+#include <unordered_set>
 #include <strings.h>
 #include <unistd.h>
 
@@ -38,6 +39,14 @@ bool ParseGroupNumber(const std::string& text, int* groups) {
 }
 
 bool EqualNoCase(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
+
+// A name as compared without case (ASCII letters, as strcasecmp does),
+// trimmed: the key of the login failures and of the names taken.
+std::string LoginKey(const std::string& name) {
+  std::string key = TrimText(name);
+  for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return key;
+}
 
 std::mutex g_loginMutex;
 LoginHandler g_loginHandler;
@@ -215,6 +224,10 @@ bool CVekAccessControl::LoadUserFile(const std::string& strPath, bool bQuiet) {
 }
 
 void CVekAccessControl::TakeEntries(const std::vector<UserFileEntry>& entries, bool bSealed) {
+  // The names taken so far, in lower case: one look-up per entry keeps the
+  // reading linear in the number of users.
+  std::unordered_set<std::string> taken;
+  for (const CVekAccessUser* user : m_users) taken.insert(LoginKey(user->m_strName));
   for (const UserFileEntry& entry : entries) {
     const std::string& name = entry.strName;
     int groups = 0;
@@ -234,7 +247,7 @@ void CVekAccessControl::TakeEntries(const std::vector<UserFileEntry>& entries, b
              (!CVekEncryption::UnscrambleGroups(m_key, name, entry.strPW, entry.strGRP, &groups) ||
               (groups & ~CVekAccessUser::kAllGroups)))
       reason = "the entry was changed outside VekFrame";
-    else if (FindUser(name))
+    else if (taken.count(LoginKey(name)) != 0)
       reason = "the user name \"" + name + "\" is used by an earlier entry";
     if (!reason.empty()) {
       // A name or section of any length is quoted by its first 80 bytes.
@@ -245,13 +258,14 @@ void CVekAccessControl::TakeEntries(const std::vector<UserFileEntry>& entries, b
       // and bring a removed user back, once the first one is removed. Nor
       // is a name no user can bear: it could never be restored, and a huge
       // one would slow every start.
-      if (nameFits && !FindUser(name)) m_refusedEntries.push_back({name, entry.strPW, entry.strGRP});
+      if (nameFits && taken.count(LoginKey(name)) == 0) m_refusedEntries.push_back({name, entry.strPW, entry.strGRP});
       continue;
     }
     auto user = std::make_unique<CVekAccessUser>();
     user->m_strName = name;
     user->m_strPasswordHash = entry.strPW;
     user->m_nGroups = groups;
+    taken.insert(LoginKey(name));
     m_users.push_back(user.get());
     m_owned.push_back(std::move(user));
   }
@@ -276,13 +290,6 @@ int CVekAccessControl::CountUsersInGroup(int nGroup) const {
                                         [&](const CVekAccessUser* u) { return (u->GetGroups() & nGroup) != 0; }));
 }
 
-namespace {
-std::string LoginKey(const std::string& name) {
-  std::string key = TrimText(name);
-  for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return key;
-}
-}  // namespace
 
 int CVekAccessControl::GetLoginWaitSeconds(const std::string& strName) const {
   const auto it = m_loginFailures.find(LoginKey(strName));

@@ -90,6 +90,49 @@ TEST_F(AccessTest, ANameNoUserCanBearIsQuotedShortAndNotWrittenBack) {
   EXPECT_EQ(again.GetRefusedEntries().size(), 1u);
 }
 
+TEST(UserFileText, OnlyTheFirstSectionOfANameCountsInAFileOfManySections) {
+  // 20,000 sections, then each name again in other case with other values,
+  // then a second seal: the reading keeps the first of each.
+  constexpr int kCount = 20000;
+  std::string text = "[Seal]\r\nGeneration=3\r\nMAC=first\r\n";
+  for (int pass = 0; pass < 2; ++pass)
+    for (int i = 1; i <= kCount; ++i)
+      text += std::string(pass == 0 ? "[User-" : "[uSER-") + std::to_string(i) + "]\r\nName=" +
+              (pass == 0 ? "first" : "second") + std::to_string(i) + "\r\nPW=p\r\nGRP=1\r\n";
+  text += "[SEAL]\r\nGeneration=4\r\nMAC=second\r\n";
+  const UserFileContent content = ParseUserFileText(text);
+  ASSERT_EQ(content.entries.size(), static_cast<size_t>(kCount));
+  EXPECT_EQ(content.entries.front().strName, "first1");
+  EXPECT_EQ(content.entries.back().strName, "first" + std::to_string(kCount));
+  EXPECT_EQ(content.entries.back().strSection, "User-" + std::to_string(kCount));
+  EXPECT_EQ(content.strGeneration, "3");
+  EXPECT_EQ(content.strMac, "first");
+}
+
+TEST_F(AccessTest, ManyUsersLoadWithEachNameOnce) {
+  // A sealed file of many users, some names repeated in other case: the
+  // first of each is taken, each later one refused and not written back.
+  CVekEncryption::Key key{};
+  ASSERT_TRUE(CVekEncryption::ReadKeyFile(dir.File("VTLN-VXC.key"), &key, &error)) << error;
+  const std::string hash = CVekEncryption::HashPassword("pw");
+  std::vector<UserFileEntry> entries;
+  for (int i = 0; i < 3000; ++i) {
+    const std::string name = (i % 3 == 2 ? "USER" : "user") + std::to_string(i % 3 == 2 ? i - 1 : i);
+    entries.push_back({"", name, hash, CVekEncryption::ScrambleGroups(key, name, hash, kOperator)});
+  }
+  dir.Write("VTLN-VXC.sys", MakeSealedUserFileText(entries, 1, key));
+  CVekAccessControl loaded;
+  ASSERT_TRUE(loaded.LoadUserFile(dir.File("VTLN-VXC.sys"), true));
+  EXPECT_EQ(loaded.GetUsers().size(), 2000u);
+  EXPECT_EQ(loaded.GetRefusedEntries().size(), 1000u);
+  EXPECT_EQ(loaded.FindUser("USER1"), loaded.GetUsers()[1]);
+  ASSERT_NE(loaded.AddUser("one more", "pw", kOperator, &error), nullptr) << error;
+  CVekAccessControl again;
+  ASSERT_TRUE(again.LoadUserFile(dir.File("VTLN-VXC.sys"), true));
+  EXPECT_EQ(again.GetUsers().size(), 2001u);
+  EXPECT_TRUE(again.GetRefusedEntries().empty()) << "a second entry of a name is not written back";
+}
+
 TEST_F(AccessTest, GroupsAndAdmins) {
   EXPECT_TRUE(admin->IsAdmin());
   EXPECT_TRUE(admin->HasAccess(kOperator)) << "Vek-Admin passes every check";
