@@ -52,9 +52,11 @@ CIniFile::CIniFile(std::string strFullPath) : m_strPath(std::move(strFullPath)) 
 
 CIniFile::~CIniFile() {
   // Changes kept while another program held the lock get a last chance.
-  std::lock_guard lock(m_mutex);
+  // No other thread uses an object being destroyed; the locks are taken
+  // in the order every write takes them.
   if (m_held.empty()) return;
   CFileLock fileLock(m_strPath);
+  std::lock_guard lock(m_mutex);
   if (fileLock.IsHeld()) ReplaceFile(m_held);
 }
 

@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <string>
 
 #include "core/AtomicFile.h"
@@ -177,6 +178,26 @@ TEST_F(FileLockTest, TheLockFileIsTheOwnersAlone) {
   { CFileLock lock(dir.File("old.ini")); }
   ASSERT_EQ(::stat(dir.File("old.ini.lock").c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST_F(FileLockTest, AnotherUserCannotHoldTheLock) {
+  dir.Write("s.ini", "[A]\nx=1\n");
+  CIniFile ini(dir.File("s.ini"));
+  ASSERT_TRUE(ini.WriteString("A", "x", "2"));  // makes the lock file
+  ASSERT_EQ(::chmod(dir.Path().c_str(), 0755), 0);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (::geteuid() != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(77);
+    const int fd = ::open(dir.File("s.ini.lock").c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) ::_exit(errno == EACCES ? 0 : 3);
+    ::_exit(::flock(fd, LOCK_EX | LOCK_NB) == 0 ? 1 : 2);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "no other user to test with";
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "another user could open the lock file";
 }
 
 TEST_F(FileLockTest, AChangeOfTheUsersWhileTheLockIsHeldElsewhereFailsWithTheReason) {
