@@ -120,7 +120,7 @@ namespace {
 std::atomic<int> g_lockWaitMs{5000};
 
 // The process that holds a lock on the open file, as the system lists it
-// ("process 1234, \"name\""); empty when it does not say.
+// ("process 1234 (vekframe)"); empty when it does not say.
 std::string LockHolder(int fd) {
   struct stat st {};
   if (::fstat(fd, &st) != 0) return {};
@@ -138,7 +138,7 @@ std::string LockHolder(int fd) {
     std::string name;
     std::ifstream comm("/proc/" + pid + "/comm");
     std::getline(comm, name);
-    return "process " + pid + (name.empty() ? std::string() : ", \"" + name + "\"");
+    return "process " + pid + (name.empty() ? std::string() : " (" + name + ")");
   }
   return {};
 }
@@ -180,8 +180,8 @@ CFileLock::CFileLock(const std::string& path, int nWaitMs) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
   const std::string lockFile = file + ".lock";
   const auto giveUp = [&](const std::string& holder) {
-    m_strError = "The lock file \"" + lockFile + "\" has been held by another program for " +
-                 std::to_string((waitMs + 999) / 1000) + " s" + (holder.empty() ? "" : " (" + holder + ")") + ".";
+    m_strError = "The lock file \"" + lockFile + "\" was held by " + (holder.empty() ? "another program" : holder) +
+                 " for " + std::to_string((waitMs + 999) / 1000) + " s.";
   };
   if (!m_state->mutex.try_lock_until(deadline)) {
     giveUp("another thread of this program");
