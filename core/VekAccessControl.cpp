@@ -154,14 +154,15 @@ bool CVekAccessControl::SealOnFirstStart(const std::vector<UserFileEntry>& entri
   // the sealed user file renamed over the unsealed one. A failed rename
   // removes the key file again, so a key never stands beside a file it did
   // not seal.
+  const std::string userFile = ResolveFileLink(m_strPath);  // a link stays a link
   std::string keyTemp, userTemp;
   bool ok = CVekEncryption::WriteNewKeyFileTemp(m_strKeyPath, m_key, &keyTemp, &error);
-  if (ok && !WriteTempFileBeside(m_strPath, text, kUserFileMode, &userTemp, &error)) {
+  if (ok && !WriteTempFileBeside(userFile, text, kUserFileMode, &userTemp, &error)) {
     error = "The sealed user file cannot be written: " + error;
     ok = false;
   }
   if (ok) ok = LinkTempFileAsNew(keyTemp, m_strKeyPath, &error);
-  if (ok && !ReplaceWithTempFile(userTemp, m_strPath, &error)) {
+  if (ok && !ReplaceWithTempFile(userTemp, userFile, &error)) {
     ::unlink(m_strKeyPath.c_str());
     ok = false;
   } else if (ok) {

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "core/AccessLog.h"
@@ -671,5 +673,44 @@ INSTANTIATE_TEST_SUITE_P(Faults, FirstStartFaults, ::testing::ValuesIn(FirstStar
                          [](const ::testing::TestParamInfo<FirstStartFault>& info) {
                            return std::string(info.param.name);
                          });
+
+}  // namespace
+
+namespace {
+
+// The same on a disk that is really full: a small in-memory file system,
+// skipped where it cannot be mounted.
+TEST(FirstStartOnAFullDisk, LeavesNothingAndTheNextStartSealsTheFile) {
+  TempDir dir, shipped;
+  if (::mount("tmpfs", dir.Path().c_str(), "tmpfs", MS_NOSUID | MS_NODEV, "size=64k,mode=0700") != 0)
+    GTEST_SKIP() << "a small file system cannot be mounted here";
+  struct Unmount {
+    std::string path;
+    ~Unmount() { ::umount2(path.c_str(), MNT_DETACH); }
+  } unmount{dir.Path()};
+  CVekEncryption::SetFastHashingForTest(true);
+  shipped.Write("VTLN-VXC.sys",
+                "[User-1]\r\nName=Admin\r\nPW=" + CVekEncryption::HashPassword("VekAdmin") + "\r\nGRP=128\r\n");
+  {
+    std::ofstream filler(dir.File("filler"), std::ios::binary);
+    filler << std::string(256 * 1024, 'x');  // more than fits: the disk is full
+  }
+  {
+    MessageBoxDouble boxes;
+    CVekAccessControl access;
+    EXPECT_FALSE(access.InstallDefaultUserFile(shipped.File("VTLN-VXC.sys"), dir.File("VTLN-VXC.sys")));
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_NE(boxes.Last().text.find("No space left on device"), std::string::npos) << boxes.Last().text;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.File("VTLN-VXC.key")));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("VTLN-VXC.sys")));
+  std::filesystem::remove(dir.File("filler"));
+  MessageBoxDouble boxes;
+  CVekAccessControl access;
+  EXPECT_TRUE(access.InstallDefaultUserFile(shipped.File("VTLN-VXC.sys"), dir.File("VTLN-VXC.sys")));
+  ASSERT_NE(access.Authenticate("Admin", "VekAdmin"), nullptr);
+  EXPECT_TRUE(access.Authenticate("Admin", "VekAdmin")->IsVekAdmin());
+  CVekEncryption::SetFastHashingForTest(false);
+}
 
 }  // namespace
