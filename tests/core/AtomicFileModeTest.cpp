@@ -3,16 +3,12 @@
 // of umask 0 gives the files other threads create meanwhile mode 0666.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
 #include <atomic>
-#include <filesystem>
 #include <string>
-#include <thread>
-#include <vector>
 
 #include "core/AtomicFile.h"
 #include "support/Doubles.h"
@@ -78,32 +74,6 @@ TEST(AtomicFileModes, FilesGetTheirModesWithoutTouchingTheProcessUmask) {
     EXPECT_EQ(ModeOf(path), c.expected);
     EXPECT_EQ(dir.Read(std::string(c.name) + ".txt"), "new");
   }
-}
-
-TEST(AtomicFileModes, FilesOtherThreadsCreateMeanwhileKeepTheUmask) {
-  TempDir dir;
-  UmaskScope mask(022);
-  std::atomic<bool> stop{false};
-  std::atomic<int> wrongModes{0};
-  std::thread other([&] {
-    const std::string path = dir.File("other");
-    while (!stop) {
-      const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-      if (fd < 0) continue;
-      struct stat st {};
-      if (::fstat(fd, &st) == 0 && (st.st_mode & 0777) != 0644) ++wrongModes;
-      ::close(fd);
-      ::unlink(path.c_str());
-    }
-  });
-  for (int i = 0; i < 200; ++i) {
-    const std::string path = dir.File("new" + std::to_string(i));
-    ASSERT_TRUE(WriteFileAtomic(path, "x"));
-    std::filesystem::remove(path);
-  }
-  stop = true;
-  other.join();
-  EXPECT_EQ(wrongModes.load(), 0);
 }
 
 }  // namespace
