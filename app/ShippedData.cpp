@@ -6,6 +6,7 @@
 #include "core/VekUtils.h"
 #include "links/VarTypeNames.h"
 #include "plant/Plant.h"
+#include "platform/Paths.h"
 #include "platform/Seams.h"
 #include "records/IRecordContext.h"
 #include "records/RecordsSchema.h"
@@ -143,21 +144,38 @@ bool MakeShippedDatabase(const std::string& path) {
   CADODatabase db;
   if (!OpenRecordsDatabase(db, path)) return false;
   db.SetRecordContext(&context);
-  CRecipeRS recipes;
-  CTableHistoryRS<CRecipeRS> history;
-  CShiftRS shifts;
-  recipes.SetDatabase(&db, static_cast<HWND>(nullptr));
-  history.SetDatabase(&db, static_cast<HWND>(nullptr));
-  shifts.SetDatabase(&db, static_cast<HWND>(nullptr));
-  if (!recipes.SetTableName(CRecipeRS::kTableName) || !history.SetTableName(CTableHistoryRS<CRecipeRS>::kTableName) ||
-      !shifts.SetTableName(CShiftRS::kTableName))
-    return false;
-  CRecipeFields recipe;
-  recipe.m_strRecipeName = kShippedRecipeName;
-  for (int n = 1; n <= CRecipeFields::kLoopItemCount; ++n) recipe.SetLoopItemValue(n, kShippedRecipeItems[n - 1]);
-  const int id = record_edits::AddRecipe(recipes, recipe);
-  const bool ok = id >= 0 && record_edits::ActivateRecipe(recipes, &history, id) &&
-                  record_edits::StartShift(shifts, kShippedOperatorName);
+  bool ok = false;
+  {
+    CRecipeRS recipes;
+    CTableHistoryRS<CRecipeRS> history;
+    CShiftRS shifts;
+    recipes.SetDatabase(&db, static_cast<HWND>(nullptr));
+    history.SetDatabase(&db, static_cast<HWND>(nullptr));
+    shifts.SetDatabase(&db, static_cast<HWND>(nullptr));
+    if (!recipes.SetTableName(CRecipeRS::kTableName) ||
+        !history.SetTableName(CTableHistoryRS<CRecipeRS>::kTableName) || !shifts.SetTableName(CShiftRS::kTableName))
+      return false;
+    CRecipeFields recipe;
+    recipe.m_strRecipeName = kShippedRecipeName;
+    for (int n = 1; n <= CRecipeFields::kLoopItemCount; ++n) recipe.SetLoopItemValue(n, kShippedRecipeItems[n - 1]);
+    const int id = record_edits::AddRecipe(recipes, recipe);
+    ok = id >= 0 && record_edits::ActivateRecipe(recipes, &history, id) &&
+         record_edits::StartShift(shifts, kShippedOperatorName);
+  }
+  // Shipped folded back and in rollback-journal mode: reading it in place
+  // leaves no log beside it, and the program's first open of a copy
+  // switches the copy to its write-ahead log.
+  try {
+    db.Execute("PRAGMA journal_mode=DELETE");
+  } catch (const CADOException& e) {
+    AfxMessageBox(e.GetErrorMessage(), MB_OK | MB_ICONERROR);
+    ok = false;
+  }
   db.Close();
   return ok;
+}
+
+int InstallShippedData(const std::string& strShippedFolder, const std::string& strProgramFolder) {
+  return CopyMissingFiles(strShippedFolder, strProgramFolder,
+                          {kShippedSettingsFile, kShippedTagFile, kShippedDatabaseFile});
 }

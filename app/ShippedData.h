@@ -48,6 +48,21 @@ inline constexpr const char* kShippedOperatorName = "Operator";
 extern const float kShippedRecipeItems[17];
 
 // Makes the records database file (which must not exist) with the shipped
-// recipe, active, with its history row, and the shipped shift, active.
-// False (with the records' own message) on a database error.
+// recipe, active, with its history row, and the shipped shift, active,
+// folded back and left in rollback-journal mode (nothing beside it). False
+// (with the records' own message) on a database error.
 bool MakeShippedDatabase(const std::string& path);
+
+// The shipped files by name. The user file is not among those copied: a
+// first start installs and seals it (CVekEngineBase::SetDefaultUserFile).
+inline constexpr const char* kShippedSettingsFile = "VTLN-Setting.ini";
+inline constexpr const char* kShippedTagFile = "VTLN-DCTags.dct";
+inline constexpr const char* kShippedDatabaseFile = "VTLN-DataBase.mdb";
+inline constexpr const char* kShippedUserFile = "VTLN-VXC.sys";
+
+// Copies the shipped settings, tag and database files into the program
+// folder where they are missing, never over a file there, and nothing
+// else of the shipped folder (a log or journal file beside the shipped
+// database would be replayed into the user's own). The number copied, -1
+// on an error.
+int InstallShippedData(const std::string& strShippedFolder, const std::string& strProgramFolder);

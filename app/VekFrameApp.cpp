@@ -61,13 +61,16 @@ BOOL CVekFrameApp::InitInstance() {
   // 5. The data files; 6. the title; 7. the engine starts (its failures report themselves).
   pEngine->SetFileNames(m_strProjectCode);
   pEngine->SetTitle(MakeBuildTag(m_strProjectCode, __DATE__));
+  if (!m_strDefaultUserFile.empty()) pEngine->SetDefaultUserFile(m_strDefaultUserFile);
   if (!CVekEngineBase::SetEngine(pEngine)) return FALSE;
   CResizableDialog::SetUserNameProvider(
       [](const CVekAccessUser* pUser) { return pUser ? pUser->GetName() : std::string(); });
 
   // 8. The settings file must exist and be writable; 9. the packs' settings file.
+  // A file that could not be read (or a folder in its place) was said by
+  // the engine's start, once; no second box blames it again.
   const std::string strSettings = pEngine->GetSettingFileName(true);
-  if (!CheckFileAccess("Settings", strSettings)) return FALSE;
+  if (!pEngine->GetSettingsReadError().empty() || !CheckFileAccess("Settings", strSettings)) return FALSE;
   C_BaseShape::CreatePackIniFileTable(2);
   C_BaseShape::SetPackIniFile(1, new CIniFile(strSettings));
 

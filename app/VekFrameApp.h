@@ -32,6 +32,9 @@ class CVekFrameApp : public CVekFrameBaseApp {
   int ExitInstance() override;
 
   const std::string& GetProjectCode() const { return m_strProjectCode; }
+  // The shipped user file that a first start installs and seals (handed to
+  // the engine before it starts); empty: none.
+  void SetDefaultUserFile(const std::string& strPath) { m_strDefaultUserFile = strPath; }
   int GetExitCode() const { return m_nExitCode; }
 
   // "VekFrame " followed by the project code: the lock and profile key.
@@ -43,4 +46,5 @@ class CVekFrameApp : public CVekFrameBaseApp {
 
  private:
   std::string m_strProjectCode;
+  std::string m_strDefaultUserFile;
 };

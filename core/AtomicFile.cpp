@@ -4,19 +4,58 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <functional>
 #include <map>
+#include <random>
 #include <mutex>
+#include <sstream>
 #include <thread>
 
 namespace {
 
 std::mutex g_hookMutex;
 std::function<void(const std::string&)> g_hook;
+std::function<int(FileWriteStep, const std::string&)> g_fault;
+
+// The failure a test asked the step to meet (an errno value), or 0.
+int InjectedFault(FileWriteStep step, const std::string& path) {
+  std::function<int(FileWriteStep, const std::string&)> fault;
+  {
+    std::lock_guard lock(g_hookMutex);
+    fault = g_fault;
+  }
+  return fault ? fault(step, path) : 0;
+}
+
+// Six characters for a temporary file's name: unpredictable, from the
+// set mkstemp uses.
+std::string RandomSuffix() {
+  static constexpr char kChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  thread_local std::mt19937_64 generator{std::random_device{}() ^
+                                         static_cast<std::uint64_t>(std::hash<std::thread::id>{}(std::this_thread::get_id()))};
+  std::string suffix(6, 'A');
+  for (char& c : suffix) c = kChars[generator() % (sizeof kChars - 1)];
+  return suffix;
+}
+
+void SyncFolder(const std::string& folder) {
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+}
 
 void SetError(std::string* error, const std::string& what, const std::string& path) {
   if (error) *error = what + " \"" + path + "\": " + std::strerror(errno);
@@ -33,7 +72,11 @@ std::string NameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool WriteAll(int fd, const std::string& content) {
+bool WriteAll(int fd, const std::string& content, const std::string& file) {
+  if (const int fault = InjectedFault(FileWriteStep::kWrite, file)) {
+    errno = fault;
+    return false;
+  }
   size_t done = 0;
   while (done < content.size()) {
     const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
@@ -66,11 +109,45 @@ std::map<std::string, std::shared_ptr<CFileLock::State>> g_locks;  // by resolve
 }  // namespace
 
 struct CFileLock::State {
-  std::mutex mutex;                         // the exclusion between threads of this process
+  std::timed_mutex mutex;                   // the exclusion between threads of this process
   std::atomic<std::thread::id> owner{};     // the thread that holds it
   int depth = 0;                            // nesting in the owner thread
   int fd = -1;                              // the open lock file, flock-ed, while held
 };
+
+namespace {
+
+std::atomic<int> g_lockWaitMs{5000};
+
+// The process that holds a lock on the open file, as the system lists it
+// ("process 1234 (vekframe)"); empty when it does not say.
+std::string LockHolder(int fd) {
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) return {};
+  char id[64];
+  std::snprintf(id, sizeof id, "%02x:%02x:%llu", major(st.st_dev), minor(st.st_dev),
+                static_cast<unsigned long long>(st.st_ino));
+  std::ifstream locks("/proc/locks");
+  std::string line;
+  while (std::getline(locks, line)) {
+    std::istringstream fields(line);
+    std::string number, kind, mode, access, pid, file;
+    if (!(fields >> number >> kind)) continue;
+    if (kind == "->") continue;  // a process waiting for the lock, not holding it
+    if (!(fields >> mode >> access >> pid >> file) || file != id || pid == "-1" || pid == "0") continue;
+    std::string name;
+    std::ifstream comm("/proc/" + pid + "/comm");
+    std::getline(comm, name);
+    return "process " + pid + (name.empty() ? std::string() : " (" + name + ")");
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string CFileLock::LockFileFor(const std::string& path) { return ResolveFileLink(path) + ".lock"; }
+int CFileLock::GetLockWaitMs() { return g_lockWaitMs.load(); }
+void CFileLock::SetLockWaitMs(int nMilliseconds) { g_lockWaitMs = std::max(0, nMilliseconds); }
 
 std::string ResolveFileLink(const std::string& path) {
   std::string current = path;
@@ -86,7 +163,7 @@ std::string ResolveFileLink(const std::string& path) {
   return current;
 }
 
-CFileLock::CFileLock(const std::string& path) {
+CFileLock::CFileLock(const std::string& path, int nWaitMs) {
   const std::string file = ResolveFileLink(path);
   {
     std::lock_guard lock(g_locksMutex);
@@ -96,19 +173,46 @@ CFileLock::CFileLock(const std::string& path) {
   }
   if (m_state->owner.load() == std::this_thread::get_id()) {
     ++m_state->depth;
+    m_bHeld = true;
     return;
   }
-  m_state->mutex.lock();
-  m_state->owner = std::this_thread::get_id();
-  m_state->depth = 1;
-  m_state->fd = ::open((file + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-  if (m_state->fd >= 0) {
-    while (::flock(m_state->fd, LOCK_EX) != 0 && errno == EINTR) {
+  const int waitMs = nWaitMs >= 0 ? nWaitMs : GetLockWaitMs();
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+  const std::string lockFile = file + ".lock";
+  const auto giveUp = [&](const std::string& holder) {
+    m_strError = "The lock file \"" + lockFile + "\" was held by " + (holder.empty() ? "another program" : holder) +
+                 " for " + std::to_string((waitMs + 999) / 1000) + " s.";
+  };
+  if (!m_state->mutex.try_lock_until(deadline)) {
+    giveUp("another thread of this program");
+    return;
+  }
+  // Only the owner may read or lock it: a lock file others can open would
+  // let any local user hold every write of the file back.
+  const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+  if (fd >= 0) {
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && st.st_uid == ::geteuid() && (st.st_mode & 077) != 0) ::fchmod(fd, 0600);
+    for (int pause = 1;; pause = std::min(pause * 2, 50)) {
+      if (::flock(fd, LOCK_EX | LOCK_NB) == 0) break;
+      if (errno != EWOULDBLOCK && errno != EINTR) break;  // cannot lock at all: the in-process exclusion only
+      if (std::chrono::steady_clock::now() >= deadline) {
+        giveUp(LockHolder(fd));
+        ::close(fd);
+        m_state->mutex.unlock();
+        return;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(pause));
     }
   }
+  m_state->fd = fd;
+  m_state->owner = std::this_thread::get_id();
+  m_state->depth = 1;
+  m_bHeld = true;
 }
 
 CFileLock::~CFileLock() {
+  if (!m_bHeld) return;
   if (--m_state->depth > 0) return;
   if (m_state->fd >= 0) ::close(m_state->fd);  // closing releases the lock
   m_state->fd = -1;
@@ -152,13 +256,74 @@ bool ReadWholeFile(const std::string& path, std::string* content, std::string* e
   return true;
 }
 
+bool WriteTempFileBeside(const std::string& path, const std::string& content, int nMode, std::string* tempPath,
+                         std::string* error) {
+  // The mode is given to open and set with fchmod, never through the
+  // process's umask, which other threads' new files would share meanwhile.
+  // A file of a known mode starts 0600, so nobody reads it half-written; a
+  // new file of no given mode gets 0666 less the umask from open itself.
+  const bool knownMode = nMode >= 0;
+  const mode_t createMode = knownMode ? 0600 : 0666;
+  std::string temp;
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    temp = path + kTempFileInfix + RandomSuffix();
+    fd = ::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, createMode);
+    if (fd < 0 && errno != EEXIST) break;
+  }
+  if (fd < 0) {
+    SetError(error, "Cannot create a temporary file beside", path);
+    return false;
+  }
+  bool ok = WriteAll(fd, content, path) &&
+            (!knownMode || ::fchmod(fd, static_cast<mode_t>(nMode) & 07777) == 0) && ::fsync(fd) == 0;
+  if (!ok) SetError(error, "Cannot write", temp);
+  if (::close(fd) != 0 && ok) {
+    SetError(error, "Cannot write", temp);
+    ok = false;
+  }
+  if (!ok) {
+    const int saved = errno;
+    ::unlink(temp.c_str());
+    errno = saved;
+    return false;
+  }
+  if (tempPath) *tempPath = temp;
+  return true;
+}
+
+bool ReplaceWithTempFile(const std::string& temp, const std::string& path, std::string* error) {
+  const int fault = InjectedFault(FileWriteStep::kReplace, path);
+  if (fault != 0 || ::rename(temp.c_str(), path.c_str()) != 0) {
+    if (fault != 0) errno = fault;
+    SetError(error, "Cannot replace", path);
+    return false;
+  }
+  SyncFolder(FolderOf(path));  // makes the rename itself durable
+  return true;
+}
+
+bool LinkTempFileAsNew(const std::string& temp, const std::string& path, std::string* error) {
+  const int fault = InjectedFault(FileWriteStep::kLink, path);
+  if (fault != 0 || ::link(temp.c_str(), path.c_str()) != 0) {
+    if (fault != 0) errno = fault;
+    SetError(error, "Cannot make", path);
+    return false;
+  }
+  SyncFolder(FolderOf(path));
+  return true;
+}
+
 bool WriteFileAtomic(const std::string& path, const std::string& content, std::string* error, int nMode) {
   const std::string file = ResolveFileLink(path);
   CFileLock lock(file);
+  if (!lock.IsHeld()) {
+    if (error) *error = "Cannot write \"" + path + "\": " + lock.GetError();
+    return false;
+  }
   struct stat st {};
-  mode_t mode = 0666;
-  const bool exists = ::stat(file.c_str(), &st) == 0;
-  if (exists) {
+  int mode = nMode >= 0 ? nMode & 07777 : -1;
+  if (::stat(file.c_str(), &st) == 0) {
     if (S_ISDIR(st.st_mode)) {
       if (error) *error = "\"" + file + "\" is a folder, not a file.";
       return false;
@@ -169,31 +334,12 @@ bool WriteFileAtomic(const std::string& path, const std::string& content, std::s
       if (error) *error = "The file \"" + path + "\" is read-only.";
       return false;
     }
-    mode = st.st_mode & 07777;
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
+    if (mode < 0) mode = static_cast<int>(st.st_mode & 07777);
   }
-  if (nMode >= 0) mode = static_cast<mode_t>(nMode) & 07777;
 
   RemoveStaleTempFiles(file);
-  std::string temp = file + kTempFileInfix + "XXXXXX";
-  const int fd = ::mkstemp(temp.data());  // made 0600: nobody reads it half-written
-  if (fd < 0) {
-    SetError(error, "Cannot create a temporary file beside", path);
-    return false;
-  }
-  bool ok = WriteAll(fd, content) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-  if (!ok) SetError(error, "Cannot write", temp);
-  if (::close(fd) != 0 && ok) {
-    SetError(error, "Cannot write", temp);
-    ok = false;
-  }
-  if (!ok) {
-    ::unlink(temp.c_str());
-    return false;
-  }
+  std::string temp;
+  if (!WriteTempFileBeside(file, content, mode, &temp, error)) return false;
   {
     std::function<void(const std::string&)> hook;
     {
@@ -202,16 +348,9 @@ bool WriteFileAtomic(const std::string& path, const std::string& content, std::s
     }
     if (hook) hook(temp);
   }
-  if (::rename(temp.c_str(), file.c_str()) != 0) {
-    SetError(error, "Cannot replace", path);
+  if (!ReplaceWithTempFile(temp, file, error)) {
     ::unlink(temp.c_str());
     return false;
-  }
-  // Make the rename itself durable.
-  const int dir = ::open(FolderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
   }
   return true;
 }
@@ -219,4 +358,9 @@ bool WriteFileAtomic(const std::string& path, const std::string& content, std::s
 void SetAtomicWriteHookForTest(std::function<void(const std::string& tempPath)> hook) {
   std::lock_guard lock(g_hookMutex);
   g_hook = std::move(hook);
+}
+
+void SetFileWriteFaultForTest(std::function<int(FileWriteStep step, const std::string& path)> fault) {
+  std::lock_guard lock(g_hookMutex);
+  g_fault = std::move(fault);
 }

@@ -32,8 +32,8 @@ CDataCenterBase::~CDataCenterBase() = default;
 int CDataCenterBase::LoadTagFile(const std::string& strPath) {
   if (!m_tags.empty()) return LoadTagText("", strPath);  // refused there
   if (IsFolder(strPath)) {
-    m_strLastError = GetResultText(eResultFileNotFound) + "\nThe DataCenter Tag file \"" + strPath +
-                     "\" is a folder, not a file.\nPlease update DCT file.";
+    // The code of a file that cannot be found, but said as what it is.
+    m_strLastError = "The DataCenter Tag file \"" + strPath + "\" is a folder, not a file.\nPlease update DCT file.";
     return eResultFileNotFound;
   }
   if (!FileExists(strPath)) {

@@ -10,6 +10,7 @@
 
 #include "core/AtomicFile.h"
 #include "core/VekUtils.h"
+#include "platform/Seams.h"
 #include "platform/Variant.h"
 
 namespace {
@@ -48,6 +49,16 @@ std::string Unquote(const std::string& value) {
 }  // namespace
 
 CIniFile::CIniFile(std::string strFullPath) : m_strPath(std::move(strFullPath)) {}
+
+CIniFile::~CIniFile() {
+  // Changes kept while another program held the lock get a last chance.
+  // No other thread uses an object being destroyed; the locks are taken
+  // in the order every write takes them.
+  if (m_held.empty()) return;
+  CFileLock fileLock(m_strPath);
+  std::lock_guard lock(m_mutex);
+  if (fileLock.IsHeld()) ReplaceFile(m_held);
+}
 
 CIniFile::FileStamp CIniFile::StampFile(const std::string& path) {
   FileStamp stamp;
@@ -167,9 +178,10 @@ bool CIniFile::ApplyEdit(std::vector<Line>& lines, const Edit& edit) {
 }
 
 const std::vector<CIniFile::Line>& CIniFile::View() const {
-  if (m_pending.empty()) return m_lines;
+  if (m_pending.empty() && m_held.empty()) return m_lines;
   if (!m_bViewValid) {
     m_view = m_lines;
+    for (const Edit& edit : m_held) ApplyEdit(m_view, edit);
     for (const Edit& edit : m_pending) ApplyEdit(m_view, edit);
     m_bViewValid = true;
   }
@@ -194,8 +206,8 @@ bool CIniFile::ReadString(const std::string& strSection, const std::string& strK
   const int key = FindKey(lines, FindSection(lines, TrimText(strSection)), TrimText(strKey));
   strOut = CapUtf8(key >= 0 ? Unquote(lines[static_cast<size_t>(key)].value) : TrimText(strDefault),
                    kMaxValueLength);
-  // Writes held by a batch make the file exist once the batch ends.
-  return m_stamp.exists || !m_pending.empty();
+  // Writes held by a batch (or for a retry) make the file exist once written.
+  return m_stamp.exists || !m_pending.empty() || !m_held.empty();
 }
 
 bool CIniFile::ReadInt(const std::string& strSection, const std::string& strKey, int& nOut,
@@ -271,12 +283,66 @@ bool CIniFile::WriteString(const std::string& strSection, const std::string& str
       m_pending.push_back(std::move(edit));
       return true;
     }
+    // A write that changes nothing takes no lock, so a start that only
+    // writes what the file holds never waits for another program.
+    if (m_held.empty() && !ChangesFile({edit})) return true;
   }
   // Other writers, in this process or another, wait until the file is
   // replaced; the cache is brought up to date under the lock.
   CFileLock fileLock(m_strPath);
-  std::lock_guard lock(m_mutex);
-  return ReplaceFile({edit});
+  std::string box;
+  bool ok = true;
+  {
+    std::lock_guard lock(m_mutex);
+    ok = fileLock.IsHeld() ? WriteUnderLock({edit}) : HoldForRetry({edit}, fileLock.GetError(), &box);
+  }
+  if (!box.empty()) AfxMessageBox(box, MB_OK | MB_ICONEXCLAMATION);
+  return ok;
+}
+
+bool CIniFile::WouldChange(const std::vector<Line>& lines, const Edit& edit) {
+  const int key = FindKey(lines, FindSection(lines, edit.section), edit.key);
+  return key < 0 || Unquote(lines[static_cast<size_t>(key)].value) != Unquote(edit.value);
+}
+
+bool CIniFile::ChangesFile(const std::vector<Edit>& edits) const {
+  if (edits.empty()) return false;
+  Refresh();
+  // A file that cannot be read is left to the write, which says so.
+  if (!m_strReadError.empty()) return true;
+  for (const Edit& edit : edits)
+    if (WouldChange(m_lines, edit)) return true;
+  return false;
+}
+
+bool CIniFile::WriteUnderLock(const std::vector<Edit>& edits) {
+  std::vector<Edit> all = m_held;
+  all.insert(all.end(), edits.begin(), edits.end());
+  if (!ReplaceFile(all)) return false;
+  m_held.clear();
+  m_bViewValid = false;
+  m_bLockBoxShown = false;
+  return true;
+}
+
+bool CIniFile::HoldForRetry(const std::vector<Edit>& edits, const std::string& strLockError, std::string* pBox) {
+  for (const Edit& edit : edits) {
+    bool known = false;
+    for (Edit& held : m_held) {
+      if (EqualNoCase(held.section, edit.section) && EqualNoCase(held.key, edit.key)) {
+        held.value = edit.value;
+        known = true;
+      }
+    }
+    if (!known) m_held.push_back(edit);
+  }
+  m_bViewValid = false;
+  m_strLastError = "A change of \"" + m_strPath + "\" cannot be written now:\n" + strLockError +
+                   "\n\nThe change is kept by the program and written with its next change of this file.";
+  // One box until a write gets through again, not one per key.
+  if (!m_bLockBoxShown && pBox) *pBox = m_strLastError;
+  m_bLockBoxShown = true;
+  return true;
 }
 
 bool CIniFile::ReplaceFile(const std::vector<Edit>& edits) {
@@ -328,17 +394,32 @@ bool CIniFile::EndBatch() {
       --m_nBatchDepth;
       return true;
     }
+    if (m_held.empty() && !ChangesFile(m_pending)) {
+      CloseBatch();
+      return true;
+    }
   }
   // The batch stays open (for this thread alone) until the lock is taken,
   // so no other thread's batch starts in between.
   CFileLock fileLock(m_strPath);
-  std::lock_guard lock(m_mutex);
-  std::vector<Edit> edits = std::move(m_pending);
+  std::string box;
+  bool ok = true;
+  {
+    std::lock_guard lock(m_mutex);
+    const std::vector<Edit> edits = std::move(m_pending);
+    CloseBatch();
+    if (!edits.empty() || !m_held.empty())
+      ok = fileLock.IsHeld() ? WriteUnderLock(edits) : HoldForRetry(edits, fileLock.GetError(), &box);
+  }
+  if (!box.empty()) AfxMessageBox(box, MB_OK | MB_ICONEXCLAMATION);
+  return ok;
+}
+
+void CIniFile::CloseBatch() {
   m_pending.clear();
   m_bViewValid = false;
   m_nBatchDepth = 0;
   m_batchOwner = std::thread::id();
-  return edits.empty() || ReplaceFile(edits);
 }
 
 CIniFile::CBatch::CBatch(CIniFile* pIni) {

@@ -3,9 +3,14 @@
 // names are trimmed and compare without case, values are read trimmed,
 // without one pair of surrounding double quotes and at most 255 characters
 // long, a missing key reads as the default, and a write happens only when
-// the text differs. A write locks the file against other processes
-// (CFileLock), reads it again under the lock when it changed, and replaces
-// it atomically, so neither a crash nor a second writer loses a setting.
+// the text differs. A write that changes the file locks it against other
+// processes (CFileLock), reads it again under the lock when it changed,
+// and replaces it atomically, so neither a crash nor a second writer
+// loses a setting; a write that changes nothing takes no lock. When
+// another program holds the lock longer than the lock's wait, one box
+// names the lock file (and the process holding it, where the system says)
+// and the change is kept in memory, seen by every read, and written with
+// the next write of this file that gets the lock.
 // Reads come from a cache kept while the file's inode, size and
 // nanosecond change times stay the same. Many keys written in one action
 // go through a CBatch, which replaces the file once for all of them.
@@ -22,6 +27,8 @@ class CIniFile {
   static constexpr size_t kMaxValueLength = 255;
 
   explicit CIniFile(std::string strFullPath);
+  // Writes changes still kept for a retry, when the lock can be had.
+  ~CIniFile();
   CIniFile(const CIniFile&) = delete;
   CIniFile& operator=(const CIniFile&) = delete;
 
@@ -79,7 +86,8 @@ class CIniFile {
                  float fDefault = 0.0f) const;
 
   // Writes the (trimmed) value unless the file already holds that text.
-  // True when equal or written; false for a name or value that cannot be
+  // True when equal or written, or kept for the next write after the box
+  // said the file's lock is held elsewhere; false for a name or value that cannot be
   // stored (empty or holding a line break, a section name with ']', a key
   // with '='), a read-only file or a failed write (GetLastError says why).
   // Inside a batch of this thread the value is held until the batch ends
@@ -150,6 +158,19 @@ class CIniFile {
   // A batch's start (false: another thread's batch is open) and end.
   bool BeginBatch();
   bool EndBatch();
+  // Forgets the batch's writes and closes it. Caller holds m_mutex.
+  void CloseBatch();
+  // True when the edit would change the lines.
+  static bool WouldChange(const std::vector<Line>& lines, const Edit& edit);
+  // True when the edits would change the file (or it cannot be read).
+  // Caller holds m_mutex.
+  bool ChangesFile(const std::vector<Edit>& edits) const;
+  // The held writes and these written under the file's lock. Caller holds
+  // the lock and m_mutex.
+  bool WriteUnderLock(const std::vector<Edit>& edits);
+  // Keeps the writes for the next write, when the lock could not be had;
+  // the box's text goes to *pBox the first time. Caller holds m_mutex.
+  bool HoldForRetry(const std::vector<Edit>& edits, const std::string& strLockError, std::string* pBox);
 
   const std::string m_strPath;
   mutable std::mutex m_mutex;
@@ -172,6 +193,10 @@ class CIniFile {
   int m_nBatchDepth = 0;
   std::thread::id m_batchOwner;
   std::vector<Edit> m_pending;
+  // Writes kept because another program held the file's lock: seen by
+  // reads, written first at the next write that gets the lock.
+  std::vector<Edit> m_held;
+  bool m_bLockBoxShown = false;  // the box about the lock showed since the last write got through
   mutable std::vector<Line> m_view;
   mutable bool m_bViewValid = false;
 };

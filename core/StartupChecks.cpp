@@ -1,5 +1,10 @@
 #include "core/StartupChecks.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -44,6 +49,13 @@ BOOL CheckFileAccess(const std::string& strWhat, const std::string& strPath) {
   }
   if (!FileExists(strPath)) {
     AfxMessageBox(strWhat + " file not found!\n" + strPath, MB_OK | MB_ICONHAND | MB_SYSTEMMODAL);
+    return FALSE;
+  }
+  if (const int fd = ::open(strPath.c_str(), O_RDONLY | O_CLOEXEC); fd >= 0) {
+    ::close(fd);
+  } else {
+    AfxMessageBox(strWhat + " file is not readable!\n" + strPath + "\n" + std::strerror(errno),
+                  MB_OK | MB_ICONHAND | MB_SYSTEMMODAL);
     return FALSE;
   }
   if (IsFileReadOnly(strPath) || IsMarkedReadOnly(strPath)) {

@@ -15,7 +15,8 @@
 BOOL CheckSingleInstance(const std::string& strMutexName, const std::string& strMessage);
 
 // A missing file shows strWhat + " file not found!\n" + path, a folder in
-// its place strWhat + " file is a folder!\n" + path, a read-only file
-// strWhat + " file is Read-Only!\n" + path (hand icon, system modal), and
-// returns FALSE; otherwise TRUE.
+// its place strWhat + " file is a folder!\n" + path, a file that cannot be
+// read strWhat + " file is not readable!\n" + path and the reason, a
+// read-only file strWhat + " file is Read-Only!\n" + path (hand icon,
+// system modal), and returns FALSE; otherwise TRUE.
 BOOL CheckFileAccess(const std::string& strWhat, const std::string& strPath);

@@ -3,6 +3,7 @@
 #include <strings.h>
 
 #include <cstdlib>
+#include <unordered_set>
 
 #include "core/VekUtils.h"
 
@@ -35,6 +36,13 @@ std::string SealMessage(const std::string& generation, const std::vector<UserFil
   return message;
 }
 
+// Names compare without case as strcasecmp does: ASCII letters only.
+std::string LowerAscii(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
 bool ParseGeneration(const std::string& text, unsigned long long* value) {
   if (text.empty() || text.size() > 19 || text.find_first_not_of("0123456789") != std::string::npos) return false;
   *value = std::strtoull(text.c_str(), nullptr, 10);
@@ -45,7 +53,7 @@ bool ParseGeneration(const std::string& text, unsigned long long* value) {
 
 UserFileContent ParseUserFileText(const std::string& strText) {
   UserFileContent content;
-  std::vector<std::string> seen;     // section names met so far
+  std::unordered_set<std::string> seen;  // section names met so far, in lower case
   UserFileEntry* entry = nullptr;    // the section the lines belong to, when it counts
   bool entryHas[3] = {};             // its Name, PW and GRP were given
   bool inSeal = false;
@@ -60,9 +68,8 @@ UserFileContent ParseUserFileText(const std::string& strText) {
     if (line[0] == '[') {
       const size_t close = line.find(']');
       const std::string name = TrimText(line.substr(1, close == std::string::npos ? std::string::npos : close - 1));
-      bool again = false;
-      for (const std::string& s : seen) again = again || strcasecmp(s.c_str(), name.c_str()) == 0;
-      seen.push_back(name);
+      // One look-up per section, so the reading stays linear in the file.
+      const bool again = !seen.insert(LowerAscii(name)).second;
       entry = nullptr;
       inSeal = !again && EqualNoCase(name, kSealSection);
       content.bHasSeal = content.bHasSeal || inSeal;

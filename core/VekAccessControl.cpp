@@ -4,7 +4,9 @@
 #include <cctype>
 #include <iterator>
 #include <mutex>
+#include <unordered_set>
 #include <strings.h>
+#include <unistd.h>
 
 #include "core/AccessLog.h"
 #include "core/AtomicFile.h"
@@ -25,6 +27,7 @@ const std::vector<CVekAccessControl::GroupInfo> kGroups = {
 
 constexpr size_t kMaxNameLength = 64;
 constexpr int kUserFileMode = 0600;  // the file holds password hashes
+constexpr const char* kNoUserText = "\n\nNo user can log in; guarded commands stay refused.";
 
 // The groups of an unsealed file: a decimal number of known group flags.
 bool ParseGroupNumber(const std::string& text, int* groups) {
@@ -36,6 +39,14 @@ bool ParseGroupNumber(const std::string& text, int* groups) {
 }
 
 bool EqualNoCase(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
+
+// A name as compared without case (ASCII letters, as strcasecmp does),
+// trimmed: the key of the login failures and of the names taken.
+std::string LoginKey(const std::string& name) {
+  std::string key = TrimText(name);
+  for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return key;
+}
 
 std::mutex g_loginMutex;
 LoginHandler g_loginHandler;
@@ -70,10 +81,21 @@ std::string CVekAccessControl::GetKeyFileFor(const std::string& strUserFile) {
   return (hasExtension ? strUserFile.substr(0, dot) : strUserFile) + ".key";
 }
 
-bool CVekAccessControl::InstallDefaultUserFile(const std::string& strDefaultFile, const std::string& strUserFile) {
-  if (FileExists(strUserFile) || IsFolder(strUserFile) || FileExists(GetKeyFileFor(strUserFile))) return false;
+bool CVekAccessControl::InstallDefaultUserFile(const std::string& strDefaultFile, const std::string& strUserFile,
+                                               bool bQuiet) {
+  const std::string keyFile = GetKeyFileFor(strUserFile);
+  if (FileExists(strUserFile) || IsFolder(strUserFile) || FileExists(keyFile) || IsFolder(keyFile)) return false;
+  BeginLoad(strUserFile);
   std::string content;
-  return ReadWholeFile(strDefaultFile, &content) && WriteFileAtomic(strUserFile, content, nullptr, kUserFileMode);
+  std::string error;
+  if (!ReadWholeFile(strDefaultFile, &content, &error))
+    return RefuseFile("The shipped user file cannot be read:\n" + error + kNoUserText, bQuiet);
+  const UserFileContent file = ParseUserFileText(content);
+  if (file.bHasSeal || file.entries.empty())
+    return RefuseFile("The shipped user file is not an unsealed user file:\n" + strDefaultFile + kNoUserText, bQuiet);
+  if (!SealOnFirstStart(file.entries, bQuiet)) return false;
+  ShowRefusedEntries(bQuiet);
+  return true;
 }
 
 bool CVekAccessControl::RefuseFile(const std::string& strText, bool bQuiet) {
@@ -82,7 +104,7 @@ bool CVekAccessControl::RefuseFile(const std::string& strText, bool bQuiet) {
   return false;
 }
 
-bool CVekAccessControl::LoadUserFile(const std::string& strPath, bool bQuiet) {
+void CVekAccessControl::BeginLoad(const std::string& strPath) {
   m_strPath = strPath;
   m_strKeyPath = GetKeyFileFor(strPath);
   m_users.clear();
@@ -92,7 +114,71 @@ bool CVekAccessControl::LoadUserFile(const std::string& strPath, bool bQuiet) {
   m_keyState = KeyState::kNone;
   m_nGeneration = 0;
   m_pCurrentUser = nullptr;
-  const std::string noUser = "\n\nNo user can log in; guarded commands stay refused.";
+}
+
+void CVekAccessControl::ShowRefusedEntries(bool bQuiet) const {
+  if (m_refused.empty() || bQuiet) return;
+  std::string text = "The following entries of the user file are refused:\n";
+  for (const std::string& r : m_refused) text += " - " + r + "\n";
+  text += "\nThese users cannot log in.\nUser file: " + m_strPath;
+  AfxMessageBox(text, MB_OK | MB_ICONHAND | MB_SYSTEMMODAL);
+}
+
+bool CVekAccessControl::SealOnFirstStart(const std::vector<UserFileEntry>& entries, bool bQuiet) {
+  std::string error;
+  const auto fail = [&](const std::string& cause) {
+    m_users.clear();
+    m_refused.clear();
+    m_refusedEntries.clear();
+    m_keyState = KeyState::kNone;
+    m_key.fill(0);
+    return RefuseFile("The user file cannot be sealed on this first start, so nothing was changed:\n" + m_strPath +
+                          "\n" + cause + "\n\nThe next start tries again." + kNoUserText,
+                      bQuiet);
+  };
+  // Held until both files are in place: another VekFrame starting now
+  // waits, then finds the key file and loads the sealed file.
+  CFileLock lock(m_strPath);
+  if (!lock.IsHeld()) return fail(lock.GetError());
+  if (FileExists(m_strKeyPath) || IsFolder(m_strKeyPath))
+    return fail("Another program made the key file meanwhile: " + m_strKeyPath);
+  if (IsMarkedReadOnly(m_strPath)) return fail("The user file is read-only.");
+  if (!CVekEncryption::MakeKey(&m_key)) return fail("The random source cannot be used.");
+  m_keyState = KeyState::kKnown;
+  TakeEntries(entries, false);
+  const std::string text = MakeUserFileText(1);
+
+  // One change of the folder: both files are written whole and flushed
+  // under temporary names first (a full disk fails here, before anything
+  // is in place); then the key file is linked in (never over one), then
+  // the sealed user file renamed over the unsealed one. A failed rename
+  // removes the key file again, so a key never stands beside a file it did
+  // not seal.
+  const std::string userFile = ResolveFileLink(m_strPath);  // a link stays a link
+  std::string keyTemp, userTemp;
+  bool ok = CVekEncryption::WriteNewKeyFileTemp(m_strKeyPath, m_key, &keyTemp, &error);
+  if (ok && !WriteTempFileBeside(userFile, text, kUserFileMode, &userTemp, &error)) {
+    error = "The sealed user file cannot be written: " + error;
+    ok = false;
+  }
+  if (ok) ok = LinkTempFileAsNew(keyTemp, m_strKeyPath, &error);
+  if (ok && !ReplaceWithTempFile(userTemp, userFile, &error)) {
+    ::unlink(m_strKeyPath.c_str());
+    ok = false;
+  } else if (ok) {
+    userTemp.clear();
+  }
+  if (!keyTemp.empty()) ::unlink(keyTemp.c_str());
+  if (!userTemp.empty()) ::unlink(userTemp.c_str());
+  if (!ok) return fail(error);
+  m_nGeneration = 1;
+  WriteAccessLogLine("User file sealed with a new key file: " + m_strPath + ", " + m_strKeyPath, true);
+  return true;
+}
+
+bool CVekAccessControl::LoadUserFile(const std::string& strPath, bool bQuiet) {
+  BeginLoad(strPath);
+  const std::string noUser = kNoUserText;
   std::string content;
   std::string error;
   if (IsFolder(strPath)) return RefuseFile("User file is a folder!\n" + strPath + noUser, bQuiet);
@@ -112,13 +198,8 @@ bool CVekAccessControl::LoadUserFile(const std::string& strPath, bool bQuiet) {
                             "file from a backup." + noUser,
                         bQuiet);
     // A first start: the shipped default (or a file made by hand) gets the
-    // installation's key and is sealed with it.
-    if (!CVekEncryption::CreateKeyFile(m_strKeyPath, &m_key, &keyError))
-      return RefuseFile("The key file of the users cannot be made:\n" + keyError + noUser, bQuiet);
-    m_keyState = KeyState::kKnown;
-    TakeEntries(file.entries, false);
-    if (!Save(&error)) RefuseFile("The user file cannot be sealed:\n" + error, bQuiet);
-    WriteAccessLogLine("User file sealed with a new key file: " + m_strKeyPath, true);
+    // installation's key and is sealed with it, or nothing changes.
+    if (!SealOnFirstStart(file.entries, bQuiet)) return false;
   } else if (!keyRead) {
     // Without the key nothing in the file can be trusted: the users keep
     // their names and passwords, but no group.
@@ -139,22 +220,26 @@ bool CVekAccessControl::LoadUserFile(const std::string& strPath, bool bQuiet) {
     m_keyState = KeyState::kKnown;
     TakeEntries(file.entries, true);
   }
-  if (!m_refused.empty() && !bQuiet) {
-    std::string text = "The following entries of the user file are refused:\n";
-    for (const std::string& r : m_refused) text += " - " + r + "\n";
-    text += "\nThese users cannot log in.\nUser file: " + strPath;
-    AfxMessageBox(text, MB_OK | MB_ICONHAND | MB_SYSTEMMODAL);
-  }
+  ShowRefusedEntries(bQuiet);
   return true;
 }
 
 void CVekAccessControl::TakeEntries(const std::vector<UserFileEntry>& entries, bool bSealed) {
+  // The names taken so far, in lower case: one look-up per entry keeps the
+  // reading linear in the number of users.
+  std::unordered_set<std::string> taken;
+  for (const CVekAccessUser* user : m_users) taken.insert(LoginKey(user->m_strName));
   for (const UserFileEntry& entry : entries) {
     const std::string& name = entry.strName;
     int groups = 0;
     std::string reason;
+    const bool nameFits = name.size() <= kMaxNameLength && name.find_first_of("\r\n[]=") == std::string::npos;
     if (name.empty())
       reason = "the user name is empty";
+    else if (name.size() > kMaxNameLength)
+      reason = FormatText("the user name is longer than %zu characters", kMaxNameLength);
+    else if (!nameFits)
+      reason = "the user name holds '[', ']' or '='";
     else if (!CVekEncryption::IsPasswordHash(entry.strPW))
       reason = "the password entry is not readable";
     else if (!bSealed && !ParseGroupNumber(entry.strGRP, &groups))
@@ -163,20 +248,25 @@ void CVekAccessControl::TakeEntries(const std::vector<UserFileEntry>& entries, b
              (!CVekEncryption::UnscrambleGroups(m_key, name, entry.strPW, entry.strGRP, &groups) ||
               (groups & ~CVekAccessUser::kAllGroups)))
       reason = "the entry was changed outside VekFrame";
-    else if (FindUser(name))
+    else if (taken.count(LoginKey(name)) != 0)
       reason = "the user name \"" + name + "\" is used by an earlier entry";
     if (!reason.empty()) {
-      m_refused.push_back("[" + entry.strSection + "]" + (name.empty() ? "" : " \"" + name + "\"") + ": " + reason +
-                          ".");
+      // A name or section of any length is quoted by its first 80 bytes.
+      const std::string section = CapUtf8(entry.strSection, 80);
+      m_refused.push_back("[" + section + (section.size() < entry.strSection.size() ? "...]" : "]") +
+                          (name.empty() ? "" : " " + QuoteForMessage(name)) + ": " + reason + ".");
       // A second entry of a known name is not kept: it would become valid,
-      // and bring a removed user back, once the first one is removed.
-      if (!FindUser(name)) m_refusedEntries.push_back({name, entry.strPW, entry.strGRP});
+      // and bring a removed user back, once the first one is removed. Nor
+      // is a name no user can bear: it could never be restored, and a huge
+      // one would slow every start.
+      if (nameFits && taken.count(LoginKey(name)) == 0) m_refusedEntries.push_back({name, entry.strPW, entry.strGRP});
       continue;
     }
     auto user = std::make_unique<CVekAccessUser>();
     user->m_strName = name;
     user->m_strPasswordHash = entry.strPW;
     user->m_nGroups = groups;
+    taken.insert(LoginKey(name));
     m_users.push_back(user.get());
     m_owned.push_back(std::move(user));
   }
@@ -201,13 +291,6 @@ int CVekAccessControl::CountUsersInGroup(int nGroup) const {
                                         [&](const CVekAccessUser* u) { return (u->GetGroups() & nGroup) != 0; }));
 }
 
-namespace {
-std::string LoginKey(const std::string& name) {
-  std::string key = TrimText(name);
-  for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return key;
-}
-}  // namespace
 
 int CVekAccessControl::GetLoginWaitSeconds(const std::string& strName) const {
   const auto it = m_loginFailures.find(LoginKey(strName));
@@ -389,6 +472,7 @@ bool CVekAccessControl::Save(std::string* strError) {
   // Held until the file is replaced: another VekFrame saving meanwhile
   // would otherwise lose this change or that one.
   CFileLock lock(m_strPath);
+  if (!lock.IsHeld()) return fail("The user file is not written:\n" + lock.GetError());
   std::string error;
   if (m_keyState == KeyState::kNone) {
     // No file was loaded: the first save makes the key, or takes the one

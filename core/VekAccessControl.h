@@ -41,15 +41,21 @@ class CVekAccessControl {
 
   // The key file of a user file: its name with ".key" in place of ".sys".
   static std::string GetKeyFileFor(const std::string& strUserFile);
-  // On a first start, when neither the user file nor its key file exists,
-  // copies the shipped default user file (unsealed) to strUserFile; the
-  // load then makes the key and seals the copy. False when nothing was
-  // copied (a file exists already, or the copy failed).
-  static bool InstallDefaultUserFile(const std::string& strDefaultFile, const std::string& strUserFile);
+  // A first start from the shipped default: when neither strUserFile nor
+  // its key file exists, takes the users of the (unsealed) default file,
+  // makes a new key and puts the sealed user file and the key file in
+  // place as one change, then is loaded as LoadUserFile would leave it.
+  // Either both files are on disk and the log says "sealed", or the folder
+  // is as it was: a failure (a full disk, a read-only file) shows one
+  // message naming the file and the cause (unless bQuiet), leaves no user
+  // and is tried again at the next start. False when either file exists
+  // (nothing is done) or on a failure.
+  bool InstallDefaultUserFile(const std::string& strDefaultFile, const std::string& strUserFile, bool bQuiet = false);
 
   // Reads the user file (remembered for saving) with its key file:
   // - an unsealed file without a key file (a first start) gets a new key
-  //   and is sealed;
+  //   and is sealed, as one change as InstallDefaultUserFile makes it (a
+  //   failure gives no user, false, and the next start tries again);
   // - a sealed file whose seal matches gives its users; refused entries are
   //   shown in one message box and left out;
   // - a sealed file without its key file gives its users with no group
@@ -113,6 +119,12 @@ class CVekAccessControl {
  private:
   enum class KeyState { kNone, kKnown, kMissing };
   bool Save(std::string* strError);
+  // Forgets the users and remembers the files of a new load.
+  void BeginLoad(const std::string& strPath);
+  // The first start's sealing (see InstallDefaultUserFile); false, with
+  // the message, when the folder was left as it was.
+  bool SealOnFirstStart(const std::vector<UserFileEntry>& entries, bool bQuiet);
+  void ShowRefusedEntries(bool bQuiet) const;
   bool CheckName(const std::string& strName, const CVekAccessUser* pExcept, std::string* strError) const;
   // The message of a fault of the whole file (shown unless bQuiet); false.
   bool RefuseFile(const std::string& strText, bool bQuiet);

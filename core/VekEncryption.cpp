@@ -52,10 +52,6 @@ std::uint32_t Pad(const CVekEncryption::Key& key, const std::string& name) {
          static_cast<std::uint32_t>(pad[2]) << 16 | static_cast<std::uint32_t>(pad[3]) << 24;
 }
 
-std::string ErrnoText(const std::string& what, const std::string& path) {
-  return what + " \"" + path + "\": " + std::strerror(errno);
-}
-
 }  // namespace
 
 bool CVekEncryption::Init() {
@@ -105,41 +101,42 @@ bool CVekEncryption::ReadKeyFile(const std::string& strPath, Key* pKey, std::str
   return true;
 }
 
+bool CVekEncryption::MakeKey(Key* pKey) {
+  if (!Init() || !pKey) return false;
+  randombytes_buf(pKey->data(), pKey->size());
+  return true;
+}
+
+bool CVekEncryption::WriteNewKeyFileTemp(const std::string& strPath, const Key& key, std::string* pTempPath,
+                                         std::string* pError) {
+  std::string bytes(reinterpret_cast<const char*>(key.data()), key.size());
+  std::string error;
+  const bool ok = WriteTempFileBeside(strPath, bytes, 0600, pTempPath, &error);
+  sodium_memzero(bytes.data(), bytes.size());
+  if (!ok && pError) *pError = "Cannot make the key file \"" + strPath + "\": " + error;
+  return ok;
+}
+
 bool CVekEncryption::CreateKeyFile(const std::string& strPath, Key* pKey, std::string* pError) {
-  if (!Init()) {
+  Key key{};
+  if (!MakeKey(&key)) {
     if (pError) *pError = "The random source cannot be used.";
     return false;
   }
-  Key key{};
-  randombytes_buf(key.data(), key.size());
   // Written whole under a temporary name, then linked to its own name: the
   // link fails when the name exists, so a key is never overwritten, and a
   // key file is never seen half-written.
-  std::string temp = strPath + kTempFileInfix + "XXXXXX";
-  const int fd = ::mkstemp(temp.data());  // mode 0600
-  if (fd < 0) {
-    if (pError) *pError = ErrnoText("Cannot make the key file", strPath);
-    return false;
+  std::string temp;
+  std::string error;
+  bool ok = WriteNewKeyFileTemp(strPath, key, &temp, pError);
+  if (ok) {
+    ok = LinkTempFileAsNew(temp, strPath, &error);
+    ::unlink(temp.c_str());
+    if (!ok && pError) *pError = "Cannot make the key file: " + error;
   }
-  bool ok = ::write(fd, key.data(), key.size()) == static_cast<ssize_t>(key.size()) && ::fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  if (ok && ::link(temp.c_str(), strPath.c_str()) != 0) ok = false;
-  const std::string why = ok ? std::string() : ErrnoText("Cannot make the key file", strPath);
-  ::unlink(temp.c_str());
-  if (!ok) {
-    sodium_memzero(key.data(), key.size());
-    if (pError) *pError = why;
-    return false;
-  }
-  const size_t slash = strPath.rfind('/');
-  const std::string folder = slash == std::string::npos ? "." : strPath.substr(0, slash + 1);
-  if (const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
-  if (pKey) *pKey = key;
+  if (ok && pKey) *pKey = key;
   sodium_memzero(key.data(), key.size());
-  return true;
+  return ok;
 }
 
 std::string CVekEncryption::Seal(const Key& key, const std::string& strMessage) {

@@ -35,6 +35,13 @@ class CVekEncryption {
   // False, with a reason naming the file, when it cannot be read or is no
   // key file.
   static bool ReadKeyFile(const std::string& strPath, Key* pKey, std::string* pError);
+  // A new key from the system's random source; false when it cannot be used.
+  static bool MakeKey(Key* pKey);
+  // Writes the key to a new temporary file beside strPath (mode 0600,
+  // flushed), for a caller that links it into place with other files as
+  // one change; false with a reason naming strPath.
+  static bool WriteNewKeyFileTemp(const std::string& strPath, const Key& key, std::string* pTempPath,
+                                  std::string* pError);
   // Makes a new key from the system's random source and writes it to a new
   // key file (mode 0600). An existing file is never replaced: false then,
   // as for any failure, with a reason.

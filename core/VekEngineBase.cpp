@@ -133,6 +133,7 @@ void CVekEngineBase::ReadSettings() {
   // A file that exists but cannot be read is said once; every setting then
   // takes its default without a message of its own.
   const std::string readError = m_pIniFile->GetReadError();
+  m_strSettingsReadError = readError;
   if (!readError.empty())
     AfxMessageBox("Settings file is not readable!\n" + readError +
                       "\n\nEvery setting of section [Application] takes its default.",
@@ -214,18 +215,24 @@ bool CVekEngineBase::StartUp() {
   ReadSettings();
 
   // A missing or read-only user file is said once here; without one no
-  // user can log in and every guarded command stays refused.
+  // user can log in and every guarded command stays refused. A first
+  // start (no key file yet) installs or seals the file and says itself
+  // why it could not.
   const std::string userFile = GetUserFileName(true);
-  if (!m_strDefaultUserFile.empty() && CVekAccessControl::InstallDefaultUserFile(m_strDefaultUserFile, userFile))
-    WriteAccessLogLine("The default user file was installed: " + userFile, true);
-  CheckFileAccess("Users", userFile);
+  const std::string keyFile = CVekAccessControl::GetKeyFileFor(userFile);
+  const bool keyExists = FileExists(keyFile) || IsFolder(keyFile);
   m_pAccessControl = CreateAccessControl();
-  m_pAccessControl->LoadUserFile(userFile, !FileExists(userFile));
+  if (!m_strDefaultUserFile.empty() && !keyExists && !FileExists(userFile) && !IsFolder(userFile)) {
+    m_pAccessControl->InstallDefaultUserFile(m_strDefaultUserFile, userFile);
+  } else {
+    if (keyExists || !FileExists(userFile)) CheckFileAccess("Users", userFile);
+    m_pAccessControl->LoadUserFile(userFile, !FileExists(userFile));
+  }
 
   const std::string tagFile = GetTagFileName(true);
   if (!FileExists(tagFile)) {
     CheckFileAccess("DataCenter Tags", tagFile);
-    WriteAccessLogLine("The tag file is missing: " + tagFile, true);
+    WriteAccessLogLine((IsFolder(tagFile) ? "The tag file is a folder: " : "The tag file is missing: ") + tagFile, true);
     return false;
   }
   m_pDataCenter = CreateDataCenter();

@@ -80,6 +80,9 @@ class CVekEngineBase : public CWnd, public IRecordContext {
   // The shipped default user file, copied to the program folder by StartUp
   // on a first start (no user file and no key file there); empty: none.
   void SetDefaultUserFile(const std::string& strPath) { m_strDefaultUserFile = strPath; }
+  // Why the settings file could not be read at start-up (a box said so
+  // then); empty when it was read or is missing.
+  const std::string& GetSettingsReadError() const { return m_strSettingsReadError; }
   void SetTitle(const std::string& strTitle) { m_strTitle = strTitle; }
   const std::string& GetTitle() const { return m_strTitle; }
   void SetTitleSuffix(const std::string& strSuffix) { m_strTitleSuffix = strSuffix; }
@@ -228,6 +231,7 @@ class CVekEngineBase : public CWnd, public IRecordContext {
   // Names.
   std::string m_strFileBase;
   std::string m_strDefaultUserFile;
+  std::string m_strSettingsReadError;  // why the settings file could not be read at start-up (said then)
   std::string m_strTitle;
   std::string m_strTitleSuffix;
   std::string m_strCoreControlType = "PC-Base";

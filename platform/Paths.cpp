@@ -83,20 +83,36 @@ bool IsFileReadOnly(const std::string& path) {
   return ::access(path.c_str(), W_OK) != 0;
 }
 
-int CopyMissingFiles(const std::string& sourceFolder, const std::string& targetFolder) {
+int CopyMissingFiles(const std::string& sourceFolder, const std::string& targetFolder,
+                     const std::vector<std::string>& names) {
   std::error_code ec;
   if (!fs::is_directory(sourceFolder, ec)) return -1;
   fs::create_directories(targetFolder, ec);
   if (ec) return -1;
   int copied = 0;
-  for (const fs::directory_entry& entry : fs::directory_iterator(sourceFolder, ec)) {
-    if (!entry.is_regular_file()) continue;
-    fs::path target = fs::path(targetFolder) / entry.path().filename();
-    if (fs::exists(target, ec)) continue;  // never over a user's file
-    if (!fs::copy_file(entry.path(), target, fs::copy_options::skip_existing, ec) || ec) return -1;
+  for (const std::string& name : names) {
+    if (name.empty() || name.find('/') != std::string::npos) return -1;
+    const fs::path source = fs::path(sourceFolder) / name;
+    if (!fs::is_regular_file(source, ec)) continue;  // not shipped
+    const fs::path target = fs::path(targetFolder) / name;
+    if (fs::exists(fs::symlink_status(target, ec))) continue;  // never over a user's file
+    // Copied under a temporary name and linked into place, so a crash never
+    // leaves a half-copied file under the real name, and a file that
+    // appeared meanwhile is not overwritten.
+    const fs::path temp = fs::path(targetFolder) / (name + ".vekcopy");
+    fs::remove(temp, ec);
+    bool ok = fs::copy_file(source, temp, fs::copy_options::overwrite_existing, ec) && !ec;
+    if (ok) {
+      const int fd = ::open(temp.c_str(), O_RDONLY | O_CLOEXEC);
+      ok = fd >= 0 && ::fsync(fd) == 0;
+      if (fd >= 0) ::close(fd);
+    }
+    ok = ok && (::link(temp.c_str(), target.c_str()) == 0 || errno == EEXIST);
+    fs::remove(temp, ec);
+    if (!ok) return -1;
     ++copied;
   }
-  return ec ? -1 : copied;
+  return copied;
 }
 
 void SetProfileKey(const std::string& key) {

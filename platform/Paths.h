@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/WinTypes.h"
 
@@ -14,9 +15,13 @@ void SetProgramFolder(const std::string& folder);  // empty restores the real on
 bool FileExists(const std::string& path);     // a regular file (or a link to one)
 bool IsFolder(const std::string& path);       // a folder (or a link to one)
 bool IsFileReadOnly(const std::string& path);  // exists and cannot be written
-// Copies every file of sourceFolder that is missing in targetFolder; never
-// overwrites. Returns the number of files copied, -1 on an error.
-int CopyMissingFiles(const std::string& sourceFolder, const std::string& targetFolder);
+// Copies the named files of sourceFolder that are missing in targetFolder
+// (and exist in sourceFolder); never overwrites, and copies nothing but
+// the names given (a database's "-wal" or "-journal" beside it in the
+// source would otherwise be replayed into the user's own database).
+// Returns the number of files copied, -1 on an error.
+int CopyMissingFiles(const std::string& sourceFolder, const std::string& targetFolder,
+                     const std::vector<std::string>& names);
 
 // The profile store of the application (dialog placements and the tag
 // browser's keys): named sections with entries, kept in

@@ -3,8 +3,13 @@
 #include <QApplication>
 #include <clocale>
 
+#include "platform/ui/BalloonTip.h"
+
 int RunPlatformMain(int argc, char** argv, const std::function<int()>& body) {
   QApplication app(argc, argv);
   std::setlocale(LC_NUMERIC, "C");
-  return body();
+  const int code = body();
+  // Windows that close themselves later are closed with the program.
+  CBalloonTip::CloseAll();
+  return code;
 }

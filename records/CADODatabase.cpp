@@ -28,12 +28,12 @@ CADODatabase::~CADODatabase() { Close(); }
 void CADODatabase::SetBusyTimeout(int nMilliseconds) { g_busyTimeoutMs = std::max(0, nMilliseconds); }
 int CADODatabase::GetBusyTimeout() { return g_busyTimeoutMs; }
 
-void CADODatabase::Open(const std::string& strFileName, int nMaxSchemaVersion) {
+void CADODatabase::Open(const std::string& strFileName, int nMaxSchemaVersion, const FileCheck& fnCheck) {
   Close();
   m_strFileName = strFileName;
   m_bCreated = false;
   try {
-    OpenOrThrow(nMaxSchemaVersion);
+    OpenOrThrow(nMaxSchemaVersion, fnCheck);
   } catch (...) {
     if (m_db) sqlite3_close_v2(m_db);
     m_db = nullptr;
@@ -42,7 +42,7 @@ void CADODatabase::Open(const std::string& strFileName, int nMaxSchemaVersion) {
   }
 }
 
-void CADODatabase::OpenOrThrow(int nMaxSchemaVersion) {
+void CADODatabase::OpenOrThrow(int nMaxSchemaVersion, const FileCheck& fnCheck) {
   if (m_strFileName.empty()) ThrowOpenError(SQLITE_CANTOPEN, "no file name");
 
   struct stat st {};
@@ -76,6 +76,7 @@ void CADODatabase::OpenOrThrow(int nMaxSchemaVersion) {
             ").\nUse the newer VekFrame, or move the file to another folder and start VekFrame "
             "again to begin a new database.",
         "", "", m_strFileName);
+  if (fnCheck) fnCheck(*this);
 
   // Write-ahead log with a sync at every commit: a committed row survives a
   // crash or a power loss, and readers (report tools) never block the writer.
@@ -101,7 +102,8 @@ void CADODatabase::OpenOrThrow(int nMaxSchemaVersion) {
 }
 
 void CADODatabase::ThrowOpenError(int nCode, const std::string& strDetail) {
-  throw MakeOpenError(nCode, strDetail, m_strFileName);
+  const int code = SqliteFailureCode(m_db, nCode);
+  throw MakeOpenError(code, code != nCode ? std::string() : strDetail, m_strFileName);
 }
 
 CADOException CADODatabase::MakeOpenError(int nCode, const std::string& strDetail,
@@ -127,7 +129,7 @@ CADOException CADODatabase::MakeOpenError(int nCode, const std::string& strDetai
              ".\nAllow writing to the file and to its folder, then start VekFrame again.";
       break;
     case SQLITE_FULL:
-      text = "The disk of the database file is full" + detail +
+      text = "Disk full: no space is left on the disk of the database file" + detail +
              ".\nFree some disk space, then start VekFrame again.";
       break;
     case SQLITE_CANTOPEN:
@@ -187,6 +189,24 @@ int CADODatabase::GetSchemaVersion() {
 void CADODatabase::SetSchemaVersion(int nVersion) {
   // PRAGMA takes no parameters; the value is a number formatted here.
   Execute("PRAGMA user_version = " + std::to_string(nVersion));
+}
+
+int CADODatabase::GetApplicationId() {
+  CSqlStatement stmt(m_db, "PRAGMA application_id");
+  return stmt.Step() ? static_cast<int>(stmt.ColumnInt64(0)) : 0;
+}
+
+void CADODatabase::SetApplicationId(int nId) {
+  Execute("PRAGMA application_id = " + std::to_string(nId));
+}
+
+std::vector<std::string> CADODatabase::GetTableNames() {
+  CSqlStatement stmt(m_db,
+                     "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\' "
+                     "ORDER BY name");
+  std::vector<std::string> names;
+  while (stmt.Step()) names.push_back(stmt.ColumnText(0));
+  return names;
 }
 
 void CADODatabase::AddObserver(IDatabaseObserver* pObserver) {

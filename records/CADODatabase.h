@@ -7,6 +7,7 @@
 // user-interface thread).
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,12 +33,17 @@ class CADODatabase {
   CADODatabase(const CADODatabase&) = delete;
   CADODatabase& operator=(const CADODatabase&) = delete;
 
+  // Checks an open file before anything in it changes (the caller's test
+  // that the file is its own); throws CADOException to refuse it.
+  using FileCheck = std::function<void(CADODatabase&)>;
+
   // Opens the file, creating an empty one when it is missing (never over an
   // existing file). A file whose schema version is above nMaxSchemaVersion
-  // (written by a newer program) is refused before anything in it changes.
-  // Throws CADOException; the connection is then closed. An open
-  // connection is closed first.
-  void Open(const std::string& strFileName, int nMaxSchemaVersion = 0x7FFFFFFF);
+  // (written by a newer program), or that fnCheck refuses, is refused
+  // before anything in it changes (the switch to the write-ahead log
+  // included). Throws CADOException; the connection is then closed. An
+  // open connection is closed first.
+  void Open(const std::string& strFileName, int nMaxSchemaVersion = 0x7FFFFFFF, const FileCheck& fnCheck = {});
   // Tells the observers, then closes. Safe to call when closed.
   void Close();
   bool IsOpen() const { return m_db != nullptr; }
@@ -54,6 +60,11 @@ class CADODatabase {
   // The schema version kept in the file (0 in a file that has none).
   int GetSchemaVersion();
   void SetSchemaVersion(int nVersion);
+  // The program mark kept in the file (PRAGMA application_id; 0: none).
+  int GetApplicationId();
+  void SetApplicationId(int nId);
+  // The tables of the file (not SQLite's own), in name order.
+  std::vector<std::string> GetTableNames();
 
   // How long a statement waits for another program's lock before it fails
   // as locked. 5000 ms unless changed; applies to later Opens.
@@ -74,7 +85,7 @@ class CADODatabase {
   void RemoveObserver(IDatabaseObserver* pObserver);
 
  private:
-  void OpenOrThrow(int nMaxSchemaVersion);
+  void OpenOrThrow(int nMaxSchemaVersion, const FileCheck& fnCheck);
   [[noreturn]] void ThrowOpenError(int nCode, const std::string& strDetail);
 
   sqlite3* m_db = nullptr;

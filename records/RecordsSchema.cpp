@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "platform/Seams.h"
 #include "records/CADOException.h"
@@ -78,6 +79,30 @@ const std::vector<CTableLayout>& GetRecordsLayouts() {
   return layouts;
 }
 
+void CheckRecordsFileIsOurs(CADODatabase& database) {
+  const auto refuse = [&](const std::string& why) {
+    throw CADODatabase::MakeOpenError(SQLITE_NOTADB, why, database.GetFileName());
+  };
+  const int id = database.GetApplicationId();
+  if (id != 0 && id != kRecordsApplicationId) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(id));
+    refuse(std::string("it carries the mark ") + hex + " of another program");
+  }
+  const auto& layouts = GetRecordsLayouts();
+  for (const std::string& table : database.GetTableNames()) {
+    const auto layout = std::find_if(layouts.begin(), layouts.end(),
+                                     [&](const CTableLayout& l) { return l.name == table; });
+    if (layout == layouts.end()) refuse("it holds the table \"" + table + "\", which is not one of VekFrame");
+    for (const std::string& column : database.GetColumnNames(table)) {
+      const bool known = column == layout->keyColumn ||
+                         std::any_of(layout->columns.begin(), layout->columns.end(),
+                                     [&](const ColumnDef& c) { return c.name == column; });
+      if (!known) refuse("its table \"" + table + "\" has the column \"" + column + "\", which is not one of VekFrame");
+    }
+  }
+}
+
 void UpgradeRecordsSchema(CADODatabase& database) {
   try {
     CSqlTransaction transaction(database.GetHandle());
@@ -93,6 +118,9 @@ void UpgradeRecordsSchema(CADODatabase& database) {
       EnsureSingleActive(database, layout);
     }
     if (version != kRecordsSchemaVersion) database.SetSchemaVersion(kRecordsSchemaVersion);
+    // A file of an earlier build, checked to hold only this program's
+    // tables, is marked now.
+    if (database.GetApplicationId() != kRecordsApplicationId) database.SetApplicationId(kRecordsApplicationId);
     transaction.Commit();
   } catch (CADOException& e) {
     const int code = e.GetPrimaryCode();
@@ -106,7 +134,7 @@ void UpgradeRecordsSchema(CADODatabase& database) {
 
 bool OpenRecordsDatabase(CADODatabase& database, const std::string& strFileName) {
   try {
-    database.Open(strFileName, kRecordsSchemaVersion);
+    database.Open(strFileName, kRecordsSchemaVersion, CheckRecordsFileIsOurs);
     UpgradeRecordsSchema(database);
     return true;
   } catch (const CADOException& e) {

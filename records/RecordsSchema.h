@@ -3,8 +3,8 @@
 // sets, and the opening of the database file with its schema: a missing (or
 // empty) file is created with every table; a file this program versioned
 // gets its missing tables and columns in one transaction and its version
-// raised; a file with tables but no version, or a negative version, is
-// refused untouched.
+// raised; a file with tables but no version, or a negative version, or
+// with another program's mark or tables, is refused untouched.
 // User-interface thread only.
 #pragma once
 
@@ -17,6 +17,11 @@
 // The schema version this program writes into the file (PRAGMA user_version).
 // 0 is a file without a version: taken only when it holds no table.
 constexpr int kRecordsSchemaVersion = 1;
+// The mark of this program's databases (PRAGMA application_id), "VekF".
+// A file with another mark is refused untouched; a file of an earlier
+// build (version, no mark) whose tables and columns are all this
+// program's is taken and marked.
+constexpr int kRecordsApplicationId = 0x56656B46;
 
 struct CTableLayout {
   std::string name;
@@ -28,8 +33,13 @@ struct CTableLayout {
 // The five tables in creation order.
 const std::vector<CTableLayout>& GetRecordsLayouts();
 
+// Refuses (throws the open error) a file that is not this program's: a
+// mark of another program, or a table or column this program does not
+// have. Nothing in the file changes.
+void CheckRecordsFileIsOurs(CADODatabase& database);
+
 // Creates the missing tables, columns and indexes and sets the schema
-// version, in one transaction. Throws CADOException; a file of a newer
+// version and the mark, in one transaction. Throws CADOException; a file of a newer
 // version is refused and left as it is.
 void UpgradeRecordsSchema(CADODatabase& database);
 

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
 #include <cmath>
 #include <utility>
 
@@ -34,8 +35,20 @@ std::string FieldOfConstraintMessage(const std::string& message) {
 
 }  // namespace
 
+int SqliteFailureCode(sqlite3* db, int code) {
+  if (db && (code & 0xFF) == SQLITE_IOERR) {
+    const int error = sqlite3_system_errno(db);
+    if (error == ENOSPC || error == EDQUOT) return SQLITE_FULL;
+  }
+  return code;
+}
+
 void ThrowSqliteError(sqlite3* db, int code, const std::string& table) {
-  std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(code);
+  const int failure = SqliteFailureCode(db, code);
+  if (failure == SQLITE_FULL && (code & 0xFF) != SQLITE_FULL) code = failure;
+  std::string message = (code & 0xFF) == SQLITE_FULL ? "disk full (no space is left on the disk of the database file)"
+                        : db                         ? sqlite3_errmsg(db)
+                                                     : sqlite3_errstr(code);
   const char* file = db ? sqlite3_db_filename(db, "main") : nullptr;
   std::string field = FieldOfConstraintMessage(message);
   throw CADOException(code, "Database error: " + message + ".", table, field,

@@ -15,9 +15,15 @@ struct sqlite3_stmt;
 // Names come from the program's own tables, never from the operator.
 std::string QuoteSqlName(const std::string& name);
 
+// The result code of a failed SQLite call on db, with a full disk told as
+// SQLITE_FULL: SQLite reports the disk filling up while it grows its log
+// index or flushes as an I/O error, and only the system's error says why.
+int SqliteFailureCode(sqlite3* db, int code);
+
 // Throws the CADOException of a failed SQLite call on db: the code, the
 // connection's message and the table. Constraint failures such as
-// "NOT NULL constraint failed: Recipe.RecipeName" also name the field.
+// "NOT NULL constraint failed: Recipe.RecipeName" also name the field. A
+// full disk is said as "disk full".
 [[noreturn]] void ThrowSqliteError(sqlite3* db, int code, const std::string& table);
 
 class CSqlStatement {

@@ -35,10 +35,10 @@ int main(int argc, char** argv) {
     CPlant plant;
     plant.CreateProcessData();
     const ShippedDataFiles files = MakeShippedDataFiles(plant);
-    const std::string database = folder + "VTLN-DataBase.mdb";
+    const std::string database = folder + kShippedDatabaseFile;
     std::filesystem::remove(database);
-    const bool ok = WriteWhole(folder + "VTLN-Setting.ini", files.settings) &&
-                    WriteWhole(folder + "VTLN-DCTags.dct", files.tags) && MakeShippedDatabase(database);
+    const bool ok = WriteWhole(folder + kShippedSettingsFile, files.settings) &&
+                    WriteWhole(folder + kShippedTagFile, files.tags) && MakeShippedDatabase(database);
     return ok ? 0 : 1;
   });
 }

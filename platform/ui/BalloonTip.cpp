@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <vector>
 
 #include "platform/Thread.h"
 #include "platform/ui/Brush.h"
@@ -21,6 +22,7 @@ constexpr int kTail = 14;
 constexpr int kPad = 8;
 constexpr UINT_PTR kCloseTimer = 1;
 int g_open = 0;
+std::vector<CBalloonTip*> g_tips;  // the balloons shown, in showing order
 
 CFont* TitleFont() {
   static CFont* font = [] {
@@ -92,6 +94,7 @@ CBalloonTip* CBalloonTip::ShowAt(const std::string& title, const std::string& te
   tip->m_layout.body.OffsetRect(-bounds.left, -bounds.top);
   for (CPoint& p : tip->m_layout.tail) p.Offset(-bounds.left, -bounds.top);
   ++g_open;
+  g_tips.push_back(tip);
   tip->ShowWindow(SW_SHOWNOACTIVATE);
   if (timeoutMs > 0) tip->SetTimer(kCloseTimer, timeoutMs);
   return tip;
@@ -111,6 +114,17 @@ CBalloonTip* CBalloonTip::Show(const std::string& title, const std::string& text
 }
 
 int CBalloonTip::GetOpenCount() { return g_open; }
+
+void CBalloonTip::CloseAll() {
+  while (!g_tips.empty()) {
+    CBalloonTip* tip = g_tips.back();
+    if (!tip->DestroyWindow()) {  // its window went with the toolkit's: only the object is left
+      g_tips.pop_back();
+      --g_open;
+      delete tip;
+    }
+  }
+}
 
 void CBalloonTip::OnPaint() {
   CPaintDC dc(this);
@@ -148,5 +162,6 @@ void CBalloonTip::OnLButtonDown(UINT, CPoint) { DestroyWindow(); }
 
 void CBalloonTip::PostNcDestroy() {
   --g_open;
+  g_tips.erase(std::remove(g_tips.begin(), g_tips.end(), this), g_tips.end());
   delete this;
 }

@@ -30,6 +30,9 @@ class CBalloonTip : public CWnd {
                            UINT timeoutMs);
   // The balloons now shown (tests).
   static int GetOpenCount();
+  // Closes every balloon still shown (the program's end: a balloon waiting
+  // for its timer would otherwise never be freed).
+  static void CloseAll();
 
   std::string GetTitle() const { return m_strTitle; }
   std::string GetText() const { return m_strText; }

@@ -57,6 +57,15 @@ LRESULT CMDIClient::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MDIMAXIMIZE:
       if (auto* child = dynamic_cast<CMDIChildWnd*>(FromHandle(reinterpret_cast<HWND>(wParam)))) child->MDIMaximize();
       return 0;
+    case WM_DESTROY:
+      // The child frames sit inside the area's sub-windows, not among this
+      // window's own children: destroy them here, so each gets its
+      // destruction (and a frame that deletes itself is deleted) before
+      // the toolkit removes their widgets with the area's.
+      if (area)
+        for (QMdiSubWindow* sub : area->subWindowList(QMdiArea::CreationOrder))
+          if (CMDIChildWnd* child = ChildOf(sub)) child->DestroyWindow();
+      return CWnd::WindowProc(message, wParam, lParam);
     case WM_MDIGETACTIVE: {
       CMDIChildWnd* child = area ? ChildOf(area->currentSubWindow()) : nullptr;
       if (lParam) *reinterpret_cast<BOOL*>(lParam) = child && child->IsMaximized();

@@ -151,6 +151,19 @@ INSTANTIATE_TEST_SUITE_P(
                     }}),
     [](const ::testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
 
+TEST_F(AppTest, ASettingsFileThatCannotBeReadGivesOneBoxSayingSo) {
+  // A folder in the file's place cannot be read, whoever runs the test.
+  std::filesystem::remove(File("-Setting.ini"));
+  std::filesystem::create_directory(File("-Setting.ini"));
+  MakeApp();
+  EXPECT_EQ(app->RunProgram(), 1);
+  exited = true;
+  const std::vector<std::string> texts = BoxTexts();
+  ASSERT_EQ(texts.size(), 1u) << texts.back();
+  EXPECT_EQ(texts[0].rfind("Settings file is not readable!\n", 0), 0u) << texts[0];
+  EXPECT_NE(texts[0].find(File("-Setting.ini") + "\" is a folder"), std::string::npos) << texts[0];
+}
+
 TEST_F(AppTest, EngineTablesThatCannotOpenRefuseStartUp) {
   MakeApp(1);
   EXPECT_EQ(app->RunProgram(), 1);

@@ -16,6 +16,8 @@
 #include "plant/VekEngineApp.h"
 #include "core/DCTag.h"
 #include "core/DataCenterBase.h"
+#include "records/RecordsSchema.h"
+#include "tests/records/RecordsTestSupport.h"
 
 using namespace app_test;
 
@@ -64,6 +66,62 @@ TEST(ShippedDataFilesTest, TagDirectionsFollowTheAttributesNames) {
   EXPECT_STREQ(ShippedTagIoType("MaxVluSpeedPort"), "DUPLEX");
   EXPECT_STREQ(ShippedTagIoType("MaxVluSpeed"), "DUPLEX");
   EXPECT_STREQ(ShippedTagIoType("VI_bAlarmAck"), "DUPLEX");
+}
+
+TEST(ShippedDataFilesTest, TheShippedDatabaseIsFoldedBackAndLeavesNothingBesideIt) {
+  const std::string database = ReadWhole(ShippedFolder() + kShippedDatabaseFile);
+  ASSERT_GT(database.size(), 100u);
+  // Bytes 18 and 19 of the header: 1 for a rollback journal, 2 for a write-ahead log.
+  EXPECT_EQ(database[18], 1) << "data/" << kShippedDatabaseFile << " is in write-ahead-log mode";
+  EXPECT_EQ(database[19], 1);
+  EXPECT_EQ(database.substr(68, 4), "VekF") << "the program's mark (application id)";
+  for (const char* beside : {"-wal", "-shm", "-journal"})
+    EXPECT_FALSE(std::filesystem::exists(ShippedFolder() + kShippedDatabaseFile + beside))
+        << "data/ holds " << kShippedDatabaseFile << beside << ": something opened the shipped database in place";
+}
+
+TEST(ShippedDataFilesTest, ALogBesideTheShippedDatabaseNeverReachesTheUsersDatabase) {
+  testing_support::TempDir shipped, program, scratch;
+  for (const char* name : {kShippedSettingsFile, kShippedTagFile, kShippedDatabaseFile})
+    std::filesystem::copy_file(ShippedFolder() + name, shipped.File(name));
+  // The user's database: the shipped one holding 500 Event rows, closed cleanly.
+  std::filesystem::copy_file(shipped.File(kShippedDatabaseFile), program.File(kShippedDatabaseFile));
+  {
+    testing_support::MessageBoxDouble boxes;
+    CADODatabase db;
+    ASSERT_TRUE(OpenRecordsDatabase(db, program.File(kShippedDatabaseFile)));
+  }
+  ASSERT_EQ(records_test::RawExec(program.File(kShippedDatabaseFile),
+                                  "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 500) "
+                                  "INSERT INTO Event (OperatorName) SELECT 'user ' || i FROM n"),
+            SQLITE_OK);
+  ASSERT_FALSE(std::filesystem::exists(program.File(std::string(kShippedDatabaseFile) + "-wal")));
+  // A log and its index left beside the shipped database by a program that
+  // opened it in place and has not closed it.
+  std::filesystem::copy_file(shipped.File(kShippedDatabaseFile), scratch.File("s.mdb"));
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open(scratch.File("s.mdb").c_str(), &other), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(other,
+                         "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0; "
+                         "INSERT INTO Event (OperatorName) VALUES ('shipped 1'), ('shipped 2');",
+                         nullptr, nullptr, nullptr),
+            SQLITE_OK);
+  std::filesystem::copy_file(scratch.File("s.mdb-wal"), shipped.File(std::string(kShippedDatabaseFile) + "-wal"));
+  std::filesystem::copy_file(scratch.File("s.mdb-shm"), shipped.File(std::string(kShippedDatabaseFile) + "-shm"));
+  sqlite3_close(other);
+
+  EXPECT_EQ(InstallShippedData(shipped.Path(), program.Path()), 2) << "the settings and the tag file";
+  for (const char* beside : {"-wal", "-shm"})
+    EXPECT_FALSE(std::filesystem::exists(program.File(std::string(kShippedDatabaseFile) + beside))) << beside;
+  EXPECT_FALSE(std::filesystem::exists(program.File(kShippedUserFile))) << "the first start installs the user file";
+  testing_support::MessageBoxDouble boxes;
+  CADODatabase db;
+  ASSERT_TRUE(OpenRecordsDatabase(db, program.File(kShippedDatabaseFile)));
+  db.Close();
+  const std::string file = program.File(kShippedDatabaseFile);
+  EXPECT_EQ(records_test::RawQuery(file, "SELECT count(*) FROM Event WHERE OperatorName LIKE 'user %'"), "500");
+  EXPECT_EQ(records_test::RawQuery(file, "SELECT count(*) FROM Event"), "500");
+  EXPECT_EQ(records_test::RawQuery(file, "PRAGMA integrity_check"), "ok");
 }
 
 using ShippedDataStartTest = AppTest;

@@ -1,15 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "core/AccessLog.h"
 #include "core/AtomicFile.h"
 #include "core/CoreTestSupport.h"
 #include "core/VekAccessControl.h"
+#include "core/UserFile.h"
 #include "core/VekEncryption.h"
 #include "support/Doubles.h"
 #include "support/SourceFolder.h"
@@ -46,6 +51,90 @@ class AccessTest : public ::testing::Test {
   CVekAccessUser* oper = nullptr;
   CVekAccessUser* tech = nullptr;
 };
+
+TEST_F(AccessTest, ANameNoUserCanBearIsQuotedShortAndNotWrittenBack) {
+  // Sealed entries as the program would seal them, but with names the
+  // users editor refuses: a huge one and one with '='; and an entry whose
+  // groups were changed outside, which is kept for an administrator.
+  CVekEncryption::Key key{};
+  ASSERT_TRUE(CVekEncryption::ReadKeyFile(dir.File("VTLN-VXC.key"), &key, &error)) << error;
+  const std::string hash = CVekEncryption::HashPassword("pw");
+  const auto entry = [&](const std::string& name, int groups) {
+    return UserFileEntry{"", name, hash, CVekEncryption::ScrambleGroups(key, name, hash, groups)};
+  };
+  const std::string huge = std::string(100, 'h') + std::string(1 << 20, 'x');
+  std::vector<UserFileEntry> entries = {entry("admin", kVekAdmin), entry(huge, kVekAdmin), entry("a=b", kOperator),
+                                        entry("kept", kOperator)};
+  entries.back().strGRP = entry("other", kVekAdmin).strGRP;  // groups pasted from another user
+  dir.Write("VTLN-VXC.sys", MakeSealedUserFileText(entries, 1, key));
+
+  MessageBoxDouble boxes;
+  CVekAccessControl loaded;
+  ASSERT_TRUE(loaded.LoadUserFile(dir.File("VTLN-VXC.sys")));
+  ASSERT_EQ(boxes.Count(), 1u);
+  const std::string text = boxes.Last().text;
+  EXPECT_LT(text.size(), 1000u);
+  EXPECT_NE(text.find("\"" + std::string(80, 'h') + "...\": the user name is longer than 64 characters."),
+            std::string::npos)
+      << text.substr(0, 400);
+  EXPECT_NE(text.find("\"a=b\": the user name holds '[', ']' or '='."), std::string::npos) << text;
+  EXPECT_NE(text.find("\"kept\": the entry was changed outside VekFrame."), std::string::npos) << text;
+  ASSERT_EQ(loaded.GetUsers().size(), 1u);
+
+  ASSERT_NE(loaded.AddUser("new", "pw", kOperator, &error), nullptr) << error;
+  const std::string file = dir.Read("VTLN-VXC.sys");
+  EXPECT_LT(file.size(), 10000u) << "the huge name is not written back";
+  EXPECT_EQ(file.find("Name=a=b"), std::string::npos);
+  EXPECT_NE(file.find("Name=kept"), std::string::npos) << "a changed entry stays for an administrator";
+  CVekAccessControl again;
+  boxes.Clear();
+  ASSERT_TRUE(again.LoadUserFile(dir.File("VTLN-VXC.sys")));
+  EXPECT_EQ(again.GetUsers().size(), 2u);
+  EXPECT_EQ(again.GetRefusedEntries().size(), 1u);
+}
+
+TEST(UserFileText, OnlyTheFirstSectionOfANameCountsInAFileOfManySections) {
+  // 20,000 sections, then each name again in other case with other values,
+  // then a second seal: the reading keeps the first of each.
+  constexpr int kCount = 20000;
+  std::string text = "[Seal]\r\nGeneration=3\r\nMAC=first\r\n";
+  for (int pass = 0; pass < 2; ++pass)
+    for (int i = 1; i <= kCount; ++i)
+      text += std::string(pass == 0 ? "[User-" : "[uSER-") + std::to_string(i) + "]\r\nName=" +
+              (pass == 0 ? "first" : "second") + std::to_string(i) + "\r\nPW=p\r\nGRP=1\r\n";
+  text += "[SEAL]\r\nGeneration=4\r\nMAC=second\r\n";
+  const UserFileContent content = ParseUserFileText(text);
+  ASSERT_EQ(content.entries.size(), static_cast<size_t>(kCount));
+  EXPECT_EQ(content.entries.front().strName, "first1");
+  EXPECT_EQ(content.entries.back().strName, "first" + std::to_string(kCount));
+  EXPECT_EQ(content.entries.back().strSection, "User-" + std::to_string(kCount));
+  EXPECT_EQ(content.strGeneration, "3");
+  EXPECT_EQ(content.strMac, "first");
+}
+
+TEST_F(AccessTest, ManyUsersLoadWithEachNameOnce) {
+  // A sealed file of many users, some names repeated in other case: the
+  // first of each is taken, each later one refused and not written back.
+  CVekEncryption::Key key{};
+  ASSERT_TRUE(CVekEncryption::ReadKeyFile(dir.File("VTLN-VXC.key"), &key, &error)) << error;
+  const std::string hash = CVekEncryption::HashPassword("pw");
+  std::vector<UserFileEntry> entries;
+  for (int i = 0; i < 3000; ++i) {
+    const std::string name = (i % 3 == 2 ? "USER" : "user") + std::to_string(i % 3 == 2 ? i - 1 : i);
+    entries.push_back({"", name, hash, CVekEncryption::ScrambleGroups(key, name, hash, kOperator)});
+  }
+  dir.Write("VTLN-VXC.sys", MakeSealedUserFileText(entries, 1, key));
+  CVekAccessControl loaded;
+  ASSERT_TRUE(loaded.LoadUserFile(dir.File("VTLN-VXC.sys"), true));
+  EXPECT_EQ(loaded.GetUsers().size(), 2000u);
+  EXPECT_EQ(loaded.GetRefusedEntries().size(), 1000u);
+  EXPECT_EQ(loaded.FindUser("USER1"), loaded.GetUsers()[1]);
+  ASSERT_NE(loaded.AddUser("one more", "pw", kOperator, &error), nullptr) << error;
+  CVekAccessControl again;
+  ASSERT_TRUE(again.LoadUserFile(dir.File("VTLN-VXC.sys"), true));
+  EXPECT_EQ(again.GetUsers().size(), 2001u);
+  EXPECT_TRUE(again.GetRefusedEntries().empty()) << "a second entry of a name is not written back";
+}
 
 TEST_F(AccessTest, GroupsAndAdmins) {
   EXPECT_TRUE(admin->IsAdmin());
@@ -437,10 +526,9 @@ TEST(ShippedUserFile, AFirstStartCopiesItMakesAKeyAndSealsTheCopy) {
   EXPECT_EQ(original.find("[Seal]"), std::string::npos) << "the shipped file carries no seal";
 
   const std::string path = dir.File("VTLN-VXC.sys");
-  ASSERT_TRUE(CVekAccessControl::InstallDefaultUserFile(defaultFile, path));
   CVekAccessControl access;
   MessageBoxDouble boxes;
-  ASSERT_TRUE(access.LoadUserFile(path));
+  ASSERT_TRUE(access.InstallDefaultUserFile(defaultFile, path));
   EXPECT_EQ(boxes.Count(), 0u);
   EXPECT_TRUE(access.GetRefusedEntries().empty());
   CVekAccessUser* admin = access.Authenticate("Admin", "VekAdmin");
@@ -451,11 +539,178 @@ TEST(ShippedUserFile, AFirstStartCopiesItMakesAKeyAndSealsTheCopy) {
   EXPECT_EQ(source.Read("VTLN-VXC.sys"), original);
 
   // Later starts take the sealed copy; the default is not copied again.
-  EXPECT_FALSE(CVekAccessControl::InstallDefaultUserFile(defaultFile, path));
+  CVekAccessControl later;
+  EXPECT_FALSE(later.InstallDefaultUserFile(defaultFile, path));
+  EXPECT_TRUE(later.LoadUserFile(path, true));
   std::remove(path.c_str());
-  EXPECT_FALSE(CVekAccessControl::InstallDefaultUserFile(defaultFile, path)) << "the key file remains";
+  EXPECT_FALSE(later.InstallDefaultUserFile(defaultFile, path)) << "the key file remains";
   CVekAccessControl again;
   EXPECT_FALSE(again.LoadUserFile(path, true));
+}
+
+}  // namespace
+
+namespace {
+
+// A first start that cannot seal the user file: the folder is left as it
+// was, one message names the file and the cause, the log never says
+// "sealed", and the next start, the cause removed, seals the file and
+// Admin logs in.
+struct FirstStartFault {
+  const char* name;
+  bool bFromDefault;  // the shipped default is installed (else an unsealed file is in place)
+  std::function<void(const TempDir&)> cause;
+  std::function<void(const TempDir&)> remove;
+  const char* expectedCause;
+};
+
+bool EndsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// A step of the writes of one file fails as the system would report it.
+std::function<void(const TempDir&)> FailStep(FileWriteStep failing, const char* fileEnd, int error) {
+  return [=](const TempDir&) {
+    SetFileWriteFaultForTest([=](FileWriteStep step, const std::string& path) {
+      return step == failing && EndsWith(path, fileEnd) ? error : 0;
+    });
+  };
+}
+
+void NoFault(const TempDir&) { SetFileWriteFaultForTest(nullptr); }
+
+class FirstStartFaults : public ::testing::TestWithParam<FirstStartFault> {
+ protected:
+  void SetUp() override {
+    CVekEncryption::SetFastHashingForTest(true);
+    unsealed = "[User-1]\r\nName=Admin\r\nPW=" + CVekEncryption::HashPassword("VekAdmin") + "\r\nGRP=128\r\n";
+    shipped.Write("VTLN-VXC.sys", unsealed);
+    if (!GetParam().bFromDefault) dir.Write("VTLN-VXC.sys", unsealed);
+    SetAccessLogFile(dir.File("VTLN-Log.log"));
+  }
+  void TearDown() override {
+    SetFileWriteFaultForTest(nullptr);
+    SetAccessLogFile("");
+    CVekEncryption::SetFastHashingForTest(false);
+  }
+  bool StartOnce(CVekAccessControl& access) {
+    return GetParam().bFromDefault ? access.InstallDefaultUserFile(shipped.File("VTLN-VXC.sys"), Path())
+                                   : access.LoadUserFile(Path());
+  }
+  std::string Path() const { return dir.File("VTLN-VXC.sys"); }
+  std::vector<std::string> FilesLeft() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
+      const std::string name = entry.path().filename().string();
+      if (name != "VTLN-Log.log" && name != "VTLN-VXC.sys.lock") names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  TempDir shipped, dir;
+  std::string unsealed;
+};
+
+TEST_P(FirstStartFaults, LeaveTheFolderAsItWasAndTheNextStartSealsTheFile) {
+  const FirstStartFault& c = GetParam();
+  c.cause(dir);
+  {
+    MessageBoxDouble boxes;
+    CVekAccessControl access;
+    EXPECT_FALSE(StartOnce(access));
+    ASSERT_EQ(boxes.Count(), 1u);
+    const std::string text = boxes.Last().text;
+    EXPECT_NE(text.find(Path()), std::string::npos) << text;
+    EXPECT_NE(text.find(c.expectedCause), std::string::npos) << text;
+    EXPECT_NE(text.find("next start tries again"), std::string::npos) << text;
+    EXPECT_TRUE(access.GetUsers().empty()) << "no unsealed groups grant anything";
+    EXPECT_EQ(access.Authenticate("Admin", "VekAdmin"), nullptr);
+  }
+  const std::vector<std::string> asItWas =
+      c.bFromDefault ? std::vector<std::string>{} : std::vector<std::string>{"VTLN-VXC.sys"};
+  EXPECT_EQ(FilesLeft(), asItWas) << "no key file, no temporary file";
+  if (!c.bFromDefault) {
+    EXPECT_EQ(dir.Read("VTLN-VXC.sys"), unsealed);
+  }
+  EXPECT_EQ(dir.Read("VTLN-Log.log").find("sealed"), std::string::npos) << dir.Read("VTLN-Log.log");
+
+  c.remove(dir);
+  MessageBoxDouble boxes;
+  CVekAccessControl access;
+  EXPECT_TRUE(StartOnce(access));
+  EXPECT_EQ(boxes.Count(), 0u) << boxes.Last().text;
+  CVekAccessUser* admin = access.Authenticate("Admin", "VekAdmin");
+  ASSERT_NE(admin, nullptr);
+  EXPECT_TRUE(admin->IsVekAdmin());
+  EXPECT_EQ(FilesLeft(), (std::vector<std::string>{"VTLN-VXC.key", "VTLN-VXC.sys"}));
+  EXPECT_NE(dir.Read("VTLN-Log.log").find("User file sealed with a new key file"), std::string::npos);
+  CVekAccessControl third;
+  EXPECT_TRUE(third.LoadUserFile(Path(), true)) << third.GetLoadError();
+  ASSERT_NE(third.Authenticate("Admin", "VekAdmin"), nullptr);
+  EXPECT_TRUE(third.Authenticate("Admin", "VekAdmin")->IsVekAdmin());
+}
+
+std::vector<FirstStartFault> FirstStartFaultCases() {
+  std::vector<FirstStartFault> cases;
+  for (bool fromDefault : {true, false}) {
+    cases.push_back({fromDefault ? "DiskFullWritingTheKeyFile_Default" : "DiskFullWritingTheKeyFile_InPlace",
+                     fromDefault, FailStep(FileWriteStep::kWrite, ".key", ENOSPC), NoFault, "No space left on device"});
+    cases.push_back({fromDefault ? "DiskFullWritingTheUserFile_Default" : "DiskFullWritingTheUserFile_InPlace",
+                     fromDefault, FailStep(FileWriteStep::kWrite, ".sys", ENOSPC), NoFault, "No space left on device"});
+    cases.push_back({fromDefault ? "UserFileCannotBeReplaced_Default" : "UserFileCannotBeReplaced_InPlace", fromDefault,
+                     FailStep(FileWriteStep::kReplace, ".sys", EROFS), NoFault, "Read-only file system"});
+    cases.push_back({fromDefault ? "KeyFileCannotBeLinked_Default" : "KeyFileCannotBeLinked_InPlace", fromDefault,
+                     FailStep(FileWriteStep::kLink, ".key", EACCES), NoFault, "Permission denied"});
+  }
+  cases.push_back({"ReadOnlyUserFile", false,
+                   [](const TempDir& d) { ::chmod(d.File("VTLN-VXC.sys").c_str(), 0444); },
+                   [](const TempDir& d) { ::chmod(d.File("VTLN-VXC.sys").c_str(), 0600); }, "is read-only"});
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, FirstStartFaults, ::testing::ValuesIn(FirstStartFaultCases()),
+                         [](const ::testing::TestParamInfo<FirstStartFault>& info) {
+                           return std::string(info.param.name);
+                         });
+
+}  // namespace
+
+namespace {
+
+// The same on a disk that is really full: a small in-memory file system,
+// skipped where it cannot be mounted.
+TEST(FirstStartOnAFullDisk, LeavesNothingAndTheNextStartSealsTheFile) {
+  TempDir dir, shipped;
+  if (::mount("tmpfs", dir.Path().c_str(), "tmpfs", MS_NOSUID | MS_NODEV, "size=64k,mode=0700") != 0)
+    GTEST_SKIP() << "a small file system cannot be mounted here";
+  struct Unmount {
+    std::string path;
+    ~Unmount() { ::umount2(path.c_str(), MNT_DETACH); }
+  } unmount{dir.Path()};
+  CVekEncryption::SetFastHashingForTest(true);
+  shipped.Write("VTLN-VXC.sys",
+                "[User-1]\r\nName=Admin\r\nPW=" + CVekEncryption::HashPassword("VekAdmin") + "\r\nGRP=128\r\n");
+  {
+    std::ofstream filler(dir.File("filler"), std::ios::binary);
+    filler << std::string(256 * 1024, 'x');  // more than fits: the disk is full
+  }
+  {
+    MessageBoxDouble boxes;
+    CVekAccessControl access;
+    EXPECT_FALSE(access.InstallDefaultUserFile(shipped.File("VTLN-VXC.sys"), dir.File("VTLN-VXC.sys")));
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_NE(boxes.Last().text.find("No space left on device"), std::string::npos) << boxes.Last().text;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.File("VTLN-VXC.key")));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("VTLN-VXC.sys")));
+  std::filesystem::remove(dir.File("filler"));
+  MessageBoxDouble boxes;
+  CVekAccessControl access;
+  EXPECT_TRUE(access.InstallDefaultUserFile(shipped.File("VTLN-VXC.sys"), dir.File("VTLN-VXC.sys")));
+  ASSERT_NE(access.Authenticate("Admin", "VekAdmin"), nullptr);
+  EXPECT_TRUE(access.Authenticate("Admin", "VekAdmin")->IsVekAdmin());
+  CVekEncryption::SetFastHashingForTest(false);
 }
 
 }  // namespace

@@ -177,6 +177,7 @@ TEST(TagFile, MissingFileAndSecondLoad) {
   EXPECT_NE(dc.GetLastErrorText().find(dir.File("none.dct")), std::string::npos);
   ASSERT_EQ(::mkdir(dir.File("folder.dct").c_str(), 0755), 0);
   EXPECT_EQ(dc.LoadTagFile(dir.File("folder.dct")), CDataCenterBase::eResultFileNotFound);
+  EXPECT_EQ(dc.GetLastErrorText().find("not found"), std::string::npos) << "a folder is not said to be missing";
   EXPECT_NE(dc.GetLastErrorText().find("\"" + dir.File("folder.dct") + "\" is a folder"), std::string::npos)
       << dc.GetLastErrorText();
 

@@ -3,10 +3,13 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
+#include <filesystem>
 #include <memory>
 
 #include "core/AccessLog.h"
+#include "core/AtomicFile.h"
 #include "core/CoreTestSupport.h"
 #include "core/VekEncryption.h"
 #include "core/VekEngineBase.h"
@@ -171,6 +174,50 @@ TEST_F(EngineTest, AFirstStartInstallsTheDefaultUserFileSealed) {
   EXPECT_NE(dir.Read("VTLN-Log.log").find("users (user file generation 1)"), std::string::npos);
 }
 
+TEST_F(EngineTest, AFirstStartThatCannotSealSaysSoOnceAndTheNextStartLogsInAdmin) {
+  std::remove(dir.File("VTLN-VXC.key").c_str());
+  const std::string unsealed =
+      "[User-1]\r\nName=Admin\r\nPW=" + CVekEncryption::HashPassword("VekAdmin") + "\r\nGRP=128\r\n";
+  TempDir shipped;
+  shipped.Write("VTLN-VXC.sys", unsealed);
+  struct Case {
+    const char* name;
+    bool bInstalled;  // the unsealed file is in the program folder already (else the default is installed)
+  };
+  for (const Case& c : {Case{"default, disk full", false}, Case{"unsealed file in place, read-only", true}}) {
+    SCOPED_TRACE(c.name);
+    std::remove(dir.File("VTLN-VXC.sys").c_str());
+    if (c.bInstalled) {
+      dir.Write("VTLN-VXC.sys", unsealed);
+      ASSERT_EQ(::chmod(dir.File("VTLN-VXC.sys").c_str(), 0444), 0);
+    } else {
+      SetFileWriteFaultForTest([](FileWriteStep step, const std::string&) { return step == FileWriteStep::kWrite ? ENOSPC : 0; });
+    }
+    boxes.Clear();
+    auto* engine = new TestEngine;
+    engine->SetDefaultUserFile(shipped.File("VTLN-VXC.sys"));
+    EXPECT_TRUE(CVekEngineBase::SetEngine(engine));
+    SetFileWriteFaultForTest(nullptr);
+    ASSERT_EQ(boxes.Count(), 1u) << "one box, not a second one blaming the file";
+    EXPECT_NE(boxes.Last().text.find("cannot be sealed"), std::string::npos) << boxes.Last().text;
+    EXPECT_TRUE(CVekEngineBase::GetEngineAccessControl()->GetUsers().empty());
+    EXPECT_FALSE(std::filesystem::exists(dir.File("VTLN-VXC.key")));
+    CVekEngineBase::SetEngine(nullptr);
+
+    ::chmod(dir.File("VTLN-VXC.sys").c_str(), 0600);
+    boxes.Clear();
+    engine = new TestEngine;
+    engine->SetDefaultUserFile(shipped.File("VTLN-VXC.sys"));
+    EXPECT_TRUE(CVekEngineBase::SetEngine(engine));
+    EXPECT_EQ(boxes.Count(), 0u) << boxes.Last().text;
+    CVekAccessUser* admin = CVekEngineBase::GetEngineAccessControl()->Authenticate("Admin", "VekAdmin");
+    ASSERT_NE(admin, nullptr);
+    EXPECT_TRUE(admin->IsVekAdmin());
+    CVekEngineBase::SetEngine(nullptr);
+    std::remove(dir.File("VTLN-VXC.key").c_str());
+  }
+}
+
 TEST_F(EngineTest, SettingsAreReadWithTheirDefaultsAndBadValuesSaySo) {
   dir.Write("VTLN-Setting.ini",
             "[Application]\nCoreControlType=PLC-Base\nnProcessInfoSamplingStackSize=5\n"
@@ -207,6 +254,9 @@ TEST_F(EngineTest, AFolderInPlaceOfADataFileIsSaidToBeAFolder) {
   EXPECT_FALSE(CVekEngineBase::SetEngine(new TestEngine));
   ASSERT_GE(boxes.Count(), 1u);
   EXPECT_EQ(boxes.Last().text, "DataCenter Tags file is a folder!\n" + dir.File("VTLN-DCTags.dct"));
+  const std::string log = dir.Read("VTLN-Log.log");
+  EXPECT_NE(log.find("The tag file is a folder: " + dir.File("VTLN-DCTags.dct")), std::string::npos) << log;
+  EXPECT_EQ(log.find("missing"), std::string::npos) << log;
 }
 
 TEST_F(EngineTest, NumbersAtTheEdgesOfAnIntAreHeldWithoutOverflow) {

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <climits>
 #include <list>
@@ -181,6 +184,34 @@ TEST(StartupChecks, FileAccessTexts) {
   ::chmod(dir.File("ok.ini").c_str(), 0444);
   EXPECT_FALSE(CheckFileAccess("Settings", dir.File("ok.ini")));
   EXPECT_EQ(boxes.Last().text, "Settings file is Read-Only!\n" + dir.File("ok.ini"));
+}
+
+TEST(StartupChecks, AFileThatCannotBeReadIsSaidSoNotBlamedAsReadOnly) {
+  // A file the program's user may neither read nor write: the check runs
+  // as an ordinary user, since root reads every file.
+  TempDir dir;
+  dir.Write("s.ini", "[A]\n");
+  ASSERT_EQ(::chmod(dir.Path().c_str(), 0755), 0);
+  ASSERT_EQ(::chmod(dir.File("s.ini").c_str(), 0000), 0);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(77);
+    if (::access(dir.Path().c_str(), X_OK) != 0) ::_exit(77);
+    MessageBoxDouble boxes;
+    const bool refused = !CheckFileAccess("Settings", dir.File("s.ini"));
+    const std::string text = boxes.Count() == 1 ? boxes.Last().text : "";
+    ::_exit(refused && text.rfind("Settings file is not readable!\n" + dir.File("s.ini") + "\n", 0) == 0 ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "no ordinary user to test with";
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "one box saying the file is not readable";
+  MessageBoxDouble boxes;
+  ASSERT_EQ(::mkdir(dir.File("folder.ini").c_str(), 0755), 0);
+  EXPECT_FALSE(CheckFileAccess("Settings", dir.File("folder.ini")));
+  EXPECT_EQ(boxes.Last().text, "Settings file is a folder!\n" + dir.File("folder.ini"));
 }
 
 TEST(StartupChecks, SecondInstanceIsRefusedUnlessTheKeysAreHeld) {

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <clocale>
 #include <cstdio>
+#include <filesystem>
 #include <thread>
 
 #include "platform/Paths.h"
@@ -127,16 +128,24 @@ TEST(ClipboardSeam, DoubleKeepsTheText) {
   EXPECT_EQ(GetClipboardText(), "TagName");
 }
 
-TEST(Files, CopyMissingNeverOverwrites) {
+TEST(Files, CopyMissingNeverOverwritesAndCopiesOnlyTheNamedFiles) {
   testing_support::TempDir source, target;
   source.Write("a.ini", "shipped");
   source.Write("b.dct", "shipped");
+  source.Write("c.mdb", "shipped database");
+  source.Write("c.mdb-wal", "log of the shipped database");
+  source.Write("c.mdb-shm", "index of that log");
   target.Write("a.ini", "user's own");
-  EXPECT_EQ(CopyMissingFiles(source.Path(), target.Path()), 1);
+  const std::vector<std::string> names = {"a.ini", "b.dct", "c.mdb", "not-shipped.ini"};
+  EXPECT_EQ(CopyMissingFiles(source.Path(), target.Path(), names), 2);
   EXPECT_EQ(target.Read("a.ini"), "user's own");
   EXPECT_EQ(target.Read("b.dct"), "shipped");
-  EXPECT_EQ(CopyMissingFiles(source.Path(), target.Path()), 0);
-  EXPECT_EQ(CopyMissingFiles(source.File("nothing"), target.Path()), -1);
+  EXPECT_EQ(target.Read("c.mdb"), "shipped database");
+  for (const char* stray : {"c.mdb-wal", "c.mdb-shm", "not-shipped.ini", "b.dct.vekcopy"})
+    EXPECT_FALSE(std::filesystem::exists(target.File(stray))) << stray;
+  EXPECT_EQ(CopyMissingFiles(source.Path(), target.Path(), names), 0);
+  EXPECT_EQ(CopyMissingFiles(source.File("nothing"), target.Path(), names), -1);
+  EXPECT_EQ(CopyMissingFiles(source.Path(), target.Path(), {"../a.ini"}), -1) << "names, not paths";
 }
 
 TEST(Files, ProgramFolderAndReadOnly) {

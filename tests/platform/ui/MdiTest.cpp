@@ -244,3 +244,43 @@ TEST_F(MdiTest, ClosingTheMainFrameClosesDocumentsAndEndsTheLoop) {
 }
 
 }  // namespace
+
+namespace {
+
+// A child frame that counts its destruction and its deletion.
+struct FrameLife {
+  int destroyed = 0;
+  int deleted = 0;
+};
+class CountedChild : public CMDIChildWnd {
+ public:
+  explicit CountedChild(FrameLife* life) : m_life(life) {}
+  ~CountedChild() override { ++m_life->deleted; }
+
+ protected:
+  void OnDestroy() override {
+    ++m_life->destroyed;
+    CMDIChildWnd::OnDestroy();
+  }
+
+ private:
+  FrameLife* m_life;
+};
+
+TEST_F(MdiTest, ChildFramesAreDestroyedAndDeletedWithTheMainFrame) {
+  FrameLife life;
+  auto* counted = new CMultiDocTemplate(
+      3041, [] { return new TrendDoc; }, [&life] { return new CountedChild(&life); }, [] { return new CView; });
+  m_app.AddDocTemplate(counted);
+  ASSERT_NE(counted->OpenDocumentFile(nullptr), nullptr);
+  ASSERT_NE(counted->OpenDocumentFile(nullptr), nullptr);
+  ASSERT_EQ(m_frame->GetChildFrames().size(), 2u);
+  m_app.m_pMainWnd->DestroyWindow();
+  int code = 0;
+  TakePendingQuit(&code);
+  ProcessPendingEvents();
+  EXPECT_EQ(life.destroyed, 2) << "each child frame is told of its destruction";
+  EXPECT_EQ(life.deleted, 2) << "and a frame that deletes itself is deleted, not leaked";
+}
+
+}  // namespace

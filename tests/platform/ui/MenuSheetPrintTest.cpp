@@ -315,6 +315,17 @@ TEST(BalloonTest, ShowsAndClosesItself) {
   EXPECT_EQ(CBalloonTip::GetOpenCount(), before);
 }
 
+TEST(BalloonTest, BalloonsStillShownAreClosedAtTheProgramsEnd) {
+  // Balloons waiting for their timer (or a click) when the program ends
+  // are closed and freed then, not left behind.
+  CBalloonTip::CloseAll();
+  ASSERT_NE(CBalloonTip::ShowAt("first", "kept until clicked", CPoint(50, 50), nullptr, 0), nullptr);
+  ASSERT_NE(CBalloonTip::ShowAt("second", "kept for a minute", CPoint(90, 90), nullptr, 60000), nullptr);
+  EXPECT_EQ(CBalloonTip::GetOpenCount(), 2);
+  CBalloonTip::CloseAll();
+  EXPECT_EQ(CBalloonTip::GetOpenCount(), 0);
+}
+
 TEST(SplashTest, ShownAndHiddenOnTheUserInterfaceThread) {
   ImageTemplate art;
   art.id = 9221;

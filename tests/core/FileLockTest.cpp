@@ -1,0 +1,221 @@
+// The lock of a shared file against another process that holds it: a
+// write waits a bounded time, says once which lock file (and process)
+// holds it back, keeps the change and writes it once the lock is free; a
+// write that changes nothing never waits; the lock file is the owner's
+// alone.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+
+#include "core/AtomicFile.h"
+#include "core/IniFile.h"
+#include "core/VekAccessControl.h"
+#include "core/VekEncryption.h"
+#include "support/Doubles.h"
+
+using testing_support::MessageBoxDouble;
+using testing_support::TempDir;
+
+namespace {
+
+// Another process that holds the lock file until released.
+class OtherProcessHoldingLock {
+ public:
+  explicit OtherProcessHoldingLock(const std::string& lockFile) {
+    if (::pipe(m_ready) != 0 || ::pipe(m_release) != 0) return;
+    m_pid = ::fork();
+    if (m_pid == 0) {
+      const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+      char c = 1;
+      if (fd < 0 || ::flock(fd, LOCK_EX) != 0 || ::write(m_ready[1], &c, 1) != 1) ::_exit(1);
+      const ssize_t n = ::read(m_release[0], &c, 1);  // until released (or the test process is gone)
+      ::_exit(n >= 0 ? 0 : 2);
+    }
+    char c = 0;
+    m_bHeld = m_pid > 0 && ::read(m_ready[0], &c, 1) == 1;
+  }
+  ~OtherProcessHoldingLock() {
+    Release();
+    for (int fd : {m_ready[0], m_ready[1], m_release[0], m_release[1]})
+      if (fd >= 0) ::close(fd);
+  }
+  OtherProcessHoldingLock(const OtherProcessHoldingLock&) = delete;
+  OtherProcessHoldingLock& operator=(const OtherProcessHoldingLock&) = delete;
+
+  bool Held() const { return m_bHeld; }
+  pid_t Pid() const { return m_pid; }
+  void Release() {
+    if (m_pid <= 0) return;
+    const char c = 0;
+    if (::write(m_release[1], &c, 1) == 1) {
+      int status = 0;
+      ::waitpid(m_pid, &status, 0);
+    }
+    m_pid = -1;
+    m_bHeld = false;
+  }
+
+ private:
+  int m_ready[2] = {-1, -1};
+  int m_release[2] = {-1, -1};
+  pid_t m_pid = -1;
+  bool m_bHeld = false;
+};
+
+class FileLockTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    previousWait = CFileLock::GetLockWaitMs();
+    CFileLock::SetLockWaitMs(300);
+  }
+  void TearDown() override { CFileLock::SetLockWaitMs(previousWait); }
+  std::string Read(CIniFile& file, const std::string& section, const std::string& key) {
+    std::string out;
+    file.ReadString(section, key, out, "<none>");
+    return out;
+  }
+
+  int previousWait = 0;
+  TempDir dir;
+  MessageBoxDouble boxes;
+};
+
+TEST_F(FileLockTest, ALockHeldElsewhereMakesAWriteReportOnceAndLosesNothingOnceFree) {
+  dir.Write("s.ini", "[A]\nx=1\n");
+  CIniFile ini(dir.File("s.ini"));
+  OtherProcessHoldingLock other(dir.File("s.ini.lock"));
+  ASSERT_TRUE(other.Held());
+
+  EXPECT_TRUE(ini.WriteString("A", "x", "2")) << "kept, not lost";
+  ASSERT_EQ(boxes.Count(), 1u);
+  const std::string text = boxes.Last().text;
+  EXPECT_NE(text.find(dir.File("s.ini.lock")), std::string::npos) << text;
+  EXPECT_NE(text.find("process " + std::to_string(other.Pid())), std::string::npos) << text;
+  EXPECT_NE(text.find("kept"), std::string::npos) << text;
+  EXPECT_EQ(Read(ini, "A", "x"), "2") << "reads see the kept change";
+  EXPECT_EQ(dir.Read("s.ini"), "[A]\nx=1\n");
+
+  // More changes while it is held: kept too, without another box.
+  EXPECT_TRUE(ini.WriteString("A", "y", "3"));
+  {
+    CIniFile::CBatch batch(&ini);
+    ini.WriteString("B", "z", "4");
+    ini.WriteString("A", "x", "5");
+    EXPECT_TRUE(batch.Commit());
+  }
+  EXPECT_EQ(boxes.Count(), 1u);
+  EXPECT_EQ(Read(ini, "A", "x"), "5");
+  EXPECT_EQ(Read(ini, "B", "z"), "4");
+  EXPECT_EQ(dir.Read("s.ini"), "[A]\nx=1\n");
+
+  other.Release();
+  EXPECT_TRUE(ini.WriteString("C", "w", "6"));
+  CIniFile fresh(dir.File("s.ini"));
+  EXPECT_EQ(Read(fresh, "A", "x"), "5");
+  EXPECT_EQ(Read(fresh, "A", "y"), "3");
+  EXPECT_EQ(Read(fresh, "B", "z"), "4");
+  EXPECT_EQ(Read(fresh, "C", "w"), "6");
+  EXPECT_EQ(boxes.Count(), 1u);
+
+  // Held again later: a new box, since a write got through meanwhile.
+  OtherProcessHoldingLock again(dir.File("s.ini.lock"));
+  ASSERT_TRUE(again.Held());
+  EXPECT_TRUE(ini.WriteString("A", "x", "7"));
+  EXPECT_EQ(boxes.Count(), 2u);
+  again.Release();
+}
+
+TEST_F(FileLockTest, KeptChangesAreWrittenWhenTheFileIsClosed) {
+  dir.Write("s.ini", "[A]\nx=1\n");
+  {
+    CIniFile ini(dir.File("s.ini"));
+    OtherProcessHoldingLock other(dir.File("s.ini.lock"));
+    ASSERT_TRUE(other.Held());
+    EXPECT_TRUE(ini.WriteString("A", "x", "2"));
+    other.Release();
+  }
+  EXPECT_EQ(dir.Read("s.ini"), "[A]\nx=2\n");
+}
+
+TEST_F(FileLockTest, AWriteThatChangesNothingNeverWaitsForTheLock) {
+  dir.Write("s.ini", "[A]\nx=1\ny=\"two\"\n");
+  CIniFile ini(dir.File("s.ini"));
+  OtherProcessHoldingLock other(dir.File("s.ini.lock"));
+  ASSERT_TRUE(other.Held());
+  CFileLock::SetLockWaitMs(60000);  // a write that took the lock would hang here
+  EXPECT_TRUE(ini.WriteString("A", "x", "1"));
+  EXPECT_TRUE(ini.WriteInt("A", "x", 1));
+  {
+    CIniFile::CBatch batch(&ini);
+    ini.WriteString("A", "y", "two");
+    ini.WriteString("A", "x", "9");
+    ini.WriteString("A", "x", "1");  // changed and changed back
+    EXPECT_TRUE(batch.Commit());
+  }
+  EXPECT_EQ(boxes.Count(), 0u);
+}
+
+TEST_F(FileLockTest, TheLockFileIsTheOwnersAlone) {
+  const mode_t previous = ::umask(0);
+  {
+    CFileLock lock(dir.File("new.ini"));
+    EXPECT_TRUE(lock.IsHeld());
+  }
+  ::umask(previous);
+  struct stat st {};
+  ASSERT_EQ(::stat(dir.File("new.ini.lock").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+  // A lock file an older build left readable by everyone is tightened.
+  dir.Write("old.ini.lock", "");
+  ASSERT_EQ(::chmod(dir.File("old.ini.lock").c_str(), 0644), 0);
+  { CFileLock lock(dir.File("old.ini")); }
+  ASSERT_EQ(::stat(dir.File("old.ini.lock").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST_F(FileLockTest, AnotherUserCannotHoldTheLock) {
+  dir.Write("s.ini", "[A]\nx=1\n");
+  CIniFile ini(dir.File("s.ini"));
+  ASSERT_TRUE(ini.WriteString("A", "x", "2"));  // makes the lock file
+  ASSERT_EQ(::chmod(dir.Path().c_str(), 0755), 0);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (::geteuid() != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(77);
+    const int fd = ::open(dir.File("s.ini.lock").c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) ::_exit(errno == EACCES ? 0 : 3);
+    ::_exit(::flock(fd, LOCK_EX | LOCK_NB) == 0 ? 1 : 2);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "no other user to test with";
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "another user could open the lock file";
+}
+
+TEST_F(FileLockTest, AChangeOfTheUsersWhileTheLockIsHeldElsewhereFailsWithTheReason) {
+  CVekEncryption::SetFastHashingForTest(true);
+  CVekAccessControl access;
+  access.LoadUserFile(dir.File("u.sys"), true);
+  std::string error;
+  ASSERT_NE(access.AddUser("admin", "pw", CVekAccessUser::eGroupVekAdmin, &error), nullptr) << error;
+  const std::string before = dir.Read("u.sys");
+  OtherProcessHoldingLock other(dir.File("u.sys.lock"));
+  ASSERT_TRUE(other.Held());
+  EXPECT_EQ(access.AddUser("second", "pw", CVekAccessUser::eGroupOperator, &error), nullptr);
+  EXPECT_NE(error.find(dir.File("u.sys.lock")), std::string::npos) << error;
+  EXPECT_EQ(dir.Read("u.sys"), before);
+  EXPECT_EQ(access.FindUser("second"), nullptr);
+  other.Release();
+  EXPECT_NE(access.AddUser("second", "pw", CVekAccessUser::eGroupOperator, &error), nullptr) << error;
+  CVekEncryption::SetFastHashingForTest(false);
+}
+
+}  // namespace
