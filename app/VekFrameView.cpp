@@ -336,6 +336,10 @@ BOOL CVekFrameView::OnCommand(WPARAM wParam, LPARAM lParam) {
     OnFilePrint();
     return TRUE;
   }
+  if (id == ID_FILE_PRINT_PREVIEW) {
+    OnFilePrintPreview();
+    return TRUE;
+  }
   for (int i = 0; i < kLoopCount; ++i) {
     if (id != kLoopButtonIds[i] || lParam == 0) continue;
     OnLoopButton(i);

@@ -8,6 +8,8 @@
 #include "plant/DeviceAttribs.h"
 #include "plant/Plant.h"
 #include "plant/VekEngineApp.h"
+#include "platform/ui/CommandIds.h"
+#include "platform/ui/PrintPreview.h"
 #include "records/CADODatabase.h"
 #include "shapes/fixture/DialogDriver.h"
 
@@ -190,6 +192,24 @@ TEST_F(SuperviseViewTest, RecipeDownloadLinesFollowTheRecipesWritePending) {
   // Another pack's pending state is not the recipe's.
   view->SendMessage(WM_PACK_PENDING_CHANGED, reinterpret_cast<WPARAM>(plant->Shift()), AC_WRITE_PENDING);
   EXPECT_EQ(view->GetLabel(1134)->GetWindowText(), "Recipe is downloaded.");
+}
+
+TEST_F(SuperviseViewTest, PrintPreviewShowsTheViewsPrintoutAndCloseLeavesIt) {
+  Start();
+  int previews = 0;
+  int pages = 0;
+  const CDialog::ModalDriver previous = CDialog::SetModalDriver([&](CDialog& dialog) {
+    if (auto* preview = dynamic_cast<CPrintPreviewDlg*>(&dialog)) {
+      ++previews;
+      pages = preview->GetPageCount();
+    }
+    dialog.EndDialog(IDCANCEL);
+  });
+  view->SendMessage(WM_COMMAND, MAKEWPARAM(ID_FILE_PRINT_PREVIEW, 0), 0);
+  CDialog::SetModalDriver(previous);
+  EXPECT_EQ(previews, 1);
+  EXPECT_EQ(pages, 1);
+  EXPECT_TRUE(boxes.Shown().empty()) << boxes.Last().text;
 }
 
 TEST_F(SuperviseViewTest, EachLoopButtonsCommandIdReachesItsLoop) {
