@@ -121,4 +121,29 @@ TEST(DeviceListPartTable, TheRealClassesMakeEachDeviceWithItsWordsAndInstance) {
   EXPECT_EQ(tower->GetNozzleCount(), 20);
 }
 
+TEST(DeviceListPartTable, DemoStartsTheRealClassesAtTheirDocumentedRanges) {
+  // The engine's Demo start takes each drive to half of its maximum and
+  // each vessel to a fifth of its scale; with the real classes and no
+  // saved settings those are the classes' documented defaults.
+  PlantRig rig(ProgramDeviceClasses());
+  ASSERT_TRUE(rig.Start());
+  rig.CreateWindowsWithoutThreads();
+  ASSERT_TRUE(rig.Engine().SetDataSourceType(CVekEngineBase::eDataSourceDemo));
+  const struct {
+    const char* device;
+    const char* attrib;
+    float value;
+  } rows[] = {{"SuctionFan", "MaxVluSpeed", 100.0f},       {"SuctionFan", "Speed", 50.0f},
+              {"DilutionFan", "Speed", 50.0f},             {"RotaryFilter1", "MaxVluSpeed", 1000.0f},
+              {"RotaryFilter1", "Speed", 500.0f},          {"TransferBeltRight", "Speed", 500.0f},
+              {"MeasuringBelt", "MaxVluSpeed", 1000.0f},   {"MeasuringBelt", "Speed", 500.0f},
+              {"HighPressure2", "MaxVluStroke", 10.0f},    {"HighPressure2", "Stroke", 10.0f},
+              {"HighPressure2", "Speed", 50.0f},           {"Silo1", "MaxVluLevel", 1000.0f},
+              {"Silo1", "Level", static_cast<float>(1000.0 * static_cast<double>(0.2f))},
+              {"HotAirHeatZone", "MaxVluTemperature", 2000.0f},
+              {"HotAirHeatZone", "Temperature", 1000.0f},  {"PowderDiverseValve", "MaxVluPosition", 100.0f},
+              {"ReturnValve", "MaxVluPosition", 1000.0f}};
+  for (const auto& row : rows) EXPECT_FLOAT_EQ(rig.Float(row.device, row.attrib), row.value) << row.device << "." << row.attrib;
+}
+
 }  // namespace
