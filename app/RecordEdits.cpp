@@ -92,8 +92,15 @@ bool ActivateRecipe(CRecipeRS& recipes, CTableHistoryRS<CRecipeRS>* pHistory, in
     recipes.FindActiveRecord();  // the cursor back on a row that exists
     return false;
   }
-  recipes.SetActiveRecord(true);
+  // The notice this posts has its history row already.
+  recipes.SetActiveRecord(true, keepHistory);
   return recipes.HasActiveRecord();
+}
+
+bool AddRecipeHistoryForNotice(CRecipeRS& recipes, CTableHistoryRS<CRecipeRS>* pHistory) {
+  if (recipes.TakeHistoryWrittenNotice()) return true;
+  if (!recipes.HasActiveRecord() || !pHistory || !pHistory->IsOpen()) return false;
+  return pHistory->AddHistoryRecord(recipes.GetActiveFields());
 }
 
 bool StartShift(CShiftRS& shifts, const std::string& strOperatorName) {

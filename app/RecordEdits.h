@@ -32,8 +32,15 @@ bool DeleteRecipe(CRecipeRS& recipes, int nId);
 // Makes nId the only active recipe and appends its copy, stamped now, to
 // the recipe history, both in one transaction (without a history set only
 // the flag moves); then copies it into the active field set and posts the
-// set's notice 5.
+// set's notice 5, counted as one whose history row is written.
 bool ActivateRecipe(CRecipeRS& recipes, CTableHistoryRS<CRecipeRS>* pHistory, int nId);
+// The recipe history keeps a row for every notice 5 of the recipes (an
+// active recipe found at start-up or activated): the copy of the active
+// recipe, stamped now. A notice whose row the activation wrote in its own
+// transaction is counted off instead, so an activation has one row. False
+// when a row was due and could not be written (no active recipe, no open
+// history set, or a database error, shown).
+bool AddRecipeHistoryForNotice(CRecipeRS& recipes, CTableHistoryRS<CRecipeRS>* pHistory);
 
 // Starts a shift: a new row with the operator, the start now (with its
 // Shamsi text, both from the record context) and zero totals, made the only

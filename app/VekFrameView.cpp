@@ -2,6 +2,7 @@
 
 #include "app/MainFrmBase.h"
 #include "app/ProcessAlarms.h"
+#include "app/RecordEdits.h"
 #include "app/SuperviseStatus.h"
 #include "app/VekPlant.h"
 #include "attrib/AttribLabel.h"
@@ -336,6 +337,10 @@ BOOL CVekFrameView::OnCommand(WPARAM wParam, LPARAM lParam) {
     OnFilePrint();
     return TRUE;
   }
+  if (id == ID_FILE_PRINT_PREVIEW) {
+    OnFilePrintPreview();
+    return TRUE;
+  }
   for (int i = 0; i < kLoopCount; ++i) {
     if (id != kLoopButtonIds[i] || lParam == 0) continue;
     OnLoopButton(i);
@@ -591,9 +596,12 @@ void CVekFrameView::OnPackPendingChanged(CVAttribsPack* pack, int code) {
 void CVekFrameView::OnTableNotice(WPARAM recordSet, int code) {
   CPlant* plant = CPlant::GetCurrent();
   if (!plant || code != TABLE_NOTICE_ACTIVE_RECORD_SET) return;
-  if (recordSet != reinterpret_cast<WPARAM>(plant->Tables().pRecipe.get())) return;
-  // The recipe's history row is written where the recipe is activated, in
-  // the same transaction; a new active recipe restarts the Demo plant.
+  CRecipeRS* recipes = plant->Tables().pRecipe.get();
+  if (!recipes || recordSet != reinterpret_cast<WPARAM>(recipes)) return;
+  // Every active recipe set (at start-up or activated) has its history row;
+  // an activation wrote its own in its transaction. A new active recipe
+  // restarts the Demo plant.
+  record_edits::AddRecipeHistoryForNotice(*recipes, plant->Tables().pRecipeHistory.get());
   CVekEngineBase* engine = CVekEngineBase::GetEngine();
   if (engine && engine->IsDemoSource()) engine->StartDemoSource();
 }

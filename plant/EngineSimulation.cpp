@@ -22,10 +22,6 @@ constexpr FeedbackCopy kFeedbackCopies[] = {
     {CT_VALVE, "DiOnOffPosition", "DoOnOffPosition"},   {CT_DBF_VALVE, "DiOnOffPosition", "DoOnOffPosition"},
 };
 
-// The drives that follow their own walk counter (drive j: counter j) while
-// in automatic control and shown on the mimic.
-constexpr int kWalkingDrives[] = {CT_CNTR_FGL_PUMP, CT_BELT, CT_RTRY_WHL};
-
 // PowderDiverseValve and HotAirDiverseValve: instances of C_DBFValve.
 constexpr int kHotAirDiverter = 0;
 constexpr int kPowderDiverter = 1;
@@ -45,20 +41,15 @@ void CVekEngineApp::SimulateDemoInputs() {
     if (pump.HasWindow() && pump.Bool("AutoCntrlStroke"))
       pump.SetFloat("Speed", DeviceAttribs::Scaled(pump.Float("MaxVluSpeed"), demo.Demand(0)));
   }
-  for (int controlType : kWalkingDrives) {
-    const std::vector<C_BaseShape*>& devices = m_plant.Devices(controlType);
-    for (size_t j = 0; j < devices.size() && j < kDemoWalkCount; ++j) {
-      DeviceAttribs drive(m_plant, devices[j]);
-      if (!drive.HasWindow() || !drive.Bool("AutoCntrlSpeed")) continue;
-      drive.SetFloat("Speed", DeviceAttribs::Scaled(drive.Float("MaxVluSpeed"), demo.Demand(static_cast<int>(j))));
-      if (controlType == CT_BELT)
-        drive.SetFloat("Flow", static_cast<float>(static_cast<double>(drive.Float("Load")) * 0.037 *
-                                                  static_cast<double>(drive.Float("Speed"))));
-    }
-  }
+  // In the cycle's order: the fans and pumps, the belt with its flow, the
+  // belt hopper's level, then the wheels (the view receives the changes in
+  // this order).
+  FollowWalk(CT_CNTR_FGL_PUMP);
+  FollowWalk(CT_BELT);
   DeviceAttribs hopper(m_plant, m_plant.Device(CT_VESSEL, kBeltHopper));
   if (hopper.HasWindow() && hopper.Bool("AutoCntrlLevel"))
     hopper.SetFloat("Level", DeviceAttribs::Scaled(hopper.Float("MaxVluLevel"), demo.Demand(1)));
+  FollowWalk(CT_RTRY_WHL);
 
   // The diverters climb in 2 % steps and fall back to 0 at their maximum.
   for (C_BaseShape* device : m_plant.Devices(CT_DBF_VALVE)) {
@@ -76,6 +67,22 @@ void CVekEngineApp::SimulateDemoInputs() {
     if (pump.Bool("DiOnOffSpeed")) total += static_cast<double>(pump.Float("Flow"));
   }
   SetPrcGeneralFloat(PG_TotalSlurryPressure, static_cast<float>(total));
+}
+
+// Every drive of the class that is shown on the mimic and in automatic
+// control follows its own walk counter (drive j: counter j); the belt's
+// flow follows its new speed.
+void CVekEngineApp::FollowWalk(int controlType) {
+  const CDemoSimulation& demo = m_plant.Demo();
+  const std::vector<C_BaseShape*>& devices = m_plant.Devices(controlType);
+  for (size_t j = 0; j < devices.size() && j < kDemoWalkCount; ++j) {
+    DeviceAttribs drive(m_plant, devices[j]);
+    if (!drive.HasWindow() || !drive.Bool("AutoCntrlSpeed")) continue;
+    drive.SetFloat("Speed", DeviceAttribs::Scaled(drive.Float("MaxVluSpeed"), demo.Demand(static_cast<int>(j))));
+    if (controlType == CT_BELT)
+      drive.SetFloat("Flow", static_cast<float>(static_cast<double>(drive.Float("Load")) * 0.037 *
+                                                static_cast<double>(drive.Float("Speed"))));
+  }
 }
 
 // At most once a second the next nozzle opens and the one five ahead of it

@@ -79,6 +79,7 @@ class CVekEngineApp : public CVekEngineBase {
 
  private:
   void SimulateNozzles();
+  void FollowWalk(int controlType);
   void OpenPlantTables(HWND hNotify);
   void DeletePlantTables();
 

@@ -19,12 +19,18 @@ bool CBaseTableRS::Guard(Fn&& fn) {
   }
 }
 
-void CBaseTableRS::PostNotify(LPARAM nCode) const {
+bool CBaseTableRS::PostNotify(LPARAM nCode) const {
   const HWND hWnd = GetNotifyWnd();
-  if (!hWnd) return;
+  if (!hWnd) return false;
   // A window that is gone refuses the post; that is not an error here.
-  CWnd::PostMessage(hWnd, WM_TABLE_NOTICE,
-                    reinterpret_cast<WPARAM>(static_cast<const CBaseTableRS*>(this)), nCode);
+  return CWnd::PostMessage(hWnd, WM_TABLE_NOTICE,
+                           reinterpret_cast<WPARAM>(static_cast<const CBaseTableRS*>(this)), nCode) != FALSE;
+}
+
+bool CBaseTableRS::TakeHistoryWrittenNotice() {
+  if (m_nHistoryWrittenNotices == 0) return false;
+  --m_nHistoryWrittenNotices;
+  return true;
 }
 
 bool CBaseTableRS::FindActiveRecord() {
@@ -33,7 +39,7 @@ bool CBaseTableRS::FindActiveRecord() {
   return Guard([&] { return m_Recordset.FindFirstNonZero(column); });
 }
 
-void CBaseTableRS::SetActiveRecord(bool bFound) {
+void CBaseTableRS::SetActiveRecord(bool bFound, bool bHistoryWritten) {
   if (bFound && IsOpen() && !m_Recordset.IsEOF()) {
     const bool read = Guard([&] {
       m_Recordset.Read(GetActiveFieldsBase());
@@ -42,7 +48,7 @@ void CBaseTableRS::SetActiveRecord(bool bFound) {
     if (read) {
       m_bHasActiveRecord = true;
       m_nActiveRowId = m_Recordset.GetRowId();
-      PostNotify(TABLE_NOTICE_ACTIVE_RECORD_SET);
+      if (PostNotify(TABLE_NOTICE_ACTIVE_RECORD_SET) && bHistoryWritten) ++m_nHistoryWrittenNotices;
       return;
     }
   }

@@ -15,8 +15,9 @@
 
 class CBaseTableRS : public CAdoEngine {
  public:
-  // Posts WM_TABLE_NOTICE with this set and the code to the notify window.
-  void PostNotify(LPARAM nCode) const;
+  // Posts WM_TABLE_NOTICE with this set and the code to the notify window;
+  // false when there is none (or it is gone).
+  bool PostNotify(LPARAM nCode) const;
 
   // True while the active field set holds the table's active record.
   bool HasActiveRecord() const { return m_bHasActiveRecord; }
@@ -25,7 +26,14 @@ class CBaseTableRS : public CAdoEngine {
   // bFound (FindActiveRecord's answer): copies the current row into the
   // active field set and posts notice 5. Otherwise shows
   // "There is no active \"<table>\"." and posts notice 3.
-  void SetActiveRecord(bool bFound);
+  // bHistoryWritten: the change that made the row active has written its
+  // history row itself (in its own transaction); the notice 5 posted is
+  // then counted, for TakeHistoryWrittenNotice.
+  void SetActiveRecord(bool bFound, bool bHistoryWritten = false);
+  // The receiver of a notice 5 that keeps a history row per notice asks
+  // this first: true (and counted off) when one notice posted so far had
+  // its row written with the change, so no second row is due.
+  bool TakeHistoryWrittenNotice();
   // Writes the active field set back to its row. False (nothing written)
   // without an active record or on an error (shown).
   bool UpdateActiveRecord();
@@ -67,6 +75,7 @@ class CBaseTableRS : public CAdoEngine {
 
   bool m_bHasActiveRecord = false;
   std::int64_t m_nActiveRowId = 0;  // the row of the active field set
+  int m_nHistoryWrittenNotices = 0;  // notices 5 posted whose history row exists
 };
 
 // A record set whose field sets are of type TFields (its CSTFields).

@@ -129,18 +129,20 @@ void C_BaseShape::CreateAttribs() {
   for (int id = 0; id < BA_COUNT && id < GetAttribCount(); ++id) EnsureAttrib(id);
 }
 
-// The on-demand path names and types the first six base attributes; the
-// others keep what the pack's declaration gives them.
+// The on-demand path names, types and defaults the first six base
+// attributes (LoadInWay starts at 0.5); the others keep what the pack's
+// declaration gives them.
 bool C_BaseShape::InitAttrib(CVAttrib* attrib) {
   const int id = attrib->GetId();
   if (!IsBaseId(id)) return false;
   if (id <= BA_NoTaring) {
-    attrib->SetDataType(GetAttribType(id));
+    const VARTYPE vt = GetAttribType(id);
+    attrib->SetDataType(vt);
     attrib->SetName(GetBaseAttribName(id));
-    VARIANT zero;
-    VariantChangeType(&zero, &zero, 0, attrib->GetDataType());
-    attrib->SetDefaultValue(&zero);
-    attrib->SetValue(&zero);
+    const VARIANT value = vt == VT_R4 ? VariantFromFloat(GetDefaultFloat(id, AP_DATA))
+                                      : VariantFromBool(GetDefaultInt(id, AP_DATA) != 0);
+    attrib->SetDefaultValue(&value);
+    attrib->SetValue(&value);
   }
   return true;
 }

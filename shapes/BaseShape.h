@@ -130,7 +130,8 @@ class C_BaseShape : public CVAttribsPack, public CAlarmPack {
   // types the first six of them.
   void CreateAttribs() override;
   bool InitAttrib(CVAttrib* attrib) override;
-  // Reads "Data" of the attribute into it through the typed setter.
+  // Reads "Data" of a VT_I4, VT_R4 or VT_BOOL attribute into it through the
+  // typed setter; an attribute of any other type is left as it is.
   virtual void LoadAttribData(int id);
   // Sets the attribute and writes its "Data" (flags as 1/0).
   virtual void SaveAttribData(int id, const VARIANT& value);

@@ -17,8 +17,8 @@ constexpr std::array<int, 11> kIntsSavedOnDestroy = {
     BA_ColorBgOld,          BA_ColorFgOld,            BA_ColorBodyOld,
 };
 
-// The stored types whose "Data" the load always reads (an absent key gives
-// the default).
+// The stored types whose "Data" the load always asks LoadAttribData for (an
+// absent key gives the default); of these it reads VT_I4 and VT_R4.
 bool IsNumericDataType(VARTYPE vt) {
   return vt == VT_I2 || vt == VT_I4 || vt == VT_R4 || vt == VT_UI2 || vt == VT_UI4;
 }
@@ -108,10 +108,7 @@ void C_BaseShape::LoadAttribsFromIni() {
 
 void C_BaseShape::LoadAttribData(int id) {
   switch (GetAttribDataType(id)) {
-    case VT_I2:
-    case VT_I4:
-    case VT_UI2:
-    case VT_UI4: {
+    case VT_I4: {
       int value = 0;
       LoadAttribIniInt(id, AP_DATA, value);
       SetAttribInt(id, value);

@@ -1,6 +1,7 @@
 #include "shapes/SpryDryrGeometry.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -12,6 +13,14 @@ constexpr double kRowPitch = 9.5;
 constexpr double kFirstRowTop = 49.0;
 constexpr double kSprayLength = 5.5;
 
+// A coordinate truncated to whole pixels; one beyond the drawing range (a
+// spray sized from a rate far outside its nozzle's range) stops at its edge.
+int ToPixel(double v) {
+  constexpr double kLimit = 1 << 20;
+  if (std::isnan(v)) return 0;
+  return static_cast<int>(std::clamp(v, -kLimit, kLimit));
+}
+
 }  // namespace
 
 TowerScale MakeTowerScale(int width, int height) {
@@ -19,7 +28,7 @@ TowerScale MakeTowerScale(int width, int height) {
 }
 
 CPoint TowerPoint(double x, double y, const TowerScale& scale) {
-  return CPoint(static_cast<int>(x * scale.sx), static_cast<int>(y * scale.sy));
+  return CPoint(ToPixel(x * scale.sx), ToPixel(y * scale.sy));
 }
 
 std::array<CPoint, 12> TowerOutline(const TowerScale& scale) {
@@ -52,10 +61,9 @@ std::array<CPoint, 6> TowerNozzleGlyph(double centre, int row, const TowerScale&
 
 double TowerSprayFraction(float rate, float min, float max) {
   // Until a nozzle's range is set (max equal to min) its spray has no size.
-  if (!(max > min)) return 0.0;
+  if (max == min) return 0.0;
   const double fraction = (static_cast<double>(rate) - min) / (static_cast<double>(max) - min);
-  if (!(fraction > 0.0)) return 0.0;  // also a rate that is not a number
-  return std::min(fraction, 1.0);
+  return std::isnan(fraction) ? 0.0 : fraction;
 }
 
 std::array<CPoint, 3> TowerSprayTriangle(double centre, int row, double gap, double fraction,

@@ -46,8 +46,9 @@ double TowerNozzleTop(int row);
 // The glyph: (xc, y0), (xc, y0+2), (xc-1, y0+2), (xc, y0+4), (xc+1, y0+2),
 // (xc, y0+2) with y0 the row's top.
 std::array<CPoint, 6> TowerNozzleGlyph(double centre, int row, const TowerScale& scale);
-// The spray's relative size: (rate - min) / (max - min), held within
-// 0..1; 0 when max does not exceed min.
+// The spray's relative size: (rate - min) / (max - min), also beyond 0..1
+// for a rate outside the range (a range changed after the rate); 0 when max
+// equals min or the result is not a number.
 double TowerSprayFraction(float rate, float min, float max);
 // The spray: apex at the glyph's lower tip (xc, y0+4), base corners at
 // (xc -/+ d, y0+4 + 5.5 f) with d = 5.5 f gap / 15.

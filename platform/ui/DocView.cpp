@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/Seams.h"
+#include "platform/ui/Bitmap.h"
 #include "platform/ui/ControlStyles.h"
 #include "platform/ui/DC.h"
 #include "platform/ui/DialogItems.h"
@@ -16,6 +17,7 @@
 #include "platform/ui/MDIChildWnd.h"
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/PrintJob.h"
+#include "platform/ui/PrintPreview.h"
 #include "platform/ui/ResourceTable.h"
 #include "platform/ui/SysColors.h"
 
@@ -145,6 +147,15 @@ BOOL CView::OnFilePrint() {
     return FALSE;
   }
   return PrintJobPages(job);
+}
+
+BOOL CView::OnFilePrintPreview() {
+  const std::string title = m_pDocument ? m_pDocument->GetTitle() : std::string("View");
+  CPrintJob job;
+  if (!job.StartImages(title) || !PrintJobPages(job)) return FALSE;
+  CPrintPreviewDlg preview(job.TakePageImages(), title, this);
+  if (preview.DoModal() != IDOK) return FALSE;
+  return OnFilePrint();
 }
 
 BOOL CView::PrintToPdf(const std::string& path) {

@@ -1,12 +1,14 @@
 #include "platform/ui/PrintJob.h"
 
 #include <QDir>
+#include <QImage>
 #include <QPainter>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "platform/ui/Bitmap.h"
 #include "platform/ui/DC.h"
 #include "platform/ui/QtConvert.h"
 
@@ -31,12 +33,19 @@ struct CPrintJob::Impl {
   std::unique_ptr<QPrinter> printer;
   std::unique_ptr<QPainter> painter;
   std::unique_ptr<CDC> dc;
+  // An image job: the page size in dots, the resolution, the page being
+  // drawn and the pages done.
+  bool images = false;
+  QSize imageSize;
+  int imageDpi = 96;
+  std::unique_ptr<QImage> page;
+  std::vector<std::unique_ptr<CBitmap>> pages;
 };
 
 CPrintJob::CPrintJob() : m_impl(std::make_unique<Impl>()) {}
 
 CPrintJob::~CPrintJob() {
-  if (m_impl->printer) EndDoc();
+  if (m_impl->printer || m_impl->images) EndDoc();
 }
 
 void CPrintJob::SetPrinterRedirect(const std::string& folder) { Redirect() = folder; }
@@ -70,6 +79,22 @@ BOOL CPrintJob::StartPdf(const std::string& path, const std::string& title, bool
   return TRUE;
 }
 
+BOOL CPrintJob::StartImages(const std::string& /*title*/, int dpi, bool landscape) {
+  if (m_impl->printer || m_impl->images || dpi <= 0) return FALSE;
+  // A4: 210 x 297 mm.
+  const int shortSide = qRound(210.0 / 25.4 * dpi);
+  const int longSide = qRound(297.0 / 25.4 * dpi);
+  m_impl->images = true;
+  m_impl->imageDpi = dpi;
+  m_impl->imageSize = landscape ? QSize(longSide, shortSide) : QSize(shortSide, longSide);
+  m_impl->pages.clear();
+  m_strPath.clear();
+  m_nPages = 0;
+  return TRUE;
+}
+
+std::vector<std::unique_ptr<CBitmap>> CPrintJob::TakePageImages() { return std::move(m_impl->pages); }
+
 BOOL CPrintJob::StartPrinter(const std::string& title, const std::string& printerName, bool landscape) {
   if (!Redirect().empty()) {
     std::string name = title.empty() ? "print" : title;
@@ -92,6 +117,18 @@ BOOL CPrintJob::StartPrinter(const std::string& title, const std::string& printe
 }
 
 CDC* CPrintJob::StartPage() {
+  if (m_impl->images) {
+    EndPage();
+    m_impl->page = std::make_unique<QImage>(m_impl->imageSize, QImage::Format_RGB32);
+    m_impl->page->fill(Qt::white);
+    m_impl->page->setDotsPerMeterX(qRound(m_impl->imageDpi / 0.0254));
+    m_impl->page->setDotsPerMeterY(qRound(m_impl->imageDpi / 0.0254));
+    m_impl->painter = std::make_unique<QPainter>(m_impl->page.get());
+    ++m_nPages;
+    m_impl->dc = std::make_unique<CDC>();
+    m_impl->dc->AttachPainter(m_impl->painter.get(), m_impl->imageDpi, true);
+    return m_impl->dc.get();
+  }
   if (!m_impl->printer) return nullptr;
   if (!m_impl->painter) {
     m_impl->painter = std::make_unique<QPainter>();
@@ -111,10 +148,25 @@ CDC* CPrintJob::StartPage() {
 BOOL CPrintJob::EndPage() {
   if (m_impl->dc) m_impl->dc->DeleteDC();
   m_impl->dc.reset();
+  if (m_impl->images) {
+    if (!m_impl->page) return FALSE;
+    m_impl->painter->end();
+    m_impl->painter.reset();
+    auto bitmap = std::make_unique<CBitmap>();
+    bitmap->SetImage(*m_impl->page);
+    m_impl->pages.push_back(std::move(bitmap));
+    m_impl->page.reset();
+    return TRUE;
+  }
   return m_impl->painter != nullptr;
 }
 
 BOOL CPrintJob::EndDoc() {
+  if (m_impl->images) {
+    EndPage();
+    m_impl->images = false;
+    return TRUE;
+  }
   EndPage();
   bool ok = m_impl->printer != nullptr;
   if (m_impl->painter) ok = m_impl->painter->end() && ok;
@@ -124,6 +176,15 @@ BOOL CPrintJob::EndDoc() {
 }
 
 void CPrintJob::AbortDoc() {
+  if (m_impl->images) {
+    if (m_impl->dc) m_impl->dc->DeleteDC();
+    m_impl->dc.reset();
+    m_impl->painter.reset();
+    m_impl->page.reset();
+    m_impl->pages.clear();
+    m_impl->images = false;
+    return;
+  }
   EndPage();
   if (m_impl->printer) m_impl->printer->abort();
   if (m_impl->painter) m_impl->painter->end();

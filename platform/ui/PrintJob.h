@@ -14,6 +14,7 @@
 
 #include "platform/WinTypes.h"
 
+class CBitmap;
 class CDC;
 
 class CPrintJob {
@@ -25,6 +26,11 @@ class CPrintJob {
 
   // A job writing a PDF file (A4, portrait unless landscape, 300 dpi).
   BOOL StartPdf(const std::string& path, const std::string& title, bool landscape = false);
+  // A job drawing each page into an image (A4, white, at dpi dots per
+  // inch), for a preview on the screen; TakePageImages gives them.
+  BOOL StartImages(const std::string& title, int dpi = 96, bool landscape = false);
+  // The pages an image job drew, in order (the job keeps none).
+  std::vector<std::unique_ptr<CBitmap>> TakePageImages();
   // A job on the named printer (empty: the default one); FALSE when there
   // is none (or the redirect's folder cannot be written).
   BOOL StartPrinter(const std::string& title, const std::string& printerName = std::string(),

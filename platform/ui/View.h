@@ -41,6 +41,10 @@ class CView : public CWnd {
   BOOL OnFilePrint();
   // Prints the view into a PDF file.
   BOOL PrintToPdf(const std::string& path);
+  // Shows the printout's pages in a modal preview (CPrintPreviewDlg); its
+  // "Print" prints them as OnFilePrint does. FALSE when nothing was
+  // printed (closed, or no page could be drawn).
+  BOOL OnFilePrintPreview();
 
   // ---- Platform only -----------------------------------------------------------------
   void SetDocument(CDocument* document) { m_pDocument = document; }

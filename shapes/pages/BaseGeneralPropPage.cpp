@@ -42,7 +42,7 @@ void CBaseGeneralPropPage::DoDataExchange(CDataExchange* dx) {
 
 void CBaseGeneralPropPage::UpdatePage() {
   C_BaseShape* shape = GetShape();
-  if (shape && m_bExchange && m_cmbActuatorType.IsWindowCreated()) {
+  if (shape && LoadMovesValues() && m_cmbActuatorType.IsWindowCreated()) {
     // A load follows the shape; it is no change of the user's, so Apply
     // stays as it is. A type outside the list shows no selection.
     const int type = shape->GetAttribInt(BA_ActuatorControlType);

@@ -52,6 +52,10 @@ void CPropertyPageBase::DoDataExchange(CDataExchange* dx) {
   m_bExchange = PageExchangeMovesValues(dx->m_bSaveAndValidate != FALSE, IsAutoRefresh(), m_bShownToUser) ? 1 : 0;
 }
 
+bool CPropertyPageBase::LoadMovesValues() const {
+  return PageExchangeMovesValues(false, IsAutoRefresh(), m_bShownToUser);
+}
+
 void CPropertyPageBase::OnTimer(UINT_PTR id) {
   if (id == TIMER_PROP_PAGE) {
     UpdatePage();

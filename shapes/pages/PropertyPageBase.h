@@ -96,6 +96,11 @@ class CPropertyPageBase : public CPropertyPage {
   bool IsAttribShown(int id) const;
   // Whether the current exchange may move values (1) or not (0).
   BOOL m_bExchange = 1;
+  // Whether a load (the 500 ms refresh) may move values into the controls
+  // now. A page's UpdatePage asks this rather than m_bExchange, which keeps
+  // what the last exchange left: after an Apply that was refused that is
+  // the saving direction, and the refresh would overwrite the edits.
+  bool LoadMovesValues() const;
 
  private:
   C_BaseShapePropSheet* m_pSheet = nullptr;  // weak: the parent window

@@ -55,7 +55,7 @@ void C_SpryDryrHammerPropPage::UpdatePage() {
     m_lamps[0].SetCheck(m_pTower->GetAttribBool(SD_VI_bHammerIsInAutoService) ? 1 : 0);
     for (int n = 0; n < kHammers; ++n)
       m_lamps[static_cast<size_t>(n + 1)].SetCheck(m_pTower->GetAttribBool(SD_VI_bTakeOnHammer1 + n) ? 1 : 0);
-    if (m_bExchange) {
+    if (LoadMovesValues()) {
       const int mode = m_pTower->GetAttribInt(SD_VI_iHammerOperationMode);
       m_cmbMode.SetCurSel(mode >= 0 && mode < m_cmbMode.GetCount() ? mode : -1);
       m_nCyclePeriod = m_pTower->GetAttribInt(SD_VI_iHammerCyclePeriod);

@@ -55,7 +55,7 @@ void C_SpryDryrSafetyPropPage::DoDataExchange(CDataExchange* dx) {
 }
 
 void C_SpryDryrSafetyPropPage::UpdatePage() {
-  if (m_pTower && m_bExchange) {
+  if (m_pTower && LoadMovesValues()) {
     for (int i = 0; i < kSettingCount; ++i) m_values[static_cast<size_t>(i)] = m_pTower->GetAttribInt(kSettings[i].attrib);
   }
   CPropertyPageBase::UpdatePage();

@@ -41,7 +41,7 @@ void C_VesselSettingPropPage::DoDataExchange(CDataExchange* dx) {
 }
 
 void C_VesselSettingPropPage::UpdatePage() {
-  if (m_pVessel && m_bExchange) {
+  if (m_pVessel && LoadMovesValues()) {
     m_fErrorLevel = m_pVessel->GetAttribFloat(VS_OverloadErrorLevel);
     m_fWarningLevel = m_pVessel->GetAttribFloat(VS_OverloadWarningLevel);
     m_fTareLevel = m_pVessel->GetAttribFloat(VS_TareLevel);

@@ -103,6 +103,42 @@ TEST_F(AppTest, SecondInstanceStartsWhileCtrlAndShiftAreHeld) {
   EXPECT_NE(Frame(), nullptr);
 }
 
+// A second instance by the keys held at its start: Ctrl with Shift, or the
+// right mouse button, let it start; anything less leaves it refused.
+struct SecondInstanceCase {
+  const char* name;
+  std::vector<int> held;
+  bool starts;
+};
+
+void PrintTo(const SecondInstanceCase& c, std::ostream* os) { *os << c.name; }
+
+class SecondInstanceTest : public AppTest, public ::testing::WithParamInterface<SecondInstanceCase> {};
+
+TEST_P(SecondInstanceTest, StartsOnlyWhileCtrlAndShiftOrTheRightButtonAreHeld) {
+  CNamedMutex running("VekFrame " + code);
+  for (int key : GetParam().held) keys.Hold(key);
+  if (GetParam().starts) {
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"The second execution of VekFrame is starting!"});
+    EXPECT_NE(Frame(), nullptr);
+    return;
+  }
+  EXPECT_FALSE(Start());
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"VekFrame " + code + " already running!"});
+  EXPECT_EQ(IndexOf(log, "CreateProcessData"), -1) << "nothing is built";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, SecondInstanceTest,
+    ::testing::Values(SecondInstanceCase{"CtrlAndShift", {VK_CONTROL, VK_SHIFT}, true},
+                      SecondInstanceCase{"RightButton", {VK_RBUTTON}, true},
+                      SecondInstanceCase{"RightButtonWithShift", {VK_RBUTTON, VK_SHIFT}, true},
+                      SecondInstanceCase{"CtrlAlone", {VK_CONTROL}, false},
+                      SecondInstanceCase{"ShiftAlone", {VK_SHIFT}, false},
+                      SecondInstanceCase{"LeftButton", {VK_LBUTTON}, false}),
+    [](const ::testing::TestParamInfo<SecondInstanceCase>& info) { return std::string(info.param.name); });
+
 // Start-up steps that refuse: the files, and the texts naming them.
 struct RefusalCase {
   const char* name;

@@ -8,7 +8,11 @@
 #include "plant/DeviceAttribs.h"
 #include "plant/Plant.h"
 #include "plant/VekEngineApp.h"
+#include "platform/ui/CommandIds.h"
+#include "platform/ui/PrintPreview.h"
+#include "records/CADODatabase.h"
 #include "res/AppResources.h"
+#include "shapes/fixture/DialogDriver.h"
 
 using namespace app_test;
 
@@ -176,10 +180,144 @@ TEST_F(SuperviseViewTest, TheBeltsSpeedFollowsFlowAndLoadAndALoadOfZeroDividesNo
 
 TEST_F(SuperviseViewTest, RecipeDownloadLinesFollowTheRecipesWritePending) {
   Start();
-  view->SendMessage(WM_PACK_PENDING_CHANGED, reinterpret_cast<WPARAM>(plant->Recipe()), AC_WRITE_PENDING);
+  // The recipe object's write-pending state, as a download's pending tag
+  // writes set and clear it; the view hears it through the posted notice.
+  plant->Recipe()->SetWritePending(true);
+  ProcessPendingEvents();
+  EXPECT_EQ(view->GetLabel(1134)->GetWindowText(), "Recipe is downloading to PLC...");
+  EXPECT_TRUE(GetPrcGeneralBool(PG_VI_bRecipeIsDownloading));
+  plant->Recipe()->SetWritePending(false);
+  ProcessPendingEvents();
   EXPECT_EQ(view->GetLabel(1134)->GetWindowText(), "Recipe is downloaded.");
   EXPECT_FALSE(GetPrcGeneralBool(PG_VI_bRecipeIsDownloading));
+  // Another pack's pending state is not the recipe's.
+  view->SendMessage(WM_PACK_PENDING_CHANGED, reinterpret_cast<WPARAM>(plant->Shift()), AC_WRITE_PENDING);
+  EXPECT_EQ(view->GetLabel(1134)->GetWindowText(), "Recipe is downloaded.");
 }
+
+TEST_F(SuperviseViewTest, PrintPreviewShowsTheViewsPrintoutAndCloseLeavesIt) {
+  Start();
+  int previews = 0;
+  int pages = 0;
+  const CDialog::ModalDriver previous = CDialog::SetModalDriver([&](CDialog& dialog) {
+    if (auto* preview = dynamic_cast<CPrintPreviewDlg*>(&dialog)) {
+      ++previews;
+      pages = preview->GetPageCount();
+    }
+    dialog.EndDialog(IDCANCEL);
+  });
+  view->SendMessage(WM_COMMAND, MAKEWPARAM(ID_FILE_PRINT_PREVIEW, 0), 0);
+  CDialog::SetModalDriver(previous);
+  EXPECT_EQ(previews, 1);
+  EXPECT_EQ(pages, 1);
+  EXPECT_TRUE(boxes.Shown().empty()) << boxes.Last().text;
+}
+
+TEST_F(SuperviseViewTest, EachLoopButtonsCommandIdReachesItsLoop) {
+  Start(true);  // going manual needs no check, so no shift or recipe is needed
+  // The loop each button's command id serves, as the form lays them out.
+  const struct {
+    UINT id;
+    int loop;
+  } rows[] = {{1011, 0}, {1010, 1}, {1009, 2}, {1007, 3}, {1006, 4}, {1008, 5}};
+  for (const auto& row : rows) {
+    for (int i = 0; i < kLoopCount; ++i) plant->Loop(i)->SetAttribBoolIfChanged(PL_InAutomat, true);
+    ASSERT_TRUE(shape_test::ClickOn(*view, row.id)) << row.id;
+    for (int i = 0; i < kLoopCount; ++i)
+      EXPECT_EQ(InAutomat(i), i != row.loop) << "button " << row.id << ", loop " << i;
+  }
+  // The same id from a menu or an accelerator (no button behind it) is not a click.
+  plant->Loop(0)->SetAttribBoolIfChanged(PL_InAutomat, true);
+  view->SendMessage(WM_COMMAND, MAKEWPARAM(1011, 0), 0);
+  EXPECT_TRUE(InAutomat(0));
+}
+
+TEST_F(SuperviseViewTest, ShiftTotalsAreWrittenIntoTheActiveShiftRow) {
+  Start();
+  CShiftRS& shifts = *plant->Tables().pShift;
+  ASSERT_TRUE(shifts.HasActiveRecord());
+  C_ProcessDataShift& shift = *plant->Shift();
+  shift.SetAttribFloat(PS_TotalProduced, 1234.5f);
+  shift.SetAttribInt(PS_TotalTime, 3600);
+  shift.SetAttribInt(PS_UsefulTime, 3000);
+  shift.SetAttribInt(PS_TotalSlurry, 4567);
+  ProcessPendingEvents();
+  // Read back from the table, not from the set's copy in memory.
+  CShiftRS fresh;
+  fresh.SetDatabase(shifts.GetDatabase());
+  ASSERT_TRUE(fresh.SetTableName(CShiftRS::kTableName));
+  ASSERT_TRUE(fresh.FindActiveRecord());
+  CShiftFields row;
+  ASSERT_TRUE(fresh.ReadCurrentRecord(row));
+  EXPECT_EQ(row.m_strOperatorName, shifts.GetActiveFields().m_strOperatorName);
+  EXPECT_DOUBLE_EQ(row.m_fTotalProduced, 1234.5);
+  EXPECT_EQ(row.m_lTotalTime, 3600);
+  EXPECT_EQ(row.m_lUsefulTime, 3000);
+  EXPECT_DOUBLE_EQ(row.m_fTotalSlurry, 4567.0);
+  EXPECT_EQ(fresh.GetRecordCount(), shifts.GetRecordCount()) << "the row is rewritten, none added";
+  // Another shift attribute writes nothing.
+  shift.SetAttribInt(PS_RecordId, 99);
+  ProcessPendingEvents();
+  ASSERT_TRUE(fresh.FindActiveRecord());
+  ASSERT_TRUE(fresh.ReadCurrentRecord(row));
+  EXPECT_EQ(row.m_lTotalTime, 3600);
+}
+
+// The recipe history rows, read from the table.
+std::vector<CHistoryFields<CRecipeFields>> HistoryRows(CTableHistoryRS<CRecipeRS>& history) {
+  std::vector<CHistoryFields<CRecipeFields>> rows;
+  for (bool more = history.MoveFirst(); more; more = history.MoveNext()) {
+    CHistoryFields<CRecipeFields> row;
+    if (!history.ReadCurrentRecord(row)) break;
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+TEST_F(SuperviseViewTest, EveryActiveRecipeSetHasOneHistoryRowAlsoAtStartUp) {
+  CopyShippedData();
+  size_t shipped = 0;
+  {
+    // The shipped database as it is before the program starts.
+    CADODatabase database;
+    database.Open(File("-DataBase.mdb"));
+    CTableHistoryRS<CRecipeRS> history;
+    history.SetDatabase(&database);
+    ASSERT_TRUE(history.SetTableName(CTableHistoryRS<CRecipeRS>::kTableName));
+    shipped = HistoryRows(history).size();
+  }
+  Start();
+  CTableHistoryRS<CRecipeRS>& history = *plant->Tables().pRecipeHistory;
+  CRecipeRS& recipes = *plant->Tables().pRecipe;
+  std::vector<CHistoryFields<CRecipeFields>> rows = HistoryRows(history);
+  ASSERT_EQ(rows.size(), shipped + 1) << "the active recipe found at start-up";
+  EXPECT_EQ(rows.back().m_strRecipeName, "Standard Powder");
+  EXPECT_EQ(rows.back().m_nRecordID, recipes.GetActiveFields().m_nRecordID);
+  EXPECT_TRUE(rows.back().m_bIsActive);
+  EXPECT_FLOAT_EQ(rows.back().GetLoopItemValue(16), recipes.GetActiveFields().GetLoopItemValue(16));
+  EXPECT_GT(rows.back().m_dtSavedDateTime, 0.0);
+  EXPECT_FALSE(rows.back().m_strSavedDateTimeShamsi.empty());
+
+  // An activation writes its row in its own transaction; its notice adds none.
+  CRecipeFields other = recipes.GetActiveFields();
+  other.m_strRecipeName = "Second";
+  const int id = record_edits::AddRecipe(recipes, other);
+  ASSERT_GE(id, 0);
+  ASSERT_TRUE(record_edits::ActivateRecipe(recipes, &history, id));
+  ProcessPendingEvents();
+  rows = HistoryRows(history);
+  ASSERT_EQ(rows.size(), shipped + 2) << "one row per activation";
+  EXPECT_EQ(rows.back().m_strRecipeName, "Second");
+  EXPECT_FALSE(recipes.TakeHistoryWrittenNotice()) << "the notice was counted off";
+
+  // The same recipe found active again (as at a start): a row of its own.
+  recipes.SetActiveRecord(recipes.FindActiveRecord());
+  ProcessPendingEvents();
+  rows = HistoryRows(history);
+  ASSERT_EQ(rows.size(), shipped + 3);
+  EXPECT_EQ(rows.back().m_nRecordID, id);
+}
+
 
 TEST_F(SuperviseViewTest, EnterShowsTheKeyBoxAndTheStatusNamesTheSource) {
   Start();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "attrib/AttribTypes.h"
@@ -159,6 +160,35 @@ TEST_F(PlantEngineTest, AutoControlledDrivesFollowTheirWalk) {
   rig.Cycle();  // the feedback follows in this cycle, the total in the next
   rig.Cycle();
   EXPECT_FLOAT_EQ(GetPrcGeneralFloat(PG_TotalSlurryPressure), 20000.0f);
+}
+
+TEST_F(PlantEngineTest, ADemoCycleMovesFansBeltHopperAndWheelsInThatOrder) {
+  ASSERT_TRUE(rig.Engine().SetDataSourceType(CVekEngineBase::eDataSourceDemo));
+  rig.SetBool("MeasurBeltHopper", "AutoCntrlLevel", true);
+  rig.Cycle();  // the walk counters leave 0, so every following cycle changes values
+  rig.Deliver();
+  rig.Mimic().Clear();
+  rig.Cycle();
+  rig.Deliver();
+  // The place of each notice among the value changes the view received.
+  std::vector<std::string> changed;
+  for (const auto& m : rig.Mimic().received) {
+    if (m.message != WM_ATTRIB_CHANGED || m.lParam != AC_VALUE) continue;
+    auto* attrib = reinterpret_cast<CVAttrib*>(m.wParam);
+    changed.push_back(attrib->GetOwner()->GetDeviceName() + "." + attrib->GetName());
+  }
+  const auto place = [&](const std::string& name) {
+    const auto it = std::find(changed.begin(), changed.end(), name);
+    EXPECT_NE(it, changed.end()) << name << " did not change";
+    return it - changed.begin();
+  };
+  const auto hopper = place("MeasurBeltHopper.Level");
+  EXPECT_LT(place("DilutionFan.Speed"), place("MeasuringBelt.Speed"));
+  EXPECT_LT(place("MeasuringBelt.Speed"), place("MeasuringBelt.Flow"));
+  EXPECT_LT(place("MeasuringBelt.Flow"), hopper) << "the belt hopper follows the belt";
+  for (const char* wheel : {"TransferBeltLeft.Speed", "TransferBeltRight.Speed", "RotaryFilter1.Speed",
+                            "RotaryFilter4.Speed"})
+    EXPECT_LT(hopper, place(wheel)) << "the wheels come after the belt hopper: " << wheel;
 }
 
 TEST_F(PlantEngineTest, DivertersClimbInTwoPercentStepsAndFallBackToZero) {

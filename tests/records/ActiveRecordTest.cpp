@@ -175,6 +175,27 @@ TEST_F(ActiveRecords, NoticesToANullOrDestroyedWindowAreNoError) {
   EXPECT_EQ(boxes.Count(), 0u);
 }
 
+TEST_F(ActiveRecords, OnlyANoticePostedWithItsHistoryWrittenIsCountedOff) {
+  MessageBoxDouble boxes;
+  AddRecipe("r");
+  ASSERT_TRUE(recipes.FindActiveRecord() || recipes.MoveFirst());
+  // Posted with its history written: counted once.
+  recipes.SetActiveRecord(true, true);
+  EXPECT_TRUE(recipes.TakeHistoryWrittenNotice());
+  EXPECT_FALSE(recipes.TakeHistoryWrittenNotice());
+  // A notice without, or one no window received, is not counted.
+  recipes.SetActiveRecord(true);
+  EXPECT_FALSE(recipes.TakeHistoryWrittenNotice());
+  recipes.SetNotifyWnd(nullptr);
+  recipes.SetActiveRecord(true, true);
+  EXPECT_FALSE(recipes.TakeHistoryWrittenNotice()) << "no notice was posted";
+  // No active record found: notice 3, nothing counted.
+  recipes.SetNotifyWnd(wnd.m_hWnd);
+  recipes.SetActiveRecord(false, true);
+  EXPECT_FALSE(recipes.TakeHistoryWrittenNotice());
+  ProcessPendingEvents();
+}
+
 TEST(EventNewRecord, ResetSetsFloatsToMinusOneBooleansToZeroAndTheEngineFacts) {
   TempDir dir;
   FakeContext context;

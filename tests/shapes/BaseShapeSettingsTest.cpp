@@ -99,4 +99,51 @@ TEST(BaseShapeSettingsTest, MissingFileOrTableReadsDefaultsAndWritesNothing) {
   EXPECT_EQ(world.SettingsText(), "");
 }
 
+TEST(BaseShapeSettingsTest, TheOnDemandPathGivesTheFirstSixBaseAttributesTheirDefaults) {
+  ShapeWorld world;
+  TestShape shape("Mixer1");
+  const struct {
+    int id;
+    const char* name;
+    VARTYPE vt;
+    double value;  // a flag as 0 or 1
+  } rows[] = {{0, "BaseReserveFloat1", VT_R4, 0.0}, {1, "LoadInWay", VT_R4, 0.5},
+              {2, "BaseReserveBool1", VT_BOOL, 0},  {3, "DeviceIsInRecipe", VT_BOOL, 0},
+              {4, "DeviceIsOverloaded", VT_BOOL, 0}, {5, "NoTaring", VT_BOOL, 0}};
+  for (const auto& row : rows) {
+    CVAttrib attrib(&shape);
+    attrib.SetId(row.id);
+    ASSERT_TRUE(shape.InitAttrib(&attrib)) << row.name;
+    EXPECT_EQ(attrib.GetName(), row.name);
+    ASSERT_EQ(attrib.GetDataType(), row.vt) << row.name;
+    for (const VARIANT* v : {attrib.GetValue(), attrib.GetDefaultValueAddress()}) {
+      ASSERT_EQ(v->vt, row.vt) << row.name;
+      if (row.vt == VT_R4) EXPECT_FLOAT_EQ(v->fltVal, static_cast<float>(row.value)) << row.name;
+      else EXPECT_EQ(v->boolVal != 0, row.value != 0) << row.name;
+    }
+  }
+  CVAttrib outside(&shape);
+  outside.SetId(BA_COUNT);
+  EXPECT_FALSE(shape.InitAttrib(&outside));
+}
+
+TEST(BaseShapeSettingsTest, LoadAttribDataReadsOnlyIntegersFloatsAndFlags) {
+  ShapeWorld world("[RtryMxr.Mixer1]\nCount.Data=3\n");
+  TestShape shape("Mixer1");
+  ASSERT_TRUE(world.Create(shape));
+  ASSERT_EQ(shape.GetAttribInt(TS_Count), 3);
+  // The stored type decides; the same key is read as each type in turn.
+  const struct {
+    VARTYPE vt;
+    bool read;
+  } rows[] = {{VT_I4, true}, {VT_R4, true}, {VT_BOOL, true}, {VT_I2, false}, {VT_UI2, false}, {VT_UI4, false}};
+  for (const auto& row : rows) {
+    shape.GetAttrib(TS_Count)->SetDataType(row.vt);
+    const VARIANT zero = VariantFromInt(0);
+    shape.GetAttrib(TS_Count)->SetValue(&zero);
+    shape.LoadAttribData(TS_Count);
+    EXPECT_EQ(shape.GetAttribInt(TS_Count) != 0, row.read) << "type " << row.vt;
+  }
+}
+
 }  // namespace

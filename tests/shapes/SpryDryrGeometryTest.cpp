@@ -56,6 +56,13 @@ TEST(SpryDryrGeometryTest, GlyphSprayAndHitBox) {
   const std::array<CPoint, 3> none = TowerSprayTriangle(8.0, 0, 10.0, 0.0, kDesign);
   EXPECT_EQ(none[1], none[0]);
   EXPECT_EQ(none[2], none[0]) << "no rate: no spray";
+  // A rate below its range turns the spray upwards; one far beyond it stops
+  // at the edge of the drawing range instead of overflowing the pixels.
+  const std::array<CPoint, 3> below = TowerSprayTriangle(8.0, 0, 10.0, -0.5, kDesign);
+  EXPECT_LT(below[1].y, below[0].y);
+  const std::array<CPoint, 3> huge = TowerSprayTriangle(8.0, 0, 10.0, 1e30, kDesign);
+  EXPECT_EQ(huge[1].y, 1 << 20);
+  EXPECT_EQ(huge[1].x, -(1 << 20));
   // Strictly inside the triangle's box only.
   EXPECT_TRUE(TowerGlyphHit(glyph, CPoint(8, 52)));
   for (CPoint outside : {CPoint(7, 52), CPoint(9, 52), CPoint(8, 51), CPoint(8, 53), CPoint(8, 50)}) {
@@ -63,12 +70,14 @@ TEST(SpryDryrGeometryTest, GlyphSprayAndHitBox) {
   }
 }
 
-TEST(SpryDryrGeometryTest, SprayFractionIsNeverUndefined) {
+TEST(SpryDryrGeometryTest, SprayFractionIsTheRelativeRateAndNeverUndefined) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
   const struct {
     float rate, min, max;
     double fraction;
-  } rows[] = {{5, 0, 10, 0.5}, {10, 0, 10, 1.0}, {0, 0, 10, 0.0}, {15, 0, 10, 1.0}, {-5, 0, 10, 0.0},
-              {3, 3, 3, 0.0},  {0, 0, 0, 0.0},   {5, 10, 0, 0.0},  {std::numeric_limits<float>::quiet_NaN(), 0, 10, 0.0}};
+  } rows[] = {{5, 0, 10, 0.5},  {10, 0, 10, 1.0}, {0, 0, 10, 0.0},   {15, 0, 10, 1.5}, {-5, 0, 10, -0.5},
+              {30, 20, 40, 0.5}, {3, 3, 3, 0.0},  {0, 0, 0, 0.0},    {5, 10, 0, 0.5},  {nan, 0, 10, 0.0},
+              {5, nan, 10, 0.0}};
   for (const auto& row : rows) {
     EXPECT_DOUBLE_EQ(TowerSprayFraction(row.rate, row.min, row.max), row.fraction) << row.rate << " in " << row.min
                                                                                     << ".." << row.max;

@@ -69,6 +69,29 @@ TEST_F(CalibrationPageTest, OneCalibratorPerGroupSideBySide) {
   });
 }
 
+TEST_F(CalibrationPageTest, ThePageWorksWithTheCalibratorsItMadeWhenTheUnitCountChanges) {
+  ASSERT_TRUE(world.Create(shape));
+  OnCalibrator(shape, [&](C_BaseShapePropSheet&, CAnalogCalibrationPage& page, CAnalogCalibratorCtrl&) {
+    ASSERT_EQ(page.GetCreatedCalibratorCount(), 2);
+    ASSERT_EQ(page.GetCalibratorCount(), 2);
+    // The shape now answers four units: the page keeps, refreshes and
+    // later destroys the two calibrators it made, never four.
+    shape.SetAnalogUnitCount(4);
+    EXPECT_EQ(page.GetCalibratorCount(), 4);
+    Tick(page, TIMER_PROP_PAGE);
+    EXPECT_EQ(page.GetCreatedCalibratorCount(), 2);
+    EXPECT_EQ(page.GetCalibrator(2), nullptr);
+    EXPECT_NE(page.GetCalibrator(1), nullptr);
+    int windows = 0;
+    for (CWnd* child : page.GetChildren()) windows += dynamic_cast<CAnalogCalibratorCtrl*>(child) != nullptr;
+    EXPECT_EQ(windows, 2) << "one window per calibrator made";
+    page.CreateCalibrators(0);
+    EXPECT_EQ(page.GetCreatedCalibratorCount(), 0);
+    EXPECT_EQ(page.GetCalibrator(0), nullptr);
+    Tick(page, TIMER_PROP_PAGE);  // a refresh without calibrators
+  });
+}
+
 TEST_F(CalibrationPageTest, AutoRefreshDecidesWhetherTheRangesFollowTheShape) {
   ASSERT_TRUE(world.Create(shape));
   OnCalibrator(shape, [&](C_BaseShapePropSheet& sheet, CAnalogCalibrationPage& page, CAnalogCalibratorCtrl& c) {

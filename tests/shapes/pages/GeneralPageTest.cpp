@@ -112,6 +112,37 @@ TEST_F(GeneralPageTest, AnOutOfRangePercentageStopsApplyWithTheStandardMessage) 
   EXPECT_EQ(world.Setting("RtryMxr.Mixer1", "LoadInWay.Data"), "<absent>");
 }
 
+TEST_F(GeneralPageTest, ARefusedApplyKeepsEveryEditThroughTheNextTicks) {
+  ShapeWorld world(kSettings);
+  TestShape shape("Mixer1");
+  ASSERT_TRUE(world.Create(shape));
+  OnPage(shape, [&](C_BaseShapePropSheet& sheet, CBaseGeneralPropPage& page) {
+    SetAutoRefresh(sheet, false);
+    Combo(page).SelectAsUser(2);
+    ASSERT_TRUE(ClickOn(page, kNoTaring));
+    ASSERT_TRUE(TypeInto(page, kLoadInWay, "0.8"));
+    ASSERT_TRUE(TypeInto(page, kPercent, "95"));
+    ASSERT_TRUE(ClickOn(page, kApply));  // refused: the percentage is out of range
+    ASSERT_EQ(world.Boxes().Count(), 1u);
+    for (int tick = 0; tick < 2; ++tick) {
+      Tick(page, TIMER_PROP_PAGE);
+      EXPECT_EQ(Combo(page).GetCurSel(), 2) << "the chosen actuator type stays, tick " << tick;
+      EXPECT_EQ(dynamic_cast<CButton*>(page.GetDlgItem(kNoTaring))->GetCheck(), BST_CHECKED) << tick;
+      EXPECT_EQ(TextOf(page, kLoadInWay), "0.8") << tick;
+      EXPECT_EQ(TextOf(page, kPercent), "95") << tick;
+    }
+    ASSERT_TRUE(TypeInto(page, kPercent, "20"));
+    ASSERT_TRUE(ClickOn(page, kApply));
+    // Turning auto refresh on gives the edits up for the live values.
+    shape.SetAttribInt(BA_ActuatorControlType, 0);
+    SetAutoRefresh(sheet, true);
+    EXPECT_EQ(Combo(page).GetCurSel(), 0);
+  });
+  EXPECT_EQ(shape.GetAttribInt(BA_PercentOfHighLowSpeed), 20);
+  EXPECT_TRUE(shape.GetAttribBool(BA_NoTaring));
+  EXPECT_EQ(world.Setting("RtryMxr.Mixer1", "ActuatorControlType.Data"), "2") << "the edit kept reached the file";
+}
+
 TEST_F(GeneralPageTest, AnActuatorTypeOutsideTheListIsNeverStoredAsMinusOne) {
   ShapeWorld world("[RtryMxr.Mixer1]\nActuatorControlType.Data=7\n");
   TestShape shape("Mixer1");

@@ -108,4 +108,31 @@ TEST_F(GraphicPageTest, SaveColorsKeepsThemInTheShapeAndTheSettingsFile) {
   EXPECT_EQ(world.Setting("RtryMxr.Mixer1", "ColorFG.Data"), "<absent>") << "an unchanged default is not written";
 }
 
+TEST_F(GraphicPageTest, SaveColorsAndCancelArePlainPushButtonsThatAskForNoColour) {
+  int asked = 0;
+  const CColorButton::ColorChooser previous = CColorButton::SetColorChooser([&](COLORREF& c, CWnd*) {
+    ++asked;
+    c = 0x0000FF;
+    return true;
+  });
+  OnPage(shape, [&](CGraphicPropPage& page) {
+    for (UINT id : {kSave, kCancel}) {
+      CWnd* button = page.GetDlgItem(static_cast<int>(id));
+      ASSERT_NE(button, nullptr) << id;
+      EXPECT_EQ(dynamic_cast<CColorButton*>(button), nullptr) << id << " carries no colour";
+      EXPECT_EQ(button->GetStyle() & 0xF, BS_PUSHBUTTON) << id;
+    }
+    EXPECT_EQ(TextOf(page, kSave), "Save Colors");
+    EXPECT_EQ(TextOf(page, kCancel), "Cancel");
+    ASSERT_TRUE(ClickOn(page, kBackground));
+    ASSERT_EQ(asked, 1);
+    ASSERT_TRUE(ClickOn(page, kCancel));
+    ASSERT_TRUE(ClickOn(page, kBackground));
+    ASSERT_TRUE(ClickOn(page, kSave));
+    EXPECT_EQ(asked, 2) << "only the colour buttons ask for a colour";
+  });
+  CColorButton::SetColorChooser(previous);
+  EXPECT_EQ(shape.GetAttribInt(BA_ColorBG), 0x0000FF);
+}
+
 }  // namespace

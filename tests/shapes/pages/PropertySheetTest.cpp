@@ -113,6 +113,54 @@ TEST_F(PropertySheetTest, PagesWithNothingVisibleAreRemoved) {
   });
 }
 
+// A general page and a graphic page that count their deletions.
+class CountedGeneralPage : public CBaseGeneralPropPage {
+ public:
+  explicit CountedGeneralPage(int& deleted) : m_deleted(deleted) {}
+  ~CountedGeneralPage() override { ++m_deleted; }
+
+ private:
+  int& m_deleted;
+};
+class CountedGraphicPage : public CGraphicPropPage {
+ public:
+  explicit CountedGraphicPage(int& deleted) : m_deleted(deleted) {}
+  ~CountedGraphicPage() override { ++m_deleted; }
+
+ private:
+  int& m_deleted;
+};
+// A shape that adds one of each before the base's pages.
+class CountedPagesShape : public TestShape {
+ public:
+  CountedPagesShape() : TestShape("Mixer1") {}
+  void AddPropertyPages(CPropertySheet* sheet) override {
+    AddOwnedPage(sheet, std::make_unique<CountedGeneralPage>(generalDeleted));
+    AddOwnedPage(sheet, std::make_unique<CountedGraphicPage>(graphicDeleted));
+    C_BaseShape::AddPropertyPages(sheet);
+  }
+  int generalDeleted = 0;
+  int graphicDeleted = 0;
+};
+
+TEST_F(PropertySheetTest, APrunedPageAndAKeptPageAreEachDeletedOnceAfterTheSheetCloses) {
+  // The four general attributes hidden: every general page is pruned.
+  ShapeWorld world(
+      "[RtryMxr.Mixer1]\nActuatorControlType.Visible=No\nLoadInWay.Visible=No\n"
+      "PercentOfHighLowSpeed.Visible=No\nNoTaring.Visible=No\n");
+  CountedPagesShape shape;
+  ASSERT_TRUE(world.Create(shape));
+  for (int opening = 1; opening <= 2; ++opening) {
+    InPropertySheet(shape, [&](C_BaseShapePropSheet& sheet) {
+      EXPECT_EQ(Captions(sheet), (std::vector<std::string>{"Graphic", "Analog Calibration", "Graphic"}));
+      EXPECT_EQ(shape.generalDeleted, opening - 1) << "a pruned page lives until the sheet closes";
+      EXPECT_EQ(shape.graphicDeleted, opening - 1);
+    });
+    EXPECT_EQ(shape.generalDeleted, opening) << "the pruned page, once";
+    EXPECT_EQ(shape.graphicDeleted, opening) << "the kept page, once";
+  }
+}
+
 TEST_F(PropertySheetTest, AStoredValueThePageRefusesNeitherLocksItNorDropsAPage) {
   C_BaseShapePropSheet::SetRememberedPage(2);  // the general page first: its percentage is out of range
   ShapeWorld world("[RtryMxr.Mixer1]\nPercentOfHighLowSpeed.Data=95\n");

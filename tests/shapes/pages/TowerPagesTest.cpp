@@ -120,6 +120,26 @@ TEST_F(TowerPageTest, HammerValidatorNamesTheHighestFailingHammer) {
   EXPECT_EQ(tower.GetAttribInt(SD_VI_iHammerCyclePeriod), 0) << "nothing is written";
 }
 
+TEST_F(TowerPageTest, ARefusedHammerApplyKeepsTheChosenModeThroughTheNextTick) {
+  // Refused twice (the times exceed the period): the mode chosen and the
+  // times typed stay each time.
+  logins.Answer(User(CVekAccessUser::eGroupShift));
+  OnPage<HammerPage>([&](C_BaseShapePropSheet&, HammerPage& page) {
+    auto* mode = dynamic_cast<CComboBox*>(page.GetDlgItem(4041));
+    mode->SelectAsUser(1);
+    TypeTiming(page, "10", {"5", "0", "0", "0", "0", "0", "0", "0"}, {"9", "0", "0", "0", "0", "0", "0", "0"});
+    for (int refusal = 0; refusal < 2; ++refusal) {
+      ASSERT_TRUE(ClickOn(page, kApply));
+      Tick(page, TIMER_PROP_PAGE);
+      EXPECT_EQ(mode->GetCurSel(), 1) << "refusal " << refusal;
+      EXPECT_EQ(TextOf(page, 4047), "10") << refusal;
+      EXPECT_TRUE(IsEnabled(page, kApply)) << refusal;
+    }
+  });
+  EXPECT_EQ(world.Boxes().Count(), 2u);
+  EXPECT_EQ(tower.GetAttribInt(SD_VI_iHammerOperationMode), 0) << "nothing is stored";
+}
+
 TEST_F(TowerPageTest, HammerApplyWithoutRightsChangesNothing) {
   logins.Answer(User(CVekAccessUser::eGroupOperator));  // not Shift or Production, then gives up
   OnPage<HammerPage>([&](C_BaseShapePropSheet&, HammerPage& page) {
