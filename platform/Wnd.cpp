@@ -621,10 +621,14 @@ void CWnd::ScrollWindow(int dx, int dy, const CRect* rect, const CRect* clip) {
     m_widget->scroll(dx, dy);
     return;
   }
+  // Without a rectangle the client area scrolls: the pixels under shown
+  // window scroll bars were never painted and must not move into view.
+  CRect client;
+  GetClientRect(&client);
   CRect update;
   {
     CClientDC dc(this);
-    dc.ScrollDC(dx, dy, rect, clip, &update);
+    dc.ScrollDC(dx, dy, rect ? rect : &client, clip ? clip : (rect ? nullptr : &client), &update);
   }
   // The area the move uncovered, and what was waiting to be painted, moved along.
   QRegion moved = s->invalid.translated(dx, dy);

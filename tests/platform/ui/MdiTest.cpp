@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QMdiSubWindow>
+#include <QWidget>
 
 #include "platform/Thread.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/CommandIds.h"
+#include "platform/ui/DC.h"
 #include "platform/ui/DocTemplate.h"
 #include "platform/ui/Document.h"
 #include "platform/ui/FormView.h"
@@ -16,12 +19,14 @@
 #include "platform/ui/MDIFrameWnd.h"
 #include "platform/ui/ResourceTable.h"
 #include "platform/ui/WinApp.h"
+#include "platform/ui/WndSurface.h"
 #include "res/Resources.h"
 #include "support/Doubles.h"
 
 namespace {
 
 constexpr UINT kFormTemplate = 9401;
+constexpr int kCornerButton = 1199;
 
 class SuperviseDoc : public CDocument {
  public:
@@ -89,7 +94,8 @@ class MdiTest : public ::testing::Test {
     LoadResourceTables();
     ResourceTable::Instance().AddDialog(dlg::Dialog(kFormTemplate, "", 807, 557, WS_CHILD,
                                                     {dlg::PushButton(710, "Trends", 15, 10, 40, 15),
-                                                     dlg::LText(1130, "Data Source", 432, 451, 232, 8)}));
+                                                     dlg::LText(1130, "Data Source", 432, 451, 232, 8),
+                                                     dlg::PushButton(kCornerButton, "Corner", 757, 538, 50, 14)}));
     m_frame = new MainFrame;
     m_frame->SetAutoDelete(true);
     m_app.m_pMainWnd = m_frame;
@@ -211,6 +217,81 @@ TEST_F(MdiTest, FormViewHasTheTemplateControlsAndScrolls) {
   EXPECT_EQ(view->GetScrollPosition().y, view->GetScrollLimit(SB_VERT));
   view->ScrollToPosition(CPoint(0, 0));
   EXPECT_EQ(view->GetScrollPosition(), CPoint(0, 0));
+}
+
+// A form view that paints in one colour what its client area shows of the
+// form (as the mimic does, drawing no more than can be seen).
+class PaintedForm : public CFormView {
+ public:
+  PaintedForm() : CFormView(kFormTemplate) {}
+  static constexpr COLORREF kColour = RGB(200, 30, 40);
+
+ protected:
+  void OnDraw(CDC* dc) override {
+    CRect shown;
+    GetClientRect(&shown);
+    shown.OffsetRect(GetScrollPosition());
+    dc->FillSolidRect(shown, kColour);
+  }
+};
+
+TEST_F(MdiTest, AFormViewSmallerThanItsFormScrollsToItsFarCornerAndOneLargerShowsNoBars) {
+  auto* painted = new CMultiDocTemplate(107, [] { return new SuperviseDoc; }, [] { return new FixedChild; },
+                                        [] { return new PaintedForm; });
+  m_app.AddDocTemplate(painted);
+  ASSERT_NE(painted->OpenDocumentFile(nullptr), nullptr);
+  ProcessPendingEvents();
+  auto* view = dynamic_cast<PaintedForm*>(m_frame->GetActiveView());
+  ASSERT_NE(view, nullptr);
+  CWnd* corner = view->GetDlgItem(kCornerButton);
+  ASSERT_NE(corner, nullptr);
+  CRect client;
+  auto cornerShown = [&] {
+    CRect r;
+    corner->GetWindowRect(&r);
+    view->ScreenToClient(&r);
+    view->GetClientRect(&client);
+    return r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom;
+  };
+  const CSize total = view->GetTotalSize();
+  ASSERT_LT(view->GetWidget()->width(), total.cx);
+  EXPECT_FALSE(cornerShown());
+  view->GetClientRect(&client);
+  EXPECT_LT(client.Width(), view->GetWidget()->width()) << "a vertical bar is shown";
+  EXPECT_LT(client.Height(), view->GetWidget()->height()) << "a horizontal bar is shown";
+  for (int bar : {SB_HORZ, SB_VERT}) {
+    SCROLLINFO info;
+    ASSERT_TRUE(view->GetScrollInfo(bar, &info));
+    EXPECT_EQ(info.nMax + 1, bar == SB_HORZ ? total.cx : total.cy) << "the form's size is the scroll size";
+  }
+  // Line by line, as the bars' arrows do, each step painted before the next.
+  for (int i = 0; i < 200 && view->GetScrollPosition() != CPoint(view->GetScrollLimit(SB_HORZ), view->GetScrollLimit(SB_VERT)); ++i) {
+    view->SendMessage(WM_HSCROLL, SB_LINERIGHT, 0);
+    view->SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+    view->UpdateWindow();
+  }
+  EXPECT_TRUE(cornerShown());
+  // Whatever the steps uncovered is painted from the form: nothing from
+  // under the bars has moved into the client area.
+  const QImage& pixels = view->GetSurface()->image;
+  int stale = 0;
+  for (int x = 0; x < client.right; ++x)
+    for (int y = 0; y < client.bottom; ++y)
+      if (pixels.pixel(x, y) != qRgb(200, 30, 40)) ++stale;
+  EXPECT_EQ(stale, 0);
+
+  // Larger than the form: no bars, the whole window is the client area.
+  CMDIChildWnd* child = m_frame->MDIGetActive();
+  m_frame->MoveWindow(0, 0, total.cx + 200, total.cy + 200);
+  child->MDIMaximize();
+  ProcessPendingEvents();
+  ASSERT_GT(view->GetWidget()->width(), total.cx);
+  ASSERT_GT(view->GetWidget()->height(), total.cy);
+  view->GetClientRect(&client);
+  EXPECT_EQ(client.Width(), view->GetWidget()->width());
+  EXPECT_EQ(client.Height(), view->GetWidget()->height());
+  EXPECT_EQ(view->GetScrollPosition(), CPoint(0, 0));
+  EXPECT_TRUE(cornerShown());
 }
 
 // A view that refuses its creation.
