@@ -231,7 +231,7 @@ BOOL CPropertySheet::CreateDialogWindow(CWnd* parent, bool modal) {
     m_buttons.push_back(std::move(button));
   }
   w->resize(tab.right + kMargin, y + kButtonHeight + kMargin);
-  if (owner) CenterWindow(parent);
+  CenterWindow(parent);  // on its owner, else the main window or the screen
   m_nActive = -1;
   HWND self = m_hWnd;
   SendMessage(WM_INITDIALOG, 0, 0);

@@ -2,14 +2,18 @@
 // propagates from a control to its dialog, a button's click and a timer.
 // The window is gone at once (hidden, detached, its handle dead) and its
 // toolkit window is deleted once the event has returned, whether the
-// window object lives on or deletes itself.
+// window object lives on or deletes itself. And where a top-level dialog
+// opens.
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QWidget>
 
 #include "platform/Thread.h"
@@ -17,6 +21,7 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/ResourceTable.h"
+#include "platform/ui/WinApp.h"
 
 namespace {
 
@@ -169,6 +174,54 @@ TEST(WindowLifetimeTest, AWindowDestroyedFromOutsideItsEventsIsDeletedAtOnce) {
   EXPECT_TRUE(ended);
   EXPECT_TRUE(widget.isNull());
   EXPECT_TRUE(edit.isNull());
+}
+
+}  // namespace
+
+namespace {
+
+// Where a dialog opens: on its owner, without one on the main window (also
+// when no window is active, as after a message box), else mid-screen;
+// never at the template's position in the screen's corner.
+TEST(DialogPlacementTest, ADialogCentresOnItsOwnerElseTheMainWindowElseTheScreen) {
+  RegisterClosingDialog();  // at 0,0 in its template
+  CWinApp app("Placement");
+  CWnd main;
+  ASSERT_TRUE(main.Create("Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(300, 200, 900, 700), nullptr, 0));
+  CWnd other;
+  ASSERT_TRUE(other.Create("Other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 30, 440, 330), nullptr, 0));
+  auto centre = [](const CWnd& wnd) {
+    CRect r;
+    wnd.GetWindowRect(&r);
+    return r.CenterPoint();
+  };
+  QScreen* screen = QApplication::primaryScreen();
+  ASSERT_NE(screen, nullptr);
+  const QPoint screenCentre = screen->availableGeometry().center();
+  struct Case {
+    const char* name;
+    CWnd* mainWindow;
+    CWnd* parent;
+    CPoint expected;
+  };
+  const CPoint mid(screenCentre.x(), screenCentre.y());
+  for (const Case& c : {Case{"no parent, none active: the main window", &main, nullptr, centre(main)},
+                        Case{"a parent: the parent", &main, &other, centre(other)},
+                        Case{"nothing at all: the screen", nullptr, nullptr, mid}}) {
+    SCOPED_TRACE(c.name);
+    app.m_pMainWnd = c.mainWindow;
+    QApplication::setActiveWindow(nullptr);
+    bool ended = false;
+    ClosingDialog dialog(false, &ended);
+    CDialog::ModalDriver previous = CDialog::SetModalDriver(nullptr);
+    ASSERT_TRUE(dialog.Create(kDialogId, c.parent));
+    CDialog::SetModalDriver(previous);
+    const CPoint at = centre(dialog);
+    EXPECT_LE(std::abs(at.x - c.expected.x), 1) << at.x << " for " << c.expected.x;
+    EXPECT_LE(std::abs(at.y - c.expected.y), 1) << at.y << " for " << c.expected.y;
+    dialog.DestroyWindow();
+  }
+  app.m_pMainWnd = nullptr;
 }
 
 }  // namespace
