@@ -5,6 +5,7 @@
 
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/CommandIds.h"
+#include "platform/ui/DocTemplate.h"
 #include "platform/ui/Document.h"
 #include "platform/ui/MDIChildWnd.h"
 #include "platform/ui/MDIFrameWnd.h"
@@ -140,6 +141,39 @@ void CMDIFrameWnd::OnChildActivated(CMDIChildWnd* child) {
   OnUpdateFrameTitle(TRUE);
 }
 
+namespace {
+
+// The active document's template when its menu offers "New Window".
+CDocTemplate* NewWindowTemplate(CDocument* doc) {
+  CDocTemplate* docTemplate = doc ? doc->GetDocTemplate() : nullptr;
+  const CMenu* menu = docTemplate ? docTemplate->GetSharedMenu() : nullptr;
+  if (!menu || menu->GetMenuState(ID_WINDOW_NEW, MF_BYCOMMAND) == static_cast<UINT>(-1))
+    return nullptr;
+  return docTemplate;
+}
+
+}  // namespace
+
+BOOL CMDIFrameWnd::MDINewWindow() {
+  CDocument* doc = GetActiveDocument();
+  CDocTemplate* docTemplate = NewWindowTemplate(doc);
+  return docTemplate && docTemplate->OpenNewWindow(doc) ? TRUE : FALSE;
+}
+
+BOOL CMDIFrameWnd::IsCommandHandled(UINT id) const {
+  if (CMDIChildWnd* child = MDIGetActive(); child && child->IsCommandHandled(id)) return TRUE;
+  if (id >= AFX_IDM_FIRST_MDICHILD && id < AFX_IDM_FIRST_MDICHILD + 0xF0)
+    return id - AFX_IDM_FIRST_MDICHILD < GetChildFrames().size();
+  switch (id) {
+    case ID_WINDOW_CASCADE:
+    case ID_WINDOW_TILE_HORZ:
+    case ID_WINDOW_ARRANGE:
+    case ID_APP_EXIT: return TRUE;
+    case ID_WINDOW_NEW: return NewWindowTemplate(GetActiveDocument()) != nullptr;
+    default: return FALSE;
+  }
+}
+
 BOOL CMDIFrameWnd::OnUpdateCmdUI(CCmdUI* cmdUI) {
   CMDIChildWnd* child = MDIGetActive();
   return child ? child->OnUpdateCmdUI(cmdUI) : FALSE;
@@ -179,6 +213,9 @@ BOOL CMDIFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
       return TRUE;
     }
     switch (id) {
+      case ID_WINDOW_NEW:
+        if (MDINewWindow()) return TRUE;
+        break;
       case ID_WINDOW_CASCADE: MDICascade(); return TRUE;
       case ID_WINDOW_TILE_HORZ: MDITile(); return TRUE;
       case ID_WINDOW_ARRANGE: MDIIconArrange(); return TRUE;
