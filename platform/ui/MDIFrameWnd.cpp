@@ -2,6 +2,8 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
+#include <algorithm>
 
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/CommandIds.h"
@@ -113,15 +115,68 @@ void CMDIFrameWnd::MDIMaximize(CWnd* child) {
   if (auto* c = dynamic_cast<CMDIChildWnd*>(child)) c->MDIMaximize();
 }
 
+namespace {
+
+// The child windows that are shown and not minimised, in creation order.
+std::vector<QMdiSubWindow*> ArrangeableWindows(QMdiArea* area, bool minimised) {
+  std::vector<QMdiSubWindow*> windows;
+  if (!area) return windows;
+  for (QMdiSubWindow* sub : area->subWindowList(QMdiArea::CreationOrder))
+    if (sub->isVisible() && sub->isMinimized() == minimised) windows.push_back(sub);
+  return windows;
+}
+
+}  // namespace
+
+// Each window three quarters of the client area, each one a caption lower
+// and to the right of the one before, the active one in front.
 void CMDIFrameWnd::MDICascade() {
-  if (QMdiArea* area = m_wndMDIClient.Area()) area->cascadeSubWindows();
+  QMdiArea* area = m_wndMDIClient.Area();
+  const std::vector<QMdiSubWindow*> windows = ArrangeableWindows(area, false);
+  if (windows.empty()) return;
+  const QSize room = area->viewport()->size();
+  const int step = std::max(16, windows.front()->style()->pixelMetric(QStyle::PM_TitleBarHeight));
+  const QSize size(std::max(room.width() * 3 / 4, 200), std::max(room.height() * 3 / 4, 150));
+  QMdiSubWindow* active = area->activeSubWindow();
+  int offset = 0;
+  for (QMdiSubWindow* sub : windows) {
+    if (sub->isMaximized()) sub->showNormal();
+    if (offset + size.width() > room.width() || offset + size.height() > room.height()) offset = 0;
+    sub->setGeometry(QRect(QPoint(offset, offset), size));
+    sub->raise();
+    offset += step;
+  }
+  if (active) {
+    active->raise();
+    area->setActiveSubWindow(active);
+  }
 }
 
+// The windows one above the other, each the full width.
 void CMDIFrameWnd::MDITile() {
-  if (QMdiArea* area = m_wndMDIClient.Area()) area->tileSubWindows();
+  QMdiArea* area = m_wndMDIClient.Area();
+  const std::vector<QMdiSubWindow*> windows = ArrangeableWindows(area, false);
+  if (windows.empty()) return;
+  const QSize room = area->viewport()->size();
+  const int count = static_cast<int>(windows.size());
+  for (int i = 0; i < count; ++i) {
+    QMdiSubWindow* sub = windows[static_cast<size_t>(i)];
+    if (sub->isMaximized()) sub->showNormal();
+    const int top = room.height() * i / count;
+    sub->setGeometry(0, top, room.width(), room.height() * (i + 1) / count - top);
+  }
 }
 
-void CMDIFrameWnd::MDIIconArrange() { MDITile(); }
+// The minimised windows in a row along the bottom of the client area.
+void CMDIFrameWnd::MDIIconArrange() {
+  QMdiArea* area = m_wndMDIClient.Area();
+  const QSize room = area ? area->viewport()->size() : QSize();
+  int x = 0;
+  for (QMdiSubWindow* sub : ArrangeableWindows(area, true)) {
+    sub->move(x, room.height() - sub->height());
+    x += sub->width();
+  }
+}
 
 CView* CMDIFrameWnd::GetActiveView() const {
   CMDIChildWnd* child = MDIGetActive();

@@ -3,8 +3,11 @@
 // the window list, next-window, command routing and form views that scroll.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QImage>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QWidget>
 
@@ -217,6 +220,38 @@ TEST_F(MdiTest, FormViewHasTheTemplateControlsAndScrolls) {
   EXPECT_EQ(view->GetScrollPosition().y, view->GetScrollLimit(SB_VERT));
   view->ScrollToPosition(CPoint(0, 0));
   EXPECT_EQ(view->GetScrollPosition(), CPoint(0, 0));
+}
+
+// Cascade and Tile from the Window menu: the windows are restored and laid
+// out over the client area, large enough to work in (not shrunk to their
+// captions), the active one staying active.
+TEST_F(MdiTest, CascadeAndTileLayTheWindowsOutOverTheClientArea) {
+  m_supervise->OpenDocumentFile(nullptr);
+  m_trend->OpenDocumentFile(nullptr);
+  ProcessPendingEvents();
+  QMdiArea* area = m_frame->m_wndMDIClient.Area();
+  const QSize room = area->viewport()->size();
+  CMDIChildWnd* active = m_frame->MDIGetActive();
+  for (UINT command : {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ}) {
+    SCOPED_TRACE(command == ID_WINDOW_CASCADE ? "cascade" : "tile");
+    EXPECT_NE(m_frame->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<int>(command), 0), 0), 0);
+    ProcessPendingEvents();
+    std::vector<QRect> placed;
+    for (CMDIChildWnd* child : m_frame->GetChildFrames()) {
+      QMdiSubWindow* sub = child->SubWindow();
+      EXPECT_FALSE(sub->isMaximized());
+      EXPECT_TRUE(QRect(QPoint(0, 0), room).contains(sub->geometry())) << "inside the client area";
+      EXPECT_EQ(sub->width(), command == ID_WINDOW_CASCADE ? std::max(room.width() * 3 / 4, 200) : room.width());
+      EXPECT_GE(sub->height(), command == ID_WINDOW_CASCADE ? room.height() * 3 / 4 : room.height() / 2 - 1);
+      placed.push_back(sub->geometry());
+    }
+    ASSERT_EQ(placed.size(), 2u);
+    EXPECT_NE(placed[0].topLeft(), placed[1].topLeft());
+    if (command == ID_WINDOW_TILE_HORZ) {
+      EXPECT_FALSE(placed[0].intersects(placed[1])) << "tiles do not overlap";
+    }
+    EXPECT_EQ(m_frame->MDIGetActive(), active);
+  }
 }
 
 // A form view that paints in one colour what its client area shows of the
