@@ -316,9 +316,22 @@ void CMDIChildWnd::OnDestroy() {
   if (m_pSubWindow) {
     // The sub-window goes once its widget (this frame's) has gone.
     QMdiSubWindow* sub = m_pSubWindow;
+    QMdiArea* area = sub->mdiArea();
+    const bool wasActive = area && area->activeSubWindow() == sub;
+    const bool wasMaximized = sub->isMaximized();
     m_pSubWindow = nullptr;
     sub->hide();
     sub->deleteLater();
+    // The window active before this one takes its place, maximised as this one was.
+    if (!wasActive || !m_pMDIFrame) return;
+    const QList<QMdiSubWindow*> history = area->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = history.rbegin(); it != history.rend(); ++it) {
+      auto* next = dynamic_cast<CMDIChildWnd*>(FromWidget((*it)->widget()));
+      if (*it == sub || !next || next == this || !next->IsWindowCreated() || !(*it)->isVisible()) continue;
+      next->MDIActivate();
+      if (wasMaximized) next->MDIMaximize();
+      break;
+    }
   }
 }
 

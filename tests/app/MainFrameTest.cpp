@@ -209,6 +209,8 @@ TEST_F(FrameWithTrendsTest, NewWindowOpensAnotherTrendWindowThatClosesAndLeavesT
   EXPECT_EQ(Frame()->GetChildFrames().size(), 2u);
   EXPECT_EQ(trends->GetViews().size(), 1u);
   EXPECT_TRUE(BoxTexts().empty());
+  EXPECT_EQ(Frame()->MDIGetActive(), first) << "the window before it comes back";
+  EXPECT_TRUE(first->IsMaximized());
   first->SendMessage(WM_CLOSE);
   ProcessPendingEvents();
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{CChildVekFrame::kNotClosableText});
