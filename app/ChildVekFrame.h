@@ -1,6 +1,7 @@
 // CChildVekFrame: the child frame of the supervise window (and the model of
 // the trend window's): always shown maximised, and it cannot be closed on
-// its own; closing it says so and the window stays.
+// its own; closing it says so and the window stays. A further window on the
+// same document (the trend window's "New Window") closes as usual.
 // Threads: user-interface thread.
 #pragma once
 

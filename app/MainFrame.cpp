@@ -53,6 +53,10 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam) {
   return TRUE;
 }
 
+BOOL CMainFrame::IsCommandHandled(UINT id) const {
+  return id == app_res::ID_RESET_PROCESS || CMainFrmBase::IsCommandHandled(id);
+}
+
 BOOL CMainFrame::OnUpdateCmdUI(CCmdUI* pCmdUI) {
   if (CMainFrmBase::OnUpdateCmdUI(pCmdUI)) return TRUE;
   if (pCmdUI->m_nID != app_res::ID_RESET_PROCESS) return FALSE;

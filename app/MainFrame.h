@@ -22,6 +22,7 @@ class CMainFrame : public CMainFrmBase {
   void ShowLoopPidFactors() override;
   virtual void OnResetProcess();                   // 32771
   virtual void OnUpdateResetProcess(CCmdUI* pCmdUI);
+  BOOL IsCommandHandled(UINT id) const override;
 
  protected:
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;

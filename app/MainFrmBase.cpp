@@ -106,6 +106,12 @@ BOOL CMainFrmBase::OnCommand(WPARAM wParam, LPARAM lParam) {
   return FALSE;
 }
 
+BOOL CMainFrmBase::IsCommandHandled(UINT id) const {
+  for (const CommandHook& hook : kCommandHooks)
+    if (hook.nId == id) return TRUE;
+  return CMDIFrameWnd::IsCommandHandled(id);
+}
+
 BOOL CMainFrmBase::OnUpdateCmdUI(CCmdUI* pCmdUI) {
   if (CMDIFrameWnd::OnUpdateCmdUI(pCmdUI)) return TRUE;
   for (const UpdateHook& hook : kUpdateHooks) {

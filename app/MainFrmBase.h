@@ -47,6 +47,10 @@ class CMainFrmBase : public CMDIFrameWnd {
   static constexpr const char* kCloseQuestion = "Application will be closed.\r\nAre you sure?";
   static constexpr const char* kNoTrendText = "No Trend is defined in INi file!";
 
+  // The hooks' commands besides the framework's (menu items of other
+  // commands show disabled).
+  BOOL IsCommandHandled(UINT id) const override;
+
  protected:
   BOOL PreCreateWindow(CREATESTRUCT& cs) override;
   int OnCreate() override;

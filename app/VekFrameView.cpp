@@ -323,6 +323,11 @@ void CVekFrameView::OnKeyDown(UINT virtualKey, UINT repeatCount, UINT flags) {
 
 // ---- Commands ----------------------------------------------------------------------------------------
 
+// The menu commands OnCommand handles (the loop buttons are not menu items).
+BOOL CVekFrameView::IsCommandHandled(UINT id) const {
+  return id == ID_TREND_FRAME || id == ID_FILE_CLOSE || id == ID_FILE_PRINT || id == ID_FILE_PRINT_DIRECT;
+}
+
 BOOL CVekFrameView::OnCommand(WPARAM wParam, LPARAM lParam) {
   const UINT id = LOWORD(wParam);
   if (id == ID_TREND_FRAME) {

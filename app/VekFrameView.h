@@ -85,6 +85,7 @@ class CVekFrameView : public CFormView {
   void OnTimer(UINT_PTR id) override;
   void OnKeyDown(UINT virtualKey, UINT repeatCount, UINT flags) override;
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+  BOOL IsCommandHandled(UINT id) const override;
   // The plant's messages (0x1500-0x1502, 0x1504) and the data center's (0x14FF).
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -5,6 +5,7 @@
 #include "app/TrendChildDlg.h"
 #include "app/TrendRules.h"
 #include "attrib/AttribTrendInfo.h"
+#include "platform/ui/Document.h"
 #include "platform/ui/WinApp.h"
 #include "res/TrendResources.h"
 
@@ -16,8 +17,13 @@ CVekTrendView::~CVekTrendView() { DestroyPanels(); }
 
 void CVekTrendView::OnInitialUpdate() {
   CFormView::OnInitialUpdate();
-  // The supervise window comes back to the front once this one is open.
-  if (CWnd* pMain = AfxGetMainWnd()) pMain->PostMessage(WM_COMMAND, MAKEWPARAM(IDC_TREND_SUPERVISE, 0), 0);
+  // The supervise window comes back to the front once the trend window has
+  // opened at start-up; a further window on the trends ("New Window") stays
+  // in front, where the user asked for it.
+  const CDocument* pDoc = GetDocument();
+  const bool bFirstView = pDoc == nullptr || pDoc->GetViews().empty() || pDoc->GetViews().front() == this;
+  if (CWnd* pMain = AfxGetMainWnd(); pMain && bFirstView)
+    pMain->PostMessage(WM_COMMAND, MAKEWPARAM(IDC_TREND_SUPERVISE, 0), 0);
   m_pScrollHost = std::make_unique<CScrollChildDlg>(this, IDC_TREND_PLACEHOLDER, IDD_TREND_SCROLL_HOST);
   if (!m_pScrollHost->IsWindowCreated()) return;
   CreatePanels();
@@ -61,6 +67,8 @@ void CVekTrendView::OnDestroy() {
   DestroyPanels();
   CFormView::OnDestroy();
 }
+
+BOOL CVekTrendView::IsCommandHandled(UINT id) const { return id == IDC_TREND_SUPERVISE; }
 
 BOOL CVekTrendView::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (LOWORD(wParam) != IDC_TREND_SUPERVISE) return CFormView::OnCommand(wParam, lParam);

@@ -32,6 +32,7 @@ class CVekTrendView : public CFormView {
  protected:
   void OnDestroy() override;
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+  BOOL IsCommandHandled(UINT id) const override;
 
  private:
   void CreatePanels();

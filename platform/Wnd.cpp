@@ -6,6 +6,7 @@
 #include <QVariant>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 #include <deque>
@@ -64,12 +65,68 @@ void DeliverPostedMessages() {
       g_posted.pop_front();
     }
     // A window destroyed since the post gets nothing.
-    if (CWnd* wnd = CWnd::FromHandle(m.hWnd)) wnd->WindowProc(m.message, m.wParam, m.lParam);
+    if (CWnd* wnd = CWnd::FromHandle(m.hWnd)) {
+      platform_detail::EventScope scope(wnd->GetWidget());
+      wnd->WindowProc(m.message, m.wParam, m.lParam);
+    }
   }
 }
 
+// The widgets whose events are being delivered, outermost first, and the
+// toolkit windows waiting for one of them to return before they are
+// deleted. User-interface thread only. The receivers are compared, never
+// followed: one may be deleted inside its own event.
+constexpr size_t kNotBusy = static_cast<size_t>(-1);
+std::vector<const QObject*> g_eventReceivers;
+struct PendingDelete {
+  QPointer<QWidget> widget;
+  size_t frame;  // deleted once the delivery at this depth has returned
+};
+std::vector<PendingDelete> g_pendingDeletes;
+
+// The depth of the outermost event delivered to the widget or to one of
+// its descendants; kNotBusy when there is none.
+size_t OutermostEventOf(QWidget* widget) {
+  if (g_eventReceivers.empty() || widget == nullptr) return kNotBusy;
+  QList<QWidget*> tree = widget->findChildren<QWidget*>();
+  tree.append(widget);
+  for (size_t i = 0; i < g_eventReceivers.size(); ++i)
+    for (QWidget* w : tree)
+      if (w == g_eventReceivers[i]) return i;
+  return kNotBusy;
+}
+
+// Hidden and out of its parent at once, inert (its signals reach nothing
+// of the window that is gone), deleted when the event at that depth returns.
+void DeleteAfterEvent(QWidget* widget, size_t frame) {
+  widget->hide();
+  widget->setParent(nullptr);
+  widget->blockSignals(true);
+  for (QObject* child : widget->findChildren<QObject*>()) child->blockSignals(true);
+  g_pendingDeletes.push_back({widget, frame});
+}
+
+void DeleteWidgetsDueAt(size_t depth) {
+  std::vector<QPointer<QWidget>> due;
+  for (auto it = g_pendingDeletes.begin(); it != g_pendingDeletes.end();) {
+    if (it->frame >= depth) {
+      due.push_back(it->widget);
+      it = g_pendingDeletes.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  for (const QPointer<QWidget>& w : due) delete w.data();
+}
 
 }  // namespace
+
+platform_detail::EventScope::EventScope(const QObject* receiver) { g_eventReceivers.push_back(receiver); }
+
+platform_detail::EventScope::~EventScope() {
+  g_eventReceivers.pop_back();
+  if (!g_pendingDeletes.empty()) DeleteWidgetsDueAt(g_eventReceivers.size());
+}
 
 
 // ---- CWnd --------------------------------------------------------------------
@@ -216,6 +273,9 @@ BOOL CWnd::CreateEx(DWORD, const std::string& windowName, DWORD style, const CRe
 BOOL CWnd::DestroyWindow() {
   if (!m_widget || m_destroying) return FALSE;
   m_destroying = true;
+  // Asked before the children go: an event of a child (a key passed on to
+  // this window) keeps this window's toolkit window alive too.
+  m_busyFrame = OutermostEventOf(m_widget);
   WindowProc(WM_DESTROY, 0, 0);
   for (CWnd* child : GetChildren()) child->DestroyWindow();
   ReleaseWindow(true);
@@ -244,9 +304,13 @@ void CWnd::ReleaseWindow(bool deleteWidget) {
   m_scrollBars.reset();
   QWidget* widget = m_widget;
   m_widget = nullptr;
+  const size_t busyFrame = std::min(m_busyFrame, OutermostEventOf(widget));
+  m_busyFrame = kNotBusy;
   if (widget) {
     widget->setProperty(kWndProperty, QVariant());
-    if (deleteWidget) delete widget;
+    if (!deleteWidget) return;
+    if (busyFrame == kNotBusy) delete widget;
+    else DeleteAfterEvent(widget, busyFrame);
   }
 }
 
@@ -557,10 +621,14 @@ void CWnd::ScrollWindow(int dx, int dy, const CRect* rect, const CRect* clip) {
     m_widget->scroll(dx, dy);
     return;
   }
+  // Without a rectangle the client area scrolls: the pixels under shown
+  // window scroll bars were never painted and must not move into view.
+  CRect client;
+  GetClientRect(&client);
   CRect update;
   {
     CClientDC dc(this);
-    dc.ScrollDC(dx, dy, rect, clip, &update);
+    dc.ScrollDC(dx, dy, rect ? rect : &client, clip ? clip : (rect ? nullptr : &client), &update);
   }
   // The area the move uncovered, and what was waiting to be painted, moved along.
   QRegion moved = s->invalid.translated(dx, dy);

@@ -64,6 +64,9 @@ class CWnd {
                 CWnd* parent, UINT id);
   // Destroys the children first, then sends WM_DESTROY and WM_NCDESTROY
   // (OnDestroy, OnNcDestroy, then PostNcDestroy) and frees the handle.
+  // Called from inside one of the window's own events (a key, a click, a
+  // timer, a command), the window is hidden and detached at once and its
+  // toolkit window deleted after that event has returned.
   virtual BOOL DestroyWindow();
 
   HWND GetSafeHwnd() const { return m_hWnd; }
@@ -288,6 +291,9 @@ class CWnd {
   bool m_defaultReached = false;   // the current message went to Default()
   std::atomic<bool> m_visible{false};
   bool m_destroying = false;
+  // While destroying: the depth of the outermost event of this window or a
+  // child being delivered, which its toolkit window must outlive.
+  size_t m_busyFrame = static_cast<size_t>(-1);
   std::map<UINT_PTR, int> m_timers;  // program timer id -> toolkit timer id
   std::unique_ptr<platform_detail::WndSurface> m_surface;  // painted windows only
   std::unique_ptr<platform_detail::WndScrollBars> m_scrollBars;  // WS_HSCROLL / WS_VSCROLL

@@ -72,14 +72,16 @@ bool WndBridge::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   bool saved = owner->m_defaultReached;
   owner->m_defaultReached = false;
   owner->WindowProc(message, wParam, lParam);
-  // The window may have been destroyed by its own handler.
-  bool handled = m_owner == owner && !owner->m_defaultReached;
-  if (m_owner == owner) owner->m_defaultReached = saved;
+  // A window destroyed by its own handler has used the event up.
+  if (m_owner != owner) return true;
+  const bool handled = !owner->m_defaultReached;
+  owner->m_defaultReached = saved;
   return handled;
 }
 
 void WndBridge::timerEvent(QTimerEvent* e) {
   if (!m_owner) return;
+  EventScope scope(m_owner->m_widget);
   for (const auto& [id, qtId] : m_owner->m_timers) {
     if (qtId == e->timerId()) {
       m_owner->WindowProc(WM_TIMER, id, 0);

@@ -31,6 +31,20 @@ class WndBridge : public QObject {
   CWnd* m_owner;
 };
 
+// Marks a window's event as being delivered (user-interface thread). A
+// window destroyed while an event of its own, or of one of its children,
+// is on the stack is hidden and detached at once and its toolkit window is
+// deleted when the outermost such event returns: the toolkit goes on using
+// the widget (passing a key on to the parent, finishing a click) after the
+// handler that destroyed it.
+class EventScope {
+ public:
+  explicit EventScope(const QObject* receiver);
+  ~EventScope();
+  EventScope(const EventScope&) = delete;
+  EventScope& operator=(const EventScope&) = delete;
+};
+
 // The point packed in a mouse message's lParam.
 inline CPoint PointFromParam(LPARAM l) {
   return CPoint(static_cast<short>(LOWORD(static_cast<std::uintptr_t>(l))),

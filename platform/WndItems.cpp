@@ -8,6 +8,7 @@
 #include "platform/Wnd.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ControlStyles.h"
+#include "platform/ui/WinApp.h"
 
 BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags) {
   if (!m_widget) return FALSE;
@@ -24,21 +25,31 @@ BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, U
 
 void CWnd::CenterWindow(CWnd* alternateOwner) {
   if (!m_widget) return;
-  QRect area;
-  CWnd* owner = alternateOwner ? alternateOwner : GetParent();
-  if (m_widget->isWindow()) {
-    if (owner && owner->m_widget) {
-      QWidget* top = owner->m_widget->window();
-      area = QRect(top->mapToGlobal(QPoint(0, 0)), top->size());
-    } else if (QScreen* screen = QApplication::primaryScreen()) {
-      area = screen->availableGeometry();
-    }
-  } else if (QWidget* parent = m_widget->parentWidget()) {
-    area = parent->rect();
+  if (!m_widget->isWindow()) {
+    if (QWidget* parent = m_widget->parentWidget(); parent && !parent->rect().isEmpty())
+      m_widget->move((parent->width() - m_widget->width()) / 2, (parent->height() - m_widget->height()) / 2);
+    return;
   }
+  // A top-level window centres on its owner (the given one, or the window
+  // it belongs to), else on the main window, else on the screen; it stays
+  // inside the screen's available area.
+  QWidget* top = nullptr;
+  if (alternateOwner && alternateOwner->m_widget) top = alternateOwner->m_widget->window();
+  else if (QWidget* parent = m_widget->parentWidget()) top = parent->window();
+  else if (CWnd* main = AfxGetMainWnd(); main && main != this && main->m_widget && main->m_widget->isVisible())
+    top = main->m_widget->window();
+  if (top == m_widget) top = nullptr;
+  QScreen* screen = top && top->screen() ? top->screen() : QApplication::primaryScreen();
+  const QRect available = screen ? screen->availableGeometry() : QRect();
+  const QRect area = top ? QRect(top->mapToGlobal(QPoint(0, 0)), top->size()) : available;
   if (area.isEmpty()) return;
-  m_widget->move(area.x() + (area.width() - m_widget->width()) / 2,
-                 area.y() + (area.height() - m_widget->height()) / 2);
+  int x = area.x() + (area.width() - m_widget->width()) / 2;
+  int y = area.y() + (area.height() - m_widget->height()) / 2;
+  if (!available.isEmpty()) {
+    x = std::max(available.left(), std::min(x, available.right() + 1 - m_widget->width()));
+    y = std::max(available.top(), std::min(y, available.bottom() + 1 - m_widget->height()));
+  }
+  m_widget->move(x, y);
 }
 
 CWnd* CWnd::GetTopLevelParent() const {

@@ -216,6 +216,8 @@ struct NMUPDOWN {
   int iPos = 0;
   int iDelta = 0;
 };
+// Tab control: tabs that do not fit in one row are stacked in rows.
+constexpr DWORD TCS_MULTILINE = 0x0200;
 constexpr UINT TCN_SELCHANGE = static_cast<UINT>(-551);
 constexpr UINT TCN_SELCHANGING = static_cast<UINT>(-552);
 constexpr UINT UDN_DELTAPOS = static_cast<UINT>(-722);

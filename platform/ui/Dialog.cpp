@@ -14,6 +14,7 @@
 #include "platform/ui/Font.h"
 #include "platform/ui/QtConvert.h"
 #include "platform/ui/ResourceTable.h"
+#include "platform/ui/WinApp.h"
 
 namespace {
 CDialog::ModalDriver& Driver() {
@@ -24,7 +25,13 @@ CDialog::ModalDriver& Driver() {
 
 QWidget* platform_detail::DialogOwnerWindow(const CWnd* parent, const QWidget* dialog) {
   QWidget* owner = parent && parent->GetWidget() ? parent->GetWidget()->window() : QApplication::activeWindow();
-  if (owner == dialog || (owner && owner->windowType() == Qt::SplashScreen)) return nullptr;
+  if (owner == dialog || (owner && owner->windowType() == Qt::SplashScreen)) owner = nullptr;
+  if (owner == nullptr) {
+    // No window is active (a message box has just closed): the main window.
+    CWnd* main = AfxGetMainWnd();
+    QWidget* mainWidget = main ? main->GetWidget() : nullptr;
+    if (mainWidget && mainWidget != dialog && mainWidget->isVisible()) owner = mainWidget->window();
+  }
   return owner;
 }
 
@@ -59,7 +66,8 @@ BOOL CDialog::CreateFromTemplate(const DialogTemplate& dialog, CWnd* parent, boo
     w->setWindowTitle(platform_detail::ToQString(dialog.caption));
     w->resize(rect.Width(), rect.Height());
     if (modal) w->setWindowModality(Qt::ApplicationModal);
-    if (owner || (dialog.style & DS_CENTER)) CenterWindow(parent);
+    // On its owner, else on the screen; never at the template's corner.
+    CenterWindow(parent);
   }
   w->setFont(m_pDialogFont->GetQFont());
   SetFont(m_pDialogFont.get(), FALSE);

@@ -7,9 +7,10 @@ class QWidget;
 
 namespace platform_detail {
 
-// The parent's top-level window; without a parent the active window, but
-// never the dialog itself nor the splash screen: the splash closes on its
-// own, and an owned dialog would go with it.
+// The parent's top-level window; without a parent the active window, or
+// the main window when none is active, but never the dialog itself nor the
+// splash screen: the splash closes on its own, and an owned dialog would go
+// with it.
 QWidget* DialogOwnerWindow(const CWnd* parent, const QWidget* dialog);
 
 }  // namespace platform_detail

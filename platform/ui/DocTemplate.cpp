@@ -29,28 +29,45 @@ CDocument* CDocTemplate::OpenDocumentFile(const char*, BOOL makeVisible) {
     RemoveDocument(doc);
     return nullptr;
   }
-  CFrameWnd* frame = m_frameFactory();
+  CFrameWnd* frame = CreateNewFrame(doc);
   if (!frame) {
     RemoveDocument(doc);
     return nullptr;
   }
+  for (CView* view : std::vector<CView*>(doc->GetViews())) view->OnInitialUpdate();
+  frame->OnUpdateFrameTitle(TRUE);
+  if (makeVisible) frame->ActivateFrame();
+  return doc;
+}
+
+CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* document) {
+  CFrameWnd* frame = m_frameFactory ? m_frameFactory() : nullptr;
+  if (!frame) return nullptr;
   if (auto* child = dynamic_cast<CMDIChildWnd*>(frame)) child->SetSharedMenu(GetSharedMenu());
   CCreateContext context;
-  context.m_pCurrentDoc = doc;
+  context.m_pCurrentDoc = document;
   context.m_pNewViewFactory = m_viewFactory;
   CWnd* main = AfxGetMainWnd();
   if (!frame->LoadFrame(m_nIDResource, WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, main, &context)) {
     // A refused frame (its view failed) has been destroyed, not deleted:
     // it deletes itself only once made.
     delete frame;
-    RemoveDocument(doc);
     return nullptr;
   }
   frame->SetAutoDelete(true);
-  for (CView* view : std::vector<CView*>(doc->GetViews())) view->OnInitialUpdate();
+  return frame;
+}
+
+CFrameWnd* CDocTemplate::OpenNewWindow(CDocument* document) {
+  if (!document || document->GetDocTemplate() != this) return nullptr;
+  const std::vector<CView*> before = document->GetViews();
+  CFrameWnd* frame = CreateNewFrame(document);
+  if (!frame) return nullptr;
+  for (CView* view : std::vector<CView*>(document->GetViews()))
+    if (std::find(before.begin(), before.end(), view) == before.end()) view->OnInitialUpdate();
   frame->OnUpdateFrameTitle(TRUE);
-  if (makeVisible) frame->ActivateFrame();
-  return doc;
+  frame->ActivateFrame();
+  return frame;
 }
 
 void CDocTemplate::RemoveDocument(CDocument* document) {

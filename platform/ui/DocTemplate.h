@@ -31,6 +31,9 @@ class CDocTemplate {
   // Opens a new (untitled) document; the path is ignored (no document
   // files). Null when a step failed.
   virtual CDocument* OpenDocumentFile(const char* path, BOOL makeVisible = TRUE);
+  // Another frame with a new view on an open document (the "New Window"
+  // command); null when the frame or its view could not be made.
+  CFrameWnd* OpenNewWindow(CDocument* document);
   void CloseAllDocuments();
   // Called by a document's OnCloseDocument: forgets and deletes it (later).
   void RemoveDocument(CDocument* document);
@@ -43,6 +46,9 @@ class CDocTemplate {
   DocumentFactory m_documentFactory;
   FrameFactory m_frameFactory;
   ViewFactory m_viewFactory;
+  // Makes a frame holding a new view of the document (not shown yet).
+  CFrameWnd* CreateNewFrame(CDocument* document);
+
   CMenu m_menuShared;
   bool m_bHasMenu = false;
   std::vector<std::unique_ptr<CDocument>> m_documents;

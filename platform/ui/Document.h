@@ -27,6 +27,8 @@ class CDocument {
   virtual void DeleteContents() {}
   // A command the document handles (routed from the frame after its view).
   virtual BOOL OnCmdMsg(UINT id) { (void)id; return FALSE; }
+  // Whether OnCmdMsg handles the command (the menus grey what nothing handles).
+  virtual BOOL IsCommandHandled(UINT id) const { (void)id; return FALSE; }
 
   void SetTitle(const std::string& title);
   const std::string& GetTitle() const { return m_strTitle; }

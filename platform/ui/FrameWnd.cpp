@@ -212,8 +212,18 @@ void CFrameWnd::OnInitMenuPopup(CMenu* popup, UINT, BOOL) {
     ui.m_nID = id;
     ui.m_nIndex = i;
     ui.m_pMenu = popup;
-    OnUpdateCmdUI(&ui);
+    if (OnUpdateCmdUI(&ui)) continue;
+    // Nobody updates it: usable exactly when something handles it.
+    ui.Enable(IsCommandHandled(id));
   }
+}
+
+BOOL CFrameWnd::IsCommandHandled(UINT id) const {
+  if (CView* view = GetActiveView()) {
+    if (view->IsCommandHandled(id)) return TRUE;
+    if (CDocument* doc = view->GetDocument(); doc && doc->IsCommandHandled(id)) return TRUE;
+  }
+  return id == ID_APP_EXIT && !(m_dwStyle & WS_CHILD);
 }
 
 BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) {

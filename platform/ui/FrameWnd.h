@@ -4,7 +4,9 @@
 // Commands (menus, accelerators, WM_COMMAND) go first to the active view,
 // then to its document, then to the frame's own OnCommand. Before a popup
 // of the menu bar opens, each command item is offered to OnUpdateCmdUI
-// (the view's first) to be enabled, checked, renamed or made the default.
+// (the view's first) to be enabled, checked, renamed or made the default;
+// an item no update handler takes is enabled exactly when its command
+// reaches a handler (IsCommandHandled).
 // Frames made by a document template delete themselves when destroyed; the
 // main window's destruction ends the message loop.
 // Threads: user-interface thread.
@@ -56,6 +58,10 @@ class CFrameWnd : public CWnd {
   virtual CDocument* GetActiveDocument() const;
   // An update of one command item; the base asks the active view.
   virtual BOOL OnUpdateCmdUI(CCmdUI* cmdUI);
+  // Whether the command reaches a handler (the active view, its document,
+  // this frame); a derived frame adds the commands its OnCommand handles.
+  // The update pass shows the items of commands nobody handles disabled.
+  virtual BOOL IsCommandHandled(UINT id) const;
   void SetAutoDelete(bool autoDelete) { m_bAutoDelete = autoDelete; }
   UINT GetResourceId() const { return m_nIDResource; }
 

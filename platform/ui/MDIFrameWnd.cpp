@@ -2,9 +2,12 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
+#include <algorithm>
 
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/CommandIds.h"
+#include "platform/ui/DocTemplate.h"
 #include "platform/ui/Document.h"
 #include "platform/ui/MDIChildWnd.h"
 #include "platform/ui/MDIFrameWnd.h"
@@ -121,15 +124,68 @@ void CMDIFrameWnd::MDIMaximize(CWnd* child) {
   if (auto* c = dynamic_cast<CMDIChildWnd*>(child)) c->MDIMaximize();
 }
 
+namespace {
+
+// The child windows that are shown and not minimised, in creation order.
+std::vector<QMdiSubWindow*> ArrangeableWindows(QMdiArea* area, bool minimised) {
+  std::vector<QMdiSubWindow*> windows;
+  if (!area) return windows;
+  for (QMdiSubWindow* sub : area->subWindowList(QMdiArea::CreationOrder))
+    if (sub->isVisible() && sub->isMinimized() == minimised) windows.push_back(sub);
+  return windows;
+}
+
+}  // namespace
+
+// Each window three quarters of the client area, each one a caption lower
+// and to the right of the one before, the active one in front.
 void CMDIFrameWnd::MDICascade() {
-  if (QMdiArea* area = m_wndMDIClient.Area()) area->cascadeSubWindows();
+  QMdiArea* area = m_wndMDIClient.Area();
+  const std::vector<QMdiSubWindow*> windows = ArrangeableWindows(area, false);
+  if (windows.empty()) return;
+  const QSize room = area->viewport()->size();
+  const int step = std::max(16, windows.front()->style()->pixelMetric(QStyle::PM_TitleBarHeight));
+  const QSize size(std::max(room.width() * 3 / 4, 200), std::max(room.height() * 3 / 4, 150));
+  QMdiSubWindow* active = area->activeSubWindow();
+  int offset = 0;
+  for (QMdiSubWindow* sub : windows) {
+    if (sub->isMaximized()) sub->showNormal();
+    if (offset + size.width() > room.width() || offset + size.height() > room.height()) offset = 0;
+    sub->setGeometry(QRect(QPoint(offset, offset), size));
+    sub->raise();
+    offset += step;
+  }
+  if (active) {
+    active->raise();
+    area->setActiveSubWindow(active);
+  }
 }
 
+// The windows one above the other, each the full width.
 void CMDIFrameWnd::MDITile() {
-  if (QMdiArea* area = m_wndMDIClient.Area()) area->tileSubWindows();
+  QMdiArea* area = m_wndMDIClient.Area();
+  const std::vector<QMdiSubWindow*> windows = ArrangeableWindows(area, false);
+  if (windows.empty()) return;
+  const QSize room = area->viewport()->size();
+  const int count = static_cast<int>(windows.size());
+  for (int i = 0; i < count; ++i) {
+    QMdiSubWindow* sub = windows[static_cast<size_t>(i)];
+    if (sub->isMaximized()) sub->showNormal();
+    const int top = room.height() * i / count;
+    sub->setGeometry(0, top, room.width(), room.height() * (i + 1) / count - top);
+  }
 }
 
-void CMDIFrameWnd::MDIIconArrange() { MDITile(); }
+// The minimised windows in a row along the bottom of the client area.
+void CMDIFrameWnd::MDIIconArrange() {
+  QMdiArea* area = m_wndMDIClient.Area();
+  const QSize room = area ? area->viewport()->size() : QSize();
+  int x = 0;
+  for (QMdiSubWindow* sub : ArrangeableWindows(area, true)) {
+    sub->move(x, room.height() - sub->height());
+    x += sub->width();
+  }
+}
 
 CView* CMDIFrameWnd::GetActiveView() const {
   CMDIChildWnd* child = MDIGetActive();
@@ -147,6 +203,39 @@ void CMDIFrameWnd::OnChildActivated(CMDIChildWnd* child) {
   if (menu) SetMenu(menu);
   else SetMenu(m_bHasDefault ? &m_menuDefault : nullptr);
   OnUpdateFrameTitle(TRUE);
+}
+
+namespace {
+
+// The active document's template when its menu offers "New Window".
+CDocTemplate* NewWindowTemplate(CDocument* doc) {
+  CDocTemplate* docTemplate = doc ? doc->GetDocTemplate() : nullptr;
+  const CMenu* menu = docTemplate ? docTemplate->GetSharedMenu() : nullptr;
+  if (!menu || menu->GetMenuState(ID_WINDOW_NEW, MF_BYCOMMAND) == static_cast<UINT>(-1))
+    return nullptr;
+  return docTemplate;
+}
+
+}  // namespace
+
+BOOL CMDIFrameWnd::MDINewWindow() {
+  CDocument* doc = GetActiveDocument();
+  CDocTemplate* docTemplate = NewWindowTemplate(doc);
+  return docTemplate && docTemplate->OpenNewWindow(doc) ? TRUE : FALSE;
+}
+
+BOOL CMDIFrameWnd::IsCommandHandled(UINT id) const {
+  if (CMDIChildWnd* child = MDIGetActive(); child && child->IsCommandHandled(id)) return TRUE;
+  if (id >= AFX_IDM_FIRST_MDICHILD && id < AFX_IDM_FIRST_MDICHILD + 0xF0)
+    return id - AFX_IDM_FIRST_MDICHILD < GetChildFrames().size();
+  switch (id) {
+    case ID_WINDOW_CASCADE:
+    case ID_WINDOW_TILE_HORZ:
+    case ID_WINDOW_ARRANGE:
+    case ID_APP_EXIT: return TRUE;
+    case ID_WINDOW_NEW: return NewWindowTemplate(GetActiveDocument()) != nullptr;
+    default: return FALSE;
+  }
 }
 
 BOOL CMDIFrameWnd::OnUpdateCmdUI(CCmdUI* cmdUI) {
@@ -188,6 +277,9 @@ BOOL CMDIFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
       return TRUE;
     }
     switch (id) {
+      case ID_WINDOW_NEW:
+        if (MDINewWindow()) return TRUE;
+        break;
       case ID_WINDOW_CASCADE: MDICascade(); return TRUE;
       case ID_WINDOW_TILE_HORZ: MDITile(); return TRUE;
       case ID_WINDOW_ARRANGE: MDIIconArrange(); return TRUE;
@@ -233,9 +325,22 @@ void CMDIChildWnd::OnDestroy() {
   if (m_pSubWindow) {
     // The sub-window goes once its widget (this frame's) has gone.
     QMdiSubWindow* sub = m_pSubWindow;
+    QMdiArea* area = sub->mdiArea();
+    const bool wasActive = area && area->activeSubWindow() == sub;
+    const bool wasMaximized = sub->isMaximized();
     m_pSubWindow = nullptr;
     sub->hide();
     sub->deleteLater();
+    // The window active before this one takes its place, maximised as this one was.
+    if (!wasActive || !m_pMDIFrame) return;
+    const QList<QMdiSubWindow*> history = area->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = history.rbegin(); it != history.rend(); ++it) {
+      auto* next = dynamic_cast<CMDIChildWnd*>(FromWidget((*it)->widget()));
+      if (*it == sub || !next || next == this || !next->IsWindowCreated() || !(*it)->isVisible()) continue;
+      next->MDIActivate();
+      if (wasMaximized) next->MDIMaximize();
+      break;
+    }
   }
 }
 

@@ -4,7 +4,8 @@
 // frame's own menu otherwise; the "&Window" popup lists the children
 // (choosing one activates it). WM_MDINEXT sent to the client activates the
 // next child; ID_WINDOW_CASCADE / ID_WINDOW_TILE_HORZ / ID_WINDOW_ARRANGE
-// arrange them.
+// arrange them; ID_WINDOW_NEW opens another child on the active document
+// when that document's menu has the item.
 // Threads: user-interface thread.
 #pragma once
 
@@ -47,6 +48,12 @@ class CMDIFrameWnd : public CFrameWnd {
   CView* GetActiveView() const override;
   CDocument* GetActiveDocument() const override;
   BOOL OnUpdateCmdUI(CCmdUI* cmdUI) override;
+  // The active child's commands, the window list, Cascade, Tile, Arrange
+  // Icons, Exit and, where the active document's menu offers it, New Window.
+  BOOL IsCommandHandled(UINT id) const override;
+  // Another child frame with a new view on the active document; FALSE when
+  // the document's menu does not offer "New Window" or the frame failed.
+  BOOL MDINewWindow();
 
   // The client window (m_hWndMDIClient in classic code).
   CMDIClient m_wndMDIClient;

@@ -108,6 +108,21 @@ void CPropertySheet::AddPage(CPropertyPage* page) {
   m_pages.push_back(page);
   page->m_pSheet = this;
   if (m_pTab) m_pTab->InsertItem(GetPageCount() - 1, page->GetCaption());
+  PlacePages();
+}
+
+void CPropertySheet::PlacePages() {
+  if (!m_pTab || !m_pTab->IsWindowCreated()) return;
+  CRect tab;
+  m_pTab->GetWindowRect(&tab);
+  ScreenToClient(&tab);
+  CRect area(0, 0, tab.Width(), tab.Height());
+  m_pTab->AdjustRect(FALSE, &area);
+  area.OffsetRect(tab.left, tab.top);
+  if (area == m_rcPage) return;
+  m_rcPage = area;
+  for (CPropertyPage* page : m_pages)
+    if (page->IsWindowCreated()) page->MoveWindow(m_rcPage);
 }
 
 void CPropertySheet::RemovePage(CPropertyPage* page) { RemovePage(GetPageIndex(page)); }
@@ -118,6 +133,7 @@ void CPropertySheet::RemovePage(int index) {
   if (page->IsWindowCreated()) page->DestroyWindow();
   m_pages.erase(m_pages.begin() + index);
   if (m_pTab) m_pTab->DeleteItem(index);
+  PlacePages();  // fewer rows of tabs may leave more room
   if (index == m_nActive) {
     m_nActive = -1;
     if (!m_pages.empty() && IsWindowCreated()) SetActivePage(std::min(index, GetPageCount() - 1));
@@ -199,10 +215,11 @@ BOOL CPropertySheet::CreateDialogWindow(CWnd* parent, bool modal) {
   w->setFont(font->GetQFont());
 
   m_pTab = std::make_unique<CTabCtrl>();
-  m_pTab->Create("", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 10, 10), this, kTabControlId);
+  // The tabs stack in rows when they do not fit beside each other.
+  m_pTab->Create("", WS_CHILD | WS_VISIBLE | WS_TABSTOP | TCS_MULTILINE, CRect(0, 0, 10, 10), this, kTabControlId);
   m_pTab->SetFont(font, FALSE);
   for (int i = 0; i < GetPageCount(); ++i) m_pTab->InsertItem(i, m_pages[static_cast<size_t>(i)]->GetCaption());
-  const int tabRow = m_pTab->TabRowHeight();
+  const int tabRow = m_pTab->TabAreaHeight(page.cx + 4);
   CRect tab(kMargin, kMargin, kMargin + page.cx + 4, kMargin + tabRow + 2 + page.cy + 2);
   m_pTab->MoveWindow(tab);
   m_rcPage = CRect(0, 0, tab.Width(), tab.Height());
@@ -231,7 +248,7 @@ BOOL CPropertySheet::CreateDialogWindow(CWnd* parent, bool modal) {
     m_buttons.push_back(std::move(button));
   }
   w->resize(tab.right + kMargin, y + kButtonHeight + kMargin);
-  if (owner) CenterWindow(parent);
+  CenterWindow(parent);  // on its owner, else the main window or the screen
   m_nActive = -1;
   HWND self = m_hWnd;
   SendMessage(WM_INITDIALOG, 0, 0);

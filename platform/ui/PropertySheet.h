@@ -66,6 +66,8 @@ class CPropertySheet : public CDialog {
 
  private:
   BOOL Apply();
+  // The page area below the tab rows, and the made pages moved into it.
+  void PlacePages();
   std::vector<CPropertyPage*> m_pages;  // not owned, in tab order
   int m_nActive = -1;
   CRect m_rcPage;

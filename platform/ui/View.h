@@ -34,6 +34,9 @@ class CView : public CWnd {
   virtual void OnActivateView(BOOL activate, CView* activateView, CView* deactiveView);
   // A command or command update routed from the frame; TRUE when handled.
   virtual BOOL OnCmdMsg(UINT id) { (void)id; return FALSE; }
+  // Whether OnCmdMsg or the view's WM_COMMAND handles the menu command: the
+  // update pass greys the items that nothing handles.
+  virtual BOOL IsCommandHandled(UINT id) const { (void)id; return FALSE; }
   virtual BOOL OnUpdateCmdUI(CCmdUI* cmdUI) { (void)cmdUI; return FALSE; }
 
   // Prints the view: to the default printer (or where CPrintJob redirects),

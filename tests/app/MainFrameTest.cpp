@@ -1,6 +1,7 @@
 // The main frame: its menus per active window and their updates, switching
 // between the windows, closing, and the commands (data source, record
 // interval, users, reset process, the plant's windows, tag browser).
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -52,7 +53,15 @@ class FrameWithTrendsTest : public AppTest {
     AppWindowSlots().trendView = [] { return new CView; };
     ASSERT_TRUE(Start());
   }
-  std::string ActiveTitle() const { return Frame()->GetActiveDocument()->GetTitle(); }
+  std::string ActiveTitle() const {
+    CDocument* doc = Frame()->GetActiveDocument();
+    return doc ? doc->GetTitle() : std::string();
+  }
+  // Brings the window of the document with the title to the front.
+  void Activate(const std::string& title) {
+    for (int i = 0; i < 4 && ActiveTitle() != title; ++i) Command(ID_NEXT_FRAME);
+    ASSERT_EQ(ActiveTitle(), title);
+  }
   // The menu bar's popup of the title, updated as when it opens.
   CMenu* OpenPopup(const std::string& title) {
     CMenu* bar = Frame()->GetMenu();
@@ -119,6 +128,98 @@ TEST_F(FrameWithTrendsTest, ResetProcessActsOnlyInRealHwAndIsCheckedWhileSet) {
   Command(ID_RESET_PROCESS);
   EXPECT_TRUE(GetVekPlant()->IsResetProcessOn());
   EXPECT_EQ(OpenPopup("Command")->GetMenuState(ID_RESET_PROCESS, MF_BYCOMMAND) & MF_CHECKED, MF_CHECKED);
+}
+
+// The update pass over the three menus, each with its window active (the
+// frame's own menu updated as a popup of the same frame): an item is
+// enabled exactly when its command reaches a handler, so nothing shown
+// usable does nothing. Every command is sent with the dialogs cancelled and
+// nobody logging in.
+TEST_F(FrameWithTrendsTest, EveryEnabledMenuItemReachesAHandlerAndEveryOtherIsDisabled) {
+  testing_support::ModalDriverScope cancel([](CDialog& d) { d.EndDialog(IDCANCEL); });
+  struct Menu {
+    UINT id;
+    const char* window;  // the document whose window shows the menu
+  };
+  std::map<UINT, std::map<UINT, bool>> enabled;  // menu -> command -> enabled
+  for (const Menu& m : {Menu{IDR_SUPERVISE, "Supervise"}, Menu{IDR_TRENDS, "Trends"},
+                        Menu{IDR_MAINFRAME, "Supervise"}}) {
+    SCOPED_TRACE("menu " + std::to_string(m.id));
+    Activate(m.window);
+    CMenu own;
+    CMenu* bar = Frame()->GetMenu();
+    if (m.id == IDR_MAINFRAME) {
+      ASSERT_TRUE(own.LoadMenu(IDR_MAINFRAME));
+      bar = &own;
+    }
+    // Every command item of every popup and submenu, as the pass leaves it.
+    std::vector<std::pair<UINT, bool>> items;
+    std::function<void(CMenu*, UINT)> collect = [&](CMenu* popup, UINT index) {
+      Frame()->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), static_cast<LPARAM>(index));
+      for (UINT i = 0; i < popup->GetMenuItemCount(); ++i) {
+        if (CMenu* sub = popup->GetSubMenu(static_cast<int>(i))) {
+          collect(sub, i);
+          continue;
+        }
+        const UINT id = popup->GetMenuItemID(static_cast<int>(i));
+        if (id == 0 || id >= AFX_IDM_FIRST_MDICHILD) continue;
+        const UINT state = popup->GetMenuState(i, MF_BYPOSITION);
+        items.emplace_back(id, (state & (MF_GRAYED | MF_DISABLED)) == 0);
+      }
+    };
+    for (UINT i = 0; i < bar->GetMenuItemCount(); ++i)
+      if (CMenu* popup = bar->GetSubMenu(static_cast<int>(i))) collect(popup, i);
+    ASSERT_GE(items.size(), 5u);
+    for (const auto& [id, on] : items) {
+      enabled[m.id][id] = on;
+      Activate(m.window);
+      const LRESULT handled = Frame()->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<int>(id), 0), 0);
+      ProcessPendingEvents();
+      EXPECT_EQ(handled != 0, on) << "command " << id << (on ? " is enabled but reaches no handler"
+                                                             : " is disabled but has a handler");
+      ASSERT_NE(Frame(), nullptr) << "the frame stays (closing is answered No)";
+    }
+  }
+  // What the operator found dead is now shown so, the framework's own commands work.
+  EXPECT_FALSE(enabled[IDR_MAINFRAME][ID_VIEW_TOOLBAR]);
+  EXPECT_FALSE(enabled[IDR_MAINFRAME][ID_VIEW_STATUS_BAR]);
+  EXPECT_FALSE(enabled[IDR_SUPERVISE][ID_WINDOW_CLOSE_ALL]);
+  for (UINT id : {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE}) {
+    EXPECT_TRUE(enabled[IDR_SUPERVISE][id]) << id;
+    EXPECT_TRUE(enabled[IDR_TRENDS][id]) << id;
+  }
+  EXPECT_TRUE(enabled[IDR_TRENDS][ID_WINDOW_NEW]);
+}
+
+// "New Window" on the trend window: another window on the trends, in front;
+// it may be closed, while the trend window itself still refuses.
+TEST_F(FrameWithTrendsTest, NewWindowOpensAnotherTrendWindowThatClosesAndLeavesTheFirst) {
+  Activate("Trends");
+  CMDIChildWnd* first = Frame()->MDIGetActive();
+  CDocument* trends = Frame()->GetActiveDocument();
+  ASSERT_EQ(trends->GetTitle(), "Trends");
+  Command(ID_WINDOW_NEW);
+  ProcessPendingEvents();
+  ASSERT_EQ(Frame()->GetChildFrames().size(), 3u);
+  CMDIChildWnd* second = Frame()->MDIGetActive();
+  ASSERT_NE(second, first);
+  EXPECT_EQ(second->GetActiveDocument(), trends);
+  EXPECT_EQ(trends->GetViews().size(), 2u);
+  second->SendMessage(WM_CLOSE);
+  ProcessPendingEvents();
+  EXPECT_EQ(Frame()->GetChildFrames().size(), 2u);
+  EXPECT_EQ(trends->GetViews().size(), 1u);
+  EXPECT_TRUE(BoxTexts().empty());
+  EXPECT_EQ(Frame()->MDIGetActive(), first) << "the window before it comes back";
+  EXPECT_TRUE(first->IsMaximized());
+  first->SendMessage(WM_CLOSE);
+  ProcessPendingEvents();
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{CChildVekFrame::kNotClosableText});
+  EXPECT_TRUE(first->IsWindowCreated());
+  // The supervise window's menu has no "New Window": the command does nothing there.
+  Activate("Supervise");
+  EXPECT_EQ(Frame()->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<int>(ID_WINDOW_NEW), 0), 0), 0);
+  EXPECT_EQ(Frame()->GetChildFrames().size(), 2u);
 }
 
 TEST_F(AppTest, WithoutTrendSettingsTheTrendCommandSaysSoAndChangesNothing) {

@@ -2,6 +2,8 @@
 // shipped data): loop buttons and their refusals, the loops' mode reports,
 // process alarm messages, follow-ups that run only in Demo, the recipe
 // download lines, and keys.
+#include <QImage>
+
 #include "AppTestSupport.h"
 #include "app/RecordEdits.h"
 #include "app/VekFrameView.h"
@@ -9,9 +11,12 @@
 #include "plant/Plant.h"
 #include "plant/VekEngineApp.h"
 #include "platform/ui/CommandIds.h"
+#include "platform/ui/ControlStyles.h"
 #include "platform/ui/PrintPreview.h"
+#include "platform/ui/WndSurface.h"
 #include "records/CADODatabase.h"
 #include "res/AppResources.h"
+#include "shapes/BaseShape.h"
 #include "shapes/fixture/DialogDriver.h"
 
 using namespace app_test;
@@ -348,6 +353,50 @@ TEST_F(SuperviseViewTest, RealHwWithoutALinkIsToldOnceAndItsSourceLineKeepsBlink
   EXPECT_TRUE(view->GetLabel(1130)->IsBlinking()) << "no link: not live";
   Command(app_res::ID_DATASOURCE_REAL);
   EXPECT_EQ(boxes.Count(), 1u) << "the active source chosen again tells nothing more";
+}
+
+}  // namespace
+
+namespace {
+
+// On a screen smaller than the form the mimic scrolls: its far corner
+// (System Status) comes into view, and what scrolling uncovers is painted
+// as the mimic, not left in the window's default colour.
+TEST_F(SuperviseViewTest, OnASmallScreenTheMimicScrollsToItsFarCornerAndPaintsWhatItUncovers) {
+  Start();
+  CWnd* outer = Frame();
+  outer->ShowWindow(SW_RESTORE);
+  outer->MoveWindow(0, 0, 1024, 768);
+  ProcessPendingEvents();
+  CRect client;
+  view->GetClientRect(&client);
+  ASSERT_LT(client.Height(), view->GetTotalSize().cy);
+  SCROLLINFO info;
+  ASSERT_TRUE(view->GetScrollInfo(SB_VERT, &info));
+  EXPECT_EQ(info.nMax + 1, view->GetTotalSize().cy) << "the form's height is the scroll size";
+  CWnd* status = view->GetDlgItem(1101);
+  ASSERT_NE(status, nullptr);
+  auto inView = [&](CWnd* wnd) {
+    CRect r;
+    wnd->GetWindowRect(&r);
+    view->ScreenToClient(&r);
+    view->GetClientRect(&client);
+    return r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom;
+  };
+  EXPECT_FALSE(inView(status));
+  // Step by step, as clicks on the bars' arrows do, each followed by its paint.
+  for (int i = 0; i < 40; ++i) {
+    view->SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+    view->SendMessage(WM_HSCROLL, SB_LINERIGHT, 0);
+    ProcessPendingEvents();
+  }
+  EXPECT_TRUE(inView(status)) << "System Status reached";
+  const QImage pixels = view->GetSurface()->image;
+  const COLORREF mimic = C_BaseShape::GetMimicBgColor();
+  const QColor expected(GetRValue(mimic), GetGValue(mimic), GetBValue(mimic));
+  // The right and bottom edges of the client area were uncovered by the scroll.
+  for (const CPoint& p : {CPoint(client.right - 3, client.top + 3), CPoint(client.left + 3, client.bottom - 3)})
+    EXPECT_EQ(pixels.pixelColor(p.x, p.y), expected) << "at " << p.x << "," << p.y;
 }
 
 }  // namespace

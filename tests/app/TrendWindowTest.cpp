@@ -24,6 +24,8 @@
 #include "platform/Thread.h"
 #include "core/VekUtils.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/CommandIds.h"
+#include "platform/ui/MDIChildWnd.h"
 #include "platform/ui/DialogUnits.h"
 #include "platform/ui/DocTemplate.h"
 #include "platform/ui/MDIFrameWnd.h"
@@ -390,3 +392,36 @@ TEST_F(TrendWindowTest, ThePanelsAsTheyAreShown) {
   EXPECT_EQ(Panel(2).GetSampleList().GetCurSel(), -1);
   EXPECT_EQ(ListTexts(2).size(), 600u);
 }
+
+namespace {
+
+// "New Window" makes a second trend view on the document, with its own
+// panels for every setting; closing it leaves the first one's panels
+// working, and the first window refuses to close on its own.
+TEST_F(TrendWindowTest, ANewWindowHasItsOwnPanelsAndClosingItLeavesTheFirstWorking) {
+  testing_support::MessageBoxDouble boxes;
+  CMDIChildWnd* first = frame->MDIGetActive();
+  ASSERT_NE(first, nullptr);
+  frame->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<int>(ID_WINDOW_NEW), 0), 0);
+  ProcessPendingEvents();
+  CMDIChildWnd* second = frame->MDIGetActive();
+  ASSERT_NE(second, first);
+  auto* other = dynamic_cast<CVekTrendView*>(second->GetActiveView());
+  ASSERT_NE(other, nullptr);
+  ASSERT_NE(other, view);
+  EXPECT_EQ(other->GetPanelCount(), view->GetPanelCount());
+  EXPECT_EQ(doc->GetViews().size(), 2u);
+  second->SendMessage(WM_CLOSE);
+  ProcessPendingEvents();
+  EXPECT_EQ(doc->GetViews().size(), 1u);
+  EXPECT_EQ(frame->MDIGetActive(), first);
+  Push(0, 4.5f);
+  Panel(0).Refresh();
+  EXPECT_EQ(Points(0), 1u);
+  first->SendMessage(WM_CLOSE);
+  ProcessPendingEvents();
+  EXPECT_TRUE(first->IsWindowCreated());
+  EXPECT_EQ(boxes.Count(), 1u);
+}
+
+}  // namespace

@@ -2,6 +2,11 @@
 // a refused rights check, the suspend check box, going to a line, the
 // highlight filter and its count, and the profile keys kept between
 // openings.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QWidget>
+
 #include "platform/ui/Button.h"
 #include "platform/ui/Edit.h"
 #include "tagbrowser/TagBrowser.h"
@@ -214,6 +219,38 @@ TEST_F(LongDialogTest, GoingToLine99999Of500RowsGoesToRow499WithRoomAround) {
   EXPECT_EQ(Grid().GetCurrentRow(), 250);
   EXPECT_LE(Grid().GetTopRow(), 248) << "two rows shown above";
   EXPECT_GE(Grid().GetBottomRow(), 252) << "and below";
+}
+
+
+// Esc closes the browser from whichever control holds the keyboard: the
+// key reaches the dialog after the control passed it on, and the window
+// destroys itself while that key is still being delivered.
+TEST_F(DialogTest, EscFromEveryControlClosesTheWindowSafely) {
+  std::vector<int> ids;
+  Open();
+  for (CWnd* child : dialog->GetChildren())
+    if (child->GetWidget()->focusPolicy() != Qt::NoFocus) ids.push_back(child->GetDlgCtrlID());
+  ASSERT_GE(ids.size(), 5u) << "the line, the check box, Go, the filter and its clearing at least";
+  for (int id : ids) {
+    SCOPED_TRACE("control " + std::to_string(id));
+    if (!dialog->IsWindowCreated()) Open();
+    // The grid's keys go to its cell area, the other controls' to themselves.
+    CWnd* control = dialog->GetDlgItem(id);
+    ASSERT_NE(control, nullptr);
+    const bool grid = id == static_cast<int>(IDC_RDV_GRID);
+    QPointer<QWidget> target = grid ? Grid().m_CUGGrid->GetWidget() : control->GetWidget();
+    control->SetFocus();
+    QPointer<QWidget> window = dialog->GetWidget();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QString(QChar(0x1B)));
+    QApplication::sendEvent(target.data(), &press);
+    ProcessPendingEvents();
+    if (grid && dialog->IsWindowCreated()) {
+      dialog->SendMessage(WM_CLOSE, 0, 0);  // the grid keeps its keys
+      continue;
+    }
+    EXPECT_FALSE(dialog->IsWindowCreated());
+    EXPECT_TRUE(window.isNull()) << "deleted once the key was delivered";
+  }
 }
 
 }  // namespace

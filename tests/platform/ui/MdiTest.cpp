@@ -3,12 +3,18 @@
 // the window list, next-window, command routing and form views that scroll.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QApplication>
+#include <QImage>
+#include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QWidget>
 
 #include "platform/Thread.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/CommandIds.h"
+#include "platform/ui/DC.h"
 #include "platform/ui/DocTemplate.h"
 #include "platform/ui/Document.h"
 #include "platform/ui/FormView.h"
@@ -16,12 +22,14 @@
 #include "platform/ui/MDIFrameWnd.h"
 #include "platform/ui/ResourceTable.h"
 #include "platform/ui/WinApp.h"
+#include "platform/ui/WndSurface.h"
 #include "res/Resources.h"
 #include "support/Doubles.h"
 
 namespace {
 
 constexpr UINT kFormTemplate = 9401;
+constexpr int kCornerButton = 1199;
 
 class SuperviseDoc : public CDocument {
  public:
@@ -89,7 +97,8 @@ class MdiTest : public ::testing::Test {
     LoadResourceTables();
     ResourceTable::Instance().AddDialog(dlg::Dialog(kFormTemplate, "", 807, 557, WS_CHILD,
                                                     {dlg::PushButton(710, "Trends", 15, 10, 40, 15),
-                                                     dlg::LText(1130, "Data Source", 432, 451, 232, 8)}));
+                                                     dlg::LText(1130, "Data Source", 432, 451, 232, 8),
+                                                     dlg::PushButton(kCornerButton, "Corner", 757, 538, 50, 14)}));
     m_frame = new MainFrame;
     m_frame->SetAutoDelete(true);
     m_app.m_pMainWnd = m_frame;
@@ -211,6 +220,113 @@ TEST_F(MdiTest, FormViewHasTheTemplateControlsAndScrolls) {
   EXPECT_EQ(view->GetScrollPosition().y, view->GetScrollLimit(SB_VERT));
   view->ScrollToPosition(CPoint(0, 0));
   EXPECT_EQ(view->GetScrollPosition(), CPoint(0, 0));
+}
+
+// Cascade and Tile from the Window menu: the windows are restored and laid
+// out over the client area, large enough to work in (not shrunk to their
+// captions), the active one staying active.
+TEST_F(MdiTest, CascadeAndTileLayTheWindowsOutOverTheClientArea) {
+  m_supervise->OpenDocumentFile(nullptr);
+  m_trend->OpenDocumentFile(nullptr);
+  ProcessPendingEvents();
+  QMdiArea* area = m_frame->m_wndMDIClient.Area();
+  const QSize room = area->viewport()->size();
+  CMDIChildWnd* active = m_frame->MDIGetActive();
+  for (UINT command : {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ}) {
+    SCOPED_TRACE(command == ID_WINDOW_CASCADE ? "cascade" : "tile");
+    EXPECT_NE(m_frame->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<int>(command), 0), 0), 0);
+    ProcessPendingEvents();
+    std::vector<QRect> placed;
+    for (CMDIChildWnd* child : m_frame->GetChildFrames()) {
+      QMdiSubWindow* sub = child->SubWindow();
+      EXPECT_FALSE(sub->isMaximized());
+      EXPECT_TRUE(QRect(QPoint(0, 0), room).contains(sub->geometry())) << "inside the client area";
+      EXPECT_EQ(sub->width(), command == ID_WINDOW_CASCADE ? std::max(room.width() * 3 / 4, 200) : room.width());
+      EXPECT_GE(sub->height(), command == ID_WINDOW_CASCADE ? room.height() * 3 / 4 : room.height() / 2 - 1);
+      placed.push_back(sub->geometry());
+    }
+    ASSERT_EQ(placed.size(), 2u);
+    EXPECT_NE(placed[0].topLeft(), placed[1].topLeft());
+    if (command == ID_WINDOW_TILE_HORZ) {
+      EXPECT_FALSE(placed[0].intersects(placed[1])) << "tiles do not overlap";
+    }
+    EXPECT_EQ(m_frame->MDIGetActive(), active);
+  }
+}
+
+// A form view that paints in one colour what its client area shows of the
+// form (as the mimic does, drawing no more than can be seen).
+class PaintedForm : public CFormView {
+ public:
+  PaintedForm() : CFormView(kFormTemplate) {}
+  static constexpr COLORREF kColour = RGB(200, 30, 40);
+
+ protected:
+  void OnDraw(CDC* dc) override {
+    CRect shown;
+    GetClientRect(&shown);
+    shown.OffsetRect(GetScrollPosition());
+    dc->FillSolidRect(shown, kColour);
+  }
+};
+
+TEST_F(MdiTest, AFormViewSmallerThanItsFormScrollsToItsFarCornerAndOneLargerShowsNoBars) {
+  auto* painted = new CMultiDocTemplate(107, [] { return new SuperviseDoc; }, [] { return new FixedChild; },
+                                        [] { return new PaintedForm; });
+  m_app.AddDocTemplate(painted);
+  ASSERT_NE(painted->OpenDocumentFile(nullptr), nullptr);
+  ProcessPendingEvents();
+  auto* view = dynamic_cast<PaintedForm*>(m_frame->GetActiveView());
+  ASSERT_NE(view, nullptr);
+  CWnd* corner = view->GetDlgItem(kCornerButton);
+  ASSERT_NE(corner, nullptr);
+  CRect client;
+  auto cornerShown = [&] {
+    CRect r;
+    corner->GetWindowRect(&r);
+    view->ScreenToClient(&r);
+    view->GetClientRect(&client);
+    return r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom;
+  };
+  const CSize total = view->GetTotalSize();
+  ASSERT_LT(view->GetWidget()->width(), total.cx);
+  EXPECT_FALSE(cornerShown());
+  view->GetClientRect(&client);
+  EXPECT_LT(client.Width(), view->GetWidget()->width()) << "a vertical bar is shown";
+  EXPECT_LT(client.Height(), view->GetWidget()->height()) << "a horizontal bar is shown";
+  for (int bar : {SB_HORZ, SB_VERT}) {
+    SCROLLINFO info;
+    ASSERT_TRUE(view->GetScrollInfo(bar, &info));
+    EXPECT_EQ(info.nMax + 1, bar == SB_HORZ ? total.cx : total.cy) << "the form's size is the scroll size";
+  }
+  // Line by line, as the bars' arrows do, each step painted before the next.
+  for (int i = 0; i < 200 && view->GetScrollPosition() != CPoint(view->GetScrollLimit(SB_HORZ), view->GetScrollLimit(SB_VERT)); ++i) {
+    view->SendMessage(WM_HSCROLL, SB_LINERIGHT, 0);
+    view->SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+    view->UpdateWindow();
+  }
+  EXPECT_TRUE(cornerShown());
+  // Whatever the steps uncovered is painted from the form: nothing from
+  // under the bars has moved into the client area.
+  const QImage& pixels = view->GetSurface()->image;
+  int stale = 0;
+  for (int x = 0; x < client.right; ++x)
+    for (int y = 0; y < client.bottom; ++y)
+      if (pixels.pixel(x, y) != qRgb(200, 30, 40)) ++stale;
+  EXPECT_EQ(stale, 0);
+
+  // Larger than the form: no bars, the whole window is the client area.
+  CMDIChildWnd* child = m_frame->MDIGetActive();
+  m_frame->MoveWindow(0, 0, total.cx + 200, total.cy + 200);
+  child->MDIMaximize();
+  ProcessPendingEvents();
+  ASSERT_GT(view->GetWidget()->width(), total.cx);
+  ASSERT_GT(view->GetWidget()->height(), total.cy);
+  view->GetClientRect(&client);
+  EXPECT_EQ(client.Width(), view->GetWidget()->width());
+  EXPECT_EQ(client.Height(), view->GetWidget()->height());
+  EXPECT_EQ(view->GetScrollPosition(), CPoint(0, 0));
+  EXPECT_TRUE(cornerShown());
 }
 
 // A view that refuses its creation.

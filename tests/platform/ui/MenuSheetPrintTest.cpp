@@ -2,7 +2,11 @@
 // balloons, the splash screen and printing to PDF.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
+#include <QMouseEvent>
+#include <QWidget>
+#include <memory>
 
 #include "platform/Thread.h"
 #include "platform/ui/Accelerators.h"
@@ -381,6 +385,91 @@ TEST(PrintTest, PrinterJobsCanBeRedirectedToPdfFiles) {
   CPrintJob::SetPrinterRedirect("");
   EXPECT_EQ(job.GetOutputPath(), dir.Path() + "printed/Recipe_ 3.pdf");
   EXPECT_TRUE(QFile::exists(QString::fromStdString(job.GetOutputPath())));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TabRowsTest, TabsStackInRowsWhereTheNextWouldNotFit) {
+  struct Case {
+    const char* name;
+    std::vector<int> widths;
+    int rowWidth;
+    std::vector<std::vector<int>> rows;
+  };
+  for (const Case& c : {Case{"none", {}, 100, {}},
+                        Case{"all fit exactly", {40, 60}, 100, {{0, 1}}},
+                        Case{"one pixel short", {40, 61}, 100, {{0}, {1}}},
+                        Case{"three rows", {50, 50, 50, 50, 30}, 110, {{0, 1}, {2, 3}, {4}}},
+                        Case{"a tab wider than the row has a row of its own", {30, 150, 30}, 100, {{0}, {1}, {2}}}}) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(CTabCtrl::StackTabRows(c.widths, c.rowWidth), c.rows);
+  }
+}
+
+// The sheet of a shape with many pages: every tab is shown in full, in rows,
+// the pages lie below the rows, and a tab of an upper row is reached with
+// the mouse and its row comes down to the pages.
+TEST(PropertySheetTest, ASheetWithMoreTabsThanOneRowHoldsShowsThemAllInRows) {
+  RegisterPages();
+  std::vector<std::unique_ptr<CountingPage>> pages;
+  CPropertySheet sheet("Control Properties   [SprayDryer.SpryDryr1]");
+  for (const char* caption : {"Tower Safety", "Hammer", "Analog Calibration [1]", "Analog Calibration [2]",
+                              "Analog Calibration [3]", "Analog Calibration [4]", "Graphic", "General Setting"}) {
+    pages.push_back(std::make_unique<CountingPage>(kPageA));
+    pages.back()->m_strCaption = caption;
+    sheet.AddPage(pages.back().get());
+  }
+  ASSERT_TRUE(sheet.Create());
+  CTabCtrl* tabs = sheet.GetTabControl();
+  CRect control;
+  tabs->GetClientRect(&control);
+  const int rowHeight = [&] {
+    CRect r;
+    tabs->GetItemRect(0, &r);
+    return r.Height();
+  }();
+  ASSERT_GT(rowHeight, 0);
+  std::vector<CRect> rects;
+  int bottom = 0;
+  for (int i = 0; i < tabs->GetItemCount(); ++i) {
+    CRect r;
+    ASSERT_TRUE(tabs->GetItemRect(i, &r));
+    EXPECT_FALSE(r.IsRectEmpty()) << "tab " << i;
+    EXPECT_GE(r.left, 0) << "tab " << i;
+    EXPECT_LE(r.right, control.right) << "tab " << i << " runs off the control";
+    for (const CRect& other : rects) {
+      CRect overlap;
+      EXPECT_FALSE(overlap.IntersectRect(r, other)) << "tab " << i << " overlaps another";
+    }
+    EXPECT_EQ(tabs->HitTest(r.CenterPoint()), i);
+    rects.push_back(r);
+    bottom = std::max(bottom, static_cast<int>(r.bottom));
+  }
+  EXPECT_GE(bottom, 2 * rowHeight) << "more than one row";
+  CRect selected;
+  tabs->GetItemRect(0, &selected);
+  EXPECT_EQ(selected.bottom, bottom) << "the selected tab's row lies on the pages";
+  CRect page;
+  pages[0]->GetWindowRect(&page);
+  tabs->ScreenToClient(&page);
+  EXPECT_GE(page.top, bottom) << "the page lies below every row";
+
+  // A tab of the top row, clicked: shown, and its row moves down.
+  CRect upper;
+  tabs->GetItemRect(tabs->GetItemCount() - 1, &upper);
+  ASSERT_LT(upper.bottom, bottom);
+  QWidget* widget = tabs->GetWidget();
+  const QPointF at(upper.CenterPoint().x, upper.CenterPoint().y);
+  QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(widget, &press);
+  EXPECT_EQ(sheet.GetActiveIndex(), tabs->GetItemCount() - 1);
+  EXPECT_TRUE(pages.back()->IsWindowVisible());
+  tabs->GetItemRect(tabs->GetItemCount() - 1, &upper);
+  EXPECT_EQ(upper.bottom, bottom);
+  sheet.DestroyWindow();
 }
 
 }  // namespace
