@@ -66,8 +66,17 @@ TEST_F(JoinEdgeTest, UnjoiningFromAnyCornerFreesEveryCellOfTheBlock) {
     SCOPED_TRACE(std::to_string(corner[0]) + "," + std::to_string(corner[1]));
     ASSERT_EQ(grid.JoinCells(1, 2, 3, 5), UG_SUCCESS);
     ASSERT_EQ(grid.UnJoinCells(corner[0], corner[1]), UG_SUCCESS);
-    for (int col = 1; col <= 3; ++col)
-      for (long row = 2; row <= 5; ++row) EXPECT_EQ(Range(col, row), "none") << col << "," << row;
+    for (int col = 1; col <= 3; ++col) {
+      for (long row = 2; row <= 5; ++row) {
+        EXPECT_EQ(Range(col, row), "none") << col << "," << row;
+        CUGCell cell;
+        grid.GetCell(col, row, &cell);
+        BOOL origin = FALSE;
+        int colOffset = 0;
+        long rowOffset = 0;
+        EXPECT_EQ(cell.GetJoinInfo(&origin, &colOffset, &rowOffset), 1) << "the cell keeps no join " << col << "," << row;
+      }
+    }
   }
 }
 
