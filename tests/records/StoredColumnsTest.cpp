@@ -1,6 +1,7 @@
-// Every stored member lands in the column of its own name. The round-trip
-// tests read rows back through the same member list that wrote them, so two
-// columns swapped in that list pass there; here the rows are written through
+// Every stored member lands in the column of its own name (Event, Recipe,
+// RecipeHistory, Shift and Alarm). The round-trip tests read rows back
+// through the same member list that wrote them, so two columns swapped in
+// that list pass there; here the rows are written through
 // the record sets and each column is read back by its name with plain SQL,
 // through a connection of its own. The column names are typed from the
 // database's description (docs/database.md), not taken from the code.
@@ -15,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "records/CAlarmBaseRS.h"
 #include "records/CEventRS.h"
 #include "records/CRecipeRS.h"
 #include "records/CShiftRS.h"
@@ -247,6 +249,13 @@ TEST(StoredColumns, EachRecipeHistoryMemberIsInTheColumnOfItsName) {
   columns.push_back(COL(Date, m_dtSavedDateTime));
   columns.push_back(COL(Text, m_strSavedDateTimeShamsi));
   ExpectEachColumnByName<CTableHistoryRS<CRecipeRS>>("RecipeHistory", columns);
+}
+
+TEST(StoredColumns, EachAlarmMemberIsInTheColumnOfItsName) {
+  using F = CAlarmFields;
+  ExpectEachColumnByName<CAlarmBaseRS>("Alarm", {COL(Date, m_dtAlarmDateTime), COL(Text, m_strAlarmDateTimeShamsi),
+                                                 COL(Text, m_strAlarmTitle), COL(Text, m_strAlarmText),
+                                                 COL(Text, m_strOperatorName)});
 }
 
 TEST(StoredColumns, EachShiftMemberIsInTheColumnOfItsName) {
