@@ -1,10 +1,11 @@
 // Every stored member lands in the column of its own name (Event, Recipe,
 // RecipeHistory, Shift and Alarm). The round-trip tests read rows back
 // through the same member list that wrote them, so two columns swapped in
-// that list pass there; here the rows are written through
-// the record sets and each column is read back by its name with plain SQL,
-// through a connection of its own. The column names are typed from the
-// database's description (docs/database.md), not taken from the code.
+// that list pass there; here the rows are written through the record sets
+// and each column is read back by its name with plain SQL, through a
+// connection of its own. The members are listed here from the database's
+// description (docs/database.md), each column named by its rule (the
+// member's name without its Hungarian prefix), not taken from the code.
 //
 // Each column gets a value of its own in each of six rows; a boolean column
 // gets the six bits of its own number (1 + its place among the booleans), so
