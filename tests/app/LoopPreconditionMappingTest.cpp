@@ -7,6 +7,7 @@
 // The loop that depends on the object names it, every other loop stays
 // ready. Devices are named as the plant's device list names them; the
 // texts are the operator's own.
+#include <algorithm>
 #include <string>
 #include <vector>
 
