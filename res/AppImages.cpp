@@ -1,8 +1,8 @@
 // The application's images, drawn here: the start-up splash (3000), the
 // lamp icons of the loop and "Off" buttons (3034, 3035, 3036), the
-// stopwatch of the record-interval box (3038), and the cursors of the loop
-// buttons (4094) and of the trend panels' host (4088 open hand, 4089
-// closed hand while dragging).
+// stopwatch of the record-interval box (3038), the program's icon (128),
+// and the cursors of the loop buttons (4094) and of the trend panels' host
+// (4088 open hand, 4089 closed hand while dragging).
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -90,6 +90,29 @@ ImageTemplate StopwatchIcon() {
   grid.Disc(16.5, 18.5, 1.2, 'k');
   return FromGrid(IDI_RECORD_INTERVAL, grid,
                   {{'o', RGB(30, 60, 120)}, {'w', RGB(250, 250, 250)}, {'k', RGB(0, 0, 0)}, {'r', RGB(210, 0, 0)}});
+}
+
+// The program's 32 x 32 icon: the spray-dryer tower as the mimic draws it,
+// grey body and cone under a green head, spray falling inside.
+ImageTemplate ProgramIcon() {
+  PixelGrid grid(32);
+  for (int y = 5; y <= 20; ++y)
+    for (int x = 9; x <= 22; ++x) grid.Set(x, y, x == 9 || x == 22 ? 'o' : 'g');
+  for (int y = 21; y <= 27; ++y) {
+    const int inset = (y - 20) * 5 / 7;
+    for (int x = 9 + inset; x <= 22 - inset; ++x) grid.Set(x, y, x == 9 + inset || x == 22 - inset ? 'o' : 'g');
+  }
+  for (int y = 28; y <= 30; ++y)
+    for (int x = 14; x <= 17; ++x) grid.Set(x, y, 'o');
+  for (int y = 1; y <= 4; ++y)
+    for (int x = 12 + (4 - y); x <= 19 - (4 - y); ++x) grid.Set(x, y, 'h');
+  for (int row = 0; row < 3; ++row)
+    for (int x = 12 + (row % 2) * 2; x <= 20; x += 4) {
+      grid.Set(x, 8 + row * 4, 's');
+      grid.Set(x, 9 + row * 4, 's');
+    }
+  return FromGrid(IDR_MAINFRAME, grid,
+                  {{'o', RGB(70, 70, 70)}, {'g', RGB(192, 192, 192)}, {'h', RGB(59, 179, 113)}, {'s', RGB(0, 0, 0)}});
 }
 
 // Hands of the trend host: '#' outline, '.' palm, ' ' transparent.
@@ -225,6 +248,7 @@ void RegisterAppImages(ResourceTable& table) {
   table.AddIcon(LampIcon(IDI_LOOP_BUTTON_HOT, RGB(0, 80, 0), RGB(0, 200, 0), RGB(190, 255, 190)));
   table.AddIcon(LampIcon(page_res::IDI_LAMP_RED, RGB(100, 0, 0), RGB(230, 30, 30), RGB(255, 190, 190)));
   table.AddIcon(StopwatchIcon());
+  table.AddIcon(ProgramIcon());
   CursorTemplate hand;
   hand.id = IDC_LOOP_BUTTON;
   hand.standardShape = static_cast<int>(IDC_HAND);

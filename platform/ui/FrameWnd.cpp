@@ -1,5 +1,7 @@
 #include "platform/ui/FrameWnd.h"
 
+#include <QApplication>
+#include <QIcon>
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -10,8 +12,10 @@
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/CommandIds.h"
 #include "platform/ui/DocTemplate.h"
+#include "platform/ui/Icons.h"
 #include "platform/ui/Document.h"
 #include "platform/ui/QtConvert.h"
+#include "platform/ui/Resources.h"
 #include "platform/ui/ResourceTable.h"
 #include "platform/ui/View.h"
 #include "platform/ui/WinApp.h"
@@ -65,6 +69,12 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent, CCreateCon
   if (!created) return FALSE;
   LoadAccelTable(resourceId);
   if (m_bHasMenu) RebuildMenuBar();
+  // A main frame's icon of the same id is the program's icon: its title bar,
+  // its child windows and its dialogs show it.
+  if ((style & WS_CHILD) == 0) {
+    if (HICON icon = LoadIcon(resourceId); icon && !icon->image.isNull())
+      QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon->image)));
+  }
   return TRUE;
 }
 

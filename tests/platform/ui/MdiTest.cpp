@@ -18,9 +18,11 @@
 #include "platform/ui/DocTemplate.h"
 #include "platform/ui/Document.h"
 #include "platform/ui/FormView.h"
+#include "platform/ui/Icons.h"
 #include "platform/ui/MDIChildWnd.h"
 #include "platform/ui/MDIFrameWnd.h"
 #include "platform/ui/ResourceTable.h"
+#include "platform/ui/Resources.h"
 #include "platform/ui/WinApp.h"
 #include "platform/ui/WndSurface.h"
 #include "res/Resources.h"
@@ -397,6 +399,28 @@ TEST_F(MdiTest, ChildFramesAreDestroyedAndDeletedWithTheMainFrame) {
   ProcessPendingEvents();
   EXPECT_EQ(life.destroyed, 2) << "each child frame is told of its destruction";
   EXPECT_EQ(life.deleted, 2) << "and a frame that deletes itself is deleted, not leaked";
+}
+
+}  // namespace
+
+namespace {
+
+// The main frame takes the icon of its resource id as the program's icon,
+// so the child windows' title bar (shown in the menu bar when maximised)
+// carries the program's image, not the toolkit's default.
+TEST_F(MdiTest, TheMainFramesIconOfItsIdBecomesTheProgramsIcon) {
+  HICON own = LoadIcon(128);
+  ASSERT_NE(own, nullptr) << "the program draws an icon 128";
+  const QImage shown = QApplication::windowIcon().pixmap(own->image.size()).toImage().convertToFormat(QImage::Format_ARGB32);
+  ASSERT_EQ(shown.size(), own->image.size());
+  EXPECT_EQ(shown, own->image.convertToFormat(QImage::Format_ARGB32));
+  m_supervise->OpenDocumentFile(nullptr);
+  ProcessPendingEvents();
+  auto* area = m_frame->GetWidget()->findChild<QMdiArea*>();
+  ASSERT_NE(area, nullptr);
+  ASSERT_FALSE(area->subWindowList().isEmpty());
+  EXPECT_EQ(area->subWindowList().front()->windowIcon().pixmap(own->image.size()).toImage().convertToFormat(QImage::Format_ARGB32),
+            own->image.convertToFormat(QImage::Format_ARGB32));
 }
 
 }  // namespace
