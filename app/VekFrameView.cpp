@@ -338,8 +338,12 @@ BOOL CVekFrameView::OnCommand(WPARAM wParam, LPARAM lParam) {
     AfxMessageBox(kNotClosableText, MB_OK | MB_ICONSTOP);
     return TRUE;
   }
-  if (id == ID_FILE_PRINT || id == ID_FILE_PRINT_DIRECT) {
+  if (id == ID_FILE_PRINT) {
     OnFilePrint();
+    return TRUE;
+  }
+  if (id == ID_FILE_PRINT_DIRECT) {
+    OnFilePrintDirect();
     return TRUE;
   }
   if (id == ID_FILE_PRINT_PREVIEW) {

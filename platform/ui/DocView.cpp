@@ -15,6 +15,7 @@
 #include "platform/ui/FormView.h"
 #include "platform/ui/FrameWnd.h"
 #include "platform/ui/MDIChildWnd.h"
+#include "platform/ui/PrintDialog.h"
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/PrintJob.h"
 #include "platform/ui/PrintPreview.h"
@@ -140,6 +141,21 @@ BOOL CView::PrintJobPages(CPrintJob& job) {
 }
 
 BOOL CView::OnFilePrint() {
+  const std::string title = m_pDocument ? m_pDocument->GetTitle() : std::string("View");
+  CPrintDialog dialog(title, this);
+  if (dialog.DoModal() != IDOK) return FALSE;
+  CPrintJob job;
+  if (!dialog.StartJob(job, title, false)) {
+    AfxMessageBox("The printout could not be started: " +
+                      (dialog.IsPrintToPdf() ? "the file " + dialog.GetPdfPath() + " cannot be written."
+                                             : "the printer " + dialog.GetDeviceName() + " is not available."),
+                  MB_ICONEXCLAMATION);
+    return FALSE;
+  }
+  return PrintJobPages(job);
+}
+
+BOOL CView::OnFilePrintDirect() {
   CPrintJob job;
   const std::string title = m_pDocument ? m_pDocument->GetTitle() : std::string("View");
   if (!job.StartPrinter(title)) {

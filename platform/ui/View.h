@@ -39,9 +39,14 @@ class CView : public CWnd {
   virtual BOOL IsCommandHandled(UINT id) const { (void)id; return FALSE; }
   virtual BOOL OnUpdateCmdUI(CCmdUI* cmdUI) { (void)cmdUI; return FALSE; }
 
-  // Prints the view: to the default printer (or where CPrintJob redirects),
-  // one job named after the document. FALSE when there is no printer.
+  // Prints the view, one job named after the document, where the user
+  // chooses in the print dialog (a printer, or a PDF file the user names;
+  // only the file when no printer is installed). FALSE when cancelled or
+  // when the job failed.
   BOOL OnFilePrint();
+  // Prints the view without asking: to the default printer (or where
+  // CPrintJob redirects). FALSE, after a box, when there is no printer.
+  BOOL OnFilePrintDirect();
   // Prints the view into a PDF file.
   BOOL PrintToPdf(const std::string& path);
   // Shows the printout's pages in a modal preview (CPrintPreviewDlg); its

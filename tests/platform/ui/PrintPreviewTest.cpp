@@ -10,6 +10,8 @@
 #include "platform/ui/Brush.h"
 #include "platform/ui/DC.h"
 #include "platform/ui/Document.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/PrintDialog.h"
 #include "platform/ui/PrintJob.h"
 #include "platform/ui/PrintPreview.h"
 #include "platform/ui/View.h"
@@ -54,8 +56,10 @@ class PrintPreviewTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(view.Create("", WS_POPUP, CRect(0, 0, 200, 200), nullptr, 0));
     CPrintJob::SetPrinterRedirect(dir.Path() + "printed");
+    CPrintJob::SetPrinterNames({"Office"});
   }
   void TearDown() override {
+    CPrintJob::ResetPrinterNames();
     CPrintJob::SetPrinterRedirect("");
     CDialog::SetModalDriver(previous);
     view.DestroyWindow();
@@ -63,6 +67,12 @@ class PrintPreviewTest : public ::testing::Test {
   // Runs body in the preview the view's command opens; its result.
   BOOL Preview(const std::function<void(CPrintPreviewDlg&)>& body) {
     previous = CDialog::SetModalDriver([&](CDialog& dialog) {
+      // The preview's Print asks where the printout goes: the default printer.
+      if (dynamic_cast<CPrintDialog*>(&dialog)) {
+        ++printDialogs;
+        Click(dialog, IDOK);
+        return;
+      }
       auto* preview = dynamic_cast<CPrintPreviewDlg*>(&dialog);
       ++previews;
       if (preview) body(*preview);
@@ -77,6 +87,7 @@ class PrintPreviewTest : public ::testing::Test {
   TwoPageView view;
   CDialog::ModalDriver previous;
   int previews = 0;
+  int printDialogs = 0;
 };
 
 TEST_F(PrintPreviewTest, ShowsEachPageOfThePrintoutAndPrintPrintsThem) {
@@ -103,6 +114,7 @@ TEST_F(PrintPreviewTest, ShowsEachPageOfThePrintoutAndPrintPrintsThem) {
     Click(preview, IDOK);  // "Print"
   });
   EXPECT_EQ(previews, 1);
+  EXPECT_EQ(printDialogs, 1) << "Print asks where the printout goes";
   EXPECT_TRUE(printed);
   QFile pdf(QString::fromStdString(Printed()));
   ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << "Print printed the view";
@@ -119,6 +131,38 @@ TEST_F(PrintPreviewTest, CloseEndsThePreviewWithoutPrinting) {
   EXPECT_EQ(previews, 1);
   EXPECT_FALSE(printed);
   EXPECT_FALSE(QFile::exists(QString::fromStdString(Printed())));
+}
+
+// The view's Print asks where the printout goes, as the framework's does:
+// with no printer installed the PDF file the user names gets every page;
+// Cancel prints nothing and says nothing. Direct print needs no answer.
+TEST_F(PrintPreviewTest, PrintAsksWhereAndWithoutAPrinterWritesThePdfFileTheUserNames) {
+  CPrintJob::SetPrinterNames({});
+  const std::string named = dir.Path() + "mimic";
+  CDialog::SetModalDriver([&](CDialog& dialog) {
+    ASSERT_NE(dynamic_cast<CPrintDialog*>(&dialog), nullptr);
+    ++printDialogs;
+    auto* file = dynamic_cast<CEdit*>(dialog.GetDlgItem(CPrintDialog::IDC_PRINT_FILE));
+    file->SetWindowText("");
+    file->TypeText(named);
+    Click(dialog, IDOK);
+  });
+  EXPECT_TRUE(view.OnFilePrint());
+  EXPECT_EQ(printDialogs, 1);
+  QFile pdf(QString::fromStdString(named + ".pdf"));
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << "the named file, .pdf added";
+  const QByteArray bytes = pdf.readAll();
+  EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 2);
+
+  CDialog::SetModalDriver([&](CDialog& dialog) { Click(dialog, IDCANCEL); });
+  EXPECT_FALSE(view.OnFilePrint());
+  EXPECT_EQ(boxes.Count(), 0u) << "a cancelled print says nothing";
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(Printed())));
+
+  CPrintJob::SetPrinterNames({"Office"});
+  CDialog::SetModalDriver([&](CDialog&) { ADD_FAILURE() << "direct print asks nothing"; });
+  EXPECT_TRUE(view.OnFilePrintDirect());
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(Printed())));
 }
 
 TEST(PrintJobImages, AnImageJobKeepsItsPagesUntilTakenAndAnAbortKeepsNone) {
