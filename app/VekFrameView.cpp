@@ -116,7 +116,7 @@ void CVekFrameView::OnInitialUpdate() {
   ResizeParentToFit(TRUE);
   BindControls();
   SetupLooks();
-  if (CPlant* plant = CPlant::GetCurrent()) plant->Material().GetStack()->SetSize(kMaterialStackSize);
+  if (CPlant* plant = GetAppPlant()) plant->Material().GetStack()->SetSize(kMaterialStackSize);
   if (CVekEngineBase* engine = CVekEngineBase::GetEngine()) engine->SetDataSourceType(CVekEngineBase::eDataSourceDemo);
   SetTimer(kStatusTimer, kStatusPeriodMs);
   RefreshStatus();
@@ -201,7 +201,7 @@ void CVekFrameView::RefreshStatus() {
   }
   SetLabelText(GetLabel(IDC_STATUS_OPERATOR), OperatorStatusText(engine->GetOperatorName()));
   SetLabelText(GetLabel(IDC_STATUS_RECIPE), RecipeStatusText(engine->GetActiveRecipeId(), engine->GetActiveRecipeName()));
-  CPlant* plant = CPlant::GetCurrent();
+  CPlant* plant = GetAppPlant();
   if (!plant) return;
 
   SetLabelText(GetLabel(IDC_STATUS_MESSAGE_1),
@@ -351,7 +351,7 @@ void CVekFrameView::RefreshLoopButton(int nLoop) {
   if (nLoop < 0 || nLoop >= kLoopCount) return;
   CButtonQM& button = m_loopButtons[nLoop];
   if (!button.IsWindowCreated()) return;
-  CPlant* plant = CPlant::GetCurrent();
+  CPlant* plant = GetAppPlant();
   const C_ProcessDataLoop* loop = plant ? plant->Loop(nLoop) : nullptr;
   const bool bInPlc = loop && loop->GetAttribBool(PL_InPlcCtrl);
   const std::array<COLORREF, 6> colors = LoopButtonColors(bInPlc);
@@ -360,7 +360,7 @@ void CVekFrameView::RefreshLoopButton(int nLoop) {
 }
 
 LoopFacts CVekFrameView::GatherLoopFacts() const {
-  CPlant* plant = CPlant::GetCurrent();
+  CPlant* plant = GetAppPlant();
   return plant ? ::GatherLoopFacts(*plant) : LoopFacts{};
 }
 
@@ -370,7 +370,7 @@ bool CVekFrameView::CanLoopGoAutomatic(int nLoop, std::string* pReason) const {
 
 void CVekFrameView::OnLoopButton(int nLoop) {
   if (nLoop < 0 || nLoop >= kLoopCount) return;
-  CPlant* plant = CPlant::GetCurrent();
+  CPlant* plant = GetAppPlant();
   C_ProcessDataLoop* loop = plant ? plant->Loop(nLoop) : nullptr;
   RefreshLoopButton(nLoop);  // the button's own toggle is undone: it follows the attribute
   if (!loop) return;
@@ -422,7 +422,7 @@ void CVekFrameView::OnLoopAttribChanged(int nLoop, int nAttrib, bool b) {
 void CVekFrameView::ShowProcessAlarm(UINT nCtrlId, int nAttrib) {
   if (((nCtrlId >> 16) & 0xFF) != CT_PRC_ALARM) return;
   const int nAlarm = static_cast<int>(nCtrlId & 0xFF);
-  CPlant* plant = CPlant::GetCurrent();
+  CPlant* plant = GetAppPlant();
   if (!plant || nAlarm >= kProcessAlarmCount) return;
   if (nAttrib != PA_VI_bAlarmWarning && nAttrib != PA_VI_bAlarmError && nAttrib != PA_VI_bAlarmMsg) return;
   if (!GetPrcAlarmBool(nAlarm, nAttrib)) return;
@@ -477,7 +477,7 @@ LRESULT CVekFrameView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CVekFrameView::OnAttribChanged(CVAttrib* attrib, int code) {
-  CPlant* plant = CPlant::GetCurrent();
+  CPlant* plant = GetAppPlant();
   if (code != AC_VALUE || !attrib || !plant) return;
   if (!plant->FindLiveAttrib(attrib)) return;  // gone since the notice was posted
   CVAttribsPack* owner = attrib->GetOwner();
@@ -510,7 +510,7 @@ void CVekFrameView::OnAttribChanged(CVAttrib* attrib, int code) {
 }
 
 void CVekFrameView::OnPackPendingChanged(CVAttribsPack* pack, int code) {
-  CPlant* plant = CPlant::GetCurrent();
+  CPlant* plant = GetAppPlant();
   if (!plant) return;
   switch (ApplyRecipePendingChange(*plant, pack, code)) {
     case RecipePendingShow::RecipeWindow:
@@ -528,7 +528,7 @@ void CVekFrameView::OnPackPendingChanged(CVAttribsPack* pack, int code) {
 }
 
 void CVekFrameView::OnTableNotice(WPARAM recordSet, int code) {
-  CPlant* plant = CPlant::GetCurrent();
+  CPlant* plant = GetAppPlant();
   CRecipeRS* recipes = plant ? ActiveRecipeNoticeTable(*plant, reinterpret_cast<const void*>(recordSet), code) : nullptr;
   if (!recipes) return;
   // Every active recipe set (at start-up or activated) has its history row;
