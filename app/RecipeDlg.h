@@ -104,6 +104,6 @@ class CRecipeDlg : public CBaseTableDlg {
   std::string m_strName;
   float m_fItems[recipe_rules::kItemCount] = {};
   CIniFile* m_pRangeFile = nullptr;     // not owned; null: the engine's
-  C_BaseShape* m_pPlcRecipe = nullptr;  // not owned; null: the plant's
+  C_BaseShape* m_pPlcRecipe = nullptr;  // not owned; null: none
   CTableHistoryRS<CRecipeRS>* m_pHistory = nullptr;  // not owned
 };

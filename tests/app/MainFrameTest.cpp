@@ -16,6 +16,7 @@
 #include "attrib/AttribTrendInfo.h"
 #include "core/IniFile.h"
 #include "plant/LoopPidFactorsDlg.h"
+#include "plant/Plant.h"
 #include "platform/ui/Accelerators.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/CommandIds.h"
@@ -353,6 +354,28 @@ TEST_F(AppTest, TheRecipeWindowIsMadeOnceThenBroughtToTheFrontAndGoesWithTheFram
   const HWND hRecipe = recipe->m_hWnd;
   Frame()->DestroyWindow();
   EXPECT_FALSE(CWnd::IsWindow(hRecipe));
+}
+
+TEST_F(AppTest, ThePlantsWindowsWorkOnTheApplicationsPlant) {
+  EXPECT_EQ(GetAppPlant(), nullptr) << "no application, no plant";
+  StartOnShippedData();
+  CPlant* plant = GetAppPlant();
+  ASSERT_NE(plant, nullptr);
+  EXPECT_EQ(plant, CPlant::GetCurrent()) << "the one plant the engine works on";
+  Command(ID_RECIPE);
+  auto* recipe = dynamic_cast<CRecipeDlg*>(Frame()->GetRecipeWindow());
+  ASSERT_NE(recipe, nullptr);
+  EXPECT_EQ(recipe->GetRecipeRS(), plant->Tables().pRecipe.get());
+  std::string operatorShown;
+  {
+    ModalDriverScope driver([&](CDialog& dialog) {
+      operatorShown = dialog.GetDlgItemText(record_res::IDC_SHIFT_OPERATOR);
+      dialog.EndDialog(IDCANCEL);
+    });
+    Command(ID_SHIFT);
+  }
+  ASSERT_TRUE(plant->Tables().pShift->HasActiveRecord());
+  EXPECT_EQ(operatorShown, plant->Tables().pShift->GetActiveFields().m_strOperatorName) << "the plant's Shift table";
 }
 
 TEST_F(AppTest, ShiftRangeAndPidCommandsOpenTheirWindows) {
