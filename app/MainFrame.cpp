@@ -1,39 +1,47 @@
 #include "app/MainFrame.h"
 
-#include "app/AppWindowSlots.h"
+#include "app/RecipeDlg.h"
+#include "app/RecipeRangeDlg.h"
+#include "app/ShiftDlg.h"
 #include "app/VekPlant.h"
 #include "core/VekEngineBase.h"
 #include "core/VekUtils.h"
+#include "plant/LoopPidFactorsDlg.h"
+#include "plant/Plant.h"
 #include "platform/ui/CmdUI.h"
 #include "res/AppResources.h"
-
-namespace {
-
-void RunSlot(const std::function<void()>& slot) {
-  if (slot) slot();
-}
-
-}  // namespace
 
 CMainFrame::CMainFrame() = default;
 CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::ShowRecipeWindow() {
-  const CAppWindowSlots& slots = AppWindowSlots();
   if (m_pRecipeDlg && m_pRecipeDlg->IsWindowCreated()) {
-    if (slots.verifyPlcRecipe) slots.verifyPlcRecipe(m_pRecipeDlg);
+    if (auto* pDlg = dynamic_cast<CRecipeDlg*>(m_pRecipeDlg)) pDlg->VerifyPlcRecipe();
     m_pRecipeDlg->SetForegroundWindow();
     m_pRecipeDlg->ShowWindow(SW_RESTORE);
     m_pRecipeDlg->PostMessage(WM_RECIPE_TO_FRONT);
     return;
   }
   DestroyAndDeleteWnd(m_pRecipeDlg);
-  if (slots.createRecipeWindow) m_pRecipeDlg = slots.createRecipeWindow();
+  m_pRecipeDlg = CRecipeDlg::CreateForPlant(GetAppPlant());
 }
 
-void CMainFrame::ShowShiftWindow() { RunSlot(AppWindowSlots().showShiftWindow); }
-void CMainFrame::ShowRecipeRangeWindow() { RunSlot(AppWindowSlots().showRecipeRangeWindow); }
-void CMainFrame::ShowLoopPidFactors() { RunSlot(AppWindowSlots().showLoopPidFactors); }
+void CMainFrame::ShowShiftWindow() {
+  CShiftDlg dlg;
+  CPlant* plant = GetAppPlant();
+  dlg.SetRecordset(plant ? plant->Tables().pShift.get() : nullptr);
+  dlg.DoModal();
+}
+
+void CMainFrame::ShowRecipeRangeWindow() {
+  CRecipeRangeDlg dlg;
+  dlg.DoModal();
+}
+
+void CMainFrame::ShowLoopPidFactors() {
+  CLoopPidFactorsDlg dlg;
+  dlg.DoModal();
+}
 
 void CMainFrame::OnResetProcess() {
   const CVekEngineBase* engine = CVekEngineBase::GetEngine();

@@ -1,8 +1,8 @@
-// CMainFrame: the main frame of this plant. It opens the plant's own
-// windows through the application's window slots (recipe, shift, recipe
-// range, loop PID factors; a slot still empty shows nothing) and adds the
-// "&Reset Process" command, which acts only while the data source is
-// Real HW and is checked while the plant's reset flag is set.
+// CMainFrame: the main frame of this plant. It makes and opens the plant's
+// own windows (the modeless recipe window, the modal shift, recipe-range
+// and loop PID factors dialogs) and adds the "&Reset Process" command,
+// which acts only while the data source is Real HW and is checked while
+// the plant's reset flag is set.
 //
 // Threads: user-interface thread.
 #pragma once

@@ -1,6 +1,5 @@
 #include "app/RecipeDlg.h"
 
-#include "app/AppWindowSlots.h"
 #include "app/RecordEdits.h"
 #include "core/IniFile.h"
 #include "core/VekAccessUser.h"
@@ -63,11 +62,19 @@ CIniFile* CRecipeDlg::RangeFile() const {
   return engine ? engine->GetIniFile() : nullptr;
 }
 
-C_BaseShape* CRecipeDlg::PlcRecipe() const {
-  if (m_pPlcRecipe) return m_pPlcRecipe;
-  const CPlant* plant = CPlant::GetCurrent();
-  return plant ? plant->Recipe() : nullptr;
+CRecipeDlg* CRecipeDlg::CreateForPlant(CPlant* pPlant) {
+  auto* pDlg = new CRecipeDlg;
+  pDlg->SetRecordset(pPlant ? pPlant->Tables().pRecipe.get() : nullptr);
+  pDlg->SetHistoryRecordset(pPlant ? pPlant->Tables().pRecipeHistory.get() : nullptr);
+  pDlg->SetPlcRecipe(pPlant ? pPlant->Recipe() : nullptr);
+  if (!pDlg->CreateModeless()) {
+    delete pDlg;
+    return nullptr;
+  }
+  return pDlg;
 }
+
+C_BaseShape* CRecipeDlg::PlcRecipe() const { return m_pPlcRecipe; }
 
 void CRecipeDlg::DoDataExchange(CDataExchange* dx) {
   CBaseTableDlg::DoDataExchange(dx);

@@ -22,12 +22,17 @@
 
 #include "app/BaseTableDlg.h"
 #include "app/RecipeRules.h"
+#include "platform/Messages.h"
 #include "platform/ui/ListBox.h"
 #include "records/CRecipeRS.h"
 #include "records/CTableHistoryRS.h"
 
 class C_BaseShape;
 class CIniFile;
+class CPlant;
+
+// Posted to the open recipe window (no arguments) to bring it to the front.
+constexpr UINT WM_RECIPE_TO_FRONT = WM_USER + 2;
 
 class CRecipeDlg : public CBaseTableDlg {
  public:
@@ -37,9 +42,15 @@ class CRecipeDlg : public CBaseTableDlg {
   // Makes the modeless window from its template, without a parent, and
   // shows it. The Recipe record set must be bound first (SetRecordset).
   BOOL CreateModeless();
+  // The recipe window the main frame opens: bound to the plant's Recipe and
+  // RecipeHistory record sets (none without a plant or before the engine
+  // opened them: the window then lists nothing) and its recipe object, made
+  // and shown; null when it could not be made. The caller owns it.
+  static CRecipeDlg* CreateForPlant(CPlant* pPlant);
 
   // The settings file with the recipe ranges (default: the engine's) and
-  // the recipe process-data object (default: the plant's).
+  // the recipe process-data object that a download writes (none: nothing
+  // is downloaded).
   void SetRangeFile(CIniFile* pIni) { m_pRangeFile = pIni; }
   void SetPlcRecipe(C_BaseShape* pRecipe) { m_pPlcRecipe = pRecipe; }
   // The recipe history, which receives a copy of each recipe activated here.
@@ -93,6 +104,6 @@ class CRecipeDlg : public CBaseTableDlg {
   std::string m_strName;
   float m_fItems[recipe_rules::kItemCount] = {};
   CIniFile* m_pRangeFile = nullptr;     // not owned; null: the engine's
-  C_BaseShape* m_pPlcRecipe = nullptr;  // not owned; null: the plant's
+  C_BaseShape* m_pPlcRecipe = nullptr;  // not owned; null: none
   CTableHistoryRS<CRecipeRS>* m_pHistory = nullptr;  // not owned
 };

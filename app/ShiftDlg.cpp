@@ -24,11 +24,7 @@ constexpr UINT kShiftTextIds[] = {IDC_SHIFT_OPERATOR,       IDC_SHIFT_START,    
 
 CShiftDlg::CShiftDlg() : CBaseTableDlg(IDD_SHIFT, kShiftRights, nullptr) {}
 
-CShiftRS* CShiftDlg::GetShiftRS() const {
-  if (auto* bound = dynamic_cast<CShiftRS*>(GetRecordset())) return bound;
-  CPlant* plant = CPlant::GetCurrent();
-  return plant ? plant->Tables().pShift.get() : nullptr;
-}
+CShiftRS* CShiftDlg::GetShiftRS() const { return dynamic_cast<CShiftRS*>(GetRecordset()); }
 
 BOOL CShiftDlg::OnInitDialog() {
   CBaseTableDlg::OnInitDialog();

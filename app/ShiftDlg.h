@@ -13,8 +13,8 @@ class CShiftRS;
 
 class CShiftDlg : public CBaseTableDlg {
  public:
-  // The Shift record set is the plant's unless another is bound
-  // (SetRecordset) before DoModal.
+  // The Shift record set is bound (SetRecordset) before DoModal; without
+  // one the window shows no shift and starts none.
   CShiftDlg();
 
   BOOL OnInitDialog() override;

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/AppWindowSlots.h"
 #include "app/ChildVekFrame.h"
 #include "app/MainFrame.h"
 #include "app/VekFrameDoc.h"
@@ -18,11 +17,13 @@
 #include "platform/Seams.h"
 #include "res/AppResources.h"
 #include "shapes/BaseShape.h"
+#include "tagbrowser/TagBrowser.h"
 
 CVekFrameApp::CVekFrameApp(std::unique_ptr<IVekPlant> pPlant, const std::string& strProjectCode)
     : CVekFrameBaseApp(MakeAppName(strProjectCode), std::move(pPlant)), m_strProjectCode(strProjectCode) {}
 
-CVekFrameApp::~CVekFrameApp() = default;
+// The engine's Tag Browser command is this application's: it goes with it.
+CVekFrameApp::~CVekFrameApp() { CVekEngineBase::SetTagBrowserFactory(nullptr); }
 
 std::string CVekFrameApp::MakeAppName(const std::string& strProjectCode) { return "VekFrame " + strProjectCode; }
 
@@ -50,8 +51,9 @@ BOOL CVekFrameApp::InitInstance() {
   // 1. One running instance (Ctrl+Shift or the right mouse button let a second one start).
   if (!CheckSingleInstance(strAppName, strAppName + " already running!")) return FALSE;
 
-  // 2. The base part: splash, trend template.
-  InstallAppWindowSlots();
+  // 2. The base part: splash, trend template. The engine's Tag Browser
+  // command opens the RoveDazuvi Verov.
+  RegisterTagBrowser();
   if (!InitBaseInstance()) return FALSE;
 
   // 3. The process-data objects; 4. the plant engine.

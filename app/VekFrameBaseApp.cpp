@@ -1,27 +1,15 @@
 #include "app/VekFrameBaseApp.h"
 
-#include "app/AppWindowSlots.h"
+#include "app/ChildTrendFrame.h"
+#include "app/VekTrendDoc.h"
+#include "app/VekTrendView.h"
 #include "attrib/AttribTrendInfo.h"
 #include "controls/SplashThread.h"
-#include "shapes/BaseShape.h"
 #include "core/VekEngineBase.h"
 #include "platform/Seams.h"
 #include "platform/Wnd.h"
 #include "res/AppResources.h"
-
-namespace {
-
-// The trend template asks the slots when it opens a document, so a window
-// class that fills its slot after start-up is still used.
-template <typename Factory>
-Factory FromSlot(Factory CAppWindowSlots::*slot) {
-  return [slot] {
-    const Factory& factory = AppWindowSlots().*slot;
-    return factory ? factory() : nullptr;
-  };
-}
-
-}  // namespace
+#include "shapes/BaseShape.h"
 
 CVekFrameBaseApp::CVekFrameBaseApp(const std::string& strAppName, std::unique_ptr<IVekPlant> pPlant)
     : CWinApp(strAppName), m_pPlant(std::move(pPlant)) {}
@@ -30,9 +18,9 @@ CVekFrameBaseApp::~CVekFrameBaseApp() = default;
 
 BOOL CVekFrameBaseApp::InitBaseInstance() {
   StartSplashThread(app_res::IDB_SPLASH);
-  m_pTrendTemplate = new CMultiDocTemplate(app_res::IDR_TRENDS, FromSlot(&CAppWindowSlots::trendDocument),
-                                           FromSlot(&CAppWindowSlots::trendFrame),
-                                           FromSlot(&CAppWindowSlots::trendView));
+  m_pTrendTemplate = new CMultiDocTemplate(
+      app_res::IDR_TRENDS, [] { return new CVekTrendDoc; }, [] { return new CChildTrendFrame; },
+      [] { return new CVekTrendView; });
   AddDocTemplate(m_pTrendTemplate);
   return TRUE;
 }
@@ -66,4 +54,9 @@ bool AreTrendsDefined() {
 IVekPlant* GetVekPlant() {
   auto* app = dynamic_cast<CVekFrameBaseApp*>(AfxGetApp());
   return app ? app->GetPlant() : nullptr;
+}
+
+CPlant* GetAppPlant() {
+  IVekPlant* plant = GetVekPlant();
+  return plant ? plant->GetPlant() : nullptr;
 }

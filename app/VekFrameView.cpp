@@ -13,6 +13,7 @@
 #include "core/VekUtils.h"
 #include "plant/DeviceAttribs.h"
 #include "plant/Plant.h"
+#include "plant/PlantRules.h"
 #include "plant/RecipeCheck.h"
 #include "plant/VekEngineApp.h"
 #include "platform/Seams.h"
@@ -76,15 +77,6 @@ C_BaseShape* ValueObject(const CPlant& plant, int controlType, int instance) {
 
 bool IsBoolAttrib(const CVAttrib* attrib) { return attrib->GetDataType() == VT_BOOL; }
 
-// The drive facts of a device for the loop checks.
-LoopDriveFacts DriveFacts(CPlant& plant, C_BaseShape* device) {
-  const DeviceAttribs drive(plant, device);
-  return LoopDriveFacts{drive.Bool("DiOnOffSpeed"), drive.Bool("DiOnAlarmSpeed"), drive.Bool("LocalCntrlSpeed")};
-}
-
-// b ? value x 0.5 : 0, the follow-ups' "half of the maximum".
-float HalfOrZero(bool b, float max) { return b ? DeviceAttribs::Scaled(max, 0.5) : 0.0f; }
-
 }  // namespace
 
 CVekFrameView::CVekFrameView() : CFormView(IDD_SUPERVISE_FORM) {}
@@ -124,7 +116,7 @@ void CVekFrameView::OnInitialUpdate() {
   ResizeParentToFit(TRUE);
   BindControls();
   SetupLooks();
-  if (CPlant* plant = CPlant::GetCurrent()) plant->Material().GetStack()->SetSize(kMaterialStackSize);
+  if (CPlant* plant = GetAppPlant()) plant->Material().GetStack()->SetSize(kMaterialStackSize);
   if (CVekEngineBase* engine = CVekEngineBase::GetEngine()) engine->SetDataSourceType(CVekEngineBase::eDataSourceDemo);
   SetTimer(kStatusTimer, kStatusPeriodMs);
   RefreshStatus();
@@ -209,7 +201,7 @@ void CVekFrameView::RefreshStatus() {
   }
   SetLabelText(GetLabel(IDC_STATUS_OPERATOR), OperatorStatusText(engine->GetOperatorName()));
   SetLabelText(GetLabel(IDC_STATUS_RECIPE), RecipeStatusText(engine->GetActiveRecipeId(), engine->GetActiveRecipeName()));
-  CPlant* plant = CPlant::GetCurrent();
+  CPlant* plant = GetAppPlant();
   if (!plant) return;
 
   SetLabelText(GetLabel(IDC_STATUS_MESSAGE_1),
@@ -368,7 +360,7 @@ void CVekFrameView::RefreshLoopButton(int nLoop) {
   if (nLoop < 0 || nLoop >= kLoopCount) return;
   CButtonQM& button = m_loopButtons[nLoop];
   if (!button.IsWindowCreated()) return;
-  CPlant* plant = CPlant::GetCurrent();
+  CPlant* plant = GetAppPlant();
   const C_ProcessDataLoop* loop = plant ? plant->Loop(nLoop) : nullptr;
   const bool bInPlc = loop && loop->GetAttribBool(PL_InPlcCtrl);
   const std::array<COLORREF, 6> colors = LoopButtonColors(bInPlc);
@@ -377,25 +369,8 @@ void CVekFrameView::RefreshLoopButton(int nLoop) {
 }
 
 LoopFacts CVekFrameView::GatherLoopFacts() const {
-  LoopFacts facts;
-  CPlant* plant = CPlant::GetCurrent();
-  if (!plant) return facts;
-  for (int i = 0; i < kLoopCount; ++i) {
-    const C_ProcessDataLoop* loop = plant->Loop(i);
-    facts.bInPlcCtrl[static_cast<size_t>(i)] = loop && loop->GetAttribBool(PL_InPlcCtrl);
-  }
-  facts.bPowerExist = GetPrcGeneralBool(PG_VI_bPowerExist);
-  facts.bNoEmergencyStop = GetPrcGeneralBool(PG_VI_bNoEmergencyStop);
-  facts.bInputInterlock = GetPrcGeneralBool(PG_VI_bInputInterluck);
-  facts.bHotAir2Tower = GetPrcGeneralBool(PG_HotAir2Tower);
-  facts.bReturnValveOpen = GetPrcGeneralBool(PG_VI_bIsOpenReturnVlv);
-  facts.suctionFan = DriveFacts(*plant, plant->Device(CT_CNTR_FGL_PUMP, 0));
-  facts.highPressure1 = DriveFacts(*plant, plant->Device(CT_DOSE_PUMP, 0));
-  facts.dilutionFan = DriveFacts(*plant, plant->Device(CT_CNTR_FGL_PUMP, 7));
-  facts.combustionFan = DriveFacts(*plant, plant->Device(CT_CNTR_FGL_PUMP, 6));
-  facts.bFurnaceOn = DeviceAttribs(*plant, plant->Device(CT_HEAT_ZONE, 0)).Bool("DiOnOffFuel");
-  facts.densityBelt = DriveFacts(*plant, plant->Device(CT_BELT, 0));
-  return facts;
+  CPlant* plant = GetAppPlant();
+  return plant ? ::GatherLoopFacts(*plant) : LoopFacts{};
 }
 
 bool CVekFrameView::CanLoopGoAutomatic(int nLoop, std::string* pReason) const {
@@ -404,22 +379,13 @@ bool CVekFrameView::CanLoopGoAutomatic(int nLoop, std::string* pReason) const {
 
 void CVekFrameView::OnLoopButton(int nLoop) {
   if (nLoop < 0 || nLoop >= kLoopCount) return;
-  CPlant* plant = CPlant::GetCurrent();
+  CPlant* plant = GetAppPlant();
   C_ProcessDataLoop* loop = plant ? plant->Loop(nLoop) : nullptr;
-  const bool bInAutomat = loop && loop->GetAttribBool(PL_InAutomat);
   RefreshLoopButton(nLoop);  // the button's own toggle is undone: it follows the attribute
   if (!loop) return;
 
-  LoopClickFacts click;
-  click.bInAutomat = bInAutomat;
-  const CPlantTables& tables = plant->Tables();
-  click.bActiveShift = tables.pShift && tables.pShift->HasActiveRecord();
-  click.bActiveRecipe = tables.pRecipe && tables.pRecipe->HasActiveRecord();
-  click.bRecipeWritePending = plant->Recipe() && plant->Recipe()->IsWritePending();
-  click.bRecipeDiffers = !CompareRecipePcWithPlc(nullptr);
   std::string reason;
-  click.bReady = CanLoopGoAutomatic(nLoop, &reason);
-  const LoopClick outcome = DecideLoopClick(click);
+  const LoopClick outcome = DecideLoopClick(GatherLoopClickFacts(*plant, nLoop, &reason));
   switch (outcome) {
     case LoopClick::SwitchToManual:
       loop->SetAttribBoolIfChanged(PL_InAutomat, false);
@@ -465,7 +431,7 @@ void CVekFrameView::OnLoopAttribChanged(int nLoop, int nAttrib, bool b) {
 void CVekFrameView::ShowProcessAlarm(UINT nCtrlId, int nAttrib) {
   if (((nCtrlId >> 16) & 0xFF) != CT_PRC_ALARM) return;
   const int nAlarm = static_cast<int>(nCtrlId & 0xFF);
-  CPlant* plant = CPlant::GetCurrent();
+  CPlant* plant = GetAppPlant();
   if (!plant || nAlarm >= kProcessAlarmCount) return;
   if (nAttrib != PA_VI_bAlarmWarning && nAttrib != PA_VI_bAlarmError && nAttrib != PA_VI_bAlarmMsg) return;
   if (!GetPrcAlarmBool(nAlarm, nAttrib)) return;
@@ -520,7 +486,7 @@ LRESULT CVekFrameView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CVekFrameView::OnAttribChanged(CVAttrib* attrib, int code) {
-  CPlant* plant = CPlant::GetCurrent();
+  CPlant* plant = GetAppPlant();
   if (code != AC_VALUE || !attrib || !plant) return;
   if (!plant->FindLiveAttrib(attrib)) return;  // gone since the notice was posted
   CVAttribsPack* owner = attrib->GetOwner();
@@ -545,84 +511,38 @@ void CVekFrameView::OnAttribChanged(CVAttrib* attrib, int code) {
     case CT_PRC_ALARM:
       ShowProcessAlarm(owner->GetCtrlId(), id);
       break;
-    default: {
-      // Follow-ups that write simulated speeds, flows and densities: only in
-      // Demo, where nothing measures them.
-      const CVekEngineBase* engine = CVekEngineBase::GetEngine();
-      if (engine && engine->IsDemoSource()) ApplyDemoFollowUps(*plant, owner, attrib->GetName(), b);
-      break;
-    }
-  }
-}
-
-void CVekFrameView::ApplyDemoFollowUps(CPlant& plant, CVAttribsPack* owner, const std::string& name, bool b) {
-  auto* shape = dynamic_cast<C_BaseShape*>(owner);
-  if (!shape) return;
-  const DeviceAttribs device(plant, shape);
-  switch (shape->GetControlType() & 0xFF) {
-    case CT_BELT:
-      if (name == "Load" || name == "Flow") {
-        const DeviceAttribs belt0(plant, plant.Device(CT_BELT, 0));
-        const double load = static_cast<double>(belt0.Float("Load"));
-        if (load > 0.0) belt0.SetFloat("Speed", static_cast<float>(static_cast<double>(belt0.Float("Flow")) * 27.02 / load));
-      } else if (name == "DiOnOffSpeed") {
-        device.SetFloat("Flow", HalfOrZero(b, device.Float("MaxVluFlow")));
-        device.SetFloat("Speed", HalfOrZero(b, device.Float("MaxVluSpeed")));
-        const DeviceAttribs tower(plant, plant.Device(CT_SPRAY_DRYER, 0));
-        tower.SetFloat("PowderDensity", b ? 330.0f : 0.0f);
-        tower.SetFloat("PowderMoisture", b ? 2.0f : 0.0f);
-      }
-      break;
-    case CT_DOSE_PUMP:
-      if (name == "DiOnOffSpeed") {
-        device.SetFloat("Stroke", HalfOrZero(b, device.Float("MaxVluStroke")));
-        device.SetFloat("Speed", HalfOrZero(b, device.Float("MaxVluSpeed")));
-        device.SetFloat("Flow", HalfOrZero(b, device.Float("MaxVluFlow")));
-      }
-      break;
-    case CT_CNTR_FGL_PUMP:
-    case CT_RTRY_WHL:
-      if (name == "DiOnOffSpeed") device.SetFloat("Speed", HalfOrZero(b, device.Float("MaxVluSpeed")));
-      break;
     default:
+      // Follow-ups that write simulated speeds, flows and densities (in Demo only).
+      ApplyDemoFollowUps(*plant, owner, attrib->GetName(), b);
       break;
   }
 }
 
 void CVekFrameView::OnPackPendingChanged(CVAttribsPack* pack, int code) {
-  CPlant* plant = CPlant::GetCurrent();
-  if (!plant || !plant->FindLivePack(pack)) return;  // gone since the notice was posted
-  if (pack != plant->Recipe()) return;
-  if (code == AC_READ_PENDING) {
-    if (!pack->IsReadPending() && !CompareRecipePcWithPlc(nullptr)) PostFrameCommand(ID_RECIPE);
-  } else if (code == AC_WRITE_PENDING) {
-    const bool bDownloading = pack->IsWritePending();
-    SetPrcGeneralBool(PG_VI_bRecipeIsDownloading, bDownloading);
-    SetLabelText(GetLabel(IDC_STATUS_MESSAGE_2), bDownloading ? kRecipeDownloadingText : kRecipeDownloadedText);
+  CPlant* plant = GetAppPlant();
+  if (!plant) return;
+  switch (ApplyRecipePendingChange(*plant, pack, code)) {
+    case RecipePendingShow::RecipeWindow:
+      PostFrameCommand(ID_RECIPE);
+      break;
+    case RecipePendingShow::Downloading:
+      SetLabelText(GetLabel(IDC_STATUS_MESSAGE_2), kRecipeDownloadingText);
+      break;
+    case RecipePendingShow::Downloaded:
+      SetLabelText(GetLabel(IDC_STATUS_MESSAGE_2), kRecipeDownloadedText);
+      break;
+    case RecipePendingShow::Nothing:
+      break;
   }
 }
 
 void CVekFrameView::OnTableNotice(WPARAM recordSet, int code) {
-  CPlant* plant = CPlant::GetCurrent();
-  if (!plant || code != TABLE_NOTICE_ACTIVE_RECORD_SET) return;
-  CRecipeRS* recipes = plant->Tables().pRecipe.get();
-  if (!recipes || recordSet != reinterpret_cast<WPARAM>(recipes)) return;
+  CPlant* plant = GetAppPlant();
+  CRecipeRS* recipes = plant ? ActiveRecipeNoticeTable(*plant, reinterpret_cast<const void*>(recordSet), code) : nullptr;
+  if (!recipes) return;
   // Every active recipe set (at start-up or activated) has its history row;
   // an activation wrote its own in its transaction. A new active recipe
   // restarts the Demo plant.
   record_edits::AddRecipeHistoryForNotice(*recipes, plant->Tables().pRecipeHistory.get());
-  CVekEngineBase* engine = CVekEngineBase::GetEngine();
-  if (engine && engine->IsDemoSource()) engine->StartDemoSource();
-}
-
-void CVekFrameView::CopyShiftTotals(CPlant& plant) {
-  CShiftRS* shifts = plant.Tables().pShift.get();
-  C_ProcessDataShift* shift = plant.Shift();
-  if (!shifts || !shift || !shifts->HasActiveRecord()) return;
-  CShiftFields& active = shifts->GetActiveFields();
-  active.SetTotalProduced(static_cast<double>(shift->GetAttribFloat(PS_TotalProduced)));
-  active.m_lTotalTime = shift->GetAttribInt(PS_TotalTime);
-  active.m_lUsefulTime = shift->GetAttribInt(PS_UsefulTime);
-  active.SetTotalSlurry(static_cast<double>(shift->GetAttribInt(PS_TotalSlurry)));
-  shifts->UpdateActiveRecord();
+  RestartDemoForNewRecipe();
 }

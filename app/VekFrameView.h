@@ -94,10 +94,8 @@ class CVekFrameView : public CFormView {
   void SetupLooks();
   void RefreshValueLabels(CPlant& plant);
   void OnAttribChanged(CVAttrib* attrib, int code);
-  void ApplyDemoFollowUps(CPlant& plant, CVAttribsPack* owner, const std::string& name, bool b);
   void OnPackPendingChanged(CVAttribsPack* pack, int code);
   void OnTableNotice(WPARAM recordSet, int code);
-  void CopyShiftTotals(CPlant& plant);
   // Posts a menu command to the main window.
   static void PostFrameCommand(UINT id);
 

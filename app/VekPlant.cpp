@@ -13,6 +13,7 @@ class CVekPlant : public IVekPlant {
   CVekEngineBase* CreateEngine() override { return m_plant.CreateEngine(); }
   bool CreateDeviceShapes(CWnd* pView) override { return m_plant.CreateDeviceShapes(pView); }
   bool AttachProcessData(CWnd* pView) override { return m_plant.AttachProcessData(pView); }
+  CPlant* GetPlant() override { return &m_plant; }
   bool IsResetProcessOn() const override { return m_plant.IsResetProcessOn(); }
   void SetResetProcessOn() override { m_plant.SetResetProcessOn(); }
   void DestroyProcessData() override { m_plant.DestroyProcessData(); }

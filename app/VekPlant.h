@@ -13,6 +13,7 @@
 
 #include <memory>
 
+class CPlant;
 class CVekEngineBase;
 class CWnd;
 
@@ -38,6 +39,11 @@ class IVekPlant {
   // records of the Recipe and Shift tables current. False fails the view.
   virtual bool AttachProcessData(CWnd* pView) = 0;
 
+  // ---- The running plant ------------------------------------------------------------------------
+  // This plant's own objects (devices, process data, record sets, the plant
+  // rules' subject); null for a plant that has none (a test's stand-in).
+  virtual CPlant* GetPlant() = 0;
+
   // ---- Commands ---------------------------------------------------------------------------------
   // The general process-data object's "reset process" flag (attribute 35).
   virtual bool IsResetProcessOn() const = 0;
@@ -57,3 +63,6 @@ class IVekPlant {
 std::unique_ptr<IVekPlant> MakeVekPlant();
 // The plant of the running application; null when there is none.
 IVekPlant* GetVekPlant();
+// The application's one route to the plant's own objects: the running
+// application's plant's GetPlant(); null when there is none.
+CPlant* GetAppPlant();

@@ -4,6 +4,7 @@
 // handlers of the diverter valves.
 #include "attrib/AttribTypes.h"
 #include "plant/DeviceAttribs.h"
+#include "plant/PlantRules.h"
 #include "plant/VekEngineApp.h"
 
 namespace {
@@ -80,8 +81,7 @@ void CVekEngineApp::FollowWalk(int controlType) {
     if (!drive.HasWindow() || !drive.Bool("AutoCntrlSpeed")) continue;
     drive.SetFloat("Speed", DeviceAttribs::Scaled(drive.Float("MaxVluSpeed"), demo.Demand(static_cast<int>(j))));
     if (controlType == CT_BELT)
-      drive.SetFloat("Flow", static_cast<float>(static_cast<double>(drive.Float("Load")) * 0.037 *
-                                                static_cast<double>(drive.Float("Speed"))));
+      drive.SetFloat("Flow", BeltFlowFromSpeed(drive.Float("Load"), drive.Float("Speed")));
   }
 }
 

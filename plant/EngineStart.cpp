@@ -3,6 +3,7 @@
 // drives running.
 #include "attrib/AttribTypes.h"
 #include "plant/DeviceAttribs.h"
+#include "plant/PlantRules.h"
 #include "plant/VekEngineApp.h"
 
 namespace {
@@ -83,8 +84,8 @@ bool CVekEngineApp::StartDemoSource() {
     pump.SetBool("AutoCntrlStroke", true);
     pump.SetBool("DoOnOffSpeed", true);
     pump.SetFloat("Stroke", pump.Float("MaxVluStroke"));
-    pump.SetFloat("Speed", DeviceAttribs::Scaled(pump.Float("MaxVluSpeed"), 0.5));
-    pump.SetFloat("Flow", DeviceAttribs::Scaled(pump.Float("MaxVluFlow"), 0.5));
+    pump.SetFloat("Speed", DemoRunningValue(true, pump.Float("MaxVluSpeed")));
+    pump.SetFloat("Flow", DemoRunningValue(true, pump.Float("MaxVluFlow")));
   }
   for (const DemoDriveStart& start : kDemoDriveStarts) {
     for (C_BaseShape* device : m_plant.Devices(start.controlType)) {

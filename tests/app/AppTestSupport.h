@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "app/AppWindowSlots.h"
 #include "app/MainFrame.h"
 #include "app/VekFrameApp.h"
 #include "app/VekPlant.h"
@@ -73,6 +72,7 @@ class RecordingPlant : public IVekPlant {
     m_log.push_back("AttachProcessData");
     return true;
   }
+  CPlant* GetPlant() override { return nullptr; }  // no plant objects of its own
   bool IsResetProcessOn() const override { return m_bReset; }
   void SetResetProcessOn() override { m_bReset = true; }
   void DestroyProcessData() override { m_log.push_back("DestroyProcessData"); }
@@ -123,8 +123,6 @@ class AppTest : public ::testing::Test {
       app->ExitInstance();
     }
     app.reset();
-    AppWindowSlots() = CAppWindowSlots{};
-    CVekEngineBase::SetTagBrowserFactory(nullptr);
     ProcessPendingEvents();  // a splash still to be shown is shown first ...
     CSplashScreen::Hide();   // ... then closed
     ProcessPendingEvents();

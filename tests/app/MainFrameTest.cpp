@@ -11,8 +11,13 @@
 
 #include "AppTestSupport.h"
 #include "app/ChildVekFrame.h"
+#include "app/RecipeDlg.h"
+#include "app/RecipeRangeDlg.h"
+#include "app/ShiftDlg.h"
 #include "attrib/AttribTrendInfo.h"
 #include "core/IniFile.h"
+#include "plant/LoopPidFactorsDlg.h"
+#include "plant/Plant.h"
 #include "platform/ui/Accelerators.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/CommandIds.h"
@@ -25,6 +30,7 @@
 #include "res/AppResources.h"
 #include "res/ControlsResources.h"
 #include "res/LoginDialogs.h"
+#include "res/RecordWindowResources.h"
 
 using namespace app_test;
 using namespace app_res;
@@ -34,23 +40,12 @@ namespace {
 // Not a command of any item: the item does not exist.
 constexpr UINT kNoItem = static_cast<UINT>(-1);
 
-class TrendDoc : public CDocument {
- public:
-  BOOL OnNewDocument() override {
-    SetTitle("Trends");
-    return TRUE;
-  }
-};
-
-// The frame with a trend window: a trend setting exists and the trend
-// window's slot holds a stand-in.
+// The frame with a trend window: a trend setting exists (of no attribute:
+// its panel charts nothing).
 class FrameWithTrendsTest : public AppTest {
  protected:
   void SetUp() override {
     AppTest::SetUp();
-    AppWindowSlots().trendDocument = [] { return new TrendDoc; };
-    AppWindowSlots().trendFrame = [] { return new CChildVekFrame; };
-    AppWindowSlots().trendView = [] { return new CView; };
     ASSERT_TRUE(Start());
   }
   std::string ActiveTitle() const {
@@ -443,50 +438,56 @@ TEST_F(UsersCommandTest, TheUsersEditorNeedsAPlantAdmin) {
 
 TEST_F(AppTest, TheRecipeWindowIsMadeOnceThenBroughtToTheFrontAndGoesWithTheFrame) {
   ASSERT_TRUE(Start());
-  AppWindowSlots().createRecipeWindow = nullptr;
-  AppWindowSlots().verifyPlcRecipe = nullptr;
-  Command(ID_RECIPE);  // an empty slot: nothing
   EXPECT_EQ(Frame()->GetRecipeWindow(), nullptr);
-
-  class RecipeWnd : public CWnd {
-   public:
-    int fronted = 0;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-      if (message == WM_RECIPE_TO_FRONT) ++fronted;
-      return CWnd::WindowProc(message, wParam, lParam);
-    }
-  };
-  int made = 0, verified = 0;
-  RecipeWnd* recipe = nullptr;
-  AppWindowSlots().createRecipeWindow = [&]() -> CWnd* {
-    ++made;
-    recipe = new RecipeWnd;
-    recipe->Create("Recipe", WS_POPUP | WS_VISIBLE, CRect(0, 0, 80, 60), nullptr, 0);
-    return recipe;
-  };
-  AppWindowSlots().verifyPlcRecipe = [&](CWnd* wnd) { verified += wnd == recipe ? 1 : 100; };
   Command(ID_RECIPE);
+  auto* recipe = dynamic_cast<CRecipeDlg*>(Frame()->GetRecipeWindow());
+  ASSERT_NE(recipe, nullptr) << "the recipe window";
+  EXPECT_TRUE(recipe->IsWindowVisible());
+  // Closed (hidden) with a stale report: the command shows the same window
+  // again with the PLC's recipe checked anew.
+  recipe->SetDlgItemText(record_res::IDC_RECIPE_REPORT, "stale report");
+  recipe->ShowWindow(SW_HIDE);
   Command(ID_RECIPE);
   ProcessPendingEvents();
-  EXPECT_EQ(made, 1);
-  EXPECT_EQ(verified, 1);
-  EXPECT_EQ(recipe->fronted, 1);
-  EXPECT_EQ(Frame()->GetRecipeWindow(), recipe);
+  EXPECT_EQ(Frame()->GetRecipeWindow(), recipe) << "made once";
+  EXPECT_TRUE(recipe->IsWindowVisible());
+  EXPECT_EQ(recipe->GetDlgItemText(record_res::IDC_RECIPE_REPORT), "") << "checked again: nothing to compare";
   const HWND hRecipe = recipe->m_hWnd;
   Frame()->DestroyWindow();
   EXPECT_FALSE(CWnd::IsWindow(hRecipe));
 }
 
-TEST_F(AppTest, ShiftRangeAndPidCommandsOpenTheirSlotsWindows) {
+TEST_F(AppTest, ThePlantsWindowsWorkOnTheApplicationsPlant) {
+  EXPECT_EQ(GetAppPlant(), nullptr) << "no application, no plant";
+  StartOnShippedData();
+  CPlant* plant = GetAppPlant();
+  ASSERT_NE(plant, nullptr);
+  EXPECT_EQ(plant, CPlant::GetCurrent()) << "the one plant the engine works on";
+  Command(ID_RECIPE);
+  auto* recipe = dynamic_cast<CRecipeDlg*>(Frame()->GetRecipeWindow());
+  ASSERT_NE(recipe, nullptr);
+  EXPECT_EQ(recipe->GetRecipeRS(), plant->Tables().pRecipe.get());
+  std::string operatorShown;
+  {
+    ModalDriverScope driver([&](CDialog& dialog) {
+      operatorShown = dialog.GetDlgItemText(record_res::IDC_SHIFT_OPERATOR);
+      dialog.EndDialog(IDCANCEL);
+    });
+    Command(ID_SHIFT);
+  }
+  ASSERT_TRUE(plant->Tables().pShift->HasActiveRecord());
+  EXPECT_EQ(operatorShown, plant->Tables().pShift->GetActiveFields().m_strOperatorName) << "the plant's Shift table";
+}
+
+TEST_F(AppTest, ShiftRangeAndPidCommandsOpenTheirWindows) {
   ASSERT_TRUE(Start());
-  AppWindowSlots().showShiftWindow = nullptr;
-  AppWindowSlots().showRecipeRangeWindow = nullptr;
-  AppWindowSlots().showLoopPidFactors = nullptr;
-  for (UINT id : {ID_SHIFT, ID_RECIPE_RANGE, ID_LOOP_PID_FACTORS}) Command(id);  // empty slots: nothing
   std::vector<std::string> shown;
-  AppWindowSlots().showShiftWindow = [&] { shown.push_back("shift"); };
-  AppWindowSlots().showRecipeRangeWindow = [&] { shown.push_back("range"); };
-  AppWindowSlots().showLoopPidFactors = [&] { shown.push_back("pid"); };
+  ModalDriverScope driver([&](CDialog& dialog) {
+    if (dynamic_cast<CShiftDlg*>(&dialog)) shown.push_back("shift");
+    if (dynamic_cast<CRecipeRangeDlg*>(&dialog)) shown.push_back("range");
+    if (dynamic_cast<CLoopPidFactorsDlg*>(&dialog)) shown.push_back("pid");
+    dialog.EndDialog(IDCANCEL);
+  });
   for (UINT id : {ID_SHIFT, ID_RECIPE_RANGE, ID_LOOP_PID_FACTORS}) Command(id);
   EXPECT_EQ(shown, (std::vector<std::string>{"shift", "range", "pid"}));
 }

@@ -11,7 +11,6 @@
 #include <memory>
 
 #include "RecordWindowFixture.h"
-#include "app/AppWindowSlots.h"
 #include "app/NewShiftDlg.h"
 #include "app/RecipeDlg.h"
 #include "app/RecipeRangeDlg.h"
@@ -61,6 +60,7 @@ class RecordWindowTest : public RecordTablesTest {
     recipeDlg.SetRecordset(&recipes);
     recipeDlg.SetHistoryRecordset(&history);
     recipeDlg.SetRangeFile(ini.get());
+    recipeDlg.SetPlcRecipe(plant->Recipe());
     ASSERT_TRUE(recipeDlg.CreateModeless());
   }
   CEdit& Box(UINT id) { return *dynamic_cast<CEdit*>(recipeDlg.GetDlgItem(static_cast<int>(id))); }
@@ -305,6 +305,7 @@ TEST_F(RecordWindowTest, ANewShiftStartsForItsOperatorWhoIsOnTheNextEventRow) {
   EXPECT_EQ(Query("SELECT OperatorName FROM Event ORDER BY ID DESC LIMIT 1"), "Reza");
 
   CShiftDlg shiftDlg;
+  shiftDlg.SetRecordset(&shifts);
   int asked = 0;
   testing_support::ModalDriverScope driver([&](CDialog& dialog) {
     if (&dialog == &shiftDlg) {
@@ -366,6 +367,7 @@ TEST_F(RecordWindowTest, TheWindowsAsTheyAreShown) {
     dialog.EndDialog(IDCANCEL);
   });
   CShiftDlg shiftDlg;
+  shiftDlg.SetRecordset(&shifts);
   shiftDlg.DoModal();
   CRecipeRangeDlg rangeDlg;
   rangeDlg.SetRangeFile(ini.get());

@@ -5,7 +5,9 @@
 #include <QImage>
 
 #include "AppTestSupport.h"
+#include "app/RecipeDlg.h"
 #include "app/RecordEdits.h"
+#include "app/ShiftDlg.h"
 #include "app/VekFrameView.h"
 #include "plant/DeviceAttribs.h"
 #include "plant/Plant.h"
@@ -64,7 +66,10 @@ TEST_F(SuperviseViewTest, ALoopInAutomaticGoesManualWithoutAnyCheck) {
 TEST_F(SuperviseViewTest, WithoutAnActiveShiftTheRequestIsRefusedAndTheShiftWindowOpens) {
   Start(true);
   int shiftWindows = 0;
-  AppWindowSlots().showShiftWindow = [&] { ++shiftWindows; };
+  ModalDriverScope driver([&](CDialog& dialog) {
+    if (dynamic_cast<CShiftDlg*>(&dialog)) ++shiftWindows;
+    dialog.EndDialog(IDCANCEL);
+  });
   view->OnLoopButton(0);
   ProcessPendingEvents();
   ASSERT_EQ(boxes.Count(), 1u);
@@ -77,15 +82,11 @@ TEST_F(SuperviseViewTest, WithoutAnActiveShiftTheRequestIsRefusedAndTheShiftWind
 
 TEST_F(SuperviseViewTest, ARecipeNotYetInThePlcOpensTheRecipeWindowWithoutABox) {
   Start();
-  int recipeWindows = 0;
-  AppWindowSlots().createRecipeWindow = [&]() -> CWnd* {
-    ++recipeWindows;
-    return nullptr;
-  };
+  ASSERT_EQ(Frame()->GetRecipeWindow(), nullptr);
   view->OnLoopButton(0);
   ProcessPendingEvents();
   EXPECT_TRUE(boxes.Shown().empty()) << boxes.Last().text;
-  EXPECT_EQ(recipeWindows, 1);
+  EXPECT_NE(dynamic_cast<CRecipeDlg*>(Frame()->GetRecipeWindow()), nullptr) << "the recipe window opened";
   EXPECT_FALSE(InAutomat(0));
 }
 

@@ -1,9 +1,8 @@
-// The application with its own trend window and record windows in the
-// window slots: the trend window opens with a panel per trend setting and
-// hands the front back to the supervise window; its "Supervise" button and
-// the frame's commands switch windows; Tables > Recipe opens one recipe
-// window, brought to the front the second time; Shift and Recipe Range
-// open their dialogs.
+// The application with its own trend window and record windows: the trend
+// window opens with a panel per trend setting and hands the front back to
+// the supervise window; its "Supervise" button and the frame's commands
+// switch windows; Tables > Recipe opens one recipe window, brought to the
+// front the second time; Shift and Recipe Range open their dialogs.
 #include <memory>
 
 #include "AppTestSupport.h"
