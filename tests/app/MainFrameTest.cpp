@@ -189,6 +189,7 @@ TEST_F(FrameWithTrendsTest, EveryEnabledMenuItemReachesAHandlerAndEveryOtherIsDi
 // "New Window" on the trend window: another window on the trends, in front;
 // it may be closed, while the trend window itself still refuses.
 TEST_F(FrameWithTrendsTest, NewWindowOpensAnotherTrendWindowThatClosesAndLeavesTheFirst) {
+  ProcessPendingEvents();  // the start-up's own commands (the mimic brought back) are done
   Activate("Trends");
   CMDIChildWnd* first = Frame()->MDIGetActive();
   CDocument* trends = Frame()->GetActiveDocument();

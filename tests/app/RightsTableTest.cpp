@@ -141,6 +141,7 @@ TEST_F(RecordRightsTest, StartingANewShiftAdmitsShiftProductionAndPlantAdminEach
   ExpectGroupsOfCheck(rights_test::kNewShift, users, login, boxes, [&] {
     const std::string name = "Operator " + std::to_string(++run);
     CShiftDlg shiftDlg;
+    shiftDlg.SetRecordset(&shifts);
     bool started = false;
     testing_support::ModalDriverScope driver([&](CDialog& dialog) {
       if (&dialog == &shiftDlg) {
