@@ -9,6 +9,7 @@ namespace {
 
 class CVekPlant : public IVekPlant {
  public:
+  explicit CVekPlant(const std::vector<PlantAttribNames>& names) : m_plant(ProgramDeviceClasses(), names) {}
   void CreateProcessData() override { m_plant.CreateProcessData(); }
   CVekEngineBase* CreateEngine() override { return m_plant.CreateEngine(); }
   bool CreateDeviceShapes(CWnd* pView) override { return m_plant.CreateDeviceShapes(pView); }
@@ -25,4 +26,6 @@ class CVekPlant : public IVekPlant {
 
 }  // namespace
 
-std::unique_ptr<IVekPlant> MakeVekPlant() { return std::make_unique<CVekPlant>(); }
+std::unique_ptr<IVekPlant> MakeVekPlant(const std::vector<PlantAttribNames>& names) {
+  return std::make_unique<CVekPlant>(names);
+}

@@ -12,6 +12,9 @@
 #pragma once
 
 #include <memory>
+#include <vector>
+
+#include "plant/PlantAttribNames.h"
 
 class CPlant;
 class CVekEngineBase;
@@ -59,8 +62,9 @@ class IVekPlant {
   virtual void DestroyDevices() = 0;
 };
 
-// The plant the program runs with.
-std::unique_ptr<IVekPlant> MakeVekPlant();
+// The plant the program runs with; its attribute names are checked against
+// the given table (the program's own unless a test hands another).
+std::unique_ptr<IVekPlant> MakeVekPlant(const std::vector<PlantAttribNames>& names = PlantAttribNameTable());
 // The plant of the running application; null when there is none.
 IVekPlant* GetVekPlant();
 // The application's one route to the plant's own objects: the running

@@ -163,6 +163,16 @@ class AppTest : public ::testing::Test {
     ASSERT_TRUE(app->InitInstance());
     ProcessPendingEvents();
   }
+  // The same, then with the data source None, so the plant's values stay
+  // as a test sets them; false (with a failure) when the switch never ended.
+  bool StartStillOnShippedData() {
+    StartOnShippedData();
+    if (HasFatalFailure()) return false;
+    Engine()->SetDataSourceType(CVekEngineBase::eDataSourceNone);
+    const bool idle = WaitProcessingEvents([&] { return Engine()->IsDataSourceIdle(); }, 5000);
+    EXPECT_TRUE(idle) << "the switch to None did not end";
+    return idle;
+  }
   CMainFrame* Frame() const { return app ? dynamic_cast<CMainFrame*>(app->m_pMainWnd) : nullptr; }
   CVekEngineBase* Engine() const { return CVekEngineBase::GetEngine(); }
   // A user of the running engine's user file.

@@ -19,9 +19,7 @@ class LoopButtonsEveryLoopTest : public AppTest {
  protected:
   void SetUp() override {
     AppTest::SetUp();
-    StartOnShippedData();
-    Engine()->SetDataSourceType(CVekEngineBase::eDataSourceNone);
-    ASSERT_TRUE(WaitProcessingEvents([&] { return Engine()->IsDataSourceIdle(); }, 5000));
+    ASSERT_TRUE(StartStillOnShippedData());
     view = dynamic_cast<CVekFrameView*>(Frame()->GetActiveView());
     plant = CPlant::GetCurrent();
     ASSERT_NE(view, nullptr);

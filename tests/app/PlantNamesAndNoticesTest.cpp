@@ -10,28 +10,10 @@ using namespace app_test;
 
 namespace {
 
-// The program's plant on a name table of the test's.
-class PlantOnNames : public IVekPlant {
- public:
-  explicit PlantOnNames(const std::vector<PlantAttribNames>& names) : m_plant(ProgramDeviceClasses(), names) {}
-  void CreateProcessData() override { m_plant.CreateProcessData(); }
-  CVekEngineBase* CreateEngine() override { return m_plant.CreateEngine(); }
-  bool CreateDeviceShapes(CWnd* pView) override { return m_plant.CreateDeviceShapes(pView); }
-  bool AttachProcessData(CWnd* pView) override { return m_plant.AttachProcessData(pView); }
-  CPlant* GetPlant() override { return &m_plant; }
-  bool IsResetProcessOn() const override { return m_plant.IsResetProcessOn(); }
-  void SetResetProcessOn() override { m_plant.SetResetProcessOn(); }
-  void DestroyProcessData() override { m_plant.DestroyProcessData(); }
-  void DestroyDevices() override { m_plant.DestroyDevices(); }
-
- private:
-  CPlant m_plant;
-};
-
 TEST_F(AppTest, AMisspeltAttributeNameStopsTheStartWithAMessageNamingIt) {
   std::vector<PlantAttribNames> names = PlantAttribNameTable();
   names.push_back({CT_DOSE_PUMP, {"DiOnAlarmSped"}});
-  app = std::make_unique<CVekFrameApp>(std::make_unique<PlantOnNames>(names), code);
+  app = std::make_unique<CVekFrameApp>(MakeVekPlant(names), code);
   EXPECT_EQ(app->RunProgram(), 1);
   exited = true;
   ASSERT_EQ(boxes.Count(), 1u);

@@ -23,22 +23,11 @@ namespace {
 
 constexpr int kLast = recipe_rules::kItemCount;  // 17
 
-class RecipeLastItemTest : public RecordTablesTest {
+class RecipeLastItemTest : public PlantRecordTablesTest {
  protected:
-  void SetUp() override {
-    RecordTablesTest::SetUp();
-    LoadResourceTables();
-    plant = std::make_unique<CPlant>(PlantDeviceClasses{});
-    plant->CreateProcessData();
-    plant->Tables() = std::move(tables);
-    engine.reset(plant->CreateEngine());
-    db.SetRecordContext(engine.get());
-  }
   void TearDown() override {
     if (recipeDlg.IsWindowCreated()) recipeDlg.DestroyWindow();
-    db.SetRecordContext(&context);
-    engine.reset();
-    plant.reset();
+    PlantRecordTablesTest::TearDown();
   }
   void OpenRecipeWindow() {
     recipeDlg.SetRecordset(&recipes);
@@ -50,8 +39,6 @@ class RecipeLastItemTest : public RecordTablesTest {
     return *dynamic_cast<CEdit*>(recipeDlg.GetDlgItem(static_cast<int>(IDC_RECIPE_ITEM_FIRST) + n - 1));
   }
 
-  std::unique_ptr<CPlant> plant;
-  std::unique_ptr<CVekEngineBase> engine;
   shape_test::Logins logins;
   CRecipeDlg recipeDlg;
 };

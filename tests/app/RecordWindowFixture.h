@@ -10,7 +10,10 @@
 #include <string>
 
 #include "core/IniFile.h"
+#include "core/VekEngineBase.h"
 #include "plant/Plant.h"
+#include "plant/VekEngineApp.h"
+#include "res/Resources.h"
 #include "records/CADODatabase.h"
 #include "records/RecordsSchema.h"
 #include "support/Doubles.h"
@@ -62,6 +65,30 @@ class RecordTablesTest : public testing::Test {
   CShiftRS& shifts = *tables.pShift;
   CEventRS& events = *tables.pEvent;
   std::unique_ptr<CIniFile> ini;
+};
+
+// The record sets handed to a plant (no devices) with its process-data
+// objects and its engine, which stamps new rows (operator, recipe), as the
+// record windows have them in the running program.
+class PlantRecordTablesTest : public RecordTablesTest {
+ protected:
+  void SetUp() override {
+    RecordTablesTest::SetUp();
+    LoadResourceTables();
+    plant = std::make_unique<CPlant>(PlantDeviceClasses{});
+    plant->CreateProcessData();
+    plant->Tables() = std::move(tables);
+    engine.reset(plant->CreateEngine());
+    db.SetRecordContext(engine.get());
+  }
+  void TearDown() override {
+    db.SetRecordContext(&context);
+    engine.reset();  // deletes the plant's record sets
+    plant.reset();
+  }
+
+  std::unique_ptr<CPlant> plant;
+  std::unique_ptr<CVekEngineBase> engine;
 };
 
 }  // namespace app_test

@@ -38,22 +38,11 @@ constexpr int kOperator = CVekAccessUser::eGroupOperator;
 
 // The record sets belong to a plant (no devices) with its process-data
 // objects and its engine, which stamps new rows (operator, recipe).
-class RecordWindowTest : public RecordTablesTest {
+class RecordWindowTest : public PlantRecordTablesTest {
  protected:
-  void SetUp() override {
-    RecordTablesTest::SetUp();
-    LoadResourceTables();
-    plant = std::make_unique<CPlant>(PlantDeviceClasses{});
-    plant->CreateProcessData();
-    plant->Tables() = std::move(tables);
-    engine.reset(plant->CreateEngine());
-    db.SetRecordContext(engine.get());
-  }
   void TearDown() override {
     if (recipeDlg.IsWindowCreated()) recipeDlg.DestroyWindow();
-    db.SetRecordContext(&context);
-    engine.reset();  // deletes the plant's record sets
-    plant.reset();
+    PlantRecordTablesTest::TearDown();
   }
 
   void OpenRecipeWindow() {
@@ -75,8 +64,6 @@ class RecordWindowTest : public RecordTablesTest {
     ASSERT_TRUE(events.AddRecord());
   }
 
-  std::unique_ptr<CPlant> plant;
-  std::unique_ptr<CVekEngineBase> engine;
   shape_test::Logins logins;
   CRecipeDlg recipeDlg;
 };

@@ -68,27 +68,9 @@ TEST_F(CommandRightsTest, TheUsersEditorAdmitsPlantAdminAlone) {
 
 // ---- Record windows --------------------------------------------------------------------------------------
 
-// The record sets of a plant (no devices) with its engine, as the record
-// window tests have them.
-class RecordRightsTest : public RecordTablesTest {
+// The record windows on a plant's record sets (PlantRecordTablesTest).
+class RecordRightsTest : public PlantRecordTablesTest {
  protected:
-  void SetUp() override {
-    RecordTablesTest::SetUp();
-    LoadResourceTables();
-    plant = std::make_unique<CPlant>(PlantDeviceClasses{});
-    plant->CreateProcessData();
-    plant->Tables() = std::move(tables);
-    engine.reset(plant->CreateEngine());
-    db.SetRecordContext(engine.get());
-  }
-  void TearDown() override {
-    db.SetRecordContext(&context);
-    engine.reset();
-    plant.reset();
-  }
-
-  std::unique_ptr<CPlant> plant;
-  std::unique_ptr<CVekEngineBase> engine;
   rights_test::GroupUsers users;
   core_test::LoginDouble login;
 };

@@ -56,12 +56,7 @@ class StatusLinesMappingTest : public AppTest {
  protected:
   void SetUp() override {
     AppTest::SetUp();
-    CopyShippedData();
-    app = std::make_unique<CVekFrameApp>(MakeVekPlant(), code);
-    ASSERT_TRUE(app->InitInstance());
-    ProcessPendingEvents();
-    Engine()->SetDataSourceType(CVekEngineBase::eDataSourceNone);
-    ASSERT_TRUE(WaitProcessingEvents([&] { return Engine()->IsDataSourceIdle(); }, 5000));
+    ASSERT_TRUE(StartStillOnShippedData());
     view = dynamic_cast<CVekFrameView*>(Frame()->GetActiveView());
     plant = CPlant::GetCurrent();
     ASSERT_NE(view, nullptr);
