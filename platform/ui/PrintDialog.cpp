@@ -40,17 +40,21 @@ void RegisterPrintTemplate() {
                               }));
 }
 
-// A title as a file name: no folder separators, no colons.
-std::string FileNameOf(const std::string& title) {
-  std::string name = title.empty() ? "print" : title;
-  for (char& c : name)
-    if (c == '/' || c == '\\' || c == ':') c = '_';
-  return name;
-}
-
 std::string HomeFolder() { return FromQString(QDir::homePath()); }
 
 }  // namespace
+
+std::string CPrintDialog::FileNameOfTitle(const std::string& title) {
+  std::string name;
+  for (char c : title) {
+    if (c == ':' || c == ',') continue;
+    if (c == '/' || c == '\\') c = '-';
+    if (c == ' ' && (name.empty() || name.back() == ' ')) continue;
+    name += c;
+  }
+  while (!name.empty() && name.back() == ' ') name.pop_back();
+  return name.empty() ? "print" : name;
+}
 
 CPrintDialog::CPrintDialog(const std::string& documentTitle, CWnd* parent)
     : CDialog((RegisterPrintTemplate(), IDD_PRINT), parent), m_strTitle(documentTitle) {}
@@ -79,7 +83,7 @@ BOOL CPrintDialog::OnInitDialog() {
     list->AddString(kPdfEntry);
     list->SetCurSel(0);  // the default printer, or the PDF file when there is none
   }
-  SetDlgItemText(IDC_PRINT_FILE, ResolvePdfPath(FileNameOf(m_strTitle), HomeFolder()));
+  SetDlgItemText(IDC_PRINT_FILE, ResolvePdfPath(FileNameOfTitle(m_strTitle), HomeFolder()));
   SetDlgItemText(IDC_PRINT_NOTE, printers.empty() ? kNoPrinterNote : "");
   ShowChoice();
   return TRUE;

@@ -38,6 +38,11 @@ class CPrintDialog : public CDialog {
   // ends so (any case), a name without a folder put in homeFolder. Empty
   // for an empty name. Pure.
   static std::string ResolvePdfPath(const std::string& typed, const std::string& homeFolder);
+  // A document title as the suggested file's name: colons and commas
+  // dropped ("Printed on: Monday, ..." reads "Printed on Monday ..."),
+  // folder separators made '-', blanks kept single; "print" when nothing is
+  // left. Pure.
+  static std::string FileNameOfTitle(const std::string& title);
 
  protected:
   BOOL OnInitDialog() override;

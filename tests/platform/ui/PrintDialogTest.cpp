@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <cstdlib>
 #include <functional>
+#include <utility>
+#include <vector>
 #include <sys/stat.h>
 
 #include "platform/ui/Button.h"
@@ -51,6 +53,19 @@ TEST(PrintDialogTest, ATypedNameBecomesAPdfFileInTheHomeFolderUnlessItNamesAFold
   EXPECT_EQ(CPrintDialog::ResolvePdfPath("t", "/home/op/"), "/home/op/t.pdf");
 }
 
+TEST(PrintDialogTest, ATitleBecomesAPlainFileName) {
+  for (const auto& [title, name] : std::vector<std::pair<std::string, std::string>>{
+           {"VekControls Trends, Printed on: Monday, December 07, 2026",
+            "VekControls Trends Printed on Monday December 07 2026"},
+           {"Trend: Flow", "Trend Flow"},
+           {"a/b\\c", "a-b-c"},
+           {"  x ,: y  ", "x y"},
+           {":", "print"},
+           {"", "print"}}) {
+    EXPECT_EQ(CPrintDialog::FileNameOfTitle(title), name) << '"' << title << '"';
+  }
+}
+
 TEST(PrintDialogTest, WithoutAPrinterOnlyThePdfFileIsOfferedAndChosen) {
   PrintersScope none({});
   std::vector<std::string> entries;
@@ -70,7 +85,7 @@ TEST(PrintDialogTest, WithoutAPrinterOnlyThePdfFileIsOfferedAndChosen) {
   EXPECT_EQ(dlg.DoModal(), IDCANCEL);
   EXPECT_EQ(entries, std::vector<std::string>{CPrintDialog::kPdfEntry});
   EXPECT_EQ(note, "No printer is installed: the printout goes to a PDF file.");
-  EXPECT_EQ(suggested, QDir::homePath().toStdString() + "/Trend_ Flow.pdf") << "the title, made a file name";
+  EXPECT_EQ(suggested, QDir::homePath().toStdString() + "/Trend Flow.pdf") << "the title, made a file name";
   EXPECT_TRUE(fileUsable);
 }
 
