@@ -18,6 +18,7 @@ struct LabelItem {
   int x, y, cx, cy;
   const char* text;
   bool hidden;
+  bool centred = false;  // the caption: its serif's first letter leans past a left edge
 };
 
 constexpr LabelItem kLabels[] = {
@@ -30,7 +31,7 @@ constexpr LabelItem kLabels[] = {
     {IDC_STATUS_MESSAGE_3, 432, 506, 232, 8, "Message 3", false},
     {IDC_STATUS_MESSAGE_4, 432, 517, 232, 8, "Message 4", false},
     {IDC_STATUS_MESSAGE_5, 432, 528, 232, 8, "Message 5", false},
-    {IDC_CAPTION_LABEL, 0, 549, 102, 8, "VekFrame Spray Dryer", false},
+    {IDC_CAPTION_LABEL, 0, 549, 102, 8, "VekFrame Spray Dryer", false, true},
     // Values on the mimic.
     {1113, 148, 198, 44, 8, "Input DP0", false},
     {1114, 148, 240, 44, 8, "Input DP1", false},
@@ -92,7 +93,8 @@ DialogTemplate SuperviseForm() {
     items.push_back(dlg::Control(b.id, DlgItemClass::Button, b.text, kLoopButtonStyle, kLoopButtonX, b.y, b.cx,
                                  kLoopButtonHeight));
   for (const LabelItem& l : kLabels) {
-    DlgItemTemplate label = dlg::LText(l.id, l.text, l.x, l.y, l.cx, l.cy);
+    DlgItemTemplate label = l.centred ? dlg::CText(l.id, l.text, l.x, l.y, l.cx, l.cy)
+                                      : dlg::LText(l.id, l.text, l.x, l.y, l.cx, l.cy);
     items.push_back(l.hidden ? dlg::Hidden(label) : label);
   }
   return dlg::Dialog(IDD_SUPERVISE_FORM, "", 807, 557, WS_CHILD, std::move(items));
