@@ -5,12 +5,22 @@
 #include <cstdint>
 
 #include "grid/UGCtrl.h"
+#include "grid/UGMergeSort.h"
+#include "platform/LargeMemory.h"
 
 namespace {
 
 std::string ToUpper(std::string text) {
   for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return text;
+}
+
+// Starts fetching a whole cell. Always inline: a function that only
+// prefetches counts as doing nothing to the compiler, which drops its calls.
+[[gnu::always_inline]] inline void PrefetchCell(const CUGCell* cell) {
+  const char* start = reinterpret_cast<const char*>(cell);
+  for (size_t at = 0; at < sizeof(CUGCell); at += 64) __builtin_prefetch(start + at);
+  __builtin_prefetch(start + sizeof(CUGCell) - 1);
 }
 
 }  // namespace
@@ -279,44 +289,80 @@ int CUGMem::SortRows(const int* cols, int colCount, int flags) {
   const size_t count = m_rows.size() - base;
   const size_t width = static_cast<size_t>(colCount);
 
-  // Each row's entry carries a copy of its first key, so the merges stream
-  // through the entries instead of reaching into cells spread over the
-  // whole store; further keys (asked for only on ties) stay where they are.
-  struct Entry {
-    // Empty when the row has no cell there; mutable as the comparison takes
-    // cells it may read through non-const pointers.
-    mutable CUGCell first;
-    size_t row;     // index among the sorted rows before the sort
+  // Copies of the first keys lie together in row order, so the early
+  // merges, of rows near each other, find them in the cache, and only row
+  // indexes move (UGMergeSort.h); the later merges read them from all over,
+  // so they lie in large pages where the system has them (LargeMemory.h).
+  // Each copy starts a cache line: the part a comparison reads (flags,
+  // type, text) is one line to fetch. A copy is empty where the row has no
+  // cell; further keys, asked for only on ties, stay where they are.
+  struct alignas(64) Key {
+    CUGCell cell;
   };
-  std::vector<Entry> entries;
-  entries.reserve(count);
+  std::vector<Key, LargeAllocator<Key>> keys(count);
   std::vector<CUGCell*> moreKeys(count * (width - 1), nullptr);
-  for (size_t i = 0; i < count; ++i) {
-    const Row& row = *m_rows[base + i];
-    Entry& entry = entries.emplace_back();
-    entry.row = i;
-    if (row.HasPlace(cols[0])) {
-      if (const CUGCell* key = row.cells[static_cast<size_t>(cols[0] - row.firstCol)].get()) entry.first.CopyFrom(key);
+
+  // Rows, places and cells lie spread over the store in any order once rows
+  // have been sorted or inserted, each reached through the one before.
+  // They are read in the order they lie in memory (by blocks of 64 KB), so
+  // the processor's address translations stay useful, and each is asked
+  // for some rows before it is needed, so the memory fetches many at once.
+  std::vector<size_t> visit(count);
+  {
+    auto address = [&](size_t i) { return reinterpret_cast<uintptr_t>(m_rows[base + i].get()); };
+    uintptr_t low = UINTPTR_MAX, high = 0;
+    for (size_t i = 0; i < count; ++i) {
+      low = std::min(low, address(i));
+      high = std::max(high, address(i));
     }
+    const size_t blocks = std::min<size_t>(count, (high - low) / 65536 + 1);
+    const uintptr_t blockSize = (high - low) / blocks + 1;
+    std::vector<size_t> next(blocks + 1, 0);
+    for (size_t i = 0; i < count; ++i) ++next[(address(i) - low) / blockSize + 1];
+    for (size_t b = 1; b <= blocks; ++b) next[b] += next[b - 1];
+    for (size_t i = 0; i < count; ++i) visit[next[(address(i) - low) / blockSize]++] = i;
+  }
+  constexpr size_t kAhead = 4;
+  auto rowAt = [&](size_t v) -> const Row& { return *m_rows[base + visit[v]]; };
+  auto placeAt = [](const Row& row, int col) -> const CellPtr* {
+    return row.HasPlace(col) ? &row.cells[static_cast<size_t>(col - row.firstCol)] : nullptr;
+  };
+  for (size_t v = 0; v < count; ++v) {
+    if (v + 3 * kAhead < count) __builtin_prefetch(m_rows[base + visit[v + 3 * kAhead]].get());
+    if (v + 2 * kAhead < count) {
+      if (const CellPtr* place = placeAt(rowAt(v + 2 * kAhead), cols[0])) __builtin_prefetch(place);
+    }
+    if (v + kAhead < count) {
+      const CellPtr* place = placeAt(rowAt(v + kAhead), cols[0]);
+      if (place != nullptr && *place) PrefetchCell(place->get());
+    }
+    const size_t i = visit[v];
+    const Row& row = rowAt(v);
+    const CellPtr* place = placeAt(row, cols[0]);
+    if (place != nullptr && *place) keys[i].cell.CopyFrom(place->get());
     for (size_t k = 1; k < width; ++k) {
-      if (row.HasPlace(cols[k])) moreKeys[i * (width - 1) + k - 1] = row.cells[static_cast<size_t>(cols[k] - row.firstCol)].get();
+      if (const CellPtr* more = placeAt(row, cols[k])) moreKeys[i * (width - 1) + k - 1] = more->get();
     }
   }
+  visit = {};
 
-  // A stable merge: a later row goes before an earlier one only when it
-  // compares less on the first key that differs, so equal rows keep their
-  // order.
-  std::stable_sort(entries.begin(), entries.end(), [&](const Entry& later, const Entry& earlier) {
-    int result = CompareCells(&later.first, &earlier.first, flags);
-    for (size_t k = 1; result == 0 && k < width; ++k) {
-      result = CompareCells(moreKeys[later.row * (width - 1) + k - 1],
-                            moreKeys[earlier.row * (width - 1) + k - 1], flags);
-    }
-    return result < 0;
-  });
+  std::vector<size_t> order(count);
+  for (size_t i = 0; i < count; ++i) order[i] = i;
+  ug_sort::StableSort(
+      order,
+      [&](size_t later, size_t earlier) {
+        // A later row goes before an earlier one only when it compares less
+        // on the first key that differs.
+        int result = CompareCells(&keys[later].cell, &keys[earlier].cell, flags);
+        for (size_t k = 1; result == 0 && k < width; ++k) {
+          result = CompareCells(moreKeys[later * (width - 1) + k - 1], moreKeys[earlier * (width - 1) + k - 1], flags);
+        }
+        return result < 0;
+      },
+      [&](size_t row) -> const void* { return &keys[row]; });
 
   std::vector<std::unique_ptr<Row>> sorted(count);
-  for (size_t i = 0; i < count; ++i) sorted[i] = std::move(m_rows[base + entries[i].row]);
+  for (size_t i = 0; i < count; ++i) sorted[i] = std::move(m_rows[base + order[i]]);
   std::move(sorted.begin(), sorted.end(), m_rows.begin() + static_cast<std::ptrdiff_t>(base));
   return UG_SUCCESS;
 }

@@ -215,6 +215,54 @@ TEST(UGMemModelTest, SortOnAMissingKeyComparesAnEmptyCell) {
   mem.SetOwner(nullptr);
 }
 
+TEST(UGMemModelTest, SortEdgesAskTheSameQuestionsAndOrderAlike) {
+  // Each case: the rows' texts in columns 0..2 ("" for no cell there; a row
+  // of only "" has no cell at all) and the key columns.
+  struct Case {
+    const char* name;
+    std::vector<std::vector<std::string>> rows;
+    std::vector<int> cols;
+  };
+  const Case cases[] = {
+      {"one row", {{"a", "b", "c"}}, {0}},
+      {"two rows out of order", {{"b", "1", ""}, {"a", "2", ""}}, {0}},
+      {"two rows in order", {{"a", "1", ""}, {"b", "2", ""}}, {0, 1}},
+      {"all keys equal", {{"k", "5", ""}, {"k", "4", ""}, {"k", "3", ""}, {"k", "2", ""}, {"k", "1", ""}}, {0}},
+      {"rows without a key cell",
+       {{"", "x", ""}, {"b", "", ""}, {"", "", ""}, {"a", "y", ""}, {"", "z", ""}, {"b", "w", ""}},
+       {0}},
+      {"ties on the first keys settled by the third",
+       {{"a", "1", "z"}, {"b", "1", "y"}, {"a", "1", "x"}, {"a", "0", "w"}, {"b", "1", "v"}, {"a", "1", "x"},
+        {"a", "", "u"}, {"b", "1", ""}},
+       {0, 1, 2}},
+      {"a key column given twice", {{"b", "1", ""}, {"a", "2", ""}, {"b", "0", ""}, {"a", "2", ""}}, {1, 1, 0}},
+  };
+  for (const Case& c : cases) {
+    for (int flags : {UG_SORT_ASCENDING, UG_SORT_DESCENDING}) {
+      const std::string when = std::string(c.name) + (flags == UG_SORT_ASCENDING ? " ascending" : " descending");
+      CUGMem mem;
+      Model model;
+      ComparingGrid grid;
+      grid.SetUp(kCols, static_cast<long>(c.rows.size()));
+      mem.SetOwner(&grid);
+      Put(mem, model, 0, -1, "heading");  // the heading row stays where it is
+      for (size_t r = 0; r < c.rows.size(); ++r) {
+        while (model.rows.size() <= r) model.rows.emplace_back(kCols - kFirstCol);
+        for (size_t col = 0; col < c.rows[r].size(); ++col) {
+          if (!c.rows[r][col].empty()) Put(mem, model, static_cast<int>(col), static_cast<long>(r), c.rows[r][col]);
+        }
+      }
+      grid.calls.clear();
+      ASSERT_EQ(mem.SortRows(c.cols.data(), static_cast<int>(c.cols.size()), flags), UG_SUCCESS) << when;
+      std::vector<std::string> expected;
+      ModelSort(model, c.cols, flags, &expected);
+      EXPECT_EQ(grid.calls, expected) << when;
+      ExpectSame(mem, model, when);
+      mem.SetOwner(nullptr);
+    }
+  }
+}
+
 TEST(UGMemModelTest, HeadingPlacesBeforeColumnZeroMoveOutwardsAndBack) {
   // Places before column 0 behave as links before the row's column 0: an
   // insert there pushes the places before it further out, a delete pulls
