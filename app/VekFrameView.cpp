@@ -315,31 +315,31 @@ void CVekFrameView::OnKeyDown(UINT virtualKey, UINT repeatCount, UINT flags) {
 
 // ---- Commands ----------------------------------------------------------------------------------------
 
-// The menu commands OnCommand handles (the loop buttons are not menu items).
+// The menu commands the view answers, each with what it does (the loop
+// buttons are not menu items). Both the command and the menu's enabling
+// read this one table.
+const CVekFrameView::MenuCommand CVekFrameView::kMenuCommands[] = {
+    {ID_TREND_FRAME,
+     [](CVekFrameView&) {
+       if (auto* frame = dynamic_cast<CMainFrmBase*>(AfxGetMainWnd())) frame->ShowTrendFrame();
+     }},
+    {ID_FILE_CLOSE, [](CVekFrameView&) { AfxMessageBox(kNotClosableText, MB_OK | MB_ICONSTOP); }},
+    {ID_FILE_PRINT, [](CVekFrameView& view) { view.OnFilePrint(); }},
+    {ID_FILE_PRINT_DIRECT, [](CVekFrameView& view) { view.OnFilePrintDirect(); }},
+    {ID_FILE_PRINT_PREVIEW, [](CVekFrameView& view) { view.OnFilePrintPreview(); }},
+};
+
 BOOL CVekFrameView::IsCommandHandled(UINT id) const {
-  return id == ID_TREND_FRAME || id == ID_FILE_CLOSE || id == ID_FILE_PRINT || id == ID_FILE_PRINT_DIRECT;
+  for (const MenuCommand& command : kMenuCommands)
+    if (command.nId == id) return TRUE;
+  return FALSE;
 }
 
 BOOL CVekFrameView::OnCommand(WPARAM wParam, LPARAM lParam) {
   const UINT id = LOWORD(wParam);
-  if (id == ID_TREND_FRAME) {
-    if (auto* frame = dynamic_cast<CMainFrmBase*>(AfxGetMainWnd())) frame->ShowTrendFrame();
-    return TRUE;
-  }
-  if (id == ID_FILE_CLOSE) {
-    AfxMessageBox(kNotClosableText, MB_OK | MB_ICONSTOP);
-    return TRUE;
-  }
-  if (id == ID_FILE_PRINT) {
-    OnFilePrint();
-    return TRUE;
-  }
-  if (id == ID_FILE_PRINT_DIRECT) {
-    OnFilePrintDirect();
-    return TRUE;
-  }
-  if (id == ID_FILE_PRINT_PREVIEW) {
-    OnFilePrintPreview();
+  for (const MenuCommand& command : kMenuCommands) {
+    if (command.nId != id) continue;
+    command.run(*this);
     return TRUE;
   }
   for (int i = 0; i < kLoopCount; ++i) {

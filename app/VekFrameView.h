@@ -90,6 +90,13 @@ class CVekFrameView : public CFormView {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  // One menu command of the view and what it does.
+  struct MenuCommand {
+    UINT nId;
+    void (*run)(CVekFrameView& view);
+  };
+  static const MenuCommand kMenuCommands[];
+
   void BindControls();
   void SetupLooks();
   void RefreshValueLabels(CPlant& plant);

@@ -65,8 +65,7 @@ bool CopyShiftTotals(CPlant& plant) {
   active.m_lTotalTime = shift->GetAttribInt(PS_TotalTime);
   active.m_lUsefulTime = shift->GetAttribInt(PS_UsefulTime);
   active.SetTotalSlurry(static_cast<double>(shift->GetAttribInt(PS_TotalSlurry)));
-  shifts->UpdateActiveRecord();
-  return true;
+  return shifts->UpdateActiveRecord();
 }
 
 RecipePendingShow ApplyRecipePendingChange(CPlant& plant, CVAttribsPack* pack, int code) {

@@ -44,7 +44,8 @@ float DemoRunningValue(bool bOn, float max);
 void ApplyDemoFollowUps(CPlant& plant, CVAttribsPack* owner, const std::string& name, bool b);
 // The shift object's totals into the Shift table's active record (total
 // produced, total time, useful time, total slurry), written back; false
-// when there is no table, no shift object or no active record.
+// when there is no table, no shift object or no active record, or when the
+// row could not be written (the records show why).
 bool CopyShiftTotals(CPlant& plant);
 
 // ---- The recipe --------------------------------------------------------------------------------

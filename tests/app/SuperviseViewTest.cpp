@@ -219,6 +219,17 @@ TEST_F(SuperviseViewTest, PrintPreviewShowsTheViewsPrintoutAndCloseLeavesIt) {
   EXPECT_TRUE(boxes.Shown().empty()) << boxes.Last().text;
 }
 
+// Every menu command the view answers is reported as handled, so a menu
+// item of it is enabled: trends, close, print, direct print, preview.
+TEST_F(SuperviseViewTest, EveryMenuCommandTheViewAnswersCountsAsHandled) {
+  Start();
+  const CView& asView = *view;
+  for (UINT id : {app_res::ID_TREND_FRAME, ID_FILE_CLOSE, ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW})
+    EXPECT_TRUE(asView.IsCommandHandled(id)) << id;
+  // A loop button's id is a click, not a menu command.
+  EXPECT_FALSE(asView.IsCommandHandled(1011));
+}
+
 TEST_F(SuperviseViewTest, EachLoopButtonsCommandIdReachesItsLoop) {
   Start(true);  // going manual needs no check, so no shift or recipe is needed
   // The loop each button's command id serves, as the form lays them out.

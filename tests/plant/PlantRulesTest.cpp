@@ -13,6 +13,7 @@
 #include "plant/PlantRules.h"
 #include "plant/PlantTestSupport.h"
 #include "plant/RecipeCheck.h"
+#include "records/CADODatabase.h"
 #include "records/TableNotice.h"
 
 using plant_test::PlantRig;
@@ -193,6 +194,12 @@ TEST_F(PlantRulesTest, ShiftTotalsReachTheActiveRowOnly) {
   EXPECT_EQ(row.m_lUsefulTime, 3000);
   EXPECT_DOUBLE_EQ(row.m_fTotalSlurry, 4567.0);
   EXPECT_EQ(fresh.GetRecordCount(), 1) << "the row is rewritten, none added";
+
+  // A row that cannot be written is no success: the records say why.
+  rig.Boxes().Clear();
+  shifts.GetDatabase()->Execute("ALTER TABLE " + std::string(CShiftRS::kTableName) + " RENAME TO ShiftGone");
+  EXPECT_FALSE(CopyShiftTotals(rig.Plant())) << "the row was not written";
+  EXPECT_EQ(rig.Boxes().Count(), 1u);
 
   rig.Plant().Tables().pShift.reset();
   EXPECT_FALSE(CopyShiftTotals(rig.Plant())) << "no table";
