@@ -224,8 +224,11 @@ CVAttrib* CPlant::FindLiveAttrib(const void* attrib) const {
     for (int id = 0; id < pack.GetAttribCount(); ++id)
       if (const CVAttrib* each = pack.GetAttrib(id)) m_attribIndex[each] = {&pack, id};
   };
-  for (const auto& device : m_devices) add(*device);
-  for (const auto& object : m_processData) add(*object);
+  // An entry is empty while the objects are being destroyed one by one.
+  for (const auto& device : m_devices)
+    if (device) add(*device);
+  for (const auto& object : m_processData)
+    if (object) add(*object);
   return LookUpAttrib(attrib);
 }
 
