@@ -277,9 +277,10 @@ bool WriteTempFileBeside(const std::string& path, const std::string& content, in
   }
   bool ok = WriteAll(fd, content, path) &&
             (!knownMode || ::fchmod(fd, static_cast<mode_t>(nMode) & 07777) == 0) && ::fsync(fd) == 0;
-  if (!ok) SetError(error, "Cannot write", temp);
+  // The message names the file the user knows; the temporary one goes.
+  if (!ok) SetError(error, "Cannot write", path);
   if (::close(fd) != 0 && ok) {
-    SetError(error, "Cannot write", temp);
+    SetError(error, "Cannot write", path);
     ok = false;
   }
   if (!ok) {

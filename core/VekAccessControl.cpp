@@ -93,9 +93,7 @@ bool CVekAccessControl::InstallDefaultUserFile(const std::string& strDefaultFile
   const UserFileContent file = ParseUserFileText(content);
   if (file.bHasSeal || file.entries.empty())
     return RefuseFile("The shipped user file is not an unsealed user file:\n" + strDefaultFile + kNoUserText, bQuiet);
-  if (!SealOnFirstStart(file.entries, bQuiet)) return false;
-  ShowRefusedEntries(bQuiet);
-  return true;
+  return SealOnFirstStart(file.entries, bQuiet);
 }
 
 bool CVekAccessControl::RefuseFile(const std::string& strText, bool bQuiet) {
@@ -140,8 +138,9 @@ bool CVekAccessControl::SealOnFirstStart(const std::vector<UserFileEntry>& entri
   // waits, then finds the key file and loads the sealed file.
   CFileLock lock(m_strPath);
   if (!lock.IsHeld()) return fail(lock.GetError());
-  if (FileExists(m_strKeyPath) || IsFolder(m_strKeyPath))
-    return fail("Another program made the key file meanwhile: " + m_strKeyPath);
+  // Another VekFrame sealed the file while this one waited: its file is
+  // loaded (the lock held, so it is whole).
+  if (FileExists(m_strKeyPath) || IsFolder(m_strKeyPath)) return LoadUserFile(m_strPath, bQuiet);
   if (IsMarkedReadOnly(m_strPath)) return fail("The user file is read-only.");
   if (!CVekEncryption::MakeKey(&m_key)) return fail("The random source cannot be used.");
   m_keyState = KeyState::kKnown;
@@ -173,6 +172,7 @@ bool CVekAccessControl::SealOnFirstStart(const std::vector<UserFileEntry>& entri
   if (!ok) return fail(error);
   m_nGeneration = 1;
   WriteAccessLogLine("User file sealed with a new key file: " + m_strPath + ", " + m_strKeyPath, true);
+  ShowRefusedEntries(bQuiet);
   return true;
 }
 
@@ -199,7 +199,7 @@ bool CVekAccessControl::LoadUserFile(const std::string& strPath, bool bQuiet) {
                         bQuiet);
     // A first start: the shipped default (or a file made by hand) gets the
     // installation's key and is sealed with it, or nothing changes.
-    if (!SealOnFirstStart(file.entries, bQuiet)) return false;
+    return SealOnFirstStart(file.entries, bQuiet);
   } else if (!keyRead) {
     // Without the key nothing in the file can be trusted: the users keep
     // their names and passwords, but no group.

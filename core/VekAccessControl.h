@@ -49,7 +49,9 @@ class CVekAccessControl {
   // is as it was: a failure (a full disk, a read-only file) shows one
   // message naming the file and the cause (unless bQuiet), leaves no user
   // and is tried again at the next start. False when either file exists
-  // (nothing is done) or on a failure.
+  // (nothing is done) or on a failure. Another VekFrame that sealed the
+  // file while this one waited for its lock: that file is loaded instead,
+  // and the answer is LoadUserFile's.
   bool InstallDefaultUserFile(const std::string& strDefaultFile, const std::string& strUserFile, bool bQuiet = false);
 
   // Reads the user file (remembered for saving) with its key file:
@@ -121,8 +123,9 @@ class CVekAccessControl {
   bool Save(std::string* strError);
   // Forgets the users and remembers the files of a new load.
   void BeginLoad(const std::string& strPath);
-  // The first start's sealing (see InstallDefaultUserFile); false, with
-  // the message, when the folder was left as it was.
+  // The first start's sealing (see InstallDefaultUserFile), the refused
+  // entries shown; false, with the message, when the folder was left as it
+  // was.
   bool SealOnFirstStart(const std::vector<UserFileEntry>& entries, bool bQuiet);
   void ShowRefusedEntries(bool bQuiet) const;
   bool CheckName(const std::string& strName, const CVekAccessUser* pExcept, std::string* strError) const;

@@ -145,14 +145,17 @@ BOOL CView::OnFilePrint() {
   CPrintDialog dialog(title, this);
   if (dialog.DoModal() != IDOK) return FALSE;
   CPrintJob job;
-  if (!dialog.StartJob(job, title, false)) {
-    AfxMessageBox("The printout could not be started: " +
-                      (dialog.IsPrintToPdf() ? "the file " + dialog.GetPdfPath() + " cannot be written."
-                                             : "the printer " + dialog.GetDeviceName() + " is not available."),
-                  MB_ICONEXCLAMATION);
-    return FALSE;
-  }
-  return PrintJobPages(job);
+  const bool started = dialog.StartJob(job, title, false);
+  if (started && PrintJobPages(job)) return TRUE;
+  // A PDF file is opened only with the first page, so a file that cannot
+  // be written fails there and is told as well; a printout the view itself
+  // refused (OnPreparePrinting) says nothing here.
+  if (started && !job.HasFailed()) return FALSE;
+  AfxMessageBox("The printout could not be " + std::string(started ? "written" : "started") + ": " +
+                    (dialog.IsPrintToPdf() ? "the file " + dialog.GetPdfPath() + " cannot be written."
+                                           : "the printer " + dialog.GetDeviceName() + " is not available."),
+                MB_ICONEXCLAMATION);
+  return FALSE;
 }
 
 BOOL CView::OnFilePrintDirect() {

@@ -23,6 +23,9 @@ class LineEditWidget : public QLineEdit {
   LineEditWidget(CEdit* owner, QWidget* parent) : QLineEdit(parent), m_owner(owner) {}
   void Detach() { m_owner = nullptr; }
   const CEdit* Owner() const { return m_owner; }
+  // Set while code changes the text, which the digits check lets through.
+  bool IsChangeFromCode() const { return m_fromCode; }
+  void SetChangeFromCode(bool fromCode) { m_fromCode = fromCode; }
 
  protected:
   void paintEvent(QPaintEvent* e) override {
@@ -32,24 +35,53 @@ class LineEditWidget : public QLineEdit {
 
  private:
   CEdit* m_owner;
+  bool m_fromCode = false;
 };
 
-// Refuses a typed or pasted change that leaves a non-digit while the edit
-// has ES_NUMBER. It reads the style at each change, so ES_NUMBER added with
-// ModifyStyle after creation takes effect at once.
+// Refuses a typed or pasted change that adds a non-digit while the edit has
+// ES_NUMBER. It reads the style at each change, so ES_NUMBER added with
+// ModifyStyle after creation takes effect at once. Text from code is let
+// through, and the user may erase its non-digits: a change is refused only
+// when its non-digits are not among those of the text before it. (The
+// toolkit undoes a refused change only while the text is acceptable, so
+// refusing text from code would let every later key through.)
 class DigitsValidator : public QValidator {
  public:
-  explicit DigitsValidator(LineEditWidget* edit) : QValidator(edit), m_edit(edit) {}
+  explicit DigitsValidator(LineEditWidget* edit) : QValidator(edit), m_edit(edit) {
+    QObject::connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { m_before = text; });
+  }
   State validate(QString& input, int&) const override {
     const CEdit* owner = m_edit->Owner();
-    if (!owner || !(owner->GetStyle() & ES_NUMBER)) return Acceptable;
-    for (const QChar c : input)
-      if (c < QLatin1Char('0') || c > QLatin1Char('9')) return Invalid;
+    if (!owner || !(owner->GetStyle() & ES_NUMBER) || m_edit->IsChangeFromCode()) return Acceptable;
+    qsizetype at = 0;  // where the next non-digit of the text before may be
+    for (const QChar c : input) {
+      if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) continue;
+      while (at < m_before.size() && m_before[at] != c) ++at;
+      if (at == m_before.size()) return Invalid;
+      ++at;
+    }
     return Acceptable;
   }
 
  private:
   LineEditWidget* m_edit;
+  QString m_before;  // the text as it stood before the change
+};
+
+// Marks a change of the text made by code for the digits check.
+class ChangeFromCode {
+ public:
+  explicit ChangeFromCode(QLineEdit* line) : m_line(dynamic_cast<LineEditWidget*>(line)) {
+    if (m_line) m_line->SetChangeFromCode(true);
+  }
+  ~ChangeFromCode() {
+    if (m_line) m_line->SetChangeFromCode(false);
+  }
+  ChangeFromCode(const ChangeFromCode&) = delete;
+  ChangeFromCode& operator=(const ChangeFromCode&) = delete;
+
+ private:
+  LineEditWidget* m_line;
 };
 
 class TextEditWidget : public QPlainTextEdit {
@@ -125,6 +157,7 @@ void CEdit::SetWindowText(const std::string& text) {
   QWidget* w = GetWidget();
   if (auto* line = dynamic_cast<QLineEdit*>(w)) {
     // From code: the toolkit's edited signal is not emitted, so no EN_CHANGE.
+    const ChangeFromCode fromCode(line);
     line->setText(ToQString(text));
   } else if (auto* multi = dynamic_cast<QPlainTextEdit*>(w)) {
     const QSignalBlocker block(multi);
@@ -203,8 +236,10 @@ DWORD CEdit::GetSel() const {
 
 void CEdit::ReplaceSel(const std::string& text, BOOL) {
   QWidget* w = GetWidget();
-  if (auto* line = dynamic_cast<QLineEdit*>(w)) line->insert(ToQString(text));
-  else if (auto* multi = dynamic_cast<QPlainTextEdit*>(w)) {
+  if (auto* line = dynamic_cast<QLineEdit*>(w)) {
+    const ChangeFromCode fromCode(line);
+    line->insert(ToQString(text));
+  } else if (auto* multi = dynamic_cast<QPlainTextEdit*>(w)) {
     const QSignalBlocker block(multi);
     multi->insertPlainText(ToQString(text));
   }

@@ -1,8 +1,9 @@
 // An edit control: single-line (ES_AUTOHSCROLL, ES_PASSWORD, ES_NUMBER
 // digits only, ES_READONLY, alignment) or multi-line (ES_MULTILINE).
-// ES_NUMBER refuses a typed or pasted change that would leave a non-digit
-// in the text, also when added with ModifyStyle after creation; text set
-// from code is not checked. Only
+// ES_NUMBER refuses a typed or pasted change that adds a non-digit to the
+// text, also when added with ModifyStyle after creation; text set from
+// code (SetWindowText, ReplaceSel) is not checked, and the user may erase
+// its non-digits. Only
 // the user's typing sends EN_UPDATE and EN_CHANGE; SetWindowText from code
 // sends nothing, so a periodic refresh does not look like an edit. Focus
 // changes send EN_SETFOCUS and EN_KILLFOCUS. Colours come from the

@@ -134,9 +134,11 @@ CDC* CPrintJob::StartPage() {
     m_impl->painter = std::make_unique<QPainter>();
     if (!m_impl->painter->begin(m_impl->printer.get())) {
       m_impl->painter.reset();
+      m_bFailed = true;
       return nullptr;
     }
   } else if (!m_impl->printer->newPage()) {
+    m_bFailed = true;
     return nullptr;
   }
   ++m_nPages;
@@ -170,6 +172,7 @@ BOOL CPrintJob::EndDoc() {
   EndPage();
   bool ok = m_impl->printer != nullptr;
   if (m_impl->painter) ok = m_impl->painter->end() && ok;
+  if (!ok && m_impl->printer) m_bFailed = true;
   m_impl->painter.reset();
   m_impl->printer.reset();
   return ok ? TRUE : FALSE;

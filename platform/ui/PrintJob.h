@@ -42,6 +42,9 @@ class CPrintJob {
   BOOL EndDoc();
   void AbortDoc();
   int GetPageCount() const { return m_nPages; }
+  // True once a page or the document could not be written (the file or
+  // the printer refused it), as against a job its caller abandoned.
+  bool HasFailed() const { return m_bFailed; }
   // The file a PDF (or redirected) job writes.
   std::string GetOutputPath() const { return m_strPath; }
 
@@ -59,5 +62,6 @@ class CPrintJob {
   struct Impl;
   std::unique_ptr<Impl> m_impl;
   int m_nPages = 0;
+  bool m_bFailed = false;
   std::string m_strPath;
 };

@@ -42,7 +42,7 @@ class CView : public CWnd {
   // Prints the view, one job named after the document, where the user
   // chooses in the print dialog (a printer, or a PDF file the user names;
   // only the file when no printer is installed). FALSE when cancelled or
-  // when the job failed.
+  // when the job failed (a printer or file that fails is told in a box).
   BOOL OnFilePrint();
   // Prints the view without asking: to the default printer (or where
   // CPrintJob redirects). FALSE, after a box, when there is no printer.

@@ -2,6 +2,7 @@
 
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/types.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <thread>
 
 #include "core/AccessLog.h"
 #include "core/AtomicFile.h"
@@ -551,6 +553,38 @@ TEST(ShippedUserFile, AFirstStartCopiesItMakesAKeyAndSealsTheCopy) {
 }  // namespace
 
 namespace {
+
+// Two first starts at once: the second one, having found neither file,
+// waits for the lock while the first seals the file. It then loads what
+// the first sealed, instead of telling the user that sealing failed and
+// leaving nobody able to log in.
+TEST(ShippedUserFile, AFirstStartThatFindsTheFileSealedMeanwhileLoadsIt) {
+  CVekEncryption::SetFastHashingForTest(true);
+  TempDir shipped, dir;
+  const std::string unsealed =
+      "[User-1]\r\nName=Admin\r\nPW=" + CVekEncryption::HashPassword("VekAdmin") + "\r\nGRP=128\r\n";
+  shipped.Write("VTLN-VXC.sys", unsealed);
+  // A default file read through a pipe holds this start between its look
+  // at the folder and its lock for as long as the test needs.
+  const std::string slowDefault = shipped.File("slow.sys");
+  ASSERT_EQ(::mkfifo(slowDefault.c_str(), 0600), 0);
+  const std::string path = dir.File("VTLN-VXC.sys");
+  std::thread first([&] {
+    CFileLock lock(path);
+    { std::ofstream(slowDefault) << unsealed; }  // the second start has looked and is reading
+    CVekAccessControl access;
+    EXPECT_TRUE(access.InstallDefaultUserFile(shipped.File("VTLN-VXC.sys"), path, true));
+  });
+  MessageBoxDouble boxes;
+  CVekAccessControl second;
+  EXPECT_TRUE(second.InstallDefaultUserFile(slowDefault, path));
+  first.join();
+  EXPECT_EQ(boxes.Count(), 0u) << (boxes.Count() ? boxes.Last().text : "");
+  CVekAccessUser* admin = second.Authenticate("Admin", "VekAdmin");
+  ASSERT_NE(admin, nullptr);
+  EXPECT_TRUE(admin->IsVekAdmin());
+  CVekEncryption::SetFastHashingForTest(false);
+}
 
 // A first start that cannot seal the user file: the folder is left as it
 // was, one message names the file and the cause, the log never says

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <stdexcept>
@@ -237,6 +238,31 @@ TEST_F(IniFileTest, ACrashBeforeTheRenameLeavesTheOldFile) {
   EXPECT_EQ(Get(), "[A]\nx=3\n");
   EXPECT_FALSE(std::filesystem::exists(temp)) << "a stale temporary file is removed";
   EXPECT_TRUE(std::filesystem::exists(dir.File("s.ini.vektmp-keep"))) << "only the pattern's own names";
+}
+
+// A write the system refuses names the settings file the user knows, not
+// the temporary file that was removed again, and leaves no file behind.
+TEST_F(IniFileTest, AFailedWriteNamesTheFileAndLeavesNoTemporary) {
+  Put("[A]\nx=1\n");
+  struct Case {
+    FileWriteStep step;
+    int error;
+    const char* text;
+  };
+  for (const Case& c : {Case{FileWriteStep::kWrite, ENOSPC, "No space left on device"},
+                        Case{FileWriteStep::kReplace, EROFS, "Read-only file system"}}) {
+    SCOPED_TRACE(c.text);
+    SetFileWriteFaultForTest([&](FileWriteStep step, const std::string&) { return step == c.step ? c.error : 0; });
+    EXPECT_FALSE(ini.WriteString("A", "x", "2"));
+    SetFileWriteFaultForTest(nullptr);
+    const std::string error = ini.GetLastError();
+    EXPECT_NE(error.find("\"" + dir.File("s.ini") + "\""), std::string::npos) << error;
+    EXPECT_NE(error.find(c.text), std::string::npos) << error;
+    EXPECT_EQ(error.find("vektmp"), std::string::npos) << error;
+    EXPECT_EQ(Get(), "[A]\nx=1\n");
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+      EXPECT_EQ(entry.path().filename().string().find("vektmp"), std::string::npos) << entry.path();
+  }
 }
 
 TEST_F(IniFileTest, ASymbolicLinkStaysALinkAndItsTargetIsWritten) {

@@ -227,6 +227,37 @@ TEST_F(ControlsTest, EditTakesItsColoursFromTheParent) {
   EXPECT_EQ(edit.GetWindowText(), "123");
 }
 
+// A digits-only edit refuses a typed non-digit, also when ES_NUMBER comes
+// after creation; text that code put there (a value shown for mending)
+// stays editable: the user can erase its non-digits and type digits.
+TEST_F(ControlsTest, ADigitsEditRefusesTypedNonDigitsButTextFromCodeCanBeMended) {
+  for (const bool later : {false, true}) {
+    SCOPED_TRACE(later ? "ES_NUMBER added later" : "created with ES_NUMBER");
+    CEdit edit;
+    const DWORD style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | (later ? 0 : ES_NUMBER);
+    ASSERT_TRUE(edit.Create("", style, CRect(0, 0, 80, 20), &m_host, 61));
+    if (later) edit.ModifyStyle(0, ES_NUMBER);
+    for (const char key : std::string("1a2")) edit.TypeText(std::string(1, key));
+    EXPECT_EQ(edit.GetWindowText(), "12");
+    edit.TypeText("3.4");
+    EXPECT_EQ(edit.GetWindowText(), "12") << "a pasted non-digit is refused";
+    edit.SetWindowText("12.5");
+    EXPECT_EQ(edit.GetWindowText(), "12.5") << "text from code is not checked";
+    auto* line = dynamic_cast<QLineEdit*>(edit.GetWidget());
+    ASSERT_NE(line, nullptr);
+    line->end(false);
+    line->backspace();  // the user's Backspace
+    EXPECT_EQ(edit.GetWindowText(), "12.");
+    edit.TypeText("x");
+    EXPECT_EQ(edit.GetWindowText(), "12.") << "a typed non-digit is refused";
+    edit.TypeText("7");
+    EXPECT_EQ(edit.GetWindowText(), "12.7") << "a typed digit is taken";
+    line->setCursorPosition(3);
+    line->backspace();
+    EXPECT_EQ(edit.GetWindowText(), "127");
+  }
+}
+
 TEST_F(ControlsTest, StaticPaintsItsTextAndSkipsUnchangedText) {
   CStatic label;
   ASSERT_TRUE(label.Create("Slurry", WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(0, 0, 80, 20), &m_host, 70));

@@ -165,6 +165,24 @@ TEST_F(PrintPreviewTest, PrintAsksWhereAndWithoutAPrinterWritesThePdfFileTheUser
   EXPECT_TRUE(QFile::exists(QString::fromStdString(Printed())));
 }
 
+// A PDF file the system will not let the job write (here in /proc, which
+// refuses new files even to root) is told in one box naming the file, not
+// passed over in silence as if the user had cancelled.
+TEST_F(PrintPreviewTest, APdfFileThatCannotBeWrittenIsToldNamingTheFile) {
+  CPrintJob::SetPrinterNames({});
+  const std::string named = "/proc/vekframe-print-test";
+  CDialog::SetModalDriver([&](CDialog& dialog) {
+    auto* file = dynamic_cast<CEdit*>(dialog.GetDlgItem(CPrintDialog::IDC_PRINT_FILE));
+    ASSERT_NE(file, nullptr);
+    file->SetWindowText("");
+    file->TypeText(named);
+    Click(dialog, IDOK);
+  });
+  EXPECT_FALSE(view.OnFilePrint());
+  ASSERT_EQ(boxes.Count(), 1u) << "the failure is told";
+  EXPECT_NE(boxes.Last().text.find(named + ".pdf"), std::string::npos) << boxes.Last().text;
+}
+
 TEST(PrintJobImages, AnImageJobKeepsItsPagesUntilTakenAndAnAbortKeepsNone) {
   CPrintJob job;
   ASSERT_TRUE(job.StartImages("x", 50, true));
