@@ -96,10 +96,12 @@ int CopyMissingFiles(const std::string& sourceFolder, const std::string& targetF
     if (!fs::is_regular_file(source, ec)) continue;  // not shipped
     const fs::path target = fs::path(targetFolder) / name;
     if (fs::exists(fs::symlink_status(target, ec))) continue;  // never over a user's file
-    // Copied under a temporary name and linked into place, so a crash never
-    // leaves a half-copied file under the real name, and a file that
-    // appeared meanwhile is not overwritten.
-    const fs::path temp = fs::path(targetFolder) / (name + ".vekcopy");
+    // Copied under a temporary name of this process's own and linked into
+    // place, so a crash never leaves a half-copied file under the real
+    // name, a start at the same moment neither removes nor links this
+    // copy, and a file that appeared meanwhile is not overwritten (nor
+    // counted as copied).
+    const fs::path temp = fs::path(targetFolder) / (name + ".vekcopy-" + std::to_string(::getpid()));
     fs::remove(temp, ec);
     bool ok = fs::copy_file(source, temp, fs::copy_options::overwrite_existing, ec) && !ec;
     if (ok) {
@@ -107,10 +109,14 @@ int CopyMissingFiles(const std::string& sourceFolder, const std::string& targetF
       ok = fd >= 0 && ::fsync(fd) == 0;
       if (fd >= 0) ::close(fd);
     }
-    ok = ok && (::link(temp.c_str(), target.c_str()) == 0 || errno == EEXIST);
+    bool linked = false;
+    if (ok) {
+      linked = ::link(temp.c_str(), target.c_str()) == 0;
+      ok = linked || errno == EEXIST;
+    }
     fs::remove(temp, ec);
     if (!ok) return -1;
-    ++copied;
+    if (linked) ++copied;
   }
   return copied;
 }

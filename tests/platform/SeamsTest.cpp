@@ -141,11 +141,27 @@ TEST(Files, CopyMissingNeverOverwritesAndCopiesOnlyTheNamedFiles) {
   EXPECT_EQ(target.Read("a.ini"), "user's own");
   EXPECT_EQ(target.Read("b.dct"), "shipped");
   EXPECT_EQ(target.Read("c.mdb"), "shipped database");
-  for (const char* stray : {"c.mdb-wal", "c.mdb-shm", "not-shipped.ini", "b.dct.vekcopy"})
+  for (const std::string stray : {"c.mdb-wal", "c.mdb-shm", "not-shipped.ini"})
     EXPECT_FALSE(std::filesystem::exists(target.File(stray))) << stray;
+  for (const auto& entry : std::filesystem::directory_iterator(target.Path()))
+    EXPECT_EQ(entry.path().filename().string().find(".vekcopy"), std::string::npos) << "no copy left behind";
   EXPECT_EQ(CopyMissingFiles(source.Path(), target.Path(), names), 0);
   EXPECT_EQ(CopyMissingFiles(source.File("nothing"), target.Path(), names), -1);
   EXPECT_EQ(CopyMissingFiles(source.Path(), target.Path(), {"../a.ini"}), -1) << "names, not paths";
+}
+
+// Two first starts at one moment: each copies under a name of its own, so
+// neither removes the other's copy in progress nor links it half-written.
+TEST(Files, AnotherStartsCopyInProgressIsNeitherRemovedNorTaken) {
+  testing_support::TempDir source, target;
+  source.Write("b.dct", "shipped");
+  const std::string others = "b.dct.vekcopy-" + std::to_string(::getpid() + 1);
+  target.Write(others, "half");
+  target.Write("b.dct.vekcopy", "half");
+  EXPECT_EQ(CopyMissingFiles(source.Path(), target.Path(), {"b.dct"}), 1);
+  EXPECT_EQ(target.Read("b.dct"), "shipped");
+  EXPECT_EQ(target.Read(others), "half");
+  EXPECT_EQ(target.Read("b.dct.vekcopy"), "half");
 }
 
 TEST(Files, ProgramFolderAndReadOnly) {
