@@ -293,26 +293,31 @@ bool WriteTempFileBeside(const std::string& path, const std::string& content, in
   return true;
 }
 
-bool ReplaceWithTempFile(const std::string& temp, const std::string& path, std::string* error) {
-  const int fault = InjectedFault(FileWriteStep::kReplace, path);
-  if (fault != 0 || ::rename(temp.c_str(), path.c_str()) != 0) {
-    if (fault != 0) errno = fault;
-    SetError(error, "Cannot replace", path);
-    return false;
-  }
-  SyncFolder(FolderOf(path));  // makes the rename itself durable
-  return true;
-}
+namespace {
 
-bool LinkTempFileAsNew(const std::string& temp, const std::string& path, std::string* error) {
-  const int fault = InjectedFault(FileWriteStep::kLink, path);
-  if (fault != 0 || ::link(temp.c_str(), path.c_str()) != 0) {
+// Puts the temporary file in place by the system call of the step (rename
+// or link), failing as an injected fault says, and makes the folder's
+// entry durable.
+bool PutTempInPlace(FileWriteStep step, int (*place)(const char*, const char*), const char* failure,
+                    const std::string& temp, const std::string& path, std::string* error) {
+  const int fault = InjectedFault(step, path);
+  if (fault != 0 || place(temp.c_str(), path.c_str()) != 0) {
     if (fault != 0) errno = fault;
-    SetError(error, "Cannot make", path);
+    SetError(error, failure, path);
     return false;
   }
   SyncFolder(FolderOf(path));
   return true;
+}
+
+}  // namespace
+
+bool ReplaceWithTempFile(const std::string& temp, const std::string& path, std::string* error) {
+  return PutTempInPlace(FileWriteStep::kReplace, ::rename, "Cannot replace", temp, path, error);
+}
+
+bool LinkTempFileAsNew(const std::string& temp, const std::string& path, std::string* error) {
+  return PutTempInPlace(FileWriteStep::kLink, ::link, "Cannot make", temp, path, error);
 }
 
 bool WriteFileAtomic(const std::string& path, const std::string& content, std::string* error, int nMode) {

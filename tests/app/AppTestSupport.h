@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/MainFrame.h"
+#include "app/VekFrameView.h"
 #include "app/VekFrameApp.h"
 #include "app/VekPlant.h"
 #include "core/AccessLog.h"
@@ -196,6 +197,23 @@ class AppTest : public ::testing::Test {
   std::vector<std::string> log;  // the plant's and the engine's calls
   std::unique_ptr<CVekFrameApp> app;
   bool exited = false;
+};
+
+// The whole program on the shipped data, held still (data source None),
+// with its supervise view and plant at hand.
+class StillPlantTest : public AppTest {
+ protected:
+  void SetUp() override {
+    AppTest::SetUp();
+    ASSERT_TRUE(StartStillOnShippedData());
+    view = dynamic_cast<CVekFrameView*>(Frame()->GetActiveView());
+    plant = GetAppPlant();
+    ASSERT_NE(view, nullptr);
+    ASSERT_NE(plant, nullptr);
+  }
+
+  CVekFrameView* view = nullptr;
+  CPlant* plant = nullptr;
 };
 
 }  // namespace app_test

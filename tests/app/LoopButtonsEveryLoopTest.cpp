@@ -15,15 +15,11 @@ namespace {
 
 constexpr int kLoops = 6;
 
-class LoopButtonsEveryLoopTest : public AppTest {
+class LoopButtonsEveryLoopTest : public StillPlantTest {
  protected:
   void SetUp() override {
-    AppTest::SetUp();
-    ASSERT_TRUE(StartStillOnShippedData());
-    view = dynamic_cast<CVekFrameView*>(Frame()->GetActiveView());
-    plant = CPlant::GetCurrent();
-    ASSERT_NE(view, nullptr);
-    ASSERT_NE(plant, nullptr);
+    StillPlantTest::SetUp();
+    if (HasFatalFailure()) return;
     for (int loop = 0; loop < kLoops; ++loop) {
       plant->Loop(loop)->SetAttribBoolIfChanged(PL_InAutomat, false);
       plant->Loop(loop)->SetAttribBoolIfChanged(PL_InPlcCtrl, true);
@@ -45,8 +41,6 @@ class LoopButtonsEveryLoopTest : public AppTest {
     return s;
   }
 
-  CVekFrameView* view = nullptr;
-  CPlant* plant = nullptr;
 };
 
 TEST_F(LoopButtonsEveryLoopTest, EachButtonIsCheckedByItsOwnLoopsAutomaticMode) {

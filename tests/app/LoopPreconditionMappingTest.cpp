@@ -57,15 +57,11 @@ const DriveRow kDrives[] = {
 const char* const kBystanders[] = {"FeedingPump1", "FeedingPump2", "FeedingPump3", "FeedingPump4", "AirLiftFan",
                                    "HighPressure2", "HighPressure3"};
 
-class LoopPreconditionMappingTest : public AppTest {
+class LoopPreconditionMappingTest : public StillPlantTest {
  protected:
   void SetUp() override {
-    AppTest::SetUp();
-    ASSERT_TRUE(StartStillOnShippedData());
-    view = dynamic_cast<CVekFrameView*>(Frame()->GetActiveView());
-    plant = CPlant::GetCurrent();
-    ASSERT_NE(view, nullptr);
-    ASSERT_NE(plant, nullptr);
+    StillPlantTest::SetUp();
+    if (HasFatalFailure()) return;
     MakeEveryLoopReady();
   }
 
@@ -130,8 +126,6 @@ class LoopPreconditionMappingTest : public AppTest {
     }
   }
 
-  CVekFrameView* view = nullptr;
-  CPlant* plant = nullptr;
 };
 
 TEST_F(LoopPreconditionMappingTest, WithEveryPreconditionMetEveryLoopMayGoAutomatic) {

@@ -23,25 +23,7 @@ namespace {
 
 constexpr int kLast = recipe_rules::kItemCount;  // 17
 
-class RecipeLastItemTest : public PlantRecordTablesTest {
- protected:
-  void TearDown() override {
-    if (recipeDlg.IsWindowCreated()) recipeDlg.DestroyWindow();
-    PlantRecordTablesTest::TearDown();
-  }
-  void OpenRecipeWindow() {
-    recipeDlg.SetRecordset(&recipes);
-    recipeDlg.SetHistoryRecordset(&history);
-    recipeDlg.SetRangeFile(ini.get());
-    ASSERT_TRUE(recipeDlg.CreateModeless());
-  }
-  CEdit& Item(int n) {
-    return *dynamic_cast<CEdit*>(recipeDlg.GetDlgItem(static_cast<int>(IDC_RECIPE_ITEM_FIRST) + n - 1));
-  }
-
-  shape_test::Logins logins;
-  CRecipeDlg recipeDlg;
-};
+using RecipeLastItemTest = RecipeWindowTest;
 
 TEST_F(RecipeLastItemTest, TheRecipeWindowCaptionsEveryItemUpToTheLast) {
   OpenRecipeWindow();

@@ -9,13 +9,17 @@
 #include <memory>
 #include <string>
 
+#include "app/RecipeDlg.h"
 #include "core/IniFile.h"
 #include "core/VekEngineBase.h"
 #include "plant/Plant.h"
 #include "plant/VekEngineApp.h"
 #include "res/Resources.h"
 #include "records/CADODatabase.h"
+#include "platform/ui/Edit.h"
 #include "records/RecordsSchema.h"
+#include "res/RecordWindowResources.h"
+#include "shapes/fixture/Logins.h"
 #include "support/Doubles.h"
 #include "tests/records/RecordsTestSupport.h"
 
@@ -89,6 +93,30 @@ class PlantRecordTablesTest : public RecordTablesTest {
 
   std::unique_ptr<CPlant> plant;
   std::unique_ptr<CVekEngineBase> engine;
+};
+
+// The recipe window on those sets, as the main frame opens it: the
+// recipes, their history, the ranges' settings file and the plant's recipe
+// object; answers to its logins come from logins.
+class RecipeWindowTest : public PlantRecordTablesTest {
+ protected:
+  void TearDown() override {
+    if (recipeDlg.IsWindowCreated()) recipeDlg.DestroyWindow();
+    PlantRecordTablesTest::TearDown();
+  }
+  void OpenRecipeWindow() {
+    recipeDlg.SetRecordset(&recipes);
+    recipeDlg.SetHistoryRecordset(&history);
+    recipeDlg.SetRangeFile(ini.get());
+    recipeDlg.SetPlcRecipe(plant->Recipe());
+    ASSERT_TRUE(recipeDlg.CreateModeless());
+  }
+  CEdit& Box(UINT id) { return *dynamic_cast<CEdit*>(recipeDlg.GetDlgItem(static_cast<int>(id))); }
+  // Recipe item n, 1 to 17.
+  CEdit& Item(int n) { return Box(record_res::IDC_RECIPE_ITEM_FIRST + static_cast<UINT>(n - 1)); }
+
+  shape_test::Logins logins;
+  CRecipeDlg recipeDlg;
 };
 
 }  // namespace app_test

@@ -38,22 +38,8 @@ constexpr int kOperator = CVekAccessUser::eGroupOperator;
 
 // The record sets belong to a plant (no devices) with its process-data
 // objects and its engine, which stamps new rows (operator, recipe).
-class RecordWindowTest : public PlantRecordTablesTest {
+class RecordWindowTest : public RecipeWindowTest {
  protected:
-  void TearDown() override {
-    if (recipeDlg.IsWindowCreated()) recipeDlg.DestroyWindow();
-    PlantRecordTablesTest::TearDown();
-  }
-
-  void OpenRecipeWindow() {
-    recipeDlg.SetRecordset(&recipes);
-    recipeDlg.SetHistoryRecordset(&history);
-    recipeDlg.SetRangeFile(ini.get());
-    recipeDlg.SetPlcRecipe(plant->Recipe());
-    ASSERT_TRUE(recipeDlg.CreateModeless());
-  }
-  CEdit& Box(UINT id) { return *dynamic_cast<CEdit*>(recipeDlg.GetDlgItem(static_cast<int>(id))); }
-  CEdit& Item(int n) { return Box(IDC_RECIPE_ITEM_FIRST + static_cast<UINT>(n - 1)); }
   void Type(CEdit& edit, const std::string& text) {
     edit.SetSel(0, -1);
     edit.TypeText(text);
@@ -63,9 +49,6 @@ class RecordWindowTest : public PlantRecordTablesTest {
     events.ResetNewFields();
     ASSERT_TRUE(events.AddRecord());
   }
-
-  shape_test::Logins logins;
-  CRecipeDlg recipeDlg;
 };
 
 }  // namespace

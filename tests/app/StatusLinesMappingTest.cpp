@@ -52,16 +52,8 @@ const ValueLabel kValueLabels[] = {
     {1102, "%.1f %%", "AirLiftFan", "Speed"},
 };
 
-class StatusLinesMappingTest : public AppTest {
+class StatusLinesMappingTest : public StillPlantTest {
  protected:
-  void SetUp() override {
-    AppTest::SetUp();
-    ASSERT_TRUE(StartStillOnShippedData());
-    view = dynamic_cast<CVekFrameView*>(Frame()->GetActiveView());
-    plant = CPlant::GetCurrent();
-    ASSERT_NE(view, nullptr);
-    ASSERT_NE(plant, nullptr);
-  }
   DeviceAttribs Device(const char* name) const {
     C_BaseShape* device = plant->FindDevice(name);
     EXPECT_NE(device, nullptr) << name;
@@ -73,8 +65,6 @@ class StatusLinesMappingTest : public AppTest {
     return label ? label->GetWindowText() : "<no label>";
   }
 
-  CVekFrameView* view = nullptr;
-  CPlant* plant = nullptr;
 };
 
 TEST_F(StatusLinesMappingTest, EachValueLabelShowsItsOwnDevicesValue) {

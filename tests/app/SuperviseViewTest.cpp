@@ -20,6 +20,7 @@
 #include "res/AppResources.h"
 #include "shapes/BaseShape.h"
 #include "shapes/fixture/DialogDriver.h"
+#include "tests/records/RecordsTestSupport.h"
 
 using namespace app_test;
 
@@ -253,30 +254,25 @@ TEST_F(SuperviseViewTest, ShiftTotalsAreWrittenIntoTheActiveShiftRow) {
   Start();
   CShiftRS& shifts = *plant->Tables().pShift;
   ASSERT_TRUE(shifts.HasActiveRecord());
+  const std::int64_t rowsBefore = shifts.GetRecordCount();
   C_ProcessDataShift& shift = *plant->Shift();
   shift.SetAttribFloat(PS_TotalProduced, 1234.5f);
   shift.SetAttribInt(PS_TotalTime, 3600);
   shift.SetAttribInt(PS_UsefulTime, 3000);
   shift.SetAttribInt(PS_TotalSlurry, 4567);
   ProcessPendingEvents();
-  // Read back from the table, not from the set's copy in memory.
-  CShiftRS fresh;
-  fresh.SetDatabase(shifts.GetDatabase());
-  ASSERT_TRUE(fresh.SetTableName(CShiftRS::kTableName));
-  ASSERT_TRUE(fresh.FindActiveRecord());
   CShiftFields row;
-  ASSERT_TRUE(fresh.ReadCurrentRecord(row));
+  ASSERT_TRUE(records_test::ReadActiveShiftRow(shifts, &row));
   EXPECT_EQ(row.m_strOperatorName, shifts.GetActiveFields().m_strOperatorName);
   EXPECT_DOUBLE_EQ(row.m_fTotalProduced, 1234.5);
   EXPECT_EQ(row.m_lTotalTime, 3600);
   EXPECT_EQ(row.m_lUsefulTime, 3000);
   EXPECT_DOUBLE_EQ(row.m_fTotalSlurry, 4567.0);
-  EXPECT_EQ(fresh.GetRecordCount(), shifts.GetRecordCount()) << "the row is rewritten, none added";
+  EXPECT_EQ(shifts.GetRecordCount(), rowsBefore) << "the row is rewritten, none added";
   // Another shift attribute writes nothing.
   shift.SetAttribInt(PS_RecordId, 99);
   ProcessPendingEvents();
-  ASSERT_TRUE(fresh.FindActiveRecord());
-  ASSERT_TRUE(fresh.ReadCurrentRecord(row));
+  ASSERT_TRUE(records_test::ReadActiveShiftRow(shifts, &row));
   EXPECT_EQ(row.m_lTotalTime, 3600);
 }
 

@@ -15,6 +15,7 @@
 #include "plant/RecipeCheck.h"
 #include "records/CADODatabase.h"
 #include "records/TableNotice.h"
+#include "tests/records/RecordsTestSupport.h"
 
 using plant_test::PlantRig;
 
@@ -181,19 +182,14 @@ TEST_F(PlantRulesTest, ShiftTotalsReachTheActiveRowOnly) {
   ASSERT_TRUE(shifts.AddRecord());
   shifts.SetActiveRecord(shifts.FindActiveRecord());
   ASSERT_TRUE(CopyShiftTotals(rig.Plant()));
-  // Read back from the table, not from the set's copy in memory.
-  CShiftRS fresh;
-  fresh.SetDatabase(shifts.GetDatabase());
-  ASSERT_TRUE(fresh.SetTableName(CShiftRS::kTableName));
-  ASSERT_TRUE(fresh.FindActiveRecord());
   CShiftFields row;
-  ASSERT_TRUE(fresh.ReadCurrentRecord(row));
+  ASSERT_TRUE(records_test::ReadActiveShiftRow(shifts, &row));
   EXPECT_EQ(row.m_strOperatorName, "Rostami");
   EXPECT_DOUBLE_EQ(row.m_fTotalProduced, 1234.5);
   EXPECT_EQ(row.m_lTotalTime, 3600);
   EXPECT_EQ(row.m_lUsefulTime, 3000);
   EXPECT_DOUBLE_EQ(row.m_fTotalSlurry, 4567.0);
-  EXPECT_EQ(fresh.GetRecordCount(), 1) << "the row is rewritten, none added";
+  EXPECT_EQ(shifts.GetRecordCount(), 1) << "the row is rewritten, none added";
 
   // A row that cannot be written is no success: the records say why.
   rig.Boxes().Clear();

@@ -10,6 +10,7 @@
 
 #include "platform/Thread.h"
 #include "platform/Wnd.h"
+#include "records/CShiftRS.h"
 #include "records/IRecordContext.h"
 #include "records/TableNotice.h"
 
@@ -86,6 +87,14 @@ inline std::string RawQuery(const std::string& file, const std::string& sql) {
   }
   sqlite3_close(db);
   return result;
+}
+
+// The active Shift row as the table holds it (read by a set of its own,
+// not from the given set's copy in memory); false when there is none.
+inline bool ReadActiveShiftRow(CShiftRS& shifts, CShiftFields* row) {
+  CShiftRS fresh;
+  fresh.SetDatabase(shifts.GetDatabase());
+  return fresh.SetTableName(CShiftRS::kTableName) && fresh.FindActiveRecord() && fresh.ReadCurrentRecord(*row);
 }
 
 }  // namespace records_test
