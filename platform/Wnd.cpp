@@ -119,6 +119,48 @@ void DeleteWidgetsDueAt(size_t depth) {
   for (const QPointer<QWidget>& w : due) delete w.data();
 }
 
+// The window that takes the activation from a top-level window that ends:
+// its nearest shown owner, else a shown main window (a dialog owned by a
+// hidden window, such as the engine's, belongs to the program's window).
+QWidget* VisibleOwnerWindow(QWidget* window) {
+  for (QWidget* owner = window->parentWidget(); owner; owner = owner->window()->parentWidget()) {
+    if (owner->window()->isVisible()) return owner->window();
+  }
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top != window && top->isVisible() && top->windowType() == Qt::Window) return top;
+  }
+  return nullptr;
+}
+
+// A top-level window that is hidden or ends while it has the keyboard hands
+// the activation back to the window that owns it, as the system does for
+// an owned window; where no window manager acts, nothing else would. The
+// toolkit may not know that the window has the keyboard (no window manager
+// tells it), so it also hands over while no window is active. Done before
+// the window is hidden: the display server refuses a focus request dated
+// before the focus it took from a window it unmapped.
+void HandOverActivation(QWidget* window) {
+  if (!window || !window->isWindow()) return;
+  if (window->windowType() != Qt::Window && window->windowType() != Qt::Dialog) return;
+  const QWidget* active = QApplication::activeWindow();
+  if (active != nullptr && active != window) return;
+  if (QWidget* owner = VisibleOwnerWindow(window)) owner->activateWindow();
+}
+
+// A window or dialog shown by a command that activates (not a child, a
+// tool window, a tip or a popup) becomes the active window, as a newly
+// shown window does on the system the program's windows follow; where no
+// window manager acts, it would otherwise get no keyboard.
+void ActivateIfShownTopLevel(QWidget* widget, int showCommand) {
+  if (!widget || !widget->isWindow() || !widget->isVisible()) return;
+  const Qt::WindowType type = widget->windowType();
+  if (type != Qt::Window && type != Qt::Dialog) return;
+  if (showCommand == SW_SHOWNA || showCommand == SW_SHOWNOACTIVATE || showCommand == SW_SHOWMINNOACTIVE ||
+      showCommand == SW_SHOWMINIMIZED || showCommand == SW_MINIMIZE || showCommand == SW_HIDE)
+    return;
+  widget->activateWindow();
+}
+
 }  // namespace
 
 platform_detail::EventScope::EventScope(const QObject* receiver) { g_eventReceivers.push_back(receiver); }
@@ -259,6 +301,7 @@ BOOL CWnd::Create(const std::string& windowName, DWORD style, const CRect& rect,
   if (style & WS_VISIBLE) {
     m_widget->show();
     m_visible = m_widget->isVisible();
+    ActivateIfShownTopLevel(m_widget, SW_SHOW);
   } else {
     // A child without WS_VISIBLE stays hidden when its parent is shown.
     m_widget->hide();
@@ -276,6 +319,7 @@ BOOL CWnd::DestroyWindow() {
   // Asked before the children go: an event of a child (a key passed on to
   // this window) keeps this window's toolkit window alive too.
   m_busyFrame = OutermostEventOf(m_widget);
+  HandOverActivation(m_widget);
   WindowProc(WM_DESTROY, 0, 0);
   for (CWnd* child : GetChildren()) child->DestroyWindow();
   ReleaseWindow(true);
@@ -722,8 +766,14 @@ void CWnd::ClientToScreen(CRect* rect) const {
 BOOL CWnd::ShowWindow(int showCommand) {
   if (!m_widget) return FALSE;
   BOOL wasVisible = m_widget->isVisible();
+  const bool activates = showCommand != SW_SHOWNA && showCommand != SW_SHOWNOACTIVATE &&
+                         showCommand != SW_SHOWMINNOACTIVE;
+  if (m_widget->isWindow()) m_widget->setAttribute(Qt::WA_ShowWithoutActivating, !activates);
   switch (showCommand) {
-    case SW_HIDE: m_widget->hide(); break;
+    case SW_HIDE:
+      if (wasVisible) HandOverActivation(m_widget);
+      m_widget->hide();
+      break;
     case SW_SHOWMAXIMIZED:
       // Without a window manager (a bare virtual display) a top-level window
       // is not maximised by the hint alone, so it is given the screen first.
@@ -737,6 +787,7 @@ BOOL CWnd::ShowWindow(int showCommand) {
     default: m_widget->show(); break;
   }
   m_visible = m_widget && m_widget->isVisible();
+  if (!wasVisible) ActivateIfShownTopLevel(m_widget, showCommand);
   if (showCommand == SW_HIDE) m_dwStyle &= ~WS_VISIBLE;
   else m_dwStyle |= WS_VISIBLE;
   return wasVisible;

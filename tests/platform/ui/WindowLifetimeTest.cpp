@@ -180,6 +180,35 @@ TEST(WindowLifetimeTest, AWindowDestroyedFromOutsideItsEventsIsDeletedAtOnce) {
 
 namespace {
 
+// A dialog that ends while it is the active window hands the activation,
+// and with it the keyboard, back to its owner (accelerators such as F6 work
+// at once without a click), whether it ends from outside or from its own Esc.
+TEST(WindowLifetimeTest, AnActiveDialogThatEndsActivatesItsOwner) {
+  RegisterClosingDialog();
+  CWnd owner;
+  ASSERT_TRUE(owner.Create("Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(100, 100, 600, 500), nullptr, 0));
+  for (const bool byEsc : {false, true}) {
+    SCOPED_TRACE(byEsc ? "its own Esc" : "from outside");
+    bool ended = false;
+    ClosingDialog dialog(false, &ended);
+    CDialog::ModalDriver previous = CDialog::SetModalDriver(nullptr);
+    ASSERT_TRUE(dialog.Create(kDialogId, &owner));
+    CDialog::SetModalDriver(previous);
+    dialog.ShowWindow(SW_SHOW);
+    dialog.GetWidget()->activateWindow();
+    ASSERT_TRUE(WaitProcessingEvents([&] { return QApplication::activeWindow() == dialog.GetWidget(); }, 2000));
+    if (byEsc) {
+      QWidget* edit = dialog.GetDlgItem(kEdit)->GetWidget();
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+      QApplication::sendEvent(edit, &press);
+    } else {
+      dialog.DestroyWindow();
+    }
+    EXPECT_TRUE(WaitProcessingEvents([&] { return QApplication::activeWindow() == owner.GetWidget(); }, 2000));
+  }
+  owner.DestroyWindow();
+}
+
 // Where a dialog opens: on its owner, without one on the main window (also
 // when no window is active, as after a message box), else mid-screen;
 // never at the template's position in the screen's corner.
