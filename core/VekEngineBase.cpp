@@ -219,6 +219,9 @@ bool CVekEngineBase::StartUp() {
   // start (no key file yet) installs or seals the file and says itself
   // why it could not.
   const std::string userFile = GetUserFileName(true);
+  // A first start's sealing that a crash interrupted is completed before
+  // the files are looked at.
+  CVekAccessControl::CompleteInterruptedSeal(userFile);
   const std::string keyFile = CVekAccessControl::GetKeyFileFor(userFile);
   const bool keyExists = FileExists(keyFile) || IsFolder(keyFile);
   m_pAccessControl = CreateAccessControl();
