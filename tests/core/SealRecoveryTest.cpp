@@ -199,8 +199,20 @@ TEST(InterruptedSealCopies, ACopyTheKeyOnDiskDidNotSealAtAFirstSealingIsNotTrust
     EXPECT_EQ(dir.Read("VTLN-VXC.sys"), replaced) << copy.what;
   }
 
-  // The copy an interrupted first sealing left is taken among them, and the
-  // stale copies go.
+  // Nor do they stand in for a user file that is missing.
+  std::filesystem::remove(path);
+  {
+    MessageBoxDouble boxes;
+    CVekAccessControl access;
+    EXPECT_FALSE(access.LoadUserFile(path));
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().text.rfind("User file not found or not readable!\n" + path, 0), 0u) << boxes.Last().text;
+    EXPECT_FALSE(FileExists(path));
+  }
+
+  // The copy an interrupted first sealing left is taken among them (the
+  // user file missing, as a sealing of the shipped default leaves it), and
+  // the stale copies go.
   dir.Write("VTLN-VXC.sys.vektmp-First5", SealedAdmin(key, 1));
   MessageBoxDouble boxes;
   CVekAccessControl access;
