@@ -242,8 +242,8 @@ bool CVekAccessControl::CompleteInterruptedSeal(const std::string& strUserFile) 
       break;
     }
   }
-  // A second name of the key file, left by an interruption after the
-  // sealed file was in place.
+  // The temporary name of the key file that an interrupted sealing left
+  // linked to it: a second name of the same key, not needed.
   for (const std::string& temp : ListTempFilesOf(keyFile)) {
     CVekEncryption::Key other{};
     if (CVekEncryption::ReadKeyFile(temp, &other, nullptr) && other == key && ::unlink(temp.c_str()) == 0)
