@@ -64,6 +64,7 @@ BOOL CVekFrameApp::InitInstance() {
   pEngine->SetFileNames(m_strProjectCode);
   pEngine->SetTitle(MakeBuildTag(m_strProjectCode, __DATE__));
   if (!m_strDefaultUserFile.empty()) pEngine->SetDefaultUserFile(m_strDefaultUserFile);
+  pEngine->SetSettingsFileRequired(true);  // an unreadable settings file refuses the start in its one box
   if (!CVekEngineBase::SetEngine(pEngine)) return FALSE;
   CResizableDialog::SetUserNameProvider(
       [](const CVekAccessUser* pUser) { return pUser ? pUser->GetName() : std::string(); });

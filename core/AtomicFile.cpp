@@ -21,6 +21,7 @@
 #include <mutex>
 #include <sstream>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -47,14 +48,6 @@ std::string RandomSuffix() {
   std::string suffix(6, 'A');
   for (char& c : suffix) c = kChars[generator() % (sizeof kChars - 1)];
   return suffix;
-}
-
-void SyncFolder(const std::string& folder) {
-  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
 }
 
 void SetError(std::string* error, const std::string& what, const std::string& path) {
@@ -89,18 +82,12 @@ bool WriteAll(int fd, const std::string& content, const std::string& file) {
   return true;
 }
 
-// Removes the temporary files a crashed write of the file left behind.
-// Called with the file's lock held, so no write of it is under way.
-void RemoveStaleTempFiles(const std::string& file) {
-  const std::string prefix = NameOf(file) + kTempFileInfix;
-  DIR* dir = ::opendir(FolderOf(file).c_str());
-  if (!dir) return;
-  while (const dirent* entry = ::readdir(dir)) {
-    const std::string name = entry->d_name;
-    if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0)
-      ::unlinkat(::dirfd(dir), name.c_str(), 0);
+void SyncFolder(const std::string& folder) {
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
   }
-  ::closedir(dir);
 }
 
 std::mutex g_locksMutex;
@@ -162,6 +149,28 @@ std::string ResolveFileLink(const std::string& path) {
   }
   return current;
 }
+
+std::vector<std::string> ListTempFilesOf(const std::string& file) {
+  std::vector<std::string> temps;
+  const std::string prefix = NameOf(file) + kTempFileInfix;
+  const std::string folder = FolderOf(file);
+  DIR* dir = ::opendir(folder.c_str());
+  if (!dir) return temps;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0)
+      temps.push_back(folder + "/" + name);
+  }
+  ::closedir(dir);
+  std::sort(temps.begin(), temps.end());
+  return temps;
+}
+
+void RemoveStaleTempFiles(const std::string& file) {
+  for (const std::string& temp : ListTempFilesOf(file)) ::unlink(temp.c_str());
+}
+
+void SyncFolderOf(const std::string& path) { SyncFolder(FolderOf(path)); }
 
 CFileLock::CFileLock(const std::string& path, int nWaitMs) {
   const std::string file = ResolveFileLink(path);

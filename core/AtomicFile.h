@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 // The part of a temporary file's name after the file's own name.
 inline constexpr const char* kTempFileInfix = ".vektmp-";
@@ -87,6 +88,16 @@ bool ReplaceWithTempFile(const std::string& temp, const std::string& path, std::
 // file is never overwritten), and flushes the folder; the temporary name
 // remains for the caller to remove. False with the reason.
 bool LinkTempFileAsNew(const std::string& temp, const std::string& path, std::string* error);
+
+// The temporary files of a file ("<file>.vektmp-" and six characters) in
+// its folder, as paths, sorted.
+std::vector<std::string> ListTempFilesOf(const std::string& file);
+// Removes the temporary files a crashed write of the file left behind.
+// Only with the file's lock held, so that no write of it is under way.
+void RemoveStaleTempFiles(const std::string& file);
+// Flushes the entries of the folder that holds path to disk (a rename,
+// link or removal there is then durable).
+void SyncFolderOf(const std::string& path);
 
 // Test seam: a failure the steps of a write meet as the system would
 // report it (a full disk: ENOSPC at kWrite; a read-only file system: EROFS

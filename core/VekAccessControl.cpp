@@ -6,6 +6,7 @@
 #include <mutex>
 #include <unordered_set>
 #include <strings.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/AccessLog.h"
@@ -50,6 +51,18 @@ std::string LoginKey(const std::string& name) {
 
 std::mutex g_loginMutex;
 LoginHandler g_loginHandler;
+
+std::mutex g_sealHookMutex;
+std::function<void(CVekAccessControl::SealStep)> g_sealHook;
+
+void SealStepReached(CVekAccessControl::SealStep step) {
+  std::function<void(CVekAccessControl::SealStep)> hook;
+  {
+    std::lock_guard lock(g_sealHookMutex);
+    hook = g_sealHook;
+  }
+  if (hook) hook(step);
+}
 
 }  // namespace
 
@@ -151,21 +164,39 @@ bool CVekAccessControl::SealOnFirstStart(const std::vector<UserFileEntry>& entri
   // under temporary names first (a full disk fails here, before anything
   // is in place); then the key file is linked in (never over one), then
   // the sealed user file renamed over the unsealed one. A failed rename
-  // removes the key file again, so a key never stands beside a file it did
-  // not seal.
+  // removes the key file again. A crash between the link and the rename
+  // leaves the key beside the sealed copy it made, which the next start
+  // puts in place (CompleteInterruptedSeal).
   const std::string userFile = ResolveFileLink(m_strPath);  // a link stays a link
+  // Without a key file no earlier attempt's temporary files can matter:
+  // their key sealed nothing that is in place.
+  RemoveStaleTempFiles(userFile);
+  RemoveStaleTempFiles(m_strKeyPath);
   std::string keyTemp, userTemp;
   bool ok = CVekEncryption::WriteNewKeyFileTemp(m_strKeyPath, m_key, &keyTemp, &error);
-  if (ok && !WriteTempFileBeside(userFile, text, kUserFileMode, &userTemp, &error)) {
-    error = "The sealed user file cannot be written: " + error;
-    ok = false;
+  if (ok) {
+    SealStepReached(SealStep::kKeyTempWritten);
+    ok = WriteTempFileBeside(userFile, text, kUserFileMode, &userTemp, &error);
+    if (!ok) error = "The sealed user file cannot be written: " + error;
   }
-  if (ok) ok = LinkTempFileAsNew(keyTemp, m_strKeyPath, &error);
-  if (ok && !ReplaceWithTempFile(userTemp, userFile, &error)) {
-    ::unlink(m_strKeyPath.c_str());
-    ok = false;
-  } else if (ok) {
-    userTemp.clear();
+  if (ok) {
+    // The sealed copy's name is on disk before the key's can be, also when
+    // the user file is a link into another folder.
+    SyncFolderOf(userTemp);
+    SealStepReached(SealStep::kUserTempWritten);
+    ok = LinkTempFileAsNew(keyTemp, m_strKeyPath, &error);
+  }
+  if (ok) {
+    SealStepReached(SealStep::kKeyLinked);
+    if (ReplaceWithTempFile(userTemp, userFile, &error)) {
+      userTemp.clear();
+      SealStepReached(SealStep::kUserFileReplaced);
+    } else {
+      // The key goes for good before its sealed copy does.
+      ::unlink(m_strKeyPath.c_str());
+      SyncFolderOf(m_strKeyPath);
+      ok = false;
+    }
   }
   if (!keyTemp.empty()) ::unlink(keyTemp.c_str());
   if (!userTemp.empty()) ::unlink(userTemp.c_str());
@@ -176,20 +207,78 @@ bool CVekAccessControl::SealOnFirstStart(const std::vector<UserFileEntry>& entri
   return true;
 }
 
-bool CVekAccessControl::LoadUserFile(const std::string& strPath, bool bQuiet) {
+bool CVekAccessControl::CompleteInterruptedSeal(const std::string& strUserFile) {
+  const std::string userFile = ResolveFileLink(strUserFile);
+  const std::string keyFile = GetKeyFileFor(strUserFile);
+  if (ListTempFilesOf(userFile).empty() && ListTempFilesOf(keyFile).empty()) return false;
+  // The lock of the sealing and of every write: no temporary file found
+  // under it is being written.
+  CFileLock lock(strUserFile);
+  CVekEncryption::Key key{};
+  if (!lock.IsHeld() || !CVekEncryption::ReadKeyFile(keyFile, &key, nullptr)) return false;
+  std::string content;
+  const bool missing = !FileExists(userFile) && !IsFolder(userFile);
+  const bool unsealed = FileExists(userFile) && ReadWholeFile(userFile, &content) && !ParseUserFileText(content).bHasSeal;
+  bool placed = false;
+  if (missing || unsealed) {
+    // Only a copy sealed with the key on disk, as a first sealing makes it
+    // (generation 1), is taken: it proves the key was made for it. Copies
+    // of an older, abandoned key do not verify.
+    for (const std::string& temp : ListTempFilesOf(userFile)) {
+      struct stat st {};
+      unsigned long long generation = 0;
+      const bool sealed = ::lstat(temp.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ReadWholeFile(temp, &content) &&
+                          CheckUserFileSeal(ParseUserFileText(content), key, &generation) && generation == 1;
+      if (!sealed) continue;
+      std::string error;
+      if (!ReplaceWithTempFile(temp, userFile, &error)) {
+        WriteAccessLogLine("The interrupted sealing of the user file cannot be completed: " + error, true);
+        break;
+      }
+      placed = true;
+      WriteAccessLogLine("The interrupted sealing of the user file was completed: " + strUserFile + ", " + keyFile,
+                         true);
+      RemoveStaleTempFiles(userFile);
+      break;
+    }
+  }
+  // The temporary name of the key file that an interrupted sealing left
+  // linked to it: a second name of the same key, not needed.
+  for (const std::string& temp : ListTempFilesOf(keyFile)) {
+    CVekEncryption::Key other{};
+    if (CVekEncryption::ReadKeyFile(temp, &other, nullptr) && other == key && ::unlink(temp.c_str()) == 0)
+      WriteAccessLogLine("A second name of the key file, left by an interrupted sealing, was removed: " + temp, true);
+    other.fill(0);
+  }
+  key.fill(0);
+  return placed;
+}
+
+bool CVekAccessControl::LoadUserFile(const std::string& strPath, bool bQuiet) { return Load(strPath, bQuiet, true); }
+
+bool CVekAccessControl::Load(const std::string& strPath, bool bQuiet, bool bMayRepair) {
   BeginLoad(strPath);
   const std::string noUser = kNoUserText;
   std::string content;
   std::string error;
   if (IsFolder(strPath)) return RefuseFile("User file is a folder!\n" + strPath + noUser, bQuiet);
+  const bool keyExists = FileExists(m_strKeyPath) || IsFolder(m_strKeyPath);
+  // A key beside a missing or unsealed user file: a sealing that was
+  // interrupted, or is under way in another VekFrame right now, is
+  // completed (or waited for) before the file is judged.
+  const auto readAgain = [&] {
+    CompleteInterruptedSeal(strPath);
+    return Load(strPath, bQuiet, false);
+  };
+  if (!FileExists(strPath) && keyExists && bMayRepair) return readAgain();
   if (!FileExists(strPath) || !ReadWholeFile(strPath, &content, &error))
     return RefuseFile("User file not found or not readable!\n" + strPath + noUser, bQuiet);
   const UserFileContent file = ParseUserFileText(content);
   if (file.entries.empty() && !file.bHasSeal)
     return RefuseFile("User file is empty or not a user file!\n" + strPath + noUser, bQuiet);
 
+  if (!file.bHasSeal && keyExists && bMayRepair) return readAgain();
   std::string keyError;
-  const bool keyExists = FileExists(m_strKeyPath) || IsFolder(m_strKeyPath);
   const bool keyRead = keyExists && CVekEncryption::ReadKeyFile(m_strKeyPath, &m_key, &keyError);
   if (!file.bHasSeal) {
     if (keyExists)
@@ -493,6 +582,11 @@ bool CVekAccessControl::Save(std::string* strError) {
     return fail("The user file could not be written:\n" + error);
   ++m_nGeneration;
   return true;
+}
+
+void CVekAccessControl::SetSealStepHookForTest(std::function<void(SealStep step)> hook) {
+  std::lock_guard lock(g_sealHookMutex);
+  g_sealHook = std::move(hook);
 }
 
 // ---- Rights checks -------------------------------------------------------------

@@ -54,6 +54,18 @@ class CVekAccessControl {
   // and the answer is LoadUserFile's.
   bool InstallDefaultUserFile(const std::string& strDefaultFile, const std::string& strUserFile, bool bQuiet = false);
 
+  // Finishes a first start's sealing that was interrupted (a crash, a kill
+  // or a power cut) after the key file was put in place but before the
+  // sealed user file was: with the key file readable and the user file
+  // missing or carrying no seal, a temporary sealed copy beside it
+  // ("<file>.vektmp-XXXXXX", a regular file) whose seal that key verifies
+  // at generation 1 is renamed over the user file, and the log says so.
+  // Also removes a temporary second name of the key file that such an
+  // interruption left. Looks at the folder only; takes the user file's
+  // lock (so it never meets a sealing under way) only when temporary files
+  // are there. True when it put a sealed copy in place.
+  static bool CompleteInterruptedSeal(const std::string& strUserFile);
+
   // Reads the user file (remembered for saving) with its key file:
   // - an unsealed file without a key file (a first start) gets a new key
   //   and is sealed, as one change as InstallDefaultUserFile makes it (a
@@ -65,7 +77,8 @@ class CVekAccessControl {
   // - a missing, unreadable or empty file, one that is no user file, an
   //   unsealed file beside a key file and a file whose seal does not match
   //   give no user and a message naming the file; false.
-  // Messages are shown unless bQuiet.
+  // A first start's sealing that was interrupted is completed first
+  // (CompleteInterruptedSeal). Messages are shown unless bQuiet.
   bool LoadUserFile(const std::string& strPath, bool bQuiet = false);
   // The texts of the entries the last load refused, one per entry.
   const std::vector<std::string>& GetRefusedEntries() const { return m_refused; }
@@ -118,6 +131,13 @@ class CVekAccessControl {
   // while no key is known.
   std::string MakeUserFileText(unsigned long long nGeneration) const;
 
+  // Test seam: the steps of a first start's sealing, in their order; the
+  // hook is called after each one. A hook that throws leaves the folder as
+  // a crash at that moment would (the lock is released as a crash releases
+  // it); one that never returns holds the sealing there. Null removes it.
+  enum class SealStep { kKeyTempWritten, kUserTempWritten, kKeyLinked, kUserFileReplaced };
+  static void SetSealStepHookForTest(std::function<void(SealStep step)> hook);
+
  private:
   enum class KeyState { kNone, kKnown, kMissing };
   bool Save(std::string* strError);
@@ -127,6 +147,10 @@ class CVekAccessControl {
   // entries shown; false, with the message, when the folder was left as it
   // was.
   bool SealOnFirstStart(const std::vector<UserFileEntry>& entries, bool bQuiet);
+  // LoadUserFile; bMayRepair: a file refused as unsealed beside its key
+  // file, or missing beside it, is read once more after
+  // CompleteInterruptedSeal (another start may be sealing it right now).
+  bool Load(const std::string& strPath, bool bQuiet, bool bMayRepair);
   void ShowRefusedEntries(bool bQuiet) const;
   bool CheckName(const std::string& strName, const CVekAccessUser* pExcept, std::string* strError) const;
   // The message of a fault of the whole file (shown unless bQuiet); false.

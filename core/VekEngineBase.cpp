@@ -130,10 +130,16 @@ std::unique_ptr<CHwLinkerEngine> CVekEngineBase::CreateHwLinker() { return std::
 
 void CVekEngineBase::ReadSettings() {
   const std::string file = m_pIniFile->GetFilePath();
-  // A file that exists but cannot be read is said once; every setting then
-  // takes its default without a message of its own.
+  // A file that exists but cannot be read is said once: a required one
+  // refuses the start; otherwise every setting takes its default without a
+  // message of its own.
   const std::string readError = m_pIniFile->GetReadError();
   m_strSettingsReadError = readError;
+  if (!readError.empty() && m_bSettingsFileRequired) {
+    AfxMessageBox("Settings file is not readable!\n" + readError + "\n\nVekFrame cannot start without it.",
+                  MB_OK | MB_ICONHAND | MB_SYSTEMMODAL);
+    return;
+  }
   if (!readError.empty())
     AfxMessageBox("Settings file is not readable!\n" + readError +
                       "\n\nEvery setting of section [Application] takes its default.",
@@ -213,12 +219,19 @@ bool CVekEngineBase::StartUp() {
 
   m_pIniFile = std::make_unique<CIniFile>(GetSettingFileName(true));
   ReadSettings();
+  if (m_bSettingsFileRequired && !m_strSettingsReadError.empty()) {
+    WriteAccessLogLine("The settings file cannot be read; the start is refused: " + m_strSettingsReadError, true);
+    return false;
+  }
 
   // A missing or read-only user file is said once here; without one no
   // user can log in and every guarded command stays refused. A first
   // start (no key file yet) installs or seals the file and says itself
   // why it could not.
   const std::string userFile = GetUserFileName(true);
+  // A first start's sealing that a crash interrupted is completed before
+  // the files are looked at.
+  CVekAccessControl::CompleteInterruptedSeal(userFile);
   const std::string keyFile = CVekAccessControl::GetKeyFileFor(userFile);
   const bool keyExists = FileExists(keyFile) || IsFolder(keyFile);
   m_pAccessControl = CreateAccessControl();

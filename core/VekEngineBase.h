@@ -83,6 +83,12 @@ class CVekEngineBase : public CWnd, public IRecordContext {
   // Why the settings file could not be read at start-up (a box said so
   // then); empty when it was read or is missing.
   const std::string& GetSettingsReadError() const { return m_strSettingsReadError; }
+  // True: a settings file that exists but cannot be read (a folder in its
+  // place, no read permission) refuses the start: its one box says the
+  // program cannot start, naming the file and the cause, and StartUp
+  // returns false. False (the default): every setting of section
+  // [Application] takes its default, as the box says.
+  void SetSettingsFileRequired(bool bRequired) { m_bSettingsFileRequired = bRequired; }
   void SetTitle(const std::string& strTitle) { m_strTitle = strTitle; }
   const std::string& GetTitle() const { return m_strTitle; }
   void SetTitleSuffix(const std::string& strSuffix) { m_strTitleSuffix = strSuffix; }
@@ -232,6 +238,7 @@ class CVekEngineBase : public CWnd, public IRecordContext {
   std::string m_strFileBase;
   std::string m_strDefaultUserFile;
   std::string m_strSettingsReadError;  // why the settings file could not be read at start-up (said then)
+  bool m_bSettingsFileRequired = false;
   std::string m_strTitle;
   std::string m_strTitleSuffix;
   std::string m_strCoreControlType = "PC-Base";
