@@ -8,7 +8,10 @@
 #include <QImage>
 #include <QWidget>
 #include <cstdlib>
+#include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "RecordWindowFixture.h"
 #include "app/NewShiftDlg.h"
@@ -223,6 +226,71 @@ TEST_F(RecordWindowTest, BroughtToTheFrontTheWindowKeepsItsEditsAndClosingForget
   EXPECT_FALSE(recipeDlg.IsWindowVisible());
   EXPECT_TRUE(recipeDlg.IsWindowCreated()) << "hidden, kept for the next time";
   EXPECT_EQ(recipeDlg.m_pCaptionUser, nullptr);
+}
+
+// Each change of the recipe window (save, delete, activate, download) is
+// refused to a logged-in user of no group and to each group the window does
+// not admit: "Access Denied!", nothing written to the tables or the PLC's
+// recipe, and the window keeps no user. A production user alone then makes
+// each change.
+TEST_F(RecordWindowTest, EveryChangeIsRefusedToAUserOfNoGroupOrOfAGroupNotAdmitted) {
+  const int summer = MakeRecipe("Summer", 1.0f, true);
+  const int winter = MakeRecipe("Winter", 20.0f);
+  OpenRecipeWindow();
+  const std::string tables = "SELECT group_concat(RecordID || RecipeName || IsActive || fLoopItemValue01, ';') FROM Recipe";
+  const std::string rows = Query(tables);
+  struct Change {
+    const char* name;
+    std::function<bool()> run;
+  };
+  const std::vector<Change> changes = {
+      {"save",
+       [&] {
+         recipeDlg.ReloadRecipes(winter);
+         Type(Item(1), "21.5");
+         return recipeDlg.SaveRecipe();
+       }},
+      {"delete",
+       [&] {
+         recipeDlg.ReloadRecipes(winter);
+         boxes.QueueAnswer(IDYES);
+         return recipeDlg.DeleteRecipe();
+       }},
+      {"activate",
+       [&] {
+         recipeDlg.ReloadRecipes(winter);
+         return recipeDlg.ActivateRecipe();
+       }},
+      {"download", [&] { return recipeDlg.DownloadActiveRecipe(); }},
+  };
+  for (const int group : {CVekAccessUser::eGroupNone, CVekAccessUser::eGroupOperator, CVekAccessUser::eGroupShift,
+                          CVekAccessUser::eGroupTechnical}) {
+    for (const Change& change : changes) {
+      SCOPED_TRACE(std::string(change.name) + " by a user of group " + std::to_string(group));
+      logins.Answer(logins.User(group));
+      const size_t asked = logins.Purposes().size();
+      boxes.Clear();
+      EXPECT_FALSE(change.run());
+      EXPECT_EQ(logins.Purposes().size(), asked + 2) << "the login, and again after the refusal";
+      ASSERT_GE(boxes.Count(), 1u);
+      EXPECT_EQ(boxes.Last().text.rfind("Access Denied!", 0), 0u) << boxes.Last().text;
+      EXPECT_EQ(recipeDlg.m_pCaptionUser, nullptr);
+      EXPECT_EQ(Query(tables), rows);
+      EXPECT_EQ(Query("SELECT count(*) FROM RecipeHistory"), "0");
+      EXPECT_EQ(PlcItem(1), 0.0f);
+    }
+  }
+  logins.Answer(logins.User(kProduction));
+  ASSERT_TRUE(changes[3].run());
+  EXPECT_EQ(PlcItem(1), 1.0f) << "the active recipe downloaded";
+  ASSERT_TRUE(changes[0].run());
+  ASSERT_TRUE(changes[2].run());
+  EXPECT_EQ(Query("SELECT RecordID || ' ' || fLoopItemValue01 FROM Recipe WHERE IsActive = 1"),
+            std::to_string(winter) + " 21.5");
+  recipeDlg.ReloadRecipes(summer);
+  boxes.QueueAnswer(IDYES);
+  ASSERT_TRUE(recipeDlg.DeleteRecipe());
+  EXPECT_EQ(Query("SELECT count(*) FROM Recipe"), "1");
 }
 
 TEST_F(RecordWindowTest, RangesAreStoredOnlyForARightfulUserAndRefusedWhenWrong) {

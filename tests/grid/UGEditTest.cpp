@@ -134,6 +134,38 @@ TEST_F(EditTest, ContinuingMovesPastAJoinedBlock) {
   grid.CancelEdit();
 }
 
+// Continuing from a joined block that ends on the last row or column: the
+// next cell past the block is off the table and wraps to row or column 0.
+TEST_F(EditTest, ContinuingPastABlockOnTheLastRowOrColumnWrapsToZero) {
+  struct Case {
+    int startCol, endCol;
+    long startRow, endRow;
+    int nextCol;
+    long nextRow;  // a cell inside the block, after the edited origin
+    int expectCol;
+    long expectRow;
+  };
+  const Case cases[] = {
+      {1, 2, 4, 5, 1, 5, 1, 0},  // down out of a block on the last two rows
+      {1, 2, 4, 5, 2, 4, 3, 4},  // right out of it: the column after it
+      {2, 3, 1, 2, 3, 1, 0, 1},  // right out of a block on the last two columns
+      {2, 3, 4, 5, 3, 4, 0, 4},  // the grid's last cell: right wraps to column 0
+      {2, 3, 4, 5, 2, 5, 2, 0},  // ... and down to row 0
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.startCol) + "," + std::to_string(c.startRow) + " next " +
+                 std::to_string(c.nextCol) + "," + std::to_string(c.nextRow));
+    ASSERT_EQ(grid.JoinCells(c.startCol, c.startRow, c.endCol, c.endRow), UG_SUCCESS);
+    ASSERT_EQ(grid.StartEdit(c.startCol, c.startRow, 0), UG_SUCCESS);
+    grid.EndEdit("t", FALSE, TRUE, c.nextCol, c.nextRow);
+    EXPECT_TRUE(grid.IsEditing());
+    EXPECT_EQ(grid.GetEditCol(), c.expectCol);
+    EXPECT_EQ(grid.GetEditRow(), c.expectRow);
+    grid.CancelEdit();
+    ASSERT_EQ(grid.UnJoinCells(c.startCol, c.startRow), UG_SUCCESS);
+  }
+}
+
 class NestingGrid : public RecordingGrid {
  public:
   int nestedResult = -1;

@@ -177,6 +177,32 @@ TEST_F(ScrollDropTest, ARefusedChoiceKeepsTheOldTextAndEscapeCloses) {
   EXPECT_EQ(type->StartDropList(2, 2), UG_ERROR);
 }
 
+// The open list marks the choice equal to the cell's text, whole and with
+// its case, not one that begins with the text or that the text begins with.
+TEST_F(ScrollDropTest, TheOpenListMarksTheChoiceThatEqualsTheText) {
+  grid.QuickSetCellType(2, 2, UGCT_DROPLIST);
+  auto* type = static_cast<CUGDropListType*>(grid.GetCellType(UGCT_DROPLIST));
+  struct Case {
+    const char* text;
+    int selected;
+  };
+  for (const Case& c : {Case{"On", 0}, Case{"On Hold", 1}, Case{"O", 2}, Case{"On Hol", -1}, Case{"On Hold 2", -1},
+                        Case{"on", -1}}) {
+    SCOPED_TRACE(c.text);
+    CUGCell cell;
+    grid.GetCell(2, 2, &cell);
+    cell.SetLabel("On\nOn Hold\nO\n");
+    cell.SetText(c.text);
+    grid.SetCell(2, 2, &cell);
+    ASSERT_EQ(type->StartDropList(2, 2), UG_SUCCESS);
+    ASSERT_NE(type->GetListBox(), nullptr);
+    EXPECT_EQ(type->GetListBox()->GetCurSel(), c.selected);
+    type->GetListBox()->SendMessage(WM_KEYDOWN, VK_ESCAPE, 1);
+    ProcessPendingEvents();
+    ASSERT_FALSE(type->IsListOpen());
+  }
+}
+
 TEST_F(ScrollDropTest, ALongListShowsFifteenRowsAndStaysInsideTheCellArea) {
   grid.QuickSetCellType(0, 5, UGCT_DROPLIST);
   CUGCell cell;

@@ -3,8 +3,8 @@
 // besides). The groups are typed here from what each command is meant to
 // allow, not taken from the code, so a group dropped from or added to a
 // check is caught. Each test program that can drive a check drives it with
-// ExpectGroupsOfCheck: once for each group alone, every admitted group
-// passes and every other one is refused.
+// ExpectGroupsOfCheck: once for each group alone and once for a user of no
+// group; every admitted group passes and every other one is refused.
 //
 // The recipe, recipe-range and new-shift checks are given by the records
 // windows' own rules; the change-password command admits every logged-in
@@ -83,13 +83,15 @@ inline const std::vector<RightsCheck>& AllRightsChecks() {
   return all;
 }
 
-// The groups a check is tried with: each of the six alone.
-inline constexpr int kEveryGroup[] = {kOperator, kShift, kTechnical, kProduction, kPlantAdmin, kVekAdmin};
+// The groups a check is tried with: each of the six alone, and a user of
+// no group (logged in, in none of the groups), whom every check refuses.
+inline constexpr int kNoGroup = 0;
+inline constexpr int kEveryGroup[] = {kNoGroup, kOperator, kShift, kTechnical, kProduction, kPlantAdmin, kVekAdmin};
 
 inline std::string GroupName(int group) { return CVekAccessControl::GetGroupName(group); }
 
-// One user of exactly each group (password "pw") in a user file of its own,
-// with fast password hashing while it lives.
+// One user of exactly each group and one of no group (password "pw"), in
+// a user file of its own, with fast password hashing while it lives.
 class GroupUsers {
  public:
   GroupUsers() {
@@ -114,11 +116,12 @@ class GroupUsers {
 };
 
 // Runs the guarded command once per group: the login step answers a user
-// of that group alone, then gives up. run() makes the command from a fresh
-// start (no user kept from an earlier run) and returns whether it took
-// effect. Checks that it took effect exactly for the admitted groups and
-// Vek-Admin, that the login was asked with the check's purpose, and that a
-// refusal showed "Access Denied!" naming every admitted group.
+// of that group alone (or of no group), then gives up. run() makes the
+// command from a fresh start (no user kept from an earlier run) and
+// returns whether it took effect. Checks that it took effect exactly for
+// the admitted groups and Vek-Admin, that the login was asked with the
+// check's purpose, and that a refusal showed "Access Denied!" naming every
+// admitted group.
 inline void ExpectGroupsOfCheck(const RightsCheck& check, const GroupUsers& users, core_test::LoginDouble& login,
                                 testing_support::MessageBoxDouble& boxes, const std::function<bool()>& run) {
   SCOPED_TRACE(check.site);

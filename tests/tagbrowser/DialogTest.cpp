@@ -183,6 +183,24 @@ TEST_F(DialogTest, TheProfileKeepsTheTopRowTheLineAndTheFilter) {
   EXPECT_EQ(ItemText(IDC_RDV_GOTO_LINE), "6");
 }
 
+// A remembered line at the row count, one below it and one past it (and a
+// remembered top row past the last) opens on the last row, which the line
+// box then shows.
+TEST_F(DialogTest, ARememberedLineAtTheRowCountOpensOnTheLastRow) {
+  for (const int remembered : {static_cast<int>(kRows), static_cast<int>(kRows) - 1, static_cast<int>(kRows) + 1}) {
+    SCOPED_TRACE(remembered);
+    ASSERT_TRUE(WriteProfileInt("RoveDazuviVerov", "GoToLine", remembered));
+    ASSERT_TRUE(WriteProfileInt("RoveDazuviVerov", "TopVisibleRow", remembered));
+    Open();
+    EXPECT_EQ(Grid().GetCurrentRow(), kRows - 1);
+    EXPECT_EQ(ItemText(IDC_RDV_GOTO_LINE), std::to_string(kRows - 1));
+    EXPECT_EQ(dialog->GetGoToLine(), kRows - 1);
+    EXPECT_LE(Grid().GetTopRow(), kRows - 1);
+    Close();
+    EXPECT_EQ(GetProfileInt("RoveDazuviVerov", "GoToLine", -1), kRows - 1);
+  }
+}
+
 TEST_F(DialogTest, EnterGoesAndEscapeClosesTheWindow) {
   Open();
   auto* line = Item<CEdit>(IDC_RDV_GOTO_LINE);

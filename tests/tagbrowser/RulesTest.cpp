@@ -104,6 +104,14 @@ TEST(RdvGoToTest, LinesAreClampedToTheRows) {
   EXPECT_EQ(rdv::LineToRow(7, 500), 7);
   EXPECT_EQ(rdv::LineToRow(-3, 500), 0);
   EXPECT_EQ(rdv::LineToRow(0, 0), -1);
+  // At the edge: the row count itself, one below and one past it; one row.
+  EXPECT_EQ(rdv::LineToRow(500, 500), 499);
+  EXPECT_EQ(rdv::LineToRow(499, 500), 499);
+  EXPECT_EQ(rdv::LineToRow(501, 500), 499);
+  EXPECT_EQ(rdv::LineToRow(1, 1), 0);
+  EXPECT_EQ(rdv::LineToRow(0, 1), 0);
+  EXPECT_EQ(rdv::LineToRow(-1, 1), 0);
+  EXPECT_EQ(rdv::LineToRow(0, -1), -1);
 }
 
 TEST(RdvInfoTest, TheTagsDescriptionThenThePlace) {

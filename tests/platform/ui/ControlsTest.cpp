@@ -3,6 +3,8 @@
 // parent, statics painting themselves and cursors.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPalette>
 #include <QScrollBar>
@@ -256,6 +258,55 @@ TEST_F(ControlsTest, ADigitsEditRefusesTypedNonDigitsButTextFromCodeCanBeMended)
     line->backspace();
     EXPECT_EQ(edit.GetWindowText(), "127");
   }
+}
+
+// After code put non-digits in a digits-only edit, the user may keep or
+// erase them but adds none: typing a non-digit that the text already holds
+// (once, or as often as it holds it) is refused wherever it goes, as is
+// one it does not hold; digits go anywhere; a selection may be replaced by
+// text whose non-digits are among those it replaces, in their order.
+TEST_F(ControlsTest, ADigitsEditFilledByCodeTakesNoNonDigitItAlreadyHolds) {
+  CEdit edit;
+  ASSERT_TRUE(edit.Create("", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | ES_NUMBER, CRect(0, 0, 80, 20), &m_host, 62));
+  auto* line = dynamic_cast<QLineEdit*>(edit.GetWidget());
+  ASSERT_NE(line, nullptr);
+  struct Case {
+    const char* fromCode;
+    int selStart, selEnd;  // the selection the typing replaces (equal: the caret)
+    const char* typed;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"1.2-3", 5, 5, ".", "1.2-3"},     {"1.2-3", 0, 0, "-", "1.2-3"},     {"1.2-3", 2, 2, ".", "1.2-3"},
+      {"1.2-3", 4, 4, "-", "1.2-3"},     {"1.2-3", 5, 5, "x", "1.2-3"},     {"1..2", 2, 2, ".", "1..2"},
+      {"a", 1, 1, "a", "a"},             {"a", 0, 0, "a", "a"},             {"1.2-3", 0, 0, "09", "091.2-3"},
+      {"1.2-3", 5, 5, "90", "1.2-390"},  {"1.2-3", 1, 2, ".", "1.2-3"},     {"1.2-3", 1, 2, "-", "1.2-3"},
+      {"1.2-3", 2, 4, "-", "1.-3"},      {"1.2-3", 0, 5, "3-2.1", "1.2-3"}, {"1.2-3", 0, 5, "7", "7"},
+      {"1..2", 1, 2, "", "1.2"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string("\"") + c.fromCode + "\" [" + std::to_string(c.selStart) + "," +
+                 std::to_string(c.selEnd) + ") typed \"" + c.typed + "\"");
+    edit.SetWindowText(c.fromCode);
+    edit.SetSel(c.selStart, c.selEnd);
+    if (*c.typed == '\0') {
+      line->del();  // the user's Delete on the selection
+    } else {
+      edit.TypeText(c.typed);
+    }
+    EXPECT_EQ(edit.GetWindowText(), c.shown);
+  }
+  // A key pressed as the user presses it, after an erased non-digit.
+  edit.SetWindowText("1..2");
+  line->setCursorPosition(2);
+  line->backspace();
+  ASSERT_EQ(edit.GetWindowText(), "1.2");
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_Period, Qt::NoModifier, QStringLiteral("."));
+  QApplication::sendEvent(line, &press);
+  EXPECT_EQ(edit.GetWindowText(), "1.2") << "the one '.' left is all it may hold";
+  QKeyEvent digit(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, QStringLiteral("5"));
+  QApplication::sendEvent(line, &digit);
+  EXPECT_EQ(edit.GetWindowText(), "15.2");
 }
 
 TEST_F(ControlsTest, StaticPaintsItsTextAndSkipsUnchangedText) {

@@ -100,6 +100,60 @@ TEST_F(PageRightsTest, TheSafetyFirePairAdmitsProductionAndPlantAdminEachAlone) 
   });
 }
 
+// In one sheet the user who passed a check is kept for the next one, and
+// checked again there: kept where the next check admits the user's group,
+// refused ("Access Denied!", then a new login) where it does not. A user
+// of no group is refused and not kept.
+TEST_F(PageRightsTest, TheSheetsKeptUserIsCheckedAgainAtEachCheck) {
+  tower.SetAttribBool(SD_VI_bLetHammerAutoService, false);
+  tower.SetAttribBool(SD_VI_bTakeOnHammer1 + 7, false);
+  tower.SetAttribInt(SD_VI_iHammerCyclePeriod, 0);
+  tower.SetAttribInt(SD_VI_iTowerSafetyCriticalDeltaT_PerMin, 50);
+  auto denials = [&] {
+    size_t n = 0;
+    for (const MessageBoxRequest& box : world.Boxes().Shown()) n += box.text.rfind("Access Denied!", 0) == 0 ? 1 : 0;
+    return n;
+  };
+  EXPECT_TRUE(InPropertySheet(tower, [&](C_BaseShapePropSheet& sheet) {
+    SetAutoRefresh(sheet, false);
+    auto* hammer = ShowPage<C_SpryDryrHammerPropPage>(sheet);
+    ASSERT_NE(hammer, nullptr);
+    login.answers = {users.User(rights_test::kNoGroup)};
+    ASSERT_TRUE(ClickOn(*hammer, 4025));
+    EXPECT_FALSE(tower.GetAttribBool(SD_VI_bLetHammerAutoService)) << "no group: refused";
+    EXPECT_EQ(login.purposes.size(), 2u);
+    login.answers = {users.User(rights_test::kOperator)};
+    ASSERT_TRUE(ClickOn(*hammer, 4025));
+    EXPECT_TRUE(tower.GetAttribBool(SD_VI_bLetHammerAutoService));
+    EXPECT_EQ(login.purposes.size(), 3u) << "the user of no group was not kept";
+    ASSERT_TRUE(ClickOn(*hammer, 4039));
+    EXPECT_TRUE(tower.GetAttribBool(SD_VI_bTakeOnHammer1 + 7));
+    EXPECT_EQ(login.purposes.size(), 3u) << "the operator is kept for the next hammer button";
+
+    EXPECT_TRUE(TypeInto(*hammer, 4047, "160"));
+    for (UINT n = 0; n < 8; ++n) {
+      EXPECT_TRUE(TypeInto(*hammer, 4056 + n, std::to_string(n + 1)));
+      EXPECT_TRUE(TypeInto(*hammer, 4064 + n, std::to_string(n + 11)));
+    }
+    const size_t denied = denials();
+    ASSERT_TRUE(ClickOn(*hammer, kTowerApply));
+    EXPECT_EQ(tower.GetAttribInt(SD_VI_iHammerCyclePeriod), 0) << "the kept operator may not apply";
+    EXPECT_EQ(denials(), denied + 1);
+    EXPECT_EQ(login.purposes.size(), 4u);
+    login.answers = {users.User(rights_test::kShift)};
+    ASSERT_TRUE(ClickOn(*hammer, kTowerApply));
+    EXPECT_EQ(tower.GetAttribInt(SD_VI_iHammerCyclePeriod), 160);
+
+    auto* safety = ShowPage<C_SpryDryrSafetyPropPage>(sheet);
+    ASSERT_NE(safety, nullptr);
+    EXPECT_TRUE(TypeInto(*safety, 4081, "60"));
+    ASSERT_TRUE(ClickOn(*safety, kTowerApply));
+    EXPECT_EQ(tower.GetAttribInt(SD_VI_iTowerSafetyCriticalDeltaT_PerMin), 50) << "the kept shift user may not";
+    EXPECT_EQ(denials(), denied + 2);
+  }));
+  world.Deliver();
+}
+
 TEST(CalibrationRightsTest, ACalibratorsApplyAdmitsTechnicalAlone) {
   C_BaseShapePropSheet::SetRememberedPage(0);
   ShapeWorld world{"[RtryMxr.Mixer1]\nSpeed.Tag=FloatMem\n"};

@@ -24,6 +24,18 @@ TEST(PageRulesTest, RememberedPageStaysWithinTheSheet) {
   EXPECT_EQ(ClampPageIndex(-1, 3), 0);
 }
 
+// At the sheet's edge: the remembered index equal to the page count, one
+// below it and one above it, and a sheet of a single page.
+TEST(PageRulesTest, ARememberedPageEqualToThePageCountOpensTheLastPage) {
+  struct Case {
+    int remembered, pageCount, opened;
+  };
+  for (const Case& c : {Case{3, 3, 2}, Case{2, 3, 2}, Case{4, 3, 2}, Case{1, 3, 1}, Case{0, 3, 0}, Case{1, 1, 0},
+                        Case{0, 1, 0}, Case{2, 1, 0}, Case{0, 0, 0}}) {
+    EXPECT_EQ(ClampPageIndex(c.remembered, c.pageCount), c.opened) << c.remembered << " of " << c.pageCount;
+  }
+}
+
 TEST(PageRulesTest, ShowHideGestureAndItsQuestion) {
   EXPECT_FALSE(IsShowHideGesture(false, false, false)) << "a plain double click";
   EXPECT_FALSE(IsShowHideGesture(false, true, false));

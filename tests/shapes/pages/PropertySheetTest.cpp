@@ -161,6 +161,25 @@ TEST_F(PropertySheetTest, APrunedPageAndAKeptPageAreEachDeletedOnceAfterTheSheet
   }
 }
 
+// A remembered index equal to the sheet's page count (or past it) opens the
+// last page, and closing there remembers the last page's index.
+TEST_F(PropertySheetTest, ARememberedIndexAtThePageCountOpensAndKeepsTheLastPage) {
+  ShapeWorld world(kSettings);
+  TestShape shape("Mixer1");
+  ASSERT_TRUE(world.Create(shape));
+  for (const int remembered : {3, 4, 2}) {
+    SCOPED_TRACE(remembered);
+    C_BaseShapePropSheet::SetRememberedPage(remembered);
+    InPropertySheet(shape, [&](C_BaseShapePropSheet& sheet) {
+      ASSERT_EQ(sheet.GetPageCount(), 3);
+      EXPECT_EQ(sheet.GetActiveIndex(), 2);
+      EXPECT_EQ(sheet.GetActivePage(), sheet.GetPage(2));
+      EXPECT_TRUE(sheet.GetPage(2)->IsWindowVisible());
+    });
+    EXPECT_EQ(C_BaseShapePropSheet::GetRememberedPage(), 2);
+  }
+}
+
 TEST_F(PropertySheetTest, AStoredValueThePageRefusesNeitherLocksItNorDropsAPage) {
   C_BaseShapePropSheet::SetRememberedPage(2);  // the general page first: its percentage is out of range
   ShapeWorld world("[RtryMxr.Mixer1]\nPercentOfHighLowSpeed.Data=95\n");
