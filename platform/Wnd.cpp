@@ -164,7 +164,11 @@ void platform_detail::HandOverActivation(QWidget* window) {
   if (window->windowType() != Qt::Window && window->windowType() != Qt::Dialog) return;
   const QWidget* active = QApplication::activeWindow();
   if (active != nullptr && active != window) return;
-  if (QWidget* owner = VisibleOwnerWindow(window)) owner->activateWindow();
+  ActivateOwnerOf(window);
+}
+
+void platform_detail::ActivateOwnerOf(QWidget* window) {
+  if (QWidget* owner = window ? VisibleOwnerWindow(window) : nullptr) owner->activateWindow();
 }
 
 platform_detail::EventScope::EventScope(const QObject* receiver) { g_eventReceivers.push_back(receiver); }
