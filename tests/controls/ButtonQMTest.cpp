@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCursor>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
@@ -146,7 +147,8 @@ class OpeningView : public CWnd {
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
     if (HIWORD(wParam) == BN_CLICKED && !opened) {
       opened = std::make_unique<Pressed>();
-      opened->Create("Recipes", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(420, 320, 820, 620), nullptr, 0);
+      // Over the view's middle; the button stays in sight.
+      opened->Create("Recipes", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(450, 380, 850, 650), nullptr, 0);
     }
     return CWnd::OnCommand(wParam, lParam);
   }
@@ -167,6 +169,7 @@ TEST(ButtonQMCaptureTest, AClickThatOpensAWindowOverTheViewLeavesTheNextPressToT
   CRect rect;
   button.GetWindowRect(&rect);
   const CPoint onButton = rect.CenterPoint();
+  QCursor::setPos(onButton.x, onButton.y);
   SendMouse(viewWindow, QEvent::MouseMove, onButton, Qt::NoButton, Qt::NoButton);
   ASSERT_TRUE(button.GetState().hot);
   ASSERT_EQ(CWnd::GetCapture(), &button) << "hover tracking holds the mouse";
