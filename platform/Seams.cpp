@@ -79,8 +79,7 @@ int ShowRealMessageBox(const MessageBoxRequest& request) {
     std::fprintf(stderr, "%s: %s\n", request.caption.c_str(), request.text.c_str());
     return IDCANCEL;
   }
-  // Owned by the window it speaks for: it stays with that window, and a
-  // window manager gives it no button of its own to minimise it with.
+  // Owned by the window it speaks for: it stays with that window.
   // Made on the heap: the owner may be destroyed while the box is open,
   // and takes the box with it.
   QPointer<QMessageBox> owned = new OwnedMessageBox(MessageBoxOwner());
@@ -116,7 +115,11 @@ int ShowRealMessageBox(const MessageBoxRequest& request) {
   box.setStandardButtons(set);
   size_t defaultIndex = (request.flags >> 8) & 0x3;
   if (defaultIndex < buttons.size()) box.setDefaultButton(buttons[defaultIndex].button);
-  if (request.flags & (MB_SYSTEMMODAL | MB_TOPMOST)) box.setWindowFlag(Qt::WindowStaysOnTopHint);
+  // A title and a close box only, as the system's boxes have: a box
+  // minimised on its own would leave the program blocked with nothing to see.
+  Qt::WindowFlags frame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+  if (request.flags & (MB_SYSTEMMODAL | MB_TOPMOST)) frame |= Qt::WindowStaysOnTopHint;
+  box.setWindowFlags(frame);
   const int pressed = box.exec();
   delete owned.data();  // nothing when its owner took it along
   for (const Button& b : buttons)

@@ -55,6 +55,7 @@ TEST(MessageBoxSeam, ABoxAskedByAWorkerIsShownOnTheUiThread) {
 // that owns it and answers with the button.
 struct RealBoxAnswer {
   QPointer<QWidget> owner;
+  Qt::WindowFlags flags;
   bool shown = false;
   void Queue(QMessageBox::StandardButton button) {
     PostToUiThread([this, button] {
@@ -66,14 +67,15 @@ struct RealBoxAnswer {
       if (box == nullptr) return;
       shown = true;
       owner = box->parentWidget();
+      flags = box->windowFlags();
       box->button(button)->click();
     });
   }
 };
 
 // A box belongs to the window it speaks for: the active window, else the
-// shown main window (so a window manager gives it no button of its own to
-// minimise it with). When it closes it hands the activation back to that
+// shown main window, and has no button to minimise it on its own (which
+// would leave the program blocked with nothing to see). When it closes it hands the activation back to that
 // window, as a dialog does: the program's keys work at once.
 TEST(MessageBoxSeam, ARealBoxBelongsToTheActiveWindowAndGivesItTheKeyboardBack) {
   MessageBoxHandler previous = SetMessageBoxHandler(nullptr);
@@ -101,6 +103,9 @@ TEST(MessageBoxSeam, ARealBoxBelongsToTheActiveWindowAndGivesItTheKeyboardBack) 
               IDNO);
     ASSERT_TRUE(answer.shown);
     EXPECT_EQ(answer.owner.data(), c.owner->GetWidget());
+    // Its frame has a title and a close box, no button to minimise it.
+    EXPECT_TRUE(answer.flags.testFlag(Qt::CustomizeWindowHint));
+    EXPECT_FALSE(answer.flags.testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_TRUE(WaitProcessingEvents([&] { return QApplication::activeWindow() == c.owner->GetWidget(); }, 2000));
   }
   app.m_pMainWnd = nullptr;
