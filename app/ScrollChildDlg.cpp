@@ -95,6 +95,12 @@ void CScrollChildDlg::OnLButtonUp(UINT flags, CPoint point) {
   ReleaseCapture();
 }
 
+void CScrollChildDlg::OnCancelMode() {
+  // The drag ends where the area is now; no button-up will come.
+  m_bDragging = false;
+  CDialog::OnCancelMode();
+}
+
 BOOL CScrollChildDlg::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message) {
   if (wnd != this) return CDialog::OnSetCursor(wnd, hitTest, message);
   ::SetCursor(LoadCursor(m_bDragging ? app_res::IDC_SCROLL_DRAG : app_res::IDC_SCROLL_GRAB));

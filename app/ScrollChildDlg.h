@@ -38,6 +38,7 @@ class CScrollChildDlg : public CDialog {
   void OnLButtonDown(UINT flags, CPoint point) override;
   void OnMouseMove(UINT flags, CPoint point) override;
   void OnLButtonUp(UINT flags, CPoint point) override;
+  void OnCancelMode() override;
   BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message) override;
   // Enter and Escape in the host close nothing.
   void OnOK() override {}

@@ -115,23 +115,40 @@ controls::ButtonState CButtonQM::GetState() const {
 
 // ---- Input ---------------------------------------------------------------------
 
+bool CButtonQM::IsUnderPointer(CPoint point) const {
+  CRect rc;
+  GetClientRect(&rc);
+  if (!rc.PtInRect(point)) return false;
+  // Another window over the button (one its own click opened) hides it.
+  ClientToScreen(&point);
+  return WindowFromPoint(point) == this;
+}
+
+void CButtonQM::EndHover() {
+  const bool wasHot = m_bHot;
+  m_bHot = false;
+  if (GetCapture() == this) ReleaseCapture();
+  if (wasHot) Changed();
+}
+
 void CButtonQM::OnMouseMove(UINT flags, CPoint point) {
   if (!m_bTrackHot) {
     CWnd::OnMouseMove(flags, point);
     return;
   }
-  CRect rc;
-  GetClientRect(&rc);
-  const bool inside = rc.PtInRect(point);
+  const bool inside = IsUnderPointer(point);
   if (inside && !m_bHot) {
     m_bHot = true;
     // Holding the capture tells when the pointer leaves.
     if (GetCapture() != this) SetCapture();
     Changed();
   } else if (!inside && m_bHot) {
-    m_bHot = false;
-    if (!m_bPressed && GetCapture() == this) ReleaseCapture();
-    Changed();
+    if (m_bPressed) {
+      m_bHot = false;  // the press keeps the capture until the button goes up
+      Changed();
+    } else {
+      EndHover();
+    }
   }
   CWnd::OnMouseMove(flags, point);
 }
@@ -153,11 +170,28 @@ void CButtonQM::OnLButtonUp(UINT, CPoint point) {
   GetClientRect(&rc);
   const bool inside = rc.PtInRect(point);
   if (!inside) {
-    m_bHot = false;
-    if (GetCapture() == this) ReleaseCapture();
+    EndHover();
+    return;
   }
   Changed();
-  if (inside) OnClicked();
+  HWND self = m_hWnd;
+  OnClicked();
+  // The click may have opened a window over the button: the mouse is not
+  // held for a button the operator no longer points at.
+  if (!IsWindow(self) || !m_bHot) return;
+  CPoint cursor;
+  if (GetCursorPos(&cursor)) {
+    ScreenToClient(&cursor);
+    if (!IsUnderPointer(cursor)) EndHover();
+  }
+}
+
+void CButtonQM::OnCancelMode() {
+  // A window came over the button or the operator pressed elsewhere:
+  // neither pressed nor hot, and the mouse is free.
+  m_bPressed = false;
+  EndHover();
+  Changed();
 }
 
 void CButtonQM::OnKeyDown(UINT virtualKey, UINT repeatCount, UINT flags) {

@@ -68,9 +68,15 @@ class CButtonQM : public CWnd {
   void OnSetFocus(CWnd* oldWnd) override;
   void OnKillFocus(CWnd* newWnd) override;
   BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message) override;
+  void OnCancelMode() override;
 
  private:
   void Changed(BOOL bRepaint = TRUE);
+  // The point (client coordinates) is on the button and no other window
+  // covers the button there.
+  bool IsUnderPointer(CPoint point) const;
+  // No longer hot: the hover capture is released and the look redrawn.
+  void EndHover();
 
   std::string m_strText;
   COLORREF m_colors[controls::BTNST_MAX_COLORS];

@@ -62,6 +62,11 @@ class CSizeGrip : public CWnd {
     m_dragging = false;
     ReleaseCapture();
   }
+  // The dialog keeps the size of the last step; no button-up will come.
+  void OnCancelMode() override {
+    m_dragging = false;
+    CWnd::OnCancelMode();
+  }
 
  private:
   CWnd* m_pDialog;  // weak: the grip is the dialog's child

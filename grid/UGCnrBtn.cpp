@@ -75,23 +75,34 @@ void CUGCnrBtn::OnLButtonDown(UINT, CPoint point) {
   m_ctrl->OnCornerLeftClick(1, &rect, &point, FALSE);
 }
 
+void CUGCnrBtn::EndSizing() {
+  m_sizing = false;
+  ReleaseCapture();
+  if (m_armed == Sizing::SideWidth) {
+    int width = m_GI->m_sideHdgWidth;
+    m_ctrl->OnSideHeadingSized(&width);
+    if (width != m_GI->m_sideHdgWidth) m_ctrl->SetSideHeadingWidth(std::clamp(width, 0, 1024));
+  } else {
+    int height = m_GI->m_topHdgHeight;
+    m_ctrl->OnTopHeadingSized(&height);
+    if (height != m_GI->m_topHdgHeight) m_ctrl->SetTopHeadingHeight(std::clamp(height, 0, 1024));
+  }
+  m_armed = Sizing::None;
+  m_ctrl->AdjustComponentSizes();
+}
+
+void CUGCnrBtn::OnCancelMode() {
+  // No button-up will come: a sizing ends at the size reached, as at a release.
+  m_buttonDown = false;
+  if (m_sizing) EndSizing();
+  CUGHeadingWnd::OnCancelMode();
+}
+
 void CUGCnrBtn::OnLButtonUp(UINT, CPoint point) {
   if (!m_buttonDown) return;
   m_buttonDown = false;
   if (m_sizing) {
-    m_sizing = false;
-    ReleaseCapture();
-    if (m_armed == Sizing::SideWidth) {
-      int width = m_GI->m_sideHdgWidth;
-      m_ctrl->OnSideHeadingSized(&width);
-      if (width != m_GI->m_sideHdgWidth) m_ctrl->SetSideHeadingWidth(std::clamp(width, 0, 1024));
-    } else {
-      int height = m_GI->m_topHdgHeight;
-      m_ctrl->OnTopHeadingSized(&height);
-      if (height != m_GI->m_topHdgHeight) m_ctrl->SetTopHeadingHeight(std::clamp(height, 0, 1024));
-    }
-    m_armed = Sizing::None;
-    m_ctrl->AdjustComponentSizes();
+    EndSizing();
     return;
   }
   CRect rect;

@@ -19,8 +19,11 @@ class CUGCnrBtn : public CUGHeadingWnd {
   void OnLButtonDblClk(UINT flags, CPoint point) override;
   void OnRButtonDown(UINT flags, CPoint point) override;
   void OnRButtonUp(UINT flags, CPoint point) override;
+  void OnCancelMode() override;
 
  private:
+  // A sizing drag ends: the control is told of the size reached and laid out.
+  void EndSizing();
   enum class Sizing { None, SideWidth, TopHeight };
 
   Sizing m_armed = Sizing::None;

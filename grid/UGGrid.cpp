@@ -521,6 +521,19 @@ void CUGGrid::OnLButtonUp(UINT flags, CPoint point) {
   m_pressRow = -1;
 }
 
+void CUGGrid::OnCancelMode() {
+  // No button-up will come: the press ends without a click, and a drag
+  // (selection, slider) stops where it is.
+  if (m_lButtonDown) {
+    m_lButtonDown = false;
+    m_GI->m_dragCol = m_GI->m_currentCol;
+    m_GI->m_dragRow = m_GI->m_currentRow;
+    m_pressCol = -1;
+    m_pressRow = -1;
+  }
+  CWnd::OnCancelMode();
+}
+
 void CUGGrid::OnLButtonDblClk(UINT, CPoint point) {
   int col = -1;
   long row = -1;

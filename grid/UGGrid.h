@@ -56,6 +56,7 @@ class CUGGrid : public CWnd {
   void OnRButtonDown(UINT flags, CPoint point) override;
   void OnRButtonUp(UINT flags, CPoint point) override;
   void OnMouseMove(UINT flags, CPoint point) override;
+  void OnCancelMode() override;
   BOOL OnMouseWheel(UINT flags, short delta, CPoint screenPoint) override;
   void OnSetFocus(CWnd* oldWnd) override;
   void OnKillFocus(CWnd* newWnd) override;

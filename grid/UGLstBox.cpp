@@ -76,7 +76,17 @@ void CUGLstBox::OnKeyDown(UINT key, UINT repeatCount, UINT flags) {
 
 void CUGLstBox::OnSetFocus(CWnd* oldWnd) {
   CListBox::OnSetFocus(oldWnd);
-  SetCapture();
+  if (!m_closing) SetCapture();
+}
+
+void CUGLstBox::OnCancelMode() {
+  // Another window came up or the operator pressed in another window: the
+  // list closes without a choice and leaves the keyboard where it goes.
+  CListBox::OnCancelMode();
+  if (!m_closing) {
+    m_closing = true;
+    PostMessage(kCloseMessage);
+  }
 }
 
 void CUGLstBox::OnKillFocus(CWnd* newWnd) {

@@ -35,6 +35,7 @@ class CUGLstBox : public CListBox {
   void OnKeyDown(UINT key, UINT repeatCount, UINT flags) override;
   void OnSetFocus(CWnd* oldWnd) override;
   void OnKillFocus(CWnd* newWnd) override;
+  void OnCancelMode() override;
   BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   void PostNcDestroy() override;

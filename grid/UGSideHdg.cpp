@@ -234,21 +234,31 @@ void CUGSideHdg::OnLButtonDown(UINT, CPoint point) {
   m_ctrl->OnSideHeadingLeftClick(col, row, 1, &rect, &point, processed);
 }
 
+void CUGSideHdg::EndSizing() {
+  m_sizing = false;
+  if (m_armed == Sizing::Row) {
+    DrawSizingLine(-1);
+    int height = m_GI->m_userSizingMode == 1 ? m_startTotal : m_ctrl->GetRowHeight(m_sizeIndex);
+    // Storing through SetRowHeight tells OnRowSized, which may change it.
+    m_ctrl->SetRowHeight(m_sizeIndex, height);
+  } else {
+    int total = m_GI->m_sideHdgWidth;
+    m_ctrl->OnSideHeadingSized(&total);
+    if (total != m_GI->m_sideHdgWidth) m_ctrl->SetSideHeadingWidth(std::max(total, 0));
+  }
+  FinishSizing();
+  m_armed = Sizing::None;
+}
+
+void CUGSideHdg::OnCancelMode() {
+  // No button-up will come: a sizing ends at the size reached, as at a release.
+  if (m_sizing) EndSizing();
+  CUGHeadingWnd::OnCancelMode();
+}
+
 void CUGSideHdg::OnLButtonUp(UINT, CPoint point) {
   if (m_sizing) {
-    m_sizing = false;
-    if (m_armed == Sizing::Row) {
-      DrawSizingLine(-1);
-      int height = m_GI->m_userSizingMode == 1 ? m_startTotal : m_ctrl->GetRowHeight(m_sizeIndex);
-      // Storing through SetRowHeight tells OnRowSized, which may change it.
-      m_ctrl->SetRowHeight(m_sizeIndex, height);
-    } else {
-      int total = m_GI->m_sideHdgWidth;
-      m_ctrl->OnSideHeadingSized(&total);
-      if (total != m_GI->m_sideHdgWidth) m_ctrl->SetSideHeadingWidth(std::max(total, 0));
-    }
-    FinishSizing();
-    m_armed = Sizing::None;
+    EndSizing();
     return;
   }
   int col = -1;

@@ -30,10 +30,13 @@ class CUGSideHdg : public CUGHeadingWnd {
   void OnLButtonDblClk(UINT flags, CPoint point) override;
   void OnRButtonDown(UINT flags, CPoint point) override;
   void OnRButtonUp(UINT flags, CPoint point) override;
+  void OnCancelMode() override;
 
  private:
   enum class Sizing { None, Row, Width };
   void DrawSizingLine(int y);
+  // A sizing drag ends: the control is told of the size reached and laid out.
+  void EndSizing();
   // The client rectangle of a shown row's headings; false when not shown.
   bool RowRectInView(long row, CRect* rect) const;
 

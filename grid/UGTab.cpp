@@ -264,6 +264,12 @@ void CUGTab::OnLButtonUp(UINT, CPoint) {
   m_ctrl->AdjustComponentSizes();
 }
 
+void CUGTab::OnCancelMode() {
+  // No button-up will come: the tab area keeps the width reached.
+  if (m_resizing) OnLButtonUp(0, CPoint());
+  CWnd::OnCancelMode();
+}
+
 void CUGTab::OnRButtonDown(UINT, CPoint point) {
   if (m_GI == nullptr || !m_GI->m_menuEnabled) return;
   CPoint screen = point;

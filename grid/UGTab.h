@@ -48,6 +48,7 @@ class CUGTab : public CWnd {
   void OnMouseMove(UINT flags, CPoint point) override;
   void OnLButtonDown(UINT flags, CPoint point) override;
   void OnLButtonUp(UINT flags, CPoint point) override;
+  void OnCancelMode() override;
   void OnRButtonDown(UINT flags, CPoint point) override;
   void OnHScroll(UINT code, UINT pos, CScrollBar* bar) override;
 

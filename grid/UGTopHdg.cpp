@@ -259,30 +259,42 @@ void CUGTopHdg::OnLButtonDown(UINT, CPoint point) {
   m_ctrl->OnTopHeadingLeftClick(col, row, 1, &rect, &point, processed);
 }
 
+void CUGTopHdg::EndSizing() {
+  m_sizing = false;
+  if (m_armed == Sizing::Column) {
+    DrawSizingLine(-1);
+    int col = m_sizeIndex;
+    int width = m_ctrl->GetColWidth(col);
+    CUGCell cell;
+    for (long r : m_ctrl->ShownRows()) {
+      m_ctrl->GetCellIndirect(col, r, &cell);
+      m_ctrl->GetCellType(cell.GetCellTypeIndex())->OnChangedCellWidth(col, r, &width);
+    }
+    // Storing through SetColWidth tells OnColumnSized, which may change it.
+    m_ctrl->SetColWidth(col, width);
+  } else {
+    int total = m_GI->m_topHdgHeight;
+    m_ctrl->OnTopHeadingSized(&total);
+    if (total != m_GI->m_topHdgHeight) m_ctrl->SetTopHeadingHeight(std::max(total, 0));
+  }
+  FinishSizing();
+  m_armed = Sizing::None;
+}
+
+void CUGTopHdg::OnCancelMode() {
+  // No button-up will come: a sizing ends at the size reached, as at a
+  // release; a column drag ends without moving the column.
+  m_buttonDown = false;
+  if (m_sizing) EndSizing();
+  else if (m_dragColumn >= 0) EndColumnDrag();
+  CUGHeadingWnd::OnCancelMode();
+}
+
 void CUGTopHdg::OnLButtonUp(UINT, CPoint point) {
   if (!m_buttonDown) return;
   m_buttonDown = false;
-  CUGGridInfo* gi = m_GI;
   if (m_sizing) {
-    m_sizing = false;
-    if (m_armed == Sizing::Column) {
-      DrawSizingLine(-1);
-      int col = m_sizeIndex;
-      int width = m_ctrl->GetColWidth(col);
-      CUGCell cell;
-      for (long r : m_ctrl->ShownRows()) {
-        m_ctrl->GetCellIndirect(col, r, &cell);
-        m_ctrl->GetCellType(cell.GetCellTypeIndex())->OnChangedCellWidth(col, r, &width);
-      }
-      // Storing through SetColWidth tells OnColumnSized, which may change it.
-      m_ctrl->SetColWidth(col, width);
-    } else {
-      int total = gi->m_topHdgHeight;
-      m_ctrl->OnTopHeadingSized(&total);
-      if (total != gi->m_topHdgHeight) m_ctrl->SetTopHeadingHeight(std::max(total, 0));
-    }
-    FinishSizing();
-    m_armed = Sizing::None;
+    EndSizing();
     return;
   }
   int col = -1;

@@ -31,6 +31,7 @@ class CUGTopHdg : public CUGHeadingWnd {
   void OnRButtonDown(UINT flags, CPoint point) override;
   void OnRButtonUp(UINT flags, CPoint point) override;
   void OnTimer(UINT_PTR id) override;
+  void OnCancelMode() override;
 
  private:
   enum class Sizing { None, Column, Height };
@@ -38,6 +39,9 @@ class CUGTopHdg : public CUGHeadingWnd {
   void DrawDropMarker(int x);
   void UpdateDrop(CPoint point);
   void EndColumnDrag();
+  // A sizing drag ends: the cell types and the control are told of the
+  // size reached and the control is laid out.
+  void EndSizing();
 
   // Sizing: armed while the mouse is on a border, sizing while dragging it.
   Sizing m_armed = Sizing::None;

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHideEvent>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <atomic>
 #include <chrono>
@@ -15,6 +17,8 @@
 #include <thread>
 
 #include "platform/Thread.h"
+#include "platform/WndBridge.h"
+#include "platform/ui/WinApp.h"
 
 namespace {
 
@@ -38,12 +42,48 @@ T Get(const T& value) {
   return value;
 }
 
+// The window a box speaks for: the active window, else the shown main
+// window; null when there is neither (a box before the main window shows).
+// A menu or tip that is active belongs to the window under it.
+QWidget* MessageBoxOwner() {
+  QWidget* owner = QApplication::activeWindow();
+  while (owner != nullptr && owner->windowType() != Qt::Window && owner->windowType() != Qt::Dialog)
+    owner = owner->parentWidget() ? owner->parentWidget()->window() : nullptr;
+  if (owner == nullptr) {
+    CWnd* main = AfxGetMainWnd();
+    QWidget* mainWidget = main ? main->GetWidget() : nullptr;
+    if (mainWidget != nullptr && mainWidget->isVisible()) owner = mainWidget->window();
+  }
+  return owner;
+}
+
+// A box that hands the activation back to its owner (else the program's
+// shown window) as it closes, as a dialog does: where no window manager
+// moves the keyboard, the program's keys would otherwise reach nothing
+// until the operator clicks. Done once the box is hidden: while a modal
+// box is shown its owner takes no activation.
+class OwnedMessageBox final : public QMessageBox {
+ public:
+  using QMessageBox::QMessageBox;
+
+ protected:
+  void hideEvent(QHideEvent* event) override {
+    QMessageBox::hideEvent(event);
+    const QWidget* active = QApplication::activeWindow();
+    if (!event->spontaneous() && (active == nullptr || active == this)) platform_detail::ActivateOwnerOf(this);
+  }
+};
+
 int ShowRealMessageBox(const MessageBoxRequest& request) {
   if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
     std::fprintf(stderr, "%s: %s\n", request.caption.c_str(), request.text.c_str());
     return IDCANCEL;
   }
-  QMessageBox box;
+  // Owned by the window it speaks for: it stays with that window.
+  // Made on the heap: the owner may be destroyed while the box is open,
+  // and takes the box with it.
+  QPointer<QMessageBox> owned = new OwnedMessageBox(MessageBoxOwner());
+  QMessageBox& box = *owned;
   box.setWindowTitle(QString::fromStdString(request.caption));
   box.setText(QString::fromStdString(request.text));
   switch (request.flags & MB_ICONMASK) {
@@ -75,8 +115,13 @@ int ShowRealMessageBox(const MessageBoxRequest& request) {
   box.setStandardButtons(set);
   size_t defaultIndex = (request.flags >> 8) & 0x3;
   if (defaultIndex < buttons.size()) box.setDefaultButton(buttons[defaultIndex].button);
-  if (request.flags & (MB_SYSTEMMODAL | MB_TOPMOST)) box.setWindowFlag(Qt::WindowStaysOnTopHint);
-  int pressed = box.exec();
+  // A title and a close box only, as the system's boxes have: a box
+  // minimised on its own would leave the program blocked with nothing to see.
+  Qt::WindowFlags frame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+  if (request.flags & (MB_SYSTEMMODAL | MB_TOPMOST)) frame |= Qt::WindowStaysOnTopHint;
+  box.setWindowFlags(frame);
+  const int pressed = box.exec();
+  delete owned.data();  // nothing when its owner took it along
   for (const Button& b : buttons)
     if (b.button == pressed) return b.id;
   // Closed by the window manager: the last button (Cancel, No or OK).

@@ -119,34 +119,6 @@ void DeleteWidgetsDueAt(size_t depth) {
   for (const QPointer<QWidget>& w : due) delete w.data();
 }
 
-// The window that takes the activation from a top-level window that ends:
-// its nearest shown owner, else a shown main window (a dialog owned by a
-// hidden window, such as the engine's, belongs to the program's window).
-QWidget* VisibleOwnerWindow(QWidget* window) {
-  for (QWidget* owner = window->parentWidget(); owner; owner = owner->window()->parentWidget()) {
-    if (owner->window()->isVisible()) return owner->window();
-  }
-  for (QWidget* top : QApplication::topLevelWidgets()) {
-    if (top != window && top->isVisible() && top->windowType() == Qt::Window) return top;
-  }
-  return nullptr;
-}
-
-// A top-level window that is hidden or ends while it has the keyboard hands
-// the activation back to the window that owns it, as the system does for
-// an owned window; where no window manager acts, nothing else would. The
-// toolkit may not know that the window has the keyboard (no window manager
-// tells it), so it also hands over while no window is active. Done before
-// the window is hidden: the display server refuses a focus request dated
-// before the focus it took from a window it unmapped.
-void HandOverActivation(QWidget* window) {
-  if (!window || !window->isWindow()) return;
-  if (window->windowType() != Qt::Window && window->windowType() != Qt::Dialog) return;
-  const QWidget* active = QApplication::activeWindow();
-  if (active != nullptr && active != window) return;
-  if (QWidget* owner = VisibleOwnerWindow(window)) owner->activateWindow();
-}
-
 // A window or dialog shown by a command that activates (not a child, a
 // tool window, a tip or a popup) becomes the active window, as a newly
 // shown window does on the system the program's windows follow; where no
@@ -162,6 +134,42 @@ void ActivateIfShownTopLevel(QWidget* widget, int showCommand) {
 }
 
 }  // namespace
+
+namespace {
+
+// The window that takes the activation from a top-level window that ends:
+// its nearest shown owner, else a shown main window (a dialog owned by a
+// hidden window, such as the engine's, belongs to the program's window).
+QWidget* VisibleOwnerWindow(QWidget* window) {
+  for (QWidget* owner = window->parentWidget(); owner; owner = owner->window()->parentWidget()) {
+    if (owner->window()->isVisible()) return owner->window();
+  }
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top != window && top->isVisible() && top->windowType() == Qt::Window) return top;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+// A top-level window that is hidden or ends while it has the keyboard hands
+// the activation back to the window that owns it, as the system does for
+// an owned window; where no window manager acts, nothing else would. The
+// toolkit may not know that the window has the keyboard (no window manager
+// tells it), so it also hands over while no window is active. Done before
+// the window is hidden: the display server refuses a focus request dated
+// before the focus it took from a window it unmapped.
+void platform_detail::HandOverActivation(QWidget* window) {
+  if (!window || !window->isWindow()) return;
+  if (window->windowType() != Qt::Window && window->windowType() != Qt::Dialog) return;
+  const QWidget* active = QApplication::activeWindow();
+  if (active != nullptr && active != window) return;
+  ActivateOwnerOf(window);
+}
+
+void platform_detail::ActivateOwnerOf(QWidget* window) {
+  if (QWidget* owner = window ? VisibleOwnerWindow(window) : nullptr) owner->activateWindow();
+}
 
 platform_detail::EventScope::EventScope(const QObject* receiver) { g_eventReceivers.push_back(receiver); }
 
@@ -319,7 +327,7 @@ BOOL CWnd::DestroyWindow() {
   // Asked before the children go: an event of a child (a key passed on to
   // this window) keeps this window's toolkit window alive too.
   m_busyFrame = OutermostEventOf(m_widget);
-  HandOverActivation(m_widget);
+  platform_detail::HandOverActivation(m_widget);
   WindowProc(WM_DESTROY, 0, 0);
   for (CWnd* child : GetChildren()) child->DestroyWindow();
   ReleaseWindow(true);
@@ -479,6 +487,7 @@ LRESULT CWnd::DispatchStandard(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnSetCursor(FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(static_cast<std::uintptr_t>(lParam)),
                          HIWORD(static_cast<std::uintptr_t>(lParam)));
     case WM_GETDLGCODE: return OnGetDlgCode();
+    case WM_CANCELMODE: OnCancelMode(); return 0;
     case WM_INITMENUPOPUP:
       OnInitMenuPopup(reinterpret_cast<CMenu*>(wParam), LOWORD(static_cast<std::uintptr_t>(lParam)),
                       HIWORD(static_cast<std::uintptr_t>(lParam)));
@@ -544,6 +553,9 @@ BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
 BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { Default(); return FALSE; }
 UINT CWnd::OnGetDlgCode() { return 0; }
 void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
+void CWnd::OnCancelMode() {
+  if (GetCapture() == this) ReleaseCapture();
+}
 
 void CWnd::NotifyParent(UINT code) {
   const WPARAM wParam = MAKEWPARAM(static_cast<int>(m_nID), static_cast<int>(code));
@@ -771,7 +783,7 @@ BOOL CWnd::ShowWindow(int showCommand) {
   if (m_widget->isWindow()) m_widget->setAttribute(Qt::WA_ShowWithoutActivating, !activates);
   switch (showCommand) {
     case SW_HIDE:
-      if (wasVisible) HandOverActivation(m_widget);
+      if (wasVisible) platform_detail::HandOverActivation(m_widget);
       m_widget->hide();
       break;
     case SW_SHOWMAXIMIZED:
@@ -883,7 +895,10 @@ CWnd* CWnd::GetFocus() {
 
 CWnd* CWnd::SetCapture() {
   CWnd* old = GetCapture();
-  if (m_widget) m_widget->grabMouse();
+  if (m_widget) {
+    platform_detail::InstallCaptureGuard();
+    m_widget->grabMouse();
+  }
   return old;
 }
 
@@ -896,6 +911,16 @@ BOOL CWnd::ReleaseCapture() {
 }
 
 CWnd* CWnd::GetCapture() { return FromWidget(QWidget::mouseGrabber()); }
+
+CWnd* CWnd::WindowFromPoint(CPoint screenPoint) {
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return nullptr;
+  // A control's inner toolkit widget (a list's viewport) stands for the control.
+  for (QWidget* w = QApplication::widgetAt(QPoint(screenPoint.x, screenPoint.y)); w; w = w->parentWidget()) {
+    if (CWnd* wnd = FromWidget(w)) return wnd;
+    if (w->isWindow()) break;
+  }
+  return nullptr;
+}
 
 void CWnd::SetForegroundWindow() {
   if (m_widget) {

@@ -157,9 +157,18 @@ class CWnd {
   CWnd* GetTopLevelParent() const;
   CWnd* SetFocus();
   static CWnd* GetFocus();
+  // The mouse capture: every mouse message goes to the holder until it
+  // releases it. A window of another top-level window that is shown or
+  // activated, or a press that lands in another top-level window, ends the
+  // capture: the holder gets WM_CANCELMODE (OnCancelMode) and loses it, and
+  // the press goes to the window it landed on.
   CWnd* SetCapture();
   static BOOL ReleaseCapture();
   static CWnd* GetCapture();
+  // The window the operator sees at a screen point (the topmost top-level
+  // window there, then its child at the point); null when none of the
+  // program's windows is there.
+  static CWnd* WindowFromPoint(CPoint screenPoint);
   void SetForegroundWindow();
   void BringWindowToTop();
   BOOL IsIconic() const;
@@ -263,7 +272,10 @@ class CWnd {
   virtual BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
   virtual UINT OnGetDlgCode();
   virtual void OnInitMenuPopup(CMenu* popup, UINT index, BOOL sysMenu);
-
+  // WM_CANCELMODE: the capture this window holds is being taken away (see
+  // SetCapture); end any press, drag or hover state now, as no button-up
+  // will follow. The base releases the capture.
+  virtual void OnCancelMode();
 
   // Makes the toolkit widget of this window; controls override it to make
   // their own kind. The default is a plain widget painted by OnPaint into

@@ -45,6 +45,27 @@ class EventScope {
   EventScope& operator=(const EventScope&) = delete;
 };
 
+// A top-level window that is hidden or ends while it has the keyboard
+// hands the activation to its owner, else to the program's shown window.
+// Call it before the window is hidden. User-interface thread.
+void HandOverActivation(QWidget* window);
+// Activates that owner (else the program's shown window) now, whatever is
+// active: for a modal window that has just been hidden, whose owner took
+// no activation while it was blocked.
+void ActivateOwnerOf(QWidget* window);
+
+// Installs, once per application object, the guard that ends the mouse
+// capture where the operator no longer looks (platform/WndCapture.cpp):
+// a top-level window shown or activated while a window of another
+// top-level window holds the capture, or a press that lands in another
+// top-level window than the one the toolkit delivered it to, sends
+// WM_CANCELMODE to the holder and ends the capture; the press then goes
+// to the window it landed on. User-interface thread.
+void InstallCaptureGuard();
+// Sends WM_CANCELMODE to the capture holder and makes sure the capture
+// has ended. Nothing when no window holds it.
+void CancelCaptureMode();
+
 // The point packed in a mouse message's lParam.
 inline CPoint PointFromParam(LPARAM l) {
   return CPoint(static_cast<short>(LOWORD(static_cast<std::uintptr_t>(l))),

@@ -189,32 +189,36 @@ BOOL CDialog::OnCommand(WPARAM wParam, LPARAM) {
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG: return OnInitDialog();
-    case WM_KEYDOWN:
+    case WM_KEYDOWN: {
+      if (wParam != VK_ESCAPE && wParam != VK_RETURN) break;
+      // A focused push button is pressed itself.
+      auto* button = dynamic_cast<CButton*>(GetFocus());
+      if (wParam == VK_RETURN && button && button->GetParent() == this) {
+        const DWORD kind = button->GetStyle() & BS_TYPEMASK;
+        if (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON || kind == BS_OWNERDRAW) {
+          button->Click();
+          return 0;
+        }
+      }
+      // A form embedded in another window (a panel of a view, a scroll
+      // host, a property page) does not end on Esc or Return: the key goes
+      // on to the window that holds it (a sheet takes them as its Cancel
+      // and OK, a view as it sees fit).
+      if (IsEmbeddedForm()) return Default();
       if (wParam == VK_ESCAPE) {
         SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         return 0;
       }
-      if (wParam == VK_RETURN) {
-        // A focused push button is pressed itself; otherwise the default button.
-        CWnd* focus = GetFocus();
-        auto* button = dynamic_cast<CButton*>(focus);
-        if (button && button->GetParent() == this) {
-          const DWORD kind = button->GetStyle() & BS_TYPEMASK;
-          if (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON || kind == BS_OWNERDRAW) {
-            button->Click();
-            return 0;
-          }
-        }
-        CWnd* def = GetDlgItem(static_cast<int>(m_nDefId));
-        if (def == nullptr) {
-          if (m_nDefId == static_cast<UINT>(IDOK)) SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        } else if (def->IsWindowEnabled() && def->IsWindowVisible()) {
-          if (auto* b = dynamic_cast<CButton*>(def)) b->Click();
-          else SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<int>(m_nDefId), BN_CLICKED), reinterpret_cast<LPARAM>(def->m_hWnd));
-        }
-        return 0;
+      // Otherwise Return presses the default button.
+      CWnd* def = GetDlgItem(static_cast<int>(m_nDefId));
+      if (def == nullptr) {
+        if (m_nDefId == static_cast<UINT>(IDOK)) SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+      } else if (def->IsWindowEnabled() && def->IsWindowVisible()) {
+        if (auto* b = dynamic_cast<CButton*>(def)) b->Click();
+        else SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<int>(m_nDefId), BN_CLICKED), reinterpret_cast<LPARAM>(def->m_hWnd));
       }
-      break;
+      return 0;
+    }
     default: break;
   }
   return CWnd::WindowProc(message, wParam, lParam);

@@ -5,7 +5,8 @@
 // UpdateData(FALSE)). Controls notify it through WM_COMMAND / WM_NOTIFY
 // (OnCommand / OnNotify); IDOK and IDCANCEL go to OnOK (which saves and
 // validates with UpdateData(TRUE) and ends with IDOK) and OnCancel. Enter
-// presses the default button, Escape means IDCANCEL, the close box too.
+// presses the default button, Escape means IDCANCEL, the close box too;
+// in a dialog embedded as a child window both keys go on to its parent.
 //
 // Tests end modal dialogs from code: queue EndDialog (PostToUiThread) or
 // install a modal driver, called inside every DoModal once the dialog is
@@ -43,6 +44,9 @@ class CDialog : public CWnd {
   // Ends a modal dialog with the result (the loop returns); hides a modeless one.
   void EndDialog(int result);
   bool IsModal() const { return m_bModal; }
+  // A modeless dialog made as a child window: a form embedded in another
+  // window, which Esc and Return do not end.
+  bool IsEmbeddedForm() const { return !m_bModal && (GetStyle() & WS_CHILD) != 0; }
 
   virtual BOOL OnInitDialog();
   virtual void OnOK();

@@ -7,7 +7,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QWidget>
 #include <cmath>
 #include <cstdlib>
@@ -341,6 +343,45 @@ TEST_F(TrendWindowTest, DraggingTheHostsBackgroundMovesThePanelsWithTheMouse) {
   host->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 400));
   host->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 100));
   EXPECT_EQ(host->GetScrollPosition(), 0) << "released: the mouse no longer drags";
+}
+
+// A window that comes up during a drag of the host (a message box, the
+// recipe window) ends the drag: no button-up will follow.
+TEST_F(TrendWindowTest, AWindowShownDuringADragOfTheHostEndsIt) {
+  CScrollChildDlg* host = view->GetScrollHost();
+  host->ScrollTo(30);
+  host->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 200));
+  ASSERT_EQ(CWnd::GetCapture(), host);
+  CWnd over;
+  ASSERT_TRUE(over.Create("Box", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(100, 100, 300, 200), nullptr, 0));
+  EXPECT_EQ(CWnd::GetCapture(), nullptr);
+  host->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 150));
+  EXPECT_EQ(host->GetScrollPosition(), 30) << "the mouse no longer drags";
+  over.DestroyWindow();
+}
+
+// Esc or Return with the keyboard in a panel (its sample list, or the
+// panel itself) leaves the panel and the host shown: a form embedded in
+// the view is not a dialog that ends.
+TEST_F(TrendWindowTest, EscAndReturnInAPanelLeaveItShown) {
+  CScrollChildDlg* host = view->GetScrollHost();
+  const struct {
+    int key;
+    QChar text;
+  } keys[] = {{Qt::Key_Escape, QChar(0x1B)}, {Qt::Key_Return, QChar('\r')}};
+  for (const auto& k : keys) {
+    for (QWidget* target : {Panel(0).GetSampleList().GetWidget(), Panel(1).GetWidget(), host->GetWidget()}) {
+      SCOPED_TRACE(k.key == Qt::Key_Escape ? "Esc" : "Return");
+      QKeyEvent press(QEvent::KeyPress, k.key, Qt::NoModifier, QString(k.text));
+      QApplication::sendEvent(target, &press);
+      QKeyEvent release(QEvent::KeyRelease, k.key, Qt::NoModifier, QString(k.text));
+      QApplication::sendEvent(target, &release);
+      ProcessPendingEvents();
+      EXPECT_TRUE(Panel(0).IsWindowVisible());
+      EXPECT_TRUE(Panel(1).IsWindowVisible());
+      EXPECT_TRUE(host->IsWindowVisible());
+    }
+  }
 }
 
 // On a machine without a printer Print offers the PDF file: answered with a

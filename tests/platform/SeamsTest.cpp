@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
 #include <atomic>
 #include <clocale>
 #include <cstdio>
@@ -9,6 +13,8 @@
 #include "platform/Paths.h"
 #include "platform/Seams.h"
 #include "platform/Thread.h"
+#include "platform/Wnd.h"
+#include "platform/ui/WinApp.h"
 #include "support/Doubles.h"
 
 namespace {
@@ -43,6 +49,67 @@ TEST(MessageBoxSeam, ABoxAskedByAWorkerIsShownOnTheUiThread) {
   worker.join();
   EXPECT_EQ(answer, IDRETRY);
   EXPECT_TRUE(onUiThread);
+}
+
+// The real box (no double): once it is shown and active, notes the window
+// that owns it and answers with the button.
+struct RealBoxAnswer {
+  QPointer<QWidget> owner;
+  Qt::WindowFlags flags;
+  bool shown = false;
+  void Queue(QMessageBox::StandardButton button) {
+    PostToUiThread([this, button] {
+      QMessageBox* box = nullptr;
+      WaitProcessingEvents([&] {
+        box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        return box != nullptr && QApplication::activeWindow() == box;
+      }, 5000);
+      if (box == nullptr) return;
+      shown = true;
+      owner = box->parentWidget();
+      flags = box->windowFlags();
+      box->button(button)->click();
+    });
+  }
+};
+
+// A box belongs to the window it speaks for: the active window, else the
+// shown main window, and has no button to minimise it on its own (which
+// would leave the program blocked with nothing to see). When it closes it hands the activation back to that
+// window, as a dialog does: the program's keys work at once.
+TEST(MessageBoxSeam, ARealBoxBelongsToTheActiveWindowAndGivesItTheKeyboardBack) {
+  MessageBoxHandler previous = SetMessageBoxHandler(nullptr);
+  CWinApp app("Boxes");
+  CWnd main, other;
+  ASSERT_TRUE(main.Create("Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(100, 100, 700, 500), nullptr, 0));
+  ASSERT_TRUE(other.Create("Other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(200, 150, 500, 400), nullptr, 0));
+  app.m_pMainWnd = &main;
+  struct Case {
+    const char* name;
+    CWnd* active;  // null: none
+    CWnd* owner;
+  };
+  for (const Case& c : {Case{"the active window", &other, &other}, Case{"none active: the main window", nullptr, &main}}) {
+    SCOPED_TRACE(c.name);
+    if (c.active != nullptr) {
+      c.active->SetForegroundWindow();
+      ASSERT_TRUE(WaitProcessingEvents([&] { return QApplication::activeWindow() == c.active->GetWidget(); }, 2000));
+    } else {
+      QApplication::setActiveWindow(nullptr);
+    }
+    RealBoxAnswer answer;
+    answer.Queue(QMessageBox::No);
+    EXPECT_EQ(MessageBox("Application will be closed.\r\nAre you sure?", "VekFrame", MB_YESNOCANCEL | MB_DEFBUTTON2),
+              IDNO);
+    ASSERT_TRUE(answer.shown);
+    EXPECT_EQ(answer.owner.data(), c.owner->GetWidget());
+    // Its frame has a title and a close box, no button to minimise it.
+    EXPECT_TRUE(answer.flags.testFlag(Qt::CustomizeWindowHint));
+    EXPECT_FALSE(answer.flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(WaitProcessingEvents([&] { return QApplication::activeWindow() == c.owner->GetWidget(); }, 2000));
+  }
+  app.m_pMainWnd = nullptr;
+  SetMessageBoxHandler(previous);
 }
 
 TEST(KeyStateSeam, HeldKeysHaveTheHighBit) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QWidget>
 
 #include "platform/Thread.h"
@@ -12,6 +13,8 @@
 #include "platform/ui/DialogUnits.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/ListBox.h"
+#include "platform/ui/PropertyPage.h"
+#include "platform/ui/PropertySheet.h"
 #include "platform/ui/ResourceTable.h"
 #include "platform/ui/Static.h"
 #include "support/Doubles.h"
@@ -338,6 +341,94 @@ TEST(DialogTest, ClosingTheSplashLeavesAModalDialogOpen) {
   });
   EXPECT_EQ(dlg.DoModal(), IDOK);
   EXPECT_TRUE(survived);
+}
+
+constexpr UINT kFormId = 9102;
+constexpr UINT kPageId = 9103;
+constexpr int kFormNotes = 120;
+constexpr int kFormList = 121;
+constexpr int kFormDo = 122;
+
+// A key pressed and released with the keyboard in the widget, as the user types it.
+void TypeKey(QWidget* target, int key, QChar text) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(text));
+  QApplication::sendEvent(target, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(text));
+  QApplication::sendEvent(target, &release);
+}
+
+// A form embedded in a window (a panel of a view) is not a dialog that
+// ends: Esc and Return leave it shown. An edit that wants Return still gets
+// it, and a focused push button of the form is still pressed by it.
+TEST(DialogTest, AFormEmbeddedInAWindowDoesNotEndOnEscOrReturn) {
+  ResourceTable::Instance().AddDialog(dlg::Dialog(kFormId, "", 200, 100, WS_CHILD, {
+      dlg::Edit(kFormNotes, 5, 5, 100, 40, ES_MULTILINE | ES_WANTRETURN | WS_TABSTOP),
+      dlg::List(kFormList, 110, 5, 80, 40),
+      dlg::PushButton(kFormDo, "Do", 5, 60, 40, 14, WS_TABSTOP),
+  }));
+  class Form : public CDialog {
+   public:
+    int clicks = 0;
+
+   protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
+      if (LOWORD(wParam) == kFormDo && HIWORD(wParam) == BN_CLICKED) ++clicks;
+      return CDialog::OnCommand(wParam, lParam);
+    }
+  };
+  CWnd view;
+  ASSERT_TRUE(view.Create("View", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 400, 300), nullptr, 0));
+  Form form;
+  ASSERT_TRUE(form.Create(kFormId, &view));
+  form.ShowWindow(SW_SHOW);
+  EXPECT_TRUE(form.IsEmbeddedForm());
+  const struct {
+    int key;
+    UINT vk;
+    QChar text;
+  } keys[] = {{Qt::Key_Escape, VK_ESCAPE, QChar(0x1B)}, {Qt::Key_Return, VK_RETURN, QChar('\r')}};
+  for (const auto& k : keys) {
+    TypeKey(form.GetDlgItem(kFormList)->GetWidget(), k.key, k.text);
+    form.SendMessage(WM_KEYDOWN, k.vk, 0);
+    ProcessPendingEvents();
+    EXPECT_TRUE(form.IsWindowVisible()) << "key " << k.vk;
+  }
+  CWnd* notes = form.GetDlgItem(kFormNotes);
+  notes->SetFocus();
+  TypeKey(notes->GetWidget(), Qt::Key_A, QChar('a'));
+  TypeKey(notes->GetWidget(), Qt::Key_Return, QChar('\r'));
+  TypeKey(notes->GetWidget(), Qt::Key_B, QChar('b'));
+  EXPECT_NE(notes->GetWindowText().find('\n'), std::string::npos) << notes->GetWindowText();
+  form.GetDlgItem(kFormDo)->SetFocus();
+  form.SendMessage(WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_EQ(form.clicks, 1);
+  EXPECT_TRUE(form.IsWindowVisible());
+  view.DestroyWindow();
+}
+
+// In a property sheet the page passes Esc and Return on: the sheet takes
+// them as its Cancel and OK.
+TEST(DialogTest, EscAndReturnInAPropertyPageEndTheSheet) {
+  ResourceTable::Instance().AddDialog(dlg::Dialog(kPageId, "Page", 150, 80, WS_CHILD, {
+      dlg::Edit(kFormNotes, 5, 5, 100, 12, WS_TABSTOP),
+  }));
+  const struct {
+    int key;
+    QChar text;
+    INT_PTR expected;
+  } keys[] = {{Qt::Key_Escape, QChar(0x1B), IDCANCEL}, {Qt::Key_Return, QChar('\r'), IDOK}};
+  for (const auto& k : keys) {
+    CPropertyPage page(kPageId);
+    CPropertySheet sheet("Sheet");
+    sheet.AddPage(&page);
+    CDialog::ModalDriver previous = CDialog::SetModalDriver([&](CDialog& d) {
+      auto& s = static_cast<CPropertySheet&>(d);
+      TypeKey(s.GetActivePage()->GetDlgItem(kFormNotes)->GetWidget(), k.key, k.text);
+      if (s.IsWindowVisible()) s.EndDialog(-2);  // the key did nothing
+    });
+    EXPECT_EQ(sheet.DoModal(), k.expected);
+    CDialog::SetModalDriver(previous);
+  }
 }
 
 }  // namespace
