@@ -183,6 +183,34 @@ TEST_F(DialogTest, TheProfileKeepsTheTopRowTheLineAndTheFilter) {
   EXPECT_EQ(ItemText(IDC_RDV_GOTO_LINE), "6");
 }
 
+// The current row takes its colour when the current row moves: an opening
+// that stays on row 0 tints nothing until the operator moves; one that
+// goes to a kept line tints that line.
+TEST_F(DialogTest, OpeningTintsTheCurrentRowOnlyWhenItMoves) {
+  auto back = [this](int col, long row) {
+    CUGCell cell;
+    Grid().GetCellIndirect(col, row, &cell);
+    return cell.GetBackColor();
+  };
+  struct Case {
+    int keptLine;
+    long tinted;  // -1: none
+  };
+  for (const Case& c : {Case{0, -1}, Case{3, 3}}) {
+    SCOPED_TRACE("kept line " + std::to_string(c.keptLine));
+    WriteProfileInt("RoveDazuviVerov", "GoToLine", c.keptLine);
+    Open();
+    ASSERT_EQ(Grid().GetCurrentRow(), c.keptLine);
+    for (long row = 0; row < kRows; ++row)
+      for (int col = 0; col < rdv::eColCount; ++col)
+        ASSERT_EQ(back(col, row), row == c.tinted ? rdv::kCurrentRowBack : rdv::kDefaultBack) << col << "," << row;
+    Grid().GotoRow(1);
+    EXPECT_EQ(back(rdv::eColValue, 1), rdv::kCurrentRowBack);
+    EXPECT_EQ(back(rdv::eColValue, c.keptLine), rdv::kDefaultBack);
+    Close();
+  }
+}
+
 TEST_F(DialogTest, EnterGoesAndEscapeClosesTheWindow) {
   Open();
   auto* line = Item<CEdit>(IDC_RDV_GOTO_LINE);
