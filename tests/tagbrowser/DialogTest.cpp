@@ -183,6 +183,27 @@ TEST_F(DialogTest, TheProfileKeepsTheTopRowTheLineAndTheFilter) {
   EXPECT_EQ(ItemText(IDC_RDV_GOTO_LINE), "6");
 }
 
+// The browser, moved once, reopens where it was closed however often it is
+// opened (its shown window has a frame, as under a window manager).
+TEST_F(DialogTest, ReopensWhereItWasClosed) {
+  Open();
+  CRect placed;
+  dialog->GetWindowRect(&placed);
+  placed.OffsetRect(0, 45 - placed.top);
+  dialog->MoveWindow(placed, TRUE);
+  ProcessPendingEvents();
+  dialog->GetWindowRect(&placed);
+  for (int opening = 0; opening < 3; ++opening) {
+    Close();
+    Open();
+    ProcessPendingEvents();
+    CRect shown;
+    dialog->GetWindowRect(&shown);
+    EXPECT_EQ(shown.TopLeft(), placed.TopLeft()) << "opening " << opening << ": " << shown.left << "," << shown.top;
+    EXPECT_EQ(shown.Size(), placed.Size());
+  }
+}
+
 // The current row takes its colour when the current row moves: an opening
 // that stays on row 0 tints nothing until the operator moves; one that
 // goes to a kept line tints that line.
