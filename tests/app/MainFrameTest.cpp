@@ -519,6 +519,13 @@ TEST_F(AppTest, TheRecipeWindowAndTheTagBrowserAreNotOwnedByTheMainWindow) {
   });
   Command(ID_SHIFT);
   EXPECT_NE(shiftOwner, nullptr) << "a modal window stays with its owner";
+  // Not the frame's windows, they still go with the frame.
+  const HWND hRecipe = recipe->m_hWnd;
+  const HWND hBrowser = browser->m_hWnd;
+  Frame()->DestroyWindow();
+  EXPECT_FALSE(CWnd::IsWindow(hRecipe));
+  EXPECT_FALSE(CWnd::IsWindow(hBrowser));
+  EXPECT_EQ(Engine()->GetTagBrowser(), nullptr);
 }
 
 TEST_F(AppTest, ThePlantsWindowsWorkOnTheApplicationsPlant) {
