@@ -87,7 +87,13 @@ void CMainFrmBase::OnClose() {
 
 void CMainFrmBase::OnDestroy() {
   WriteAccessLogLine("VekFrame Closed.", true);
-  if (CVekEngineBase* engine = CVekEngineBase::GetEngine()) engine->ShutDown();
+  if (CVekEngineBase* engine = CVekEngineBase::GetEngine()) {
+    // The tag browser is a window of its own, not the frame's: one still
+    // open when the frame goes without closing goes first, before the
+    // engine whose tags it reads.
+    engine->DestroyTagBrowser();
+    engine->ShutDown();
+  }
   DestroyAndDeleteWnd(m_pRecipeDlg);
   CMDIFrameWnd::OnDestroy();
 }

@@ -34,7 +34,9 @@ CRecipeDlg::CRecipeDlg() : CBaseTableDlg(IDD_RECIPE, kRecipeRights, nullptr) {}
 CRecipeDlg::~CRecipeDlg() = default;
 
 BOOL CRecipeDlg::CreateModeless() {
-  if (!Create(IDD_RECIPE, nullptr)) return FALSE;
+  // Made with no owner: a window of its own, which minimises without the
+  // main window.
+  if (!Create(IDD_RECIPE, CWnd::GetDesktopWindow())) return FALSE;
   ShowWindow(SW_SHOW);
   return TRUE;
 }

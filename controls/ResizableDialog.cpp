@@ -167,13 +167,17 @@ void CResizableDialog::EnablePlacementSave(const std::string& section, const std
   RestorePlacement();
 }
 
+// The placement saved and restored is the window's own rectangle, as
+// GetWindowRect gives it: without the frame a window manager draws around
+// it. MoveWindow sets exactly that rectangle (SetWindowPos would move the
+// frame's corner there, putting the window one title bar lower at every
+// opening).
 void CResizableDialog::RestorePlacement() {
   if (!IsWindowCreated()) return;
   const auto saved = PlacementFromText(GetProfileString(m_strPlacementSection, m_strPlacementEntry, ""));
   if (!saved) return;
   const CRect screen(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-  const CRect r = FitPlacement(saved->rect, m_minWindow, screen);
-  SetWindowPos(nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER);
+  MoveWindow(FitPlacement(saved->rect, m_minWindow, screen), TRUE);
   if (saved->maximized) ShowWindow(SW_MAXIMIZE);
 }
 

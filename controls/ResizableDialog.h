@@ -40,6 +40,8 @@ class CResizableDialog : public CDialog {
   // Saves the placement under section/entry of the profile store when the
   // dialog closes, and restores the saved one now (a damaged entry is
   // ignored; the placement is fitted to the screen and the minimum size).
+  // Both are the window's rectangle without a window manager's frame, so
+  // the dialog reopens exactly where it was closed.
   void EnablePlacementSave(const std::string& section, const std::string& entry);
   // Clears the user slot and ends the dialog with IDCANCEL.
   void EndDialogCancel();

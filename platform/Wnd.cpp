@@ -366,6 +366,11 @@ void CWnd::ReleaseWindow(bool deleteWidget) {
   }
 }
 
+CWnd* CWnd::GetDesktopWindow() {
+  static CWnd desktop;
+  return &desktop;
+}
+
 CWnd* CWnd::FromHandle(HWND hWnd) {
   std::lock_guard<std::mutex> lock(g_windowsMutex);
   auto it = g_windows.find(hWnd);

@@ -75,6 +75,10 @@ class CWnd {
   // True while the handle's window exists. Any thread.
   static bool IsWindow(HWND hWnd);
   bool IsWindowCreated() const { return IsWindow(m_hWnd); }
+  // The desktop, as a parent: a top-level window or dialog created with it
+  // is owned by no other window (it minimises and stacks on its own). It
+  // has no window of its own. Any thread.
+  static CWnd* GetDesktopWindow();
 
   // ---- Messages -------------------------------------------------------------
   // Queued: delivered later on the window's thread. False (and nothing

@@ -51,7 +51,8 @@ void CRoveDazuviVerovGrid::OnGridSetup() {
   m_nAutoFontIndex = AddCellType(&m_autoFontType);
   SetDefaultColWidth(10);
   for (int col = 0; col < rdv::eColCount; ++col) QuickSetText(col, -1, rdv::kColumns[col].heading);
-  // The table's widths, each widened where its heading would not fit.
+  // The table's widths; a column whose bold heading would lose letters at
+  // both ends (the heading is centred) is widened to the heading.
   CDC measure;
   measure.CreateCompatibleDC(nullptr);
   for (int col = 0; col < rdv::eColCount; ++col) {
@@ -64,8 +65,6 @@ void CRoveDazuviVerovGrid::OnGridSetup() {
   EnableGrid(TRUE);
   SetSideHeadingWidth(0);
   for (int index = 0; index < tagCount; ++index) FillRow(index, m_pDataCenter->GetTagAt(index));
-  // The first current row takes its colour as every later one does.
-  OnCurrentRowChanged(-1, GetCurrentRow());
   SetTimer(rdv::kRefreshTimer, rdv::kRefreshMs);
   m_bSetupDone = true;
 }

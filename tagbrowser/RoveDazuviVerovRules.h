@@ -33,7 +33,8 @@ struct ColumnInfo {
   const char* heading;
   int width;  // pixels
 };
-// The heading and width of every column.
+// The heading and width of every column (the grid widens a column whose
+// heading does not fit in it).
 extern const ColumnInfo kColumns[eColCount];
 
 // Colours (0x00BBGGRR).

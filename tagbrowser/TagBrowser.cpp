@@ -11,7 +11,9 @@ CWnd* CreateTagBrowser() {
   ResourceTable& table = ResourceTable::Instance();
   if (table.FindDialog(IDD_ROVEDAZUVI_VEROV) == nullptr) RegisterTagBrowserResources(table);
   auto dialog = std::make_unique<CRoveDazuviVerovDlg>();
-  if (!dialog->Create(IDD_ROVEDAZUVI_VEROV, nullptr)) return nullptr;
+  // Made with no owner: a window of its own, which minimises without the
+  // main window.
+  if (!dialog->Create(IDD_ROVEDAZUVI_VEROV, CWnd::GetDesktopWindow())) return nullptr;
   if (dialog->WasRefused()) {
     dialog->DestroyWindow();
     return nullptr;

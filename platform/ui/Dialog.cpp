@@ -24,6 +24,7 @@ CDialog::ModalDriver& Driver() {
 }  // namespace
 
 QWidget* platform_detail::DialogOwnerWindow(const CWnd* parent, const QWidget* dialog) {
+  if (parent != nullptr && parent == CWnd::GetDesktopWindow()) return nullptr;  // a window of its own
   QWidget* owner = parent && parent->GetWidget() ? parent->GetWidget()->window() : QApplication::activeWindow();
   if (owner == dialog || (owner && owner->windowType() == Qt::SplashScreen)) owner = nullptr;
   if (owner == nullptr) {

@@ -23,8 +23,11 @@ class CMDIChildWnd : public CFrameWnd {
   CMDIFrameWnd* GetMDIFrame() const { return m_pMDIFrame; }
   void MDIActivate();
   void MDIMaximize();
+  // A maximised child becomes normal; a minimised one gets back the size it
+  // had before (maximised again when it was maximised).
   void MDIRestore();
   BOOL IsMaximized() const;
+  BOOL IsMinimized() const;
   // The menu shown in the main frame while this child is active (its
   // template's), or null.
   const CMenu* GetSharedMenu() const { return m_pSharedMenu; }
@@ -41,6 +44,8 @@ class CMDIChildWnd : public CFrameWnd {
  private:
   CMDIFrameWnd* m_pMDIFrame = nullptr;
   QMdiSubWindow* m_pSubWindow = nullptr;
+  // Whether the sub-window was maximised when it was last minimised.
+  bool m_bRestoreMaximized = false;
   const CMenu* m_pSharedMenu = nullptr;
   CRect m_rcCreate;
 };

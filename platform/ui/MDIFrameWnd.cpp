@@ -273,7 +273,12 @@ BOOL CMDIFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (id >= AFX_IDM_FIRST_MDICHILD && id < AFX_IDM_FIRST_MDICHILD + 0xF0) {
       const std::vector<CMDIChildWnd*> children = GetChildFrames();
       const size_t index = id - AFX_IDM_FIRST_MDICHILD;
-      if (index < children.size()) children[index]->MDIActivate();
+      if (index < children.size()) {
+        // The window list brings a minimised child back, then activates it.
+        CMDIChildWnd* child = children[index];
+        if (child->IsMinimized()) child->MDIRestore();
+        child->MDIActivate();
+      }
       return TRUE;
     }
     switch (id) {
@@ -309,6 +314,12 @@ QWidget* CMDIChildWnd::CreateNativeWidget(QWidget* parent) {
   auto* window = new QMainWindow();
   m_pSubWindow = area->addSubWindow(window);
   m_pSubWindow->setAttribute(Qt::WA_DeleteOnClose, false);
+  // Bound to this frame's own widget: the link ends when the frame's window does.
+  QObject::connect(m_pSubWindow, &QMdiSubWindow::windowStateChanged, window,
+                   [this](Qt::WindowStates before, Qt::WindowStates now) {
+                     if ((now & Qt::WindowMinimized) && !(before & Qt::WindowMinimized))
+                       m_bRestoreMaximized = (before & Qt::WindowMaximized) != 0;
+                   });
   return window;
 }
 
@@ -368,10 +379,14 @@ void CMDIChildWnd::MDIMaximize() {
 }
 
 void CMDIChildWnd::MDIRestore() {
-  if (m_pSubWindow) m_pSubWindow->showNormal();
+  if (!m_pSubWindow) return;
+  if (m_pSubWindow->isMinimized() && m_bRestoreMaximized) m_pSubWindow->showMaximized();
+  else m_pSubWindow->showNormal();
 }
 
 BOOL CMDIChildWnd::IsMaximized() const { return m_pSubWindow && m_pSubWindow->isMaximized(); }
+
+BOOL CMDIChildWnd::IsMinimized() const { return m_pSubWindow && m_pSubWindow->isMinimized(); }
 
 void CMDIChildWnd::OnUpdateFrameTitle(BOOL) {
   CDocument* doc = GetActiveDocument();

@@ -8,6 +8,8 @@
 
 #include <QImage>
 #include <QWidget>
+#include <QMdiSubWindow>
+#include <QWindow>
 
 #include "AppTestSupport.h"
 #include "app/ChildVekFrame.h"
@@ -216,6 +218,32 @@ TEST_F(FrameWithTrendsTest, NewWindowOpensAnotherTrendWindowThatClosesAndLeavesT
   Activate("Supervise");
   EXPECT_EQ(Frame()->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<int>(ID_WINDOW_NEW), 0), 0), 0);
   EXPECT_EQ(Frame()->GetChildFrames().size(), 2u);
+}
+
+// Window > "1 Supervise" after the operator minimised the mimic, from
+// either window: the mimic comes back maximised and in front.
+TEST_F(FrameWithTrendsTest, TheWindowListBringsBackAMinimisedSuperviseWindow) {
+  ProcessPendingEvents();
+  for (const char* from : {"Supervise", "Trends"}) {
+    SCOPED_TRACE(from);
+    Activate("Supervise");
+    CMDIChildWnd* supervise = Frame()->MDIGetActive();
+    supervise->SubWindow()->showMinimized();
+    ProcessPendingEvents();
+    if (std::string(from) == "Trends") Activate("Trends");
+    ASSERT_TRUE(supervise->IsMinimized());
+    CMenu* window = OpenPopup("&Window");
+    ASSERT_NE(window, nullptr);
+    UINT entry = kNoItem;
+    for (UINT i = 0; i < window->GetMenuItemCount(); ++i)
+      if (window->GetMenuString(i, MF_BYPOSITION) == "&1 Supervise") entry = window->GetMenuItemID(static_cast<int>(i));
+    ASSERT_NE(entry, kNoItem);
+    Command(entry);
+    ProcessPendingEvents();
+    EXPECT_FALSE(supervise->IsMinimized());
+    EXPECT_TRUE(supervise->IsMaximized());
+    EXPECT_EQ(Frame()->MDIGetActive(), supervise);
+  }
 }
 
 TEST_F(AppTest, WithoutTrendSettingsTheTrendCommandSaysSoAndChangesNothing) {
@@ -456,6 +484,48 @@ TEST_F(AppTest, TheRecipeWindowIsMadeOnceThenBroughtToTheFrontAndGoesWithTheFram
   const HWND hRecipe = recipe->m_hWnd;
   Frame()->DestroyWindow();
   EXPECT_FALSE(CWnd::IsWindow(hRecipe));
+}
+
+// The recipe window and the tag browser are made without a parent: each is
+// a window of its own, not transient for the main window, so a window
+// manager minimises it alone. A modal table window keeps the frame as owner.
+TEST_F(AppTest, TheRecipeWindowAndTheTagBrowserAreNotOwnedByTheMainWindow) {
+  ASSERT_TRUE(Start());
+  Frame()->ShowWindow(SW_SHOW);
+  Frame()->SetForegroundWindow();
+  ProcessPendingEvents();
+  // The window it is transient for (null: none).
+  auto ownerOf = [](CWnd* wnd) -> QWindow* {
+    QWidget* w = wnd->GetWidget();
+    if (QWidget* parent = w->parentWidget()) return parent->window()->windowHandle();
+    return w->windowHandle() ? w->windowHandle()->transientParent() : nullptr;
+  };
+  Command(ID_RECIPE);
+  ProcessPendingEvents();
+  CWnd* recipe = Frame()->GetRecipeWindow();
+  ASSERT_NE(recipe, nullptr);
+  EXPECT_EQ(ownerOf(recipe), nullptr);
+  login.answers.push_back(User("tech"));
+  Command(ID_TAG_BROWSER);
+  ProcessPendingEvents();
+  CWnd* browser = Engine()->GetTagBrowser();
+  ASSERT_NE(browser, nullptr);
+  EXPECT_TRUE(browser->IsWindowVisible());
+  EXPECT_EQ(ownerOf(browser), nullptr);
+  QWindow* shiftOwner = nullptr;
+  ModalDriverScope driver([&](CDialog& dialog) {
+    shiftOwner = ownerOf(&dialog);
+    dialog.EndDialog(IDCANCEL);
+  });
+  Command(ID_SHIFT);
+  EXPECT_NE(shiftOwner, nullptr) << "a modal window stays with its owner";
+  // Not the frame's windows, they still go with the frame.
+  const HWND hRecipe = recipe->m_hWnd;
+  const HWND hBrowser = browser->m_hWnd;
+  Frame()->DestroyWindow();
+  EXPECT_FALSE(CWnd::IsWindow(hRecipe));
+  EXPECT_FALSE(CWnd::IsWindow(hBrowser));
+  EXPECT_EQ(Engine()->GetTagBrowser(), nullptr);
 }
 
 TEST_F(AppTest, ThePlantsWindowsWorkOnTheApplicationsPlant) {

@@ -1,8 +1,11 @@
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include "controls/ResizableDialog.h"
 #include "platform/Paths.h"
+#include "platform/Thread.h"
 #include "platform/ui/ResourceTable.h"
+#include "platform/ui/SysColors.h"
 #include "support/Doubles.h"
 
 class CVekAccessUser {};  // an opaque user for the caption slot
@@ -34,6 +37,11 @@ class TestDialog : public CResizableDialog {
     return TRUE;
   }
 };
+
+std::string RectText(const CRect& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+         std::to_string(r.bottom);
+}
 
 CRect ItemRect(CWnd& dialog, UINT id) {
   CRect r;
@@ -107,6 +115,70 @@ TEST_F(ResizableDialogTest, PlacementIsSavedOnCloseAndRestored) {
   EXPECT_EQ(restored.Size(), placed.Size());
   EXPECT_EQ(restored.TopLeft(), placed.TopLeft());
   again.DestroyWindow();
+}
+
+// Opened, shown (the window then has a frame, as under a window manager),
+// placed and closed several times: every opening shows the window exactly
+// where the last one closed, never a frame's height lower.
+TEST_F(ResizableDialogTest, EachOpeningShowsTheWindowWhereTheLastClosed) {
+  CRect closedAt;
+  for (int opening = 0; opening < 4; ++opening) {
+    SCOPED_TRACE("opening " + std::to_string(opening));
+    TestDialog d;
+    ASSERT_TRUE(d.Create(kTemplate, nullptr));
+    d.EnablePlacementSave("Settings", "TestDlg");
+    d.ShowWindow(SW_SHOW);
+    ProcessPendingEvents();
+    ASSERT_NE(d.GetWidget()->frameGeometry().topLeft(), d.GetWidget()->geometry().topLeft())
+        << "the window must have a frame for this test to mean anything";
+    CRect shown;
+    d.GetWindowRect(&shown);
+    if (opening == 0) {
+      d.SetWindowPos(nullptr, 120, 90, shown.Width() + 40, shown.Height() + 20, SWP_NOZORDER);
+      ProcessPendingEvents();
+    } else {
+      EXPECT_EQ(RectText(shown), RectText(closedAt));
+    }
+    if (opening == 2) {
+      d.MoveWindow(CRect(200, 150, 200 + shown.Width(), 150 + shown.Height()), TRUE);
+      ProcessPendingEvents();
+    }
+    d.GetWindowRect(&closedAt);
+    d.DestroyWindow();
+  }
+}
+
+// Entries written before keep their meaning (the window's rectangle); an
+// entry off the screen brings the window back onto it.
+TEST_F(ResizableDialogTest, AKeptPlacementIsRestoredOnTheScreen) {
+  const CRect screen(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  struct Case {
+    const char* saved;
+    CRect expected;  // empty: anywhere wholly on the screen
+  };
+  const Case cases[] = {
+      {"100,80,520,330", CRect(100, 80, 520, 330)},
+      {"-4000,-3000,-3580,-2750", CRect()},
+      {"90000,70000,90420,70250", CRect()},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.saved);
+    WriteProfileString("Settings", "TestDlg", std::string(c.saved) + ",0");
+    TestDialog d;
+    ASSERT_TRUE(d.Create(kTemplate, nullptr));
+    d.EnablePlacementSave("Settings", "TestDlg");
+    d.ShowWindow(SW_SHOW);
+    ProcessPendingEvents();
+    CRect shown;
+    d.GetWindowRect(&shown);
+    if (!c.expected.IsRectEmpty()) {
+      EXPECT_EQ(RectText(shown), RectText(c.expected));
+    } else {
+      CRect inside;
+      EXPECT_TRUE(inside.IntersectRect(shown, screen) && inside == shown) << RectText(shown);
+    }
+    d.DestroyWindow();
+  }
 }
 
 TEST_F(ResizableDialogTest, DamagedPlacementIsIgnored) {

@@ -201,6 +201,55 @@ TEST_F(DialogTest, ARememberedLineAtTheRowCountOpensOnTheLastRow) {
   }
 }
 
+// The browser, moved once, reopens where it was closed however often it is
+// opened (its shown window has a frame, as under a window manager).
+TEST_F(DialogTest, ReopensWhereItWasClosed) {
+  Open();
+  CRect placed;
+  dialog->GetWindowRect(&placed);
+  placed.OffsetRect(0, 45 - placed.top);
+  dialog->MoveWindow(placed, TRUE);
+  ProcessPendingEvents();
+  dialog->GetWindowRect(&placed);
+  for (int opening = 0; opening < 3; ++opening) {
+    Close();
+    Open();
+    ProcessPendingEvents();
+    CRect shown;
+    dialog->GetWindowRect(&shown);
+    EXPECT_EQ(shown.TopLeft(), placed.TopLeft()) << "opening " << opening << ": " << shown.left << "," << shown.top;
+    EXPECT_EQ(shown.Size(), placed.Size());
+  }
+}
+
+// The current row takes its colour when the current row moves: an opening
+// that stays on row 0 tints nothing until the operator moves; one that
+// goes to a kept line tints that line.
+TEST_F(DialogTest, OpeningTintsTheCurrentRowOnlyWhenItMoves) {
+  auto back = [this](int col, long row) {
+    CUGCell cell;
+    Grid().GetCellIndirect(col, row, &cell);
+    return cell.GetBackColor();
+  };
+  struct Case {
+    int keptLine;
+    long tinted;  // -1: none
+  };
+  for (const Case& c : {Case{0, -1}, Case{3, 3}}) {
+    SCOPED_TRACE("kept line " + std::to_string(c.keptLine));
+    WriteProfileInt("RoveDazuviVerov", "GoToLine", c.keptLine);
+    Open();
+    ASSERT_EQ(Grid().GetCurrentRow(), c.keptLine);
+    for (long row = 0; row < kRows; ++row)
+      for (int col = 0; col < rdv::eColCount; ++col)
+        ASSERT_EQ(back(col, row), row == c.tinted ? rdv::kCurrentRowBack : rdv::kDefaultBack) << col << "," << row;
+    Grid().GotoRow(1);
+    EXPECT_EQ(back(rdv::eColValue, 1), rdv::kCurrentRowBack);
+    EXPECT_EQ(back(rdv::eColValue, c.keptLine), rdv::kDefaultBack);
+    Close();
+  }
+}
+
 TEST_F(DialogTest, EnterGoesAndEscapeClosesTheWindow) {
   Open();
   auto* line = Item<CEdit>(IDC_RDV_GOTO_LINE);
