@@ -40,6 +40,7 @@ int CVekFrameBaseApp::ExitInstance() {
 int CVekFrameBaseApp::RunProgram() {
   if (InitInstance()) return Run();
   // A refused start-up ends here: what was built goes, the loop never runs.
+  CloseSplash();
   if (m_pMainWnd) m_pMainWnd->DestroyWindow();
   int nQuit = 0;
   TakePendingQuit(&nQuit);  // the closing main window asked the loop to end

@@ -1,10 +1,13 @@
 #include "app/VekTrendView.h"
 
+#include <algorithm>
+
 #include "app/MainFrmBase.h"
 #include "app/ScrollChildDlg.h"
 #include "app/TrendChildDlg.h"
 #include "app/TrendRules.h"
 #include "attrib/AttribTrendInfo.h"
+#include "core/VekUtils.h"
 #include "platform/ui/Document.h"
 #include "platform/ui/WinApp.h"
 #include "res/TrendResources.h"
@@ -24,9 +27,37 @@ void CVekTrendView::OnInitialUpdate() {
   const bool bFirstView = pDoc == nullptr || pDoc->GetViews().empty() || pDoc->GetViews().front() == this;
   if (CWnd* pMain = AfxGetMainWnd(); pMain && bFirstView)
     pMain->PostMessage(WM_COMMAND, MAKEWPARAM(IDC_TREND_SUPERVISE, 0), 0);
+  if (const CWnd* pPlaceholder = GetDlgItem(IDC_TREND_PLACEHOLDER)) {
+    m_rcPlaceholder = GetWindowRectInParent(pPlaceholder);
+    m_rcPlaceholder.OffsetRect(GetScrollPosition());
+  }
   m_pScrollHost = std::make_unique<CScrollChildDlg>(this, IDC_TREND_PLACEHOLDER, IDD_TREND_SCROLL_HOST);
   if (!m_pScrollHost->IsWindowCreated()) return;
+  FitScrollHost();
   CreatePanels();
+}
+
+CRect CVekTrendView::ScrollHostRect(const CRect& rcPlaceholder, CSize szForm, CSize szClient) {
+  const int nRightMargin = szForm.cx - rcPlaceholder.right;
+  const int nBottomMargin = szForm.cy - rcPlaceholder.bottom;
+  return CRect(rcPlaceholder.left, rcPlaceholder.top, std::max(rcPlaceholder.right, szClient.cx - nRightMargin),
+               std::max(rcPlaceholder.bottom, szClient.cy - nBottomMargin));
+}
+
+void CVekTrendView::FitScrollHost() {
+  if (!m_pScrollHost || !m_pScrollHost->IsWindowCreated()) return;
+  CRect client;
+  GetClientRect(&client);
+  CRect rect = ScrollHostRect(m_rcPlaceholder, GetTotalSize(), client.Size());
+  const CPoint scrolled = GetScrollPosition();
+  rect.OffsetRect(-scrolled.x, -scrolled.y);
+  m_pScrollHost->SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
+                              SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CVekTrendView::OnSize(UINT type, int cx, int cy) {
+  CFormView::OnSize(type, cx, cy);
+  FitScrollHost();
 }
 
 void CVekTrendView::CreatePanels() {

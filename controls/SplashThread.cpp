@@ -63,3 +63,9 @@ bool CloseSplashIfMainWindowShown() {
   g_splashOpen = false;
   return true;
 }
+
+void CloseSplash() {
+  CSplashScreen::Hide();
+  g_splashOpen = false;
+  if (CWnd* watcher = CWnd::FromHandle(g_watcher)) watcher->DestroyWindow();
+}

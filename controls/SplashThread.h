@@ -17,3 +17,6 @@ void SetSplashMainWindow(CWnd* pMainWnd);
 // check; start-up code may call it right after showing the main frame).
 // True when the splash was closed or is not shown.
 bool CloseSplashIfMainWindowShown();
+// Closes the splash now and ends the watch (a start-up that was refused:
+// nothing is to come after its last box).
+void CloseSplash();

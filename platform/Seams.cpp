@@ -18,6 +18,7 @@
 
 #include "platform/Thread.h"
 #include "platform/WndBridge.h"
+#include "platform/ui/SplashScreen.h"
 #include "platform/ui/WinApp.h"
 
 namespace {
@@ -120,6 +121,9 @@ int ShowRealMessageBox(const MessageBoxRequest& request) {
   Qt::WindowFlags frame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
   if (request.flags & (MB_SYSTEMMODAL | MB_TOPMOST)) frame |= Qt::WindowStaysOnTopHint;
   box.setWindowFlags(frame);
+  // The splash stays above every window: it steps aside while the box is
+  // up, so a box during start-up (why the program does not start) is seen.
+  const CSplashScreen::StepAside splashAside;
   const int pressed = box.exec();
   delete owned.data();  // nothing when its owner took it along
   for (const Button& b : buttons)

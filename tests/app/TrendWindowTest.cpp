@@ -155,10 +155,57 @@ TEST_F(TrendWindowTest, OnePanelPerTrendSettingInIndexOrderStackedInTheHost) {
   CRect client;
   Panel(0).GetClientRect(&client);
   EXPECT_EQ(area, CRect(0, 0, client.Width() + 20, y));
-  // The host takes the placeholder's place; the placeholder is hidden.
+  // The host takes the placeholder's place (and grows with the view past
+  // it); the placeholder is hidden.
   const CRect hostRect = GetWindowRectInParent(host);
-  EXPECT_EQ(hostRect, DialogUnitsToPixels(CRect(4, 35, 4 + 660, 35 + 372)));
+  const CRect placeholder = DialogUnitsToPixels(CRect(4, 35, 4 + 660, 35 + 372));
+  EXPECT_EQ(hostRect.TopLeft(), placeholder.TopLeft());
+  EXPECT_GE(hostRect.Width(), placeholder.Width());
+  EXPECT_GE(hostRect.Height(), placeholder.Height());
   EXPECT_FALSE(view->GetDlgItem(IDC_TREND_PLACEHOLDER)->IsWindowVisible());
+}
+
+// The trend window fills the main frame at any size: the maximised child
+// frame fills the frame's client area, the view its child frame, and the
+// scroll host the view, keeping the form's margins; a page of the host is
+// its height. A view smaller than the form keeps the host at the
+// placeholder's size and scrolls the form.
+TEST_F(TrendWindowTest, TheHostFillsTheViewWhateverTheFrameSize) {
+  CScrollChildDlg* host = view->GetScrollHost();
+  CMDIChildWnd* child = frame->MDIGetActive();
+  ASSERT_NE(child, nullptr);
+  const CRect form = DialogUnitsToPixels(CRect(0, 0, 667, 414));
+  const CRect placeholder = DialogUnitsToPixels(CRect(4, 35, 4 + 660, 35 + 372));
+  const struct {
+    int cx, cy;
+    bool bLargerThanForm;
+  } sizes[] = {{1024, 768, true}, {1920, 1080, true}, {1280, 1024, true}, {700, 500, false}, {1100, 800, true}};
+  for (const auto& size : sizes) {
+    SCOPED_TRACE(std::to_string(size.cx) + "x" + std::to_string(size.cy));
+    frame->MoveWindow(0, 0, size.cx, size.cy);
+    ProcessPendingEvents();
+    BOOL bMaximized = FALSE;
+    EXPECT_EQ(frame->MDIGetActive(&bMaximized), child);
+    EXPECT_TRUE(bMaximized);
+    CRect mdiClient, viewRect, hostRect;
+    frame->m_wndMDIClient.GetClientRect(&mdiClient);
+    frame->m_wndMDIClient.ClientToScreen(&mdiClient);
+    view->GetWindowRect(&viewRect);
+    EXPECT_EQ(viewRect, mdiClient) << "the view fills the main frame's client area";
+    CRect client;
+    view->GetClientRect(&client);
+    hostRect = GetWindowRectInParent(host);
+    if (size.bLargerThanForm) {
+      EXPECT_EQ(hostRect, CRect(placeholder.left, placeholder.top, client.right - (form.right - placeholder.right),
+                                client.bottom - (form.bottom - placeholder.bottom)));
+    } else {
+      EXPECT_EQ(hostRect.Size(), placeholder.Size());
+    }
+    CRect hostClient;
+    host->GetClientRect(&hostClient);
+    EXPECT_EQ(host->GetPageHeight(), hostClient.Height());
+    EXPECT_EQ(GetWindowRectInParent(&Panel(0)).TopLeft(), CPoint(10, 5)) << "a new size shows the top";
+  }
 }
 
 TEST_F(TrendWindowTest, ARefreshDrawsTheSamplesHeldAndListsThemNewestFirst) {
