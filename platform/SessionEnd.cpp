@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <iterator>
 
 #include "platform/Seams.h"
 #include "platform/Thread.h"
