@@ -81,6 +81,10 @@ int CMainFrmBase::OnCreate() {
 
 void CMainFrmBase::OnClose() {
   if (AfxMessageBox(kCloseQuestion, MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) return;
+  EndSession();
+}
+
+void CMainFrmBase::EndSession() {
   if (CVekEngineBase* engine = CVekEngineBase::GetEngine()) engine->DestroyTagBrowser();
   CMDIFrameWnd::OnClose();
 }

@@ -43,6 +43,10 @@ class CMainFrmBase : public CMDIFrameWnd {
   // The recipe window; null until it was first opened.
   CWnd* GetRecipeWindow() const { return m_pRecipeDlg; }
 
+  // Closes the frame as Yes to the close question does, without asking:
+  // the end of the session (the system ends the program).
+  void EndSession();
+
   // The texts of the frame's boxes.
   static constexpr const char* kCloseQuestion = "Application will be closed.\r\nAre you sure?";
   static constexpr const char* kNoTrendText = "No Trend is defined in INi file!";

@@ -9,6 +9,7 @@
 #include "app/VekFrameView.h"
 #include "controls/ResizableDialog.h"
 #include "controls/SplashThread.h"
+#include "core/AccessLog.h"
 #include "core/IniFile.h"
 #include "core/StartupChecks.h"
 #include "core/VekAccessUser.h"
@@ -65,7 +66,11 @@ BOOL CVekFrameApp::InitInstance() {
   pEngine->SetTitle(MakeBuildTag(m_strProjectCode, __DATE__));
   if (!m_strDefaultUserFile.empty()) pEngine->SetDefaultUserFile(m_strDefaultUserFile);
   pEngine->SetSettingsFileRequired(true);  // an unreadable settings file refuses the start in its one box
-  if (!CVekEngineBase::SetEngine(pEngine)) return FALSE;
+  const bool bStarted = CVekEngineBase::SetEngine(pEngine);
+  // A second instance that cannot be detected is said in this start's log.
+  if (const std::string strFault = GetSingleInstanceFault(strAppName); !strFault.empty())
+    WriteAccessLogLine(strFault, true);
+  if (!bStarted) return FALSE;
   CResizableDialog::SetUserNameProvider(
       [](const CVekAccessUser* pUser) { return pUser ? pUser->GetName() : std::string(); });
 

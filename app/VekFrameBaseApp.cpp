@@ -1,12 +1,15 @@
 #include "app/VekFrameBaseApp.h"
 
 #include "app/ChildTrendFrame.h"
+#include "app/MainFrmBase.h"
 #include "app/VekTrendDoc.h"
 #include "app/VekTrendView.h"
 #include "attrib/AttribTrendInfo.h"
 #include "controls/SplashThread.h"
+#include "core/AccessLog.h"
 #include "core/VekEngineBase.h"
 #include "platform/Seams.h"
+#include "platform/SessionEnd.h"
 #include "platform/Wnd.h"
 #include "res/AppResources.h"
 #include "shapes/BaseShape.h"
@@ -38,13 +41,30 @@ int CVekFrameBaseApp::ExitInstance() {
 }
 
 int CVekFrameBaseApp::RunProgram() {
-  if (InitInstance()) return Run();
-  // A refused start-up ends here: what was built goes, the loop never runs.
-  CloseSplash();
-  if (m_pMainWnd) m_pMainWnd->DestroyWindow();
-  int nQuit = 0;
-  TakePendingQuit(&nQuit);  // the closing main window asked the loop to end
-  return ExitInstance();
+  SetSessionEndBoxLog([](const std::string& strLine) { WriteAccessLogLine(strLine, true); });
+  int nCode = 0;
+  if (InitInstance()) {
+    SetSessionEndHandler([this](const std::string& strReason) { EndSession(strReason); });
+    nCode = Run();
+    SetSessionEndHandler(nullptr);
+  } else {
+    // A refused start-up ends here: what was built goes, the loop never runs.
+    CloseSplash();
+    if (m_pMainWnd) m_pMainWnd->DestroyWindow();
+    int nQuit = 0;
+    TakePendingQuit(&nQuit);  // the closing main window asked the loop to end
+    nCode = ExitInstance();
+  }
+  SetSessionEndBoxLog(nullptr);
+  return nCode;
+}
+
+void CVekFrameBaseApp::EndSession(const std::string& strReason) {
+  // Without a main window it is closing already and has asked the loop to end.
+  auto* pFrame = dynamic_cast<CMainFrmBase*>(m_pMainWnd);
+  if (!pFrame) return;
+  WriteAccessLogLine(strReason + ": the session ends; VekFrame closes without asking.", true);
+  pFrame->EndSession();
 }
 
 bool AreTrendsDefined() {

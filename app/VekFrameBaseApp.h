@@ -32,8 +32,13 @@ class CVekFrameBaseApp : public CWinApp {
 
   // Runs the program: InitInstance, then the message loop when start-up
   // succeeded; ExitInstance in either case. Returns the exit code: the
-  // loop's, or the code a refused start-up left.
+  // loop's, or the code a refused start-up left. An end of the session
+  // (platform/SessionEnd.h) asked meanwhile ends the loop through
+  // EndSession; the boxes it leaves unshown are written to the log.
   int RunProgram();
+  // The session ends: the main window closes as after Yes to the close
+  // question, without asking, and the loop ends with 0 (exit code 0).
+  virtual void EndSession(const std::string& strReason);
 
   IVekPlant* GetPlant() const { return m_pPlant.get(); }
   CMultiDocTemplate* GetTrendTemplate() const { return m_pTrendTemplate; }

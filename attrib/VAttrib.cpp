@@ -10,6 +10,7 @@
 #include "attrib/PlantServices.h"
 #include "attrib/VAttribsPack.h"
 #include "platform/Seams.h"
+#include "platform/SessionEnd.h"
 
 namespace {
 
@@ -307,7 +308,8 @@ void CVAttrib::WriteThroughToTag() {
           "The 'Negative Tag Transforming' is NOT supported for non boolean data types!\n" +
               FormatBindingInfo(nullptr) + "Do you want to continue program?",
           MB_YESNO | MB_ICONERROR | MB_SYSTEMMODAL);
-      if (answer != IDYES) ExitProgram(kExitCodeConfigError);
+      // At the end of the session nobody answered: the program ends its own way.
+      if (answer != IDYES && !IsSessionEnding()) ExitProgram(kExitCodeConfigError);
       SetTagTransform("");
     }
   }

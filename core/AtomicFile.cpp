@@ -100,6 +100,7 @@ struct CFileLock::State {
   std::atomic<std::thread::id> owner{};     // the thread that holds it
   int depth = 0;                            // nesting in the owner thread
   int fd = -1;                              // the open lock file, flock-ed, while held
+  std::atomic<bool> waitRanOut{false};      // the last wait ran out; not had since
 };
 
 namespace {
@@ -172,14 +173,24 @@ void RemoveStaleTempFiles(const std::string& file) {
 
 void SyncFolderOf(const std::string& path) { SyncFolder(FolderOf(path)); }
 
+namespace {
+
+std::shared_ptr<CFileLock::State> LockStateOf(const std::string& file) {
+  std::lock_guard lock(g_locksMutex);
+  std::shared_ptr<CFileLock::State>& slot = g_locks[file];
+  if (!slot) slot = std::make_shared<CFileLock::State>();
+  return slot;
+}
+
+}  // namespace
+
+bool CFileLock::HasWaitRunOut(const std::string& path) {
+  return LockStateOf(ResolveFileLink(path))->waitRanOut.load();
+}
+
 CFileLock::CFileLock(const std::string& path, int nWaitMs) {
   const std::string file = ResolveFileLink(path);
-  {
-    std::lock_guard lock(g_locksMutex);
-    std::shared_ptr<State>& slot = g_locks[file];
-    if (!slot) slot = std::make_shared<State>();
-    m_state = slot;
-  }
+  m_state = LockStateOf(file);
   if (m_state->owner.load() == std::this_thread::get_id()) {
     ++m_state->depth;
     m_bHeld = true;
@@ -189,8 +200,15 @@ CFileLock::CFileLock(const std::string& path, int nWaitMs) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
   const std::string lockFile = file + ".lock";
   const auto giveUp = [&](const std::string& holder) {
-    m_strError = "The lock file \"" + lockFile + "\" was held by " + (holder.empty() ? "another program" : holder) +
-                 " for " + std::to_string((waitMs + 999) / 1000) + " s.";
+    const std::string who = holder.empty() ? "another program" : holder;
+    if (waitMs == 0) {
+      m_strError = "The lock file \"" + lockFile + "\" is held by " + who + ".";
+      return;
+    }
+    m_strError = "The lock file \"" + lockFile + "\" was held by " + who + " for " +
+                 std::to_string((waitMs + 999) / 1000) + " s.";
+    m_bWaitRanOut = true;
+    m_state->waitRanOut = true;
   };
   if (!m_state->mutex.try_lock_until(deadline)) {
     giveUp("another thread of this program");
@@ -217,6 +235,7 @@ CFileLock::CFileLock(const std::string& path, int nWaitMs) {
   m_state->fd = fd;
   m_state->owner = std::this_thread::get_id();
   m_state->depth = 1;
+  m_state->waitRanOut = false;
   m_bHeld = true;
 }
 

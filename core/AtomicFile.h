@@ -29,7 +29,8 @@ std::string ResolveFileLink(const std::string& path);
 // default), and the lock is then not held: IsHeld is false and GetError
 // names the lock file and, where the system tells it, the process that
 // holds it. A lock file that cannot be made leaves only the in-process
-// exclusion. Not copyable; released by the destructor.
+// exclusion. A wait of 0 only tries. Not copyable; released by the
+// destructor.
 class CFileLock {
  public:
   explicit CFileLock(const std::string& path, int nWaitMs = -1);
@@ -40,6 +41,13 @@ class CFileLock {
   bool IsHeld() const { return m_bHeld; }
   // Why the lock is not held; empty while it is.
   const std::string& GetError() const { return m_strError; }
+  // True when this lock was not had because its wait (not a mere try)
+  // ran out.
+  bool HasWaitRunOut() const { return m_bWaitRanOut; }
+  // True while the last wait in this process for the file's lock ran out
+  // and nobody here has had the lock since: a writer that must not freeze
+  // the program again only tries until the lock is free.
+  static bool HasWaitRunOut(const std::string& path);
   // The lock file of a file.
   static std::string LockFileFor(const std::string& path);
 
@@ -52,6 +60,7 @@ class CFileLock {
  private:
   std::shared_ptr<State> m_state;
   bool m_bHeld = false;
+  bool m_bWaitRanOut = false;
   std::string m_strError;
 };
 

@@ -1,6 +1,7 @@
 #include "core/ErrorBox.h"
 
 #include "core/VekUtils.h"
+#include "platform/SessionEnd.h"
 
 std::string MakeErrorTips(const std::string& label, const std::string& text) {
   CopyTextToClipboard(text);
@@ -13,6 +14,7 @@ std::string MakeErrorTips(const std::string& label, const std::string& text) {
 int ShowSharedErrorBox(const std::string& text, int nExitCode, UINT nFlags) {
   if (IsShiftKeyDown()) return IDOK;
   const int answer = AfxMessageBox(text, nFlags);
-  if (answer == IDCANCEL || answer == IDNO || answer == IDABORT) ExitProgram(nExitCode);
+  // At the end of the session nobody answered: the program ends its own way.
+  if ((answer == IDCANCEL || answer == IDNO || answer == IDABORT) && !IsSessionEnding()) ExitProgram(nExitCode);
   return answer;
 }

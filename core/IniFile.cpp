@@ -11,6 +11,7 @@
 #include "core/AtomicFile.h"
 #include "core/VekUtils.h"
 #include "platform/Seams.h"
+#include "platform/Thread.h"
 #include "platform/Variant.h"
 
 namespace {
@@ -48,16 +49,43 @@ std::string Unquote(const std::string& value) {
 
 }  // namespace
 
-CIniFile::CIniFile(std::string strFullPath) : m_strPath(std::move(strFullPath)) {}
+CIniFile::CIniFile(std::string strFullPath)
+    : m_strPath(std::move(strFullPath)), m_pRetry(std::make_shared<RetryLink>()) {
+  m_pRetry->pIni = this;
+}
 
 CIniFile::~CIniFile() {
-  // Changes kept while another program held the lock get a last chance.
-  // No other thread uses an object being destroyed; the locks are taken
-  // in the order every write takes them.
+  {
+    std::lock_guard link(m_pRetry->mutex);  // a retry under way ends first
+    m_pRetry->pIni = nullptr;
+  }
+  // Changes kept while another program held the lock get a last chance:
+  // one more wait for the lock, but one only per file, however many
+  // objects on it end. No other thread uses an object being destroyed;
+  // the locks are taken in the order every write takes them.
   if (m_held.empty()) return;
-  CFileLock fileLock(m_strPath);
-  std::lock_guard lock(m_mutex);
-  if (fileLock.IsHeld()) ReplaceFile(m_held);
+  static std::mutex s_exitMutex;
+  static std::vector<std::string> s_exitWaitsRunOut;  // files whose last wait here ran out
+  const std::string file = ResolveFileLink(m_strPath);
+  bool waited = false;
+  {
+    std::lock_guard exitLock(s_exitMutex);
+    waited = std::find(s_exitWaitsRunOut.begin(), s_exitWaitsRunOut.end(), file) != s_exitWaitsRunOut.end() &&
+             CFileLock::HasWaitRunOut(file);
+  }
+  CFileLock fileLock(m_strPath, waited ? 0 : -1);
+  std::string box;
+  {
+    std::lock_guard lock(m_mutex);
+    if (fileLock.IsHeld() && WriteUnderLock({})) return;
+    const std::string reason = fileLock.IsHeld() ? m_strLastError : fileLock.GetError();
+    box = "These changes of \"" + m_strPath + "\" could not be written:\n" + HeldChangesText() + "\n" + reason;
+  }
+  if (fileLock.HasWaitRunOut()) {
+    std::lock_guard exitLock(s_exitMutex);
+    s_exitWaitsRunOut.push_back(file);
+  }
+  AfxMessageBox(box, MB_OK | MB_ICONEXCLAMATION);
 }
 
 CIniFile::FileStamp CIniFile::StampFile(const std::string& path) {
@@ -289,12 +317,12 @@ bool CIniFile::WriteString(const std::string& strSection, const std::string& str
   }
   // Other writers, in this process or another, wait until the file is
   // replaced; the cache is brought up to date under the lock.
-  CFileLock fileLock(m_strPath);
+  CFileLock fileLock(m_strPath, LockWaitMs());
   std::string box;
   bool ok = true;
   {
     std::lock_guard lock(m_mutex);
-    ok = fileLock.IsHeld() ? WriteUnderLock({edit}) : HoldForRetry({edit}, fileLock.GetError(), &box);
+    ok = fileLock.IsHeld() ? WriteUnderLock({edit}) : HoldForRetry({edit}, fileLock, &box);
   }
   if (!box.empty()) AfxMessageBox(box, MB_OK | MB_ICONEXCLAMATION);
   return ok;
@@ -318,14 +346,51 @@ bool CIniFile::ChangesFile(const std::vector<Edit>& edits) const {
 bool CIniFile::WriteUnderLock(const std::vector<Edit>& edits) {
   std::vector<Edit> all = m_held;
   all.insert(all.end(), edits.begin(), edits.end());
+  if (all.empty()) return true;
   if (!ReplaceFile(all)) return false;
   m_held.clear();
   m_bViewValid = false;
-  m_bLockBoxShown = false;
   return true;
 }
 
-bool CIniFile::HoldForRetry(const std::vector<Edit>& edits, const std::string& strLockError, std::string* pBox) {
+int CIniFile::LockWaitMs() const { return CFileLock::HasWaitRunOut(m_strPath) ? 0 : -1; }
+
+void CIniFile::ScheduleRetry() {
+  if (m_bRetryScheduled) return;
+  m_bRetryScheduled = true;
+  PostToUiThreadAfter(kRetryMs, [link = m_pRetry] {
+    std::lock_guard lock(link->mutex);
+    if (link->pIni) link->pIni->RetryHeld();
+  });
+}
+
+void CIniFile::RetryHeld() {
+  {
+    std::lock_guard lock(m_mutex);
+    m_bRetryScheduled = false;
+    if (m_held.empty()) return;
+  }
+  CFileLock fileLock(m_strPath, 0);
+  std::lock_guard lock(m_mutex);
+  if (!fileLock.IsHeld()) {
+    ScheduleRetry();
+    return;
+  }
+  // A write that fails for another reason (a read-only file) keeps the
+  // changes for the next write, which reports it; no retry loops on it.
+  WriteUnderLock({});
+}
+
+std::string CIniFile::HeldChangesText() const {
+  constexpr size_t kShown = 20;
+  std::string text;
+  for (size_t i = 0; i < m_held.size() && i < kShown; ++i)
+    text += "[" + m_held[i].section + "] " + m_held[i].key + "=" + m_held[i].value + "\n";
+  if (m_held.size() > kShown) text += "... and " + std::to_string(m_held.size() - kShown) + " more\n";
+  return text;
+}
+
+bool CIniFile::HoldForRetry(const std::vector<Edit>& edits, const CFileLock& fileLock, std::string* pBox) {
   for (const Edit& edit : edits) {
     bool known = false;
     for (Edit& held : m_held) {
@@ -337,11 +402,12 @@ bool CIniFile::HoldForRetry(const std::vector<Edit>& edits, const std::string& s
     if (!known) m_held.push_back(edit);
   }
   m_bViewValid = false;
-  m_strLastError = "A change of \"" + m_strPath + "\" cannot be written now:\n" + strLockError +
-                   "\n\nThe change is kept by the program and written with its next change of this file.";
-  // One box until a write gets through again, not one per key.
-  if (!m_bLockBoxShown && pBox) *pBox = m_strLastError;
-  m_bLockBoxShown = true;
+  m_strLastError = "A change of \"" + m_strPath + "\" cannot be written now:\n" + fileLock.GetError() +
+                   "\n\nThe change is kept by the program and written as soon as the lock is free.";
+  // One box per hold: the write whose wait ran out says it; the writes
+  // after it only try the lock, and say nothing.
+  if (fileLock.HasWaitRunOut() && pBox) *pBox = m_strLastError;
+  ScheduleRetry();
   return true;
 }
 
@@ -401,7 +467,7 @@ bool CIniFile::EndBatch() {
   }
   // The batch stays open (for this thread alone) until the lock is taken,
   // so no other thread's batch starts in between.
-  CFileLock fileLock(m_strPath);
+  CFileLock fileLock(m_strPath, LockWaitMs());
   std::string box;
   bool ok = true;
   {
@@ -409,7 +475,7 @@ bool CIniFile::EndBatch() {
     const std::vector<Edit> edits = std::move(m_pending);
     CloseBatch();
     if (!edits.empty() || !m_held.empty())
-      ok = fileLock.IsHeld() ? WriteUnderLock(edits) : HoldForRetry(edits, fileLock.GetError(), &box);
+      ok = fileLock.IsHeld() ? WriteUnderLock(edits) : HoldForRetry(edits, fileLock, &box);
   }
   if (!box.empty()) AfxMessageBox(box, MB_OK | MB_ICONEXCLAMATION);
   return ok;

@@ -9,25 +9,36 @@
 // loses a setting; a write that changes nothing takes no lock. When
 // another program holds the lock longer than the lock's wait, one box
 // names the lock file (and the process holding it, where the system says)
-// and the change is kept in memory, seen by every read, and written with
-// the next write of this file that gets the lock.
+// and the change is kept in memory, seen by every read. Until the lock has
+// been had again, later writes only try it, so one hold costs one wait
+// however many writes come; what is kept is written by the first write
+// that gets the lock, or by a retry on the user-interface thread every
+// second, and at the latest when the object goes (after one more wait;
+// a box then names every change that could not be written).
 // Reads come from a cache kept while the file's inode, size and
 // nanosecond change times stay the same. Many keys written in one action
 // go through a CBatch, which replaces the file once for all of them.
 // Thread-safety: every member may be called from any thread.
 #pragma once
 
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
+class CFileLock;
+
 class CIniFile {
  public:
   static constexpr size_t kMaxValueLength = 255;
 
+  // How often kept changes try the lock again.
+  static constexpr unsigned kRetryMs = 1000;
+
   explicit CIniFile(std::string strFullPath);
-  // Writes changes still kept for a retry, when the lock can be had.
+  // Writes changes still kept for a retry, waiting for the lock once more
+  // (once per file and process); what cannot be written is named in a box.
   ~CIniFile();
   CIniFile(const CIniFile&) = delete;
   CIniFile& operator=(const CIniFile&) = delete;
@@ -168,9 +179,19 @@ class CIniFile {
   // The held writes and these written under the file's lock. Caller holds
   // the lock and m_mutex.
   bool WriteUnderLock(const std::vector<Edit>& edits);
-  // Keeps the writes for the next write, when the lock could not be had;
-  // the box's text goes to *pBox the first time. Caller holds m_mutex.
-  bool HoldForRetry(const std::vector<Edit>& edits, const std::string& strLockError, std::string* pBox);
+  // Keeps the writes for a retry, when the lock could not be had; the
+  // box's text goes to *pBox when the lock's wait ran out (a try that
+  // fails shows nothing). Caller holds m_mutex.
+  bool HoldForRetry(const std::vector<Edit>& edits, const CFileLock& lock, std::string* pBox);
+  // The wait for the file's lock: none while a wait for it has run out
+  // and it has not been had since, else the lock's usual wait.
+  int LockWaitMs() const;
+  // Asks for RetryHeld on the user-interface thread. Caller holds m_mutex.
+  void ScheduleRetry();
+  // Tries the lock and writes the kept changes when it is free.
+  void RetryHeld();
+  // The kept changes as "[Section] Key=Value" lines. Caller holds m_mutex.
+  std::string HeldChangesText() const;
 
   const std::string m_strPath;
   mutable std::mutex m_mutex;
@@ -196,7 +217,14 @@ class CIniFile {
   // Writes kept because another program held the file's lock: seen by
   // reads, written first at the next write that gets the lock.
   std::vector<Edit> m_held;
-  bool m_bLockBoxShown = false;  // the box about the lock showed since the last write got through
+  bool m_bRetryScheduled = false;  // a RetryHeld is on its way
+  // The retries' way back to this object: cleared (under its mutex) when
+  // the object goes, so a retry that comes later does nothing.
+  struct RetryLink {
+    std::mutex mutex;
+    CIniFile* pIni = nullptr;
+  };
+  std::shared_ptr<RetryLink> m_pRetry;
   mutable std::vector<Line> m_view;
   mutable bool m_bViewValid = false;
 };

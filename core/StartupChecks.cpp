@@ -20,16 +20,23 @@ bool SecondInstanceKeysHeld() {
   return (IsCtrlKeyDown() && IsShiftKeyDown()) || (GetKeyState(VK_RBUTTON) & 0x8000) != 0;
 }
 
+// The locks live until the process ends.
+std::mutex g_locksMutex;
+std::map<std::string, std::unique_ptr<CNamedMutex>> g_locks;
+
 }  // namespace
 
+std::string GetSingleInstanceFault(const std::string& strMutexName) {
+  std::lock_guard lock(g_locksMutex);
+  const auto it = g_locks.find(strMutexName);
+  return it != g_locks.end() && it->second ? it->second->GetFault() : std::string();
+}
+
 BOOL CheckSingleInstance(const std::string& strMutexName, const std::string& strMessage) {
-  // The locks live until the process ends.
-  static std::mutex mutex;
-  static std::map<std::string, std::unique_ptr<CNamedMutex>> locks;
   bool existed = false;
   {
-    std::lock_guard lock(mutex);
-    auto& slot = locks[strMutexName];
+    std::lock_guard lock(g_locksMutex);
+    auto& slot = g_locks[strMutexName];
     if (!slot) slot = std::make_unique<CNamedMutex>(strMutexName);
     existed = slot->AlreadyExisted();
   }

@@ -13,6 +13,10 @@
 // and returns TRUE; else shows strMessage (hand icon, system modal), tests
 // the keys once more and returns FALSE unless they are held.
 BOOL CheckSingleInstance(const std::string& strMutexName, const std::string& strMessage);
+// Why CheckSingleInstance could not take its lock, so a second instance
+// goes unseen (said on stderr; the caller writes it to the log); empty
+// when it took the lock, another instance holds it, or it was not called.
+std::string GetSingleInstanceFault(const std::string& strMutexName);
 
 // A missing file shows strWhat + " file not found!\n" + path, a folder in
 // its place strWhat + " file is a folder!\n" + path, a file that cannot be

@@ -183,25 +183,92 @@ std::string LockFolderFault(const std::string& folder) {
   return {};
 }
 
+// Why a folder above the lock's folder would let another user swap what
+// lies below it, or empty when it cannot: a real folder (not a link) of
+// this user or of the system's administrator, writable by no one else;
+// the administrator's shared folders with the sticky bit (/tmp) are fit,
+// since nobody may rename or remove another user's entry there.
+std::string ParentFolderFault(const std::string& folder) {
+  struct stat st {};
+  if (::lstat(folder.c_str(), &st) != 0) return "it cannot be read";
+  if (!S_ISDIR(st.st_mode)) return "it is not a folder";
+  if (st.st_uid != ::geteuid() && st.st_uid != 0) return "it belongs to another user";
+  if ((st.st_mode & (S_IWGRP | S_IWOTH)) && !(st.st_uid == 0 && (st.st_mode & S_ISVTX)))
+    return "others may write into it";
+  return {};
+}
+
 void TellOnStderr(const std::string& text) {
   const std::string line = "VekFrame: " + text + "\n";
   [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, line.data(), line.size());
 }
 
+// The user's cache folder (XDG_CACHE_HOME, else $HOME/.cache), without a
+// trailing '/'; empty when neither is set.
+std::string CacheFolder() {
+  std::string folder;
+  if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache && *cache)
+    folder = cache;
+  else if (const char* home = std::getenv("HOME"); home && *home)
+    folder = WithSlash(home) + ".cache";
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  return folder;
+}
+
+// Why the folders above folder are not fit (the first that is not), or
+// empty when every one is. The path must be absolute, without "." or "..".
+std::string AncestorsFault(const std::string& folder) {
+  if (folder.empty() || folder[0] != '/') return folder + ": it is not an absolute path";
+  std::string parent;
+  for (size_t at = 1; at < folder.size();) {
+    size_t slash = folder.find('/', at);
+    if (slash == std::string::npos) break;  // the last part is the folder itself
+    const std::string part = folder.substr(at, slash - at);
+    if (part == "." || part == "..") return folder + ": it is not a plain path";
+    at = slash + 1;
+    if (part.empty()) continue;
+    parent += "/" + part;
+    if (const std::string fault = ParentFolderFault(parent); !fault.empty()) return parent + ": " + fault;
+  }
+  if (const std::string fault = ParentFolderFault("/"); !fault.empty()) return "/: " + fault;
+  return {};
+}
+
 // The folders the lock may live in, in order: the session's runtime folder,
 // then a folder of this user's own in the temporary folder (made 0700 when
-// missing). A folder that is not fit is passed over with a line on stderr.
-std::string FindLockFolder() {
-  std::vector<std::pair<std::string, bool>> candidates;  // folder, made when missing
-  if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime) candidates.push_back({runtime, false});
+// missing), then one in the user's cache folder, which no other user can
+// make first. A folder that is not fit is passed over with a line on
+// stderr, and its reason is added to *passedOver.
+std::string FindLockFolder(std::string* passedOver) {
+  struct Candidate {
+    std::string folder;
+    bool make;         // made (0700) when missing
+    std::string home;  // a folder above it that is made when missing and must be fit with its own parents
+  };
+  std::vector<Candidate> candidates;
+  if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime)
+    candidates.push_back({runtime, false, {}});
   const char* tmp = std::getenv("TMPDIR");
-  candidates.push_back({WithSlash(tmp && *tmp ? tmp : "/tmp") + "vekframe-" + std::to_string(::geteuid()), true});
-  for (auto& [folder, make] : candidates) {
-    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();  // lstat must see a link as a link
-    if (make) ::mkdir(folder.c_str(), 0700);  // an existing one is checked as it is
-    const std::string fault = LockFolderFault(folder);
-    if (fault.empty()) return WithSlash(folder);
-    TellOnStderr("the single-instance lock is not kept in " + folder + ": " + fault + ".");
+  candidates.push_back({WithSlash(tmp && *tmp ? tmp : "/tmp") + "vekframe-" + std::to_string(::geteuid()), true, {}});
+  if (const std::string cache = CacheFolder(); !cache.empty()) candidates.push_back({cache + "/vekframe", true, cache});
+  for (Candidate& c : candidates) {
+    while (c.folder.size() > 1 && c.folder.back() == '/') c.folder.pop_back();  // lstat must see a link as a link
+    std::string fault;
+    if (!c.home.empty()) {
+      fault = AncestorsFault(c.home);
+      if (fault.empty()) {
+        ::mkdir(c.home.c_str(), 0700);  // an existing one is checked as it is
+        if (const std::string own = ParentFolderFault(c.home); !own.empty()) fault = c.home + ": " + own;
+      }
+    }
+    if (fault.empty()) {
+      if (c.make) ::mkdir(c.folder.c_str(), 0700);
+      fault = LockFolderFault(c.folder);
+      if (fault.empty()) return WithSlash(c.folder);
+      fault = c.folder + ": " + fault;
+    }
+    TellOnStderr("the single-instance lock is not kept in " + c.folder + " (" + fault + ").");
+    if (passedOver) *passedOver += (passedOver->empty() ? "" : "; ") + fault;
   }
   return {};
 }
@@ -211,9 +278,12 @@ std::string FindLockFolder() {
 CNamedMutex::CNamedMutex(const std::string& name) {
   std::string file;
   for (char c : name) file += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-  const std::string folder = FindLockFolder();
+  std::string passedOver;
+  const std::string folder = FindLockFolder(&passedOver);
   if (folder.empty()) {
-    TellOnStderr("no safe folder for the single-instance lock; a second instance is not detected.");
+    m_strFault = "No safe folder for the single-instance lock (" + passedOver +
+                 "); a second instance is not detected.";
+    TellOnStderr(m_strFault);
     return;  // let the program run
   }
   const std::string path = folder + "vekframe-" + file + ".lock";
@@ -224,7 +294,8 @@ CNamedMutex::CNamedMutex(const std::string& name) {
     m_fd = -1;
   }
   if (m_fd < 0) {
-    TellOnStderr("the single-instance lock " + path + " cannot be opened; a second instance is not detected.");
+    m_strFault = "The single-instance lock " + path + " cannot be opened; a second instance is not detected.";
+    TellOnStderr(m_strFault);
     return;  // cannot lock at all: let the program run
   }
   if ((st.st_mode & 07777) != 0600) ::fchmod(m_fd, 0600);  // a file left by an older version

@@ -42,10 +42,15 @@ bool WriteProfileInt(const std::string& section, const std::string& entry, int v
 // nothing stuck: the lock is a file lock that the system releases. The lock
 // file (mode 0600) lives in a folder that only this user can write: the
 // session's runtime folder (XDG_RUNTIME_DIR), else <TMPDIR or /tmp>/
-// vekframe-<uid> (made 0700 when missing). A folder that belongs to another
-// user, is a link or is writable by others is passed over; with no fit
-// folder, or a lock file that cannot be opened, the lock is not taken (the
-// program runs) and a line on stderr says so.
+// vekframe-<uid>, else <XDG_CACHE_HOME or $HOME/.cache>/vekframe (both made
+// 0700 when missing; another user can make the first before this user
+// does, but not the last). A folder that belongs to another user, is a
+// link or is writable by others is passed over with a line on stderr; the
+// folders above the cache folder must be this user's or the
+// administrator's and writable by no one else (or the administrator's with
+// the sticky bit, as /tmp). With no fit folder, or a lock file that cannot
+// be opened, the lock is not taken (the program runs), and GetFault says
+// why (stderr too); the caller writes it where the user will see it.
 class CNamedMutex {
  public:
   explicit CNamedMutex(const std::string& name);
@@ -56,9 +61,13 @@ class CNamedMutex {
   bool AlreadyExisted() const { return m_alreadyExisted; }
   // The lock file; empty when no lock could be taken.
   const std::string& GetLockPath() const { return m_strPath; }
+  // Why no lock could be taken, so a second instance is not detected;
+  // empty when it was taken or another process holds it.
+  const std::string& GetFault() const { return m_strFault; }
 
  private:
   int m_fd = -1;
   std::string m_strPath;
+  std::string m_strFault;
   bool m_alreadyExisted = false;
 };

@@ -54,6 +54,19 @@ void PostToUiThread(std::function<void()> fn) {
   QMetaObject::invokeMethod(app, std::move(fn), Qt::QueuedConnection);
 }
 
+void PostToUiThreadAfter(DWORD ms, std::function<void()> fn) {
+  if (!QCoreApplication::instance()) return;
+  // The timer belongs to the thread that starts it: the user-interface thread.
+  auto start = [ms, fn = std::move(fn)]() mutable {
+    if (QCoreApplication* app = QCoreApplication::instance())
+      QTimer::singleShot(static_cast<int>(std::min<DWORD>(ms, INT_MAX)), app, std::move(fn));
+  };
+  if (IsUiThread())
+    start();
+  else
+    PostToUiThread(std::move(start));
+}
+
 bool BlockingCallOnUiThread(const std::function<void()>& fn) {
   if (IsUiThread()) {
     fn();

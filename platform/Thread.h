@@ -16,6 +16,10 @@ bool IsUiThread();
 
 // Queues fn to run on the user-interface thread. Any thread.
 void PostToUiThread(std::function<void()> fn);
+// Runs fn on the user-interface thread once ms milliseconds have passed
+// (when its event loop runs then). Any thread. Without an application
+// object nothing runs.
+void PostToUiThreadAfter(DWORD ms, std::function<void()> fn);
 
 // Runs fn on the user-interface thread and waits for it. On that thread it
 // runs at once. Returns false without running fn when the calling thread's

@@ -1,13 +1,17 @@
 // The application's start-up and exit: the order in which it builds and
 // tears down the program, and every way start-up can be refused, with the
 // texts the user sees and the exit code.
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "AppTestSupport.h"
+#include "LoopGuard.h"
 #include "app/VekFrameDoc.h"
 #include "app/VekFrameView.h"
 #include "platform/ui/CommandIds.h"
 #include "platform/ui/MDIChildWnd.h"
+#include "support/EnvScope.h"
 
 using namespace app_test;
 
@@ -82,16 +86,67 @@ TEST_F(AppTest, RunProgramRunsTheLoopUntilTheFrameClosesAndEndsWithZero) {
   EXPECT_GT(IndexOf(log, "~engine"), IndexOf(log, "DestroyProcessData"));
 }
 
-// A second instance: holding the lock as another running copy would.
+// A second instance: holding the lock as another running copy would. A
+// start that is not refused would run the loop: the guard ends it.
 TEST_F(AppTest, SecondInstanceIsRefusedUnlessCtrlAndShiftAreHeld) {
   CNamedMutex running("VekFrame " + code);
   MakeApp();
+  LoopGuard guard(3000);
   EXPECT_EQ(app->RunProgram(), 1);
   exited = true;
+  ASSERT_FALSE(boxes.Shown().empty());
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"VekFrame " + code + " already running!"});
   EXPECT_EQ(boxes.Last().flags & (MB_ICONHAND | MB_SYSTEMMODAL), MB_ICONHAND | MB_SYSTEMMODAL);
   EXPECT_EQ(IndexOf(log, "CreateProcessData"), -1) << "nothing is built";
   EXPECT_EQ(app->m_pMainWnd, nullptr);
+}
+
+// Without a runtime folder, a lock folder in the temporary folder that
+// another user made first does not switch the check off: the first start
+// keeps its lock in this user's cache folder and the second is refused.
+TEST_F(AppTest, ALockFolderTakenByAnotherUserStillRefusesTheSecondStart) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only root can give a folder away";
+  testing_support::TempDir tmp, home;
+  const std::string taken = tmp.Path() + "vekframe-" + std::to_string(::geteuid());
+  ASSERT_EQ(::mkdir(taken.c_str(), 0700), 0);
+  ASSERT_EQ(::chown(taken.c_str(), 65534, 65534), 0);
+  testing_support::EnvScope runtime("XDG_RUNTIME_DIR", std::nullopt);
+  testing_support::EnvScope tmpdir("TMPDIR", tmp.Path());
+  testing_support::EnvScope cache("XDG_CACHE_HOME", std::nullopt);
+  testing_support::EnvScope userHome("HOME", home.Path());
+  testing::internal::CaptureStderr();
+  CNamedMutex first("VekFrame " + code);  // the first start
+  MakeApp();
+  LoopGuard guard(3000);
+  const int exitCode = app->RunProgram();
+  testing::internal::GetCapturedStderr();
+  exited = true;
+  EXPECT_EQ(first.GetLockPath().rfind(home.Path() + ".cache/vekframe/", 0), 0u) << first.GetLockPath();
+  EXPECT_EQ(exitCode, 1);
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"VekFrame " + code + " already running!"});
+  EXPECT_EQ(IndexOf(log, "CreateProcessData"), -1) << "nothing is built";
+}
+
+// Where no folder is safe for the lock, the program runs unchecked, and
+// says so in its log, not only on stderr.
+TEST_F(AppTest, NoSafeFolderForTheLockIsSaidInTheLog) {
+  testing_support::TempDir tmp;
+  const std::string open = tmp.Path() + "vekframe-" + std::to_string(::geteuid());
+  ASSERT_EQ(::mkdir(open.c_str(), 0700), 0);
+  ASSERT_EQ(::chmod(open.c_str(), 0777), 0);
+  testing_support::EnvScope runtime("XDG_RUNTIME_DIR", std::nullopt);
+  testing_support::EnvScope tmpdir("TMPDIR", tmp.Path());
+  testing_support::EnvScope cache("XDG_CACHE_HOME", std::nullopt);
+  testing_support::EnvScope userHome("HOME", std::nullopt);
+  testing::internal::CaptureStderr();
+  const BOOL started = Start();
+  const std::string said = testing::internal::GetCapturedStderr();
+  ASSERT_TRUE(started);
+  EXPECT_NE(said.find("a second instance is not detected"), std::string::npos) << said;
+  const std::string text = dir.Read(code + "-Log.log");
+  const size_t line = text.find("No safe folder for the single-instance lock (" + open + ": others may write into it)");
+  EXPECT_NE(line, std::string::npos) << text;
+  EXPECT_GT(line, text.rfind(" is starting.")) << "in this start's part of the log";
 }
 
 TEST_F(AppTest, SecondInstanceStartsWhileCtrlAndShiftAreHeld) {

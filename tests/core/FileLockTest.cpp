@@ -12,12 +12,15 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <memory>
 #include <string>
 
 #include "core/AtomicFile.h"
 #include "core/IniFile.h"
 #include "core/VekAccessControl.h"
 #include "core/VekEncryption.h"
+#include "platform/Thread.h"
 #include "support/Doubles.h"
 
 using testing_support::MessageBoxDouble;
@@ -130,6 +133,93 @@ TEST_F(FileLockTest, ALockHeldElsewhereMakesAWriteReportOnceAndLosesNothingOnceF
   EXPECT_TRUE(ini.WriteString("A", "x", "7"));
   EXPECT_EQ(boxes.Count(), 2u);
   again.Release();
+}
+
+// Once a wait has run out, the writes of the same hold only try the lock:
+// the program freezes once per hold, not once per write, and what is kept
+// reaches the file when the lock is free, without a further write.
+TEST_F(FileLockTest, WritesDuringOneHoldCostOneWaitAndReachTheFileOnceFree) {
+  constexpr int kWaitMs = 1500;
+  CFileLock::SetLockWaitMs(kWaitMs);
+  dir.Write("s.ini", "[A]\nx=1\n");
+  CIniFile ini(dir.File("s.ini"));
+  CIniFile other(dir.File("s.ini"));  // the engine and the shapes keep one each
+  OtherProcessHoldingLock holder(dir.File("s.ini.lock"));
+  ASSERT_TRUE(holder.Held());
+
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_TRUE(ini.WriteString("A", "x", "2"));
+  EXPECT_TRUE(ini.WriteString("A", "y", "3"));
+  {
+    CIniFile::CBatch batch(&ini);
+    ini.WriteString("B", "z", "4");
+    ini.WriteString("B", "w", "5");
+    EXPECT_TRUE(batch.Commit());
+  }
+  EXPECT_TRUE(other.WriteString("C", "v", "6"));
+  const auto elapsed =
+      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_LT(elapsed, 2 * kWaitMs) << "each write waited again";
+  EXPECT_EQ(boxes.Count(), 1u) << "one box per hold";
+  EXPECT_EQ(Read(ini, "A", "y"), "3");
+  EXPECT_EQ(Read(other, "C", "v"), "6");
+  EXPECT_EQ(dir.Read("s.ini"), "[A]\nx=1\n");
+
+  holder.Release();
+  const bool written = WaitProcessingEvents(
+      [&] {
+        const std::string text = dir.Read("s.ini");
+        for (const char* line : {"x=2", "y=3", "z=4", "w=5", "v=6"})
+          if (text.find(line) == std::string::npos) return false;
+        return true;
+      },
+      4 * CIniFile::kRetryMs);
+  EXPECT_TRUE(written) << dir.Read("s.ini");
+  EXPECT_FALSE(CFileLock::HasWaitRunOut(dir.File("s.ini")));
+
+  // Held again: a new hold, a new wait and a new box.
+  OtherProcessHoldingLock again(dir.File("s.ini.lock"));
+  ASSERT_TRUE(again.Held());
+  EXPECT_TRUE(other.WriteString("C", "v", "7"));
+  EXPECT_EQ(boxes.Count(), 2u);
+  again.Release();
+}
+
+// At the end, changes still kept wait for the lock once more; what still
+// cannot be written is named, key by key, in one box. A second object on
+// the same file does not wait again.
+TEST_F(FileLockTest, ChangesKeptAtTheEndAreNamedWhenTheLockStaysHeld) {
+  dir.Write("s.ini", "[A]\nx=1\n");
+  OtherProcessHoldingLock holder(dir.File("s.ini.lock"));
+  ASSERT_TRUE(holder.Held());
+  auto first = std::make_unique<CIniFile>(dir.File("s.ini"));
+  auto second = std::make_unique<CIniFile>(dir.File("s.ini"));
+  EXPECT_TRUE(first->WriteString("A", "x", "2"));
+  EXPECT_TRUE(first->WriteString("Shape One", "LoadInWay.Data", "0.75"));
+  EXPECT_TRUE(second->WriteString("B", "y", "3"));
+  boxes.Clear();
+
+  CFileLock::SetLockWaitMs(400);
+  auto start = std::chrono::steady_clock::now();
+  first.reset();
+  const auto firstMs =
+      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_GE(firstMs, 300) << "one more wait at the end";
+  ASSERT_EQ(boxes.Count(), 1u);
+  const std::string text = boxes.Last().text;
+  EXPECT_NE(text.find("[A] x=2"), std::string::npos) << text;
+  EXPECT_NE(text.find("[Shape One] LoadInWay.Data=0.75"), std::string::npos) << text;
+  EXPECT_NE(text.find(dir.File("s.ini.lock")), std::string::npos) << text;
+
+  CFileLock::SetLockWaitMs(3000);
+  start = std::chrono::steady_clock::now();
+  second.reset();
+  const auto secondMs =
+      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_LT(secondMs, 1500) << "the file's last wait at the end ran out already";
+  ASSERT_EQ(boxes.Count(), 2u);
+  EXPECT_NE(boxes.Last().text.find("[B] y=3"), std::string::npos) << boxes.Last().text;
+  EXPECT_EQ(dir.Read("s.ini"), "[A]\nx=1\n");
 }
 
 TEST_F(FileLockTest, KeptChangesAreWrittenWhenTheFileIsClosed) {

@@ -16,32 +16,12 @@
 
 #include "platform/Paths.h"
 #include "support/Doubles.h"
+#include "support/EnvScope.h"
 
 namespace {
 
+using testing_support::EnvScope;
 using testing_support::TempDir;
-
-// Sets (or, with nullopt, unsets) an environment variable for the scope.
-class EnvScope {
- public:
-  EnvScope(const char* name, const std::optional<std::string>& value) : m_name(name) {
-    if (const char* old = std::getenv(name)) m_old = old;
-    if (value)
-      ::setenv(name, value->c_str(), 1);
-    else
-      ::unsetenv(name);
-  }
-  ~EnvScope() {
-    if (m_old)
-      ::setenv(m_name, m_old->c_str(), 1);
-    else
-      ::unsetenv(m_name);
-  }
-
- private:
-  const char* m_name;
-  std::optional<std::string> m_old;
-};
 
 unsigned Mode(const std::string& path) {
   struct stat st {};
@@ -134,8 +114,11 @@ TEST(NamedMutexPlace, AFolderOthersCanWriteOrThatIsNotOursIsPassedOver) {
     const char* what;
     // Prepares the folders: returns the runtime folder (nullopt: unset).
     std::function<std::optional<std::string>(const TempDir& runtime, const TempDir& tmp)> prepare;
-    const char* expectedPlace;  // "runtime", "own", or "" for no lock
+    const char* expectedPlace;  // "runtime", "own", "cache", or "" for no lock
     const char* said;           // in stderr, or empty for silence
+    // Prepares the cache folder's place: returns XDG_CACHE_HOME (nullopt:
+    // unset, and no HOME either); null: a fresh "cache" in the folder.
+    std::function<std::optional<std::string>(const TempDir& home)> cache = nullptr;
   };
   const auto chmodded = [](const std::string& folder, mode_t mode) {
     ::chmod(folder.c_str(), mode);
@@ -162,21 +145,85 @@ TEST(NamedMutexPlace, AFolderOthersCanWriteOrThatIsNotOursIsPassedOver) {
          chmodded(OwnFolderIn(t), 0777);
          return std::nullopt;
        },
-       "", "others may write into it"},
+       "cache", "others may write into it"},
       {"a temporary folder that is a link to a private one",
        [&](const TempDir& r, const TempDir& t) {
          chmodded(r.Path(), 0700);
          std::filesystem::create_directory_symlink(r.Path(), OwnFolderIn(t));
          return std::nullopt;
        },
-       "", "it is not a folder"},
+       "cache", "it is not a folder"},
+      {"an existing private cache folder",
+       [&](const TempDir&, const TempDir& t) {
+         ::mkdir(OwnFolderIn(t).c_str(), 0777);
+         chmodded(OwnFolderIn(t), 0777);
+         return std::nullopt;
+       },
+       "cache", "others may write into it",
+       [&](const TempDir& h) {
+         ::mkdir(h.File("cache").c_str(), 0700);
+         return std::optional<std::string>(h.File("cache"));
+       }},
+      {"a cache folder others may write into",
+       [&](const TempDir&, const TempDir& t) {
+         ::mkdir(OwnFolderIn(t).c_str(), 0777);
+         chmodded(OwnFolderIn(t), 0777);
+         return std::nullopt;
+       },
+       "", "others may write into it",
+       [&](const TempDir& h) {
+         ::mkdir(h.File("cache").c_str(), 0777);
+         return std::optional<std::string>(chmodded(h.File("cache"), 0777));
+       }},
+      {"a cache folder below a folder others may write into",
+       [&](const TempDir&, const TempDir& t) {
+         std::filesystem::create_directory_symlink("/", OwnFolderIn(t));
+         return std::nullopt;
+       },
+       "", "others may write into it",
+       [&](const TempDir& h) {
+         ::mkdir(h.File("open").c_str(), 0777);
+         chmodded(h.File("open"), 0777);
+         return std::optional<std::string>(h.File("open/cache"));
+       }},
+      {"a cache folder that is a link",
+       [&](const TempDir&, const TempDir& t) {
+         std::filesystem::create_directory_symlink("/", OwnFolderIn(t));
+         return std::nullopt;
+       },
+       "", "it is not a folder",
+       [&](const TempDir& h) {
+         ::mkdir(h.File("real").c_str(), 0700);
+         std::filesystem::create_directory_symlink(h.File("real"), h.File("cache"));
+         return std::optional<std::string>(h.File("cache"));
+       }},
+      {"a cache folder whose path goes through a link",
+       [&](const TempDir&, const TempDir& t) {
+         std::filesystem::create_directory_symlink("/", OwnFolderIn(t));
+         return std::nullopt;
+       },
+       "", "it is not a folder",
+       [&](const TempDir& h) {
+         ::mkdir(h.File("real").c_str(), 0700);
+         std::filesystem::create_directory_symlink(h.File("real"), h.File("link"));
+         return std::optional<std::string>(h.File("link/cache"));
+       }},
+      {"neither a cache folder nor a home",
+       [&](const TempDir&, const TempDir& t) {
+         std::filesystem::create_directory_symlink("/", OwnFolderIn(t));
+         return std::nullopt;
+       },
+       "", "it is not a folder", [](const TempDir&) { return std::optional<std::string>(); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    TempDir runtimeDir, tmp;
+    TempDir runtimeDir, tmp, home;
     const std::optional<std::string> runtimeFolder = c.prepare(runtimeDir, tmp);
+    const std::optional<std::string> cacheFolder = c.cache ? c.cache(home) : home.File("cache");
     EnvScope runtime("XDG_RUNTIME_DIR", runtimeFolder);
     EnvScope tmpdir("TMPDIR", tmp.Path());
+    EnvScope cacheHome("XDG_CACHE_HOME", cacheFolder);
+    EnvScope userHome("HOME", std::nullopt);
     testing::internal::CaptureStderr();
     CNamedMutex first(LockName());
     CNamedMutex second(LockName());
@@ -186,17 +233,59 @@ TEST(NamedMutexPlace, AFolderOthersCanWriteOrThatIsNotOursIsPassedOver) {
       EXPECT_EQ(first.GetLockPath(), "");
       EXPECT_FALSE(second.AlreadyExisted()) << "no lock: the program runs";
       EXPECT_NE(said.find("a second instance is not detected"), std::string::npos) << said;
+      EXPECT_NE(first.GetFault().find("a second instance is not detected"), std::string::npos) << first.GetFault();
     } else {
-      const std::string folder = place == "runtime" ? runtimeDir.Path() : OwnFolderIn(tmp) + "/";
+      const std::string folder = place == "runtime" ? runtimeDir.Path()
+                                 : place == "own"   ? OwnFolderIn(tmp) + "/"
+                                                    : *cacheFolder + "/vekframe/";
       EXPECT_EQ(first.GetLockPath(), folder + LockFile());
       EXPECT_EQ(Mode(first.GetLockPath()), 0600u);
+      EXPECT_EQ(Mode(folder.substr(0, folder.size() - 1)), 0700u);
       EXPECT_TRUE(second.AlreadyExisted());
+      EXPECT_EQ(first.GetFault(), "");
     }
     if (*c.said)
       EXPECT_NE(said.find(c.said), std::string::npos) << said;
     else
       EXPECT_EQ(said, "");
   }
+}
+
+// Without a runtime folder, another user who makes <tmp>/vekframe-<uid>
+// first (private to them) cannot switch the check off: the lock goes to
+// this user's cache folder, and a second start is still seen.
+TEST(NamedMutexPlace, ATemporaryFolderTakenByAnotherUserLeavesTheCheckOn) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only root can give a folder away";
+  TempDir tmp, home;
+  ASSERT_EQ(::mkdir(OwnFolderIn(tmp).c_str(), 0700), 0);
+  ASSERT_EQ(::chown(OwnFolderIn(tmp).c_str(), 65534, 65534), 0);
+  EnvScope runtime("XDG_RUNTIME_DIR", std::nullopt);
+  EnvScope tmpdir("TMPDIR", tmp.Path());
+  EnvScope cacheHome("XDG_CACHE_HOME", std::nullopt);
+  EnvScope userHome("HOME", home.Path());
+  testing::internal::CaptureStderr();
+  CNamedMutex first(LockName());
+  CNamedMutex second(LockName());
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(first.GetLockPath(), home.Path() + ".cache/vekframe/" + LockFile());
+  EXPECT_TRUE(second.AlreadyExisted()) << "the second start is refused";
+  EXPECT_NE(said.find("it belongs to another user"), std::string::npos) << said;
+  EXPECT_EQ(Mode(home.Path() + ".cache"), 0700u);
+
+  // A cache folder that another user took as well: nowhere is safe, and
+  // the lock says why.
+  TempDir otherHome;
+  ASSERT_EQ(::mkdir(otherHome.File(".cache").c_str(), 0700), 0);
+  ASSERT_EQ(::chown(otherHome.File(".cache").c_str(), 65534, 65534), 0);
+  EnvScope otherUserHome("HOME", otherHome.Path());
+  testing::internal::CaptureStderr();
+  CNamedMutex third(LockName() + "-other");
+  testing::internal::GetCapturedStderr();
+  EXPECT_EQ(third.GetLockPath(), "");
+  EXPECT_NE(third.GetFault().find(OwnFolderIn(tmp) + ": it belongs to another user"), std::string::npos)
+      << third.GetFault();
+  EXPECT_NE(third.GetFault().find(otherHome.File(".cache") + ": it belongs to another user"), std::string::npos)
+      << third.GetFault();
 }
 
 // Root can hand a folder to another user: a runtime folder that is not ours

@@ -1,0 +1,361 @@
+// The end of the session: SIGTERM, SIGHUP and SIGINT end the program the
+// way the user's close with Yes does, without the question, with exit code
+// 0: the exit-time settings, the database's close and the "VekFrame
+// Closed." line included. Modal loops open at that moment are ended, boxes
+// asked for afterwards are answered without showing and logged, a signal
+// during start-up waits for the loop, and a second signal tears nothing
+// down twice. The signals here are real: raised in this process, where the
+// fixture's handlers turn them into a session end, and sent to the real
+// program in a child process.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "AppTestSupport.h"
+#include "LoopGuard.h"
+#include "core/ErrorBox.h"
+#include "platform/SessionEnd.h"
+#include "res/LoginDialogs.h"
+#include "support/EnvScope.h"
+
+using namespace app_test;
+
+namespace {
+
+int CountOf(const std::string& text, const std::string& what) {
+  int n = 0;
+  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size())) ++n;
+  return n;
+}
+
+int IndexOf(const std::vector<std::string>& log, const std::string& call) {
+  for (size_t i = 0; i < log.size(); ++i)
+    if (log[i] == call) return static_cast<int>(i);
+  return -1;
+}
+
+class SessionEndTest : public AppTest {
+ protected:
+  void TearDown() override {
+    ResetSessionEndForTest();
+    if (realBoxes) SetMessageBoxHandler(std::move(boxDouble));
+    AppTest::TearDown();
+  }
+  // From now on boxes are the real ones, with their modal loops.
+  void ShowRealBoxes() {
+    boxDouble = SetMessageBoxHandler(nullptr);
+    realBoxes = true;
+  }
+  std::string LogText() const { return dir.Read(code + "-Log.log"); }
+  // Runs the program (at most 10 s); its exit code.
+  int Run() {
+    LoopGuard guard(10000);
+    const int exitCode = app->RunProgram();
+    exited = true;
+    return exitCode;
+  }
+  // What a session end leaves: the program torn down in order, one
+  // "VekFrame Closed.", no close question.
+  void ExpectEndedAsAfterYes(const char* reason) {
+    const std::string text = LogText();
+    EXPECT_EQ(CountOf(text, "VekFrame Closed.\r\n"), 1) << text;
+    EXPECT_NE(text.find(std::string(reason) + ": the session ends; VekFrame closes without asking."),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(CountOf(text, "forced to exit"), 0) << text;
+    EXPECT_EQ(CountOf(text, CMainFrmBase::kCloseQuestion), 0) << text;
+    EXPECT_EQ(app->m_pMainWnd, nullptr);
+    EXPECT_EQ(CVekEngineBase::GetEngine(), nullptr);
+    EXPECT_NE(IndexOf(log, "AttachProcessData"), -1) << "the program had started";
+    EXPECT_GT(IndexOf(log, "DestroyDevices"), IndexOf(log, "DestroyProcessData"));
+    EXPECT_GT(IndexOf(log, "~engine"), IndexOf(log, "DestroyDevices"));
+    for (const MessageBoxRequest& box : boxes.Shown()) EXPECT_NE(box.text, CMainFrmBase::kCloseQuestion);
+  }
+
+  CSessionEndSignals sessionEndSignals;
+  MessageBoxHandler boxDouble;
+  bool realBoxes = false;
+};
+
+struct SignalCase {
+  int signal;
+  const char* name;
+};
+
+void PrintTo(const SignalCase& c, std::ostream* os) { *os << c.name; }
+
+class SessionEndSignalTest : public SessionEndTest, public ::testing::WithParamInterface<SignalCase> {};
+
+TEST_P(SessionEndSignalTest, ASignalWhileTheProgramRunsEndsItAsAfterYesWithoutAsking) {
+  ASSERT_TRUE(sessionEndSignals.IsInstalled());
+  MakeApp();
+  const int signal = GetParam().signal;
+  PostToUiThreadAfter(300, [signal] { ::raise(signal); });
+  EXPECT_EQ(Run(), 0);
+  ExpectEndedAsAfterYes(GetParam().name);
+  EXPECT_TRUE(boxes.Shown().empty()) << boxes.Last().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, SessionEndSignalTest,
+                         ::testing::Values(SignalCase{SIGTERM, "SIGTERM"}, SignalCase{SIGHUP, "SIGHUP"},
+                                           SignalCase{SIGINT, "SIGINT"}),
+                         [](const ::testing::TestParamInfo<SignalCase>& info) { return std::string(info.param.name); });
+
+// A modal dialog with a box open over it: both are ended (the dialog with
+// IDCANCEL, the box with its close answer), then the session ends.
+TEST_F(SessionEndTest, ASignalEndsAnOpenDialogAndBoxFirst) {
+  ShowRealBoxes();
+  MakeApp();
+  INT_PTR dialogResult = -5;
+  int boxAnswer = -5;
+  bool frameAfterBox = false, frameAfterDialog = false;
+  PostToUiThreadAfter(200, [&] {
+    RegisterLoginDialogTemplates();
+    CDialog dialog(login_res::IDD_ENGINE_WAIT, AfxGetMainWnd());
+    PostToUiThreadAfter(200, [&] {
+      PostToUiThreadAfter(300, [] { ::raise(SIGTERM); });
+      boxAnswer = AfxMessageBox("Go on?", MB_YESNO | MB_ICONQUESTION);
+      frameAfterBox = AfxGetMainWnd() != nullptr;
+    });
+    dialogResult = dialog.DoModal();
+    frameAfterDialog = AfxGetMainWnd() != nullptr;
+  });
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(boxAnswer, IDNO);
+  EXPECT_EQ(dialogResult, IDCANCEL);
+  // The program closes from its own loop, after the modal loops returned:
+  // the code after them still finds its window.
+  EXPECT_TRUE(frameAfterBox);
+  EXPECT_TRUE(frameAfterDialog);
+  ExpectEndedAsAfterYes("SIGTERM");
+}
+
+// The user asked to close and the question is open: it is ended (Cancel)
+// and the session ends without it.
+TEST_F(SessionEndTest, ASignalWhileTheCloseQuestionIsOpenEndsTheSession) {
+  ShowRealBoxes();
+  MakeApp();
+  PostToUiThreadAfter(200, [] {
+    PostToUiThreadAfter(300, [] { ::raise(SIGTERM); });
+    if (CWnd* frame = AfxGetMainWnd()) frame->SendMessage(WM_CLOSE);
+  });
+  EXPECT_EQ(Run(), 0);
+  const std::string text = LogText();
+  EXPECT_EQ(CountOf(text, "VekFrame Closed.\r\n"), 1) << text;
+  EXPECT_EQ(app->m_pMainWnd, nullptr);
+}
+
+// A signal during start-up, while a start-up box is open and before the
+// main window exists: the box ends, start-up goes on, and the session ends
+// once the loop runs.
+TEST_F(SessionEndTest, ASignalDuringStartUpEndsTheSessionOnceTheLoopRuns) {
+  CNamedMutex running("VekFrame " + code);
+  keys.Hold(VK_CONTROL);
+  keys.Hold(VK_SHIFT);  // the second start goes on after its box
+  ShowRealBoxes();
+  MakeApp();
+  PostToUiThreadAfter(300, [] { ::raise(SIGTERM); });
+  EXPECT_EQ(Run(), 0);
+  ExpectEndedAsAfterYes("SIGTERM");
+}
+
+TEST_F(SessionEndTest, ASignalBeforeStartUpEndsTheSessionOnceTheLoopRuns) {
+  MakeApp();
+  ::raise(SIGTERM);
+  EXPECT_EQ(Run(), 0);
+  ExpectEndedAsAfterYes("SIGTERM");
+  EXPECT_TRUE(boxes.Shown().empty()) << boxes.Last().text;
+}
+
+// An engine whose shut-down receives more signals (and lets them arrive)
+// and meets an error box whose Cancel would end the program at once.
+class SignalledEngine : public RecordingEngine {
+ public:
+  explicit SignalledEngine(std::vector<std::string>& log) : RecordingEngine(log, 0), m_log(log) {}
+  void ShutDown() override {
+    if (!IsShutDown()) {
+      m_log.push_back("ShutDown");
+      ::raise(SIGTERM);
+      ::raise(SIGINT);
+      WaitProcessingEvents([] { return false; }, 300);
+      ShowSharedErrorBox("A tag could not be closed.", 321);
+    }
+    RecordingEngine::ShutDown();
+  }
+
+ private:
+  std::vector<std::string>& m_log;
+};
+
+class SignalledPlant : public RecordingPlant {
+ public:
+  explicit SignalledPlant(std::vector<std::string>& log) : RecordingPlant(log, 0), m_log(log) {}
+  CVekEngineBase* CreateEngine() override {
+    m_log.push_back("CreateEngine");
+    return new SignalledEngine(m_log);
+  }
+
+ private:
+  std::vector<std::string>& m_log;
+};
+
+// Signals while the program closes (after a first signal, or after the
+// user's Yes) tear nothing down twice, and a box met on the way neither
+// shows nor ends the program early.
+TEST_F(SessionEndTest, SignalsWhileClosingTearDownOnce) {
+  for (const bool userCloses : {false, true}) {
+    SCOPED_TRACE(userCloses ? "the user closes" : "a signal closes");
+    log.clear();
+    boxes.Clear();
+    std::filesystem::remove(File("-Log.log"));
+    app = std::make_unique<CVekFrameApp>(std::make_unique<SignalledPlant>(log), code);
+    exited = false;
+    if (userCloses) {
+      boxes.QueueAnswer(IDYES);
+      PostToUiThreadAfter(300, [] {
+        if (CWnd* frame = AfxGetMainWnd()) frame->PostMessage(WM_CLOSE);
+      });
+    } else {
+      PostToUiThreadAfter(300, [] { ::raise(SIGTERM); });
+    }
+    EXPECT_EQ(Run(), 0);
+    const std::string text = LogText();
+    EXPECT_EQ(CountOf(text, "VekFrame Closed.\r\n"), 1) << text;
+    EXPECT_EQ(std::count(log.begin(), log.end(), "ShutDown"), 1);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "~engine"), 1);
+    EXPECT_EQ(CountOf(text, "Not shown, the session ends: "), 1) << text;
+    EXPECT_NE(text.find("A tag could not be closed."), std::string::npos) << text;
+    EXPECT_EQ(CountOf(text, "the session ends; VekFrame closes without asking."), userCloses ? 0 : 1) << text;
+    EXPECT_EQ(boxes.Count(), userCloses ? 1u : 0u) << "only the close question the user answered";
+    ResetSessionEndForTest();
+    app.reset();
+  }
+}
+
+// ---- The real program -------------------------------------------------------------------
+
+// Runs the program (build/.../app/vekframe) from a folder of its own with
+// the environment given; the child's pid.
+pid_t StartProgram(const std::string& program, const std::vector<std::string>& env) {
+  std::vector<char*> argv = {const_cast<char*>(program.c_str()), nullptr};
+  std::vector<char*> envp;
+  for (const std::string& e : env) envp.push_back(const_cast<char*>(e.c_str()));
+  envp.push_back(nullptr);
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    const int null = ::open("/dev/null", O_RDWR);
+    if (null >= 0) ::dup2(null, STDOUT_FILENO);
+    ::execve(program.c_str(), argv.data(), envp.data());
+    ::_exit(127);
+  }
+  return pid;
+}
+
+// Waits for the child at most ms; its wait status, or -1 when it still runs.
+int WaitForChild(pid_t pid, int ms) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  for (;;) {
+    int status = 0;
+    if (::waitpid(pid, &status, WNOHANG) == pid) return status;
+    if (std::chrono::steady_clock::now() >= deadline) return -1;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+}
+
+std::string ReadFile(const std::string& path) {
+  std::string text;
+  if (FILE* f = std::fopen(path.c_str(), "rb")) {
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) text.append(buffer, n);
+    std::fclose(f);
+  }
+  return text;
+}
+
+// The settings a section of an INI text holds ("Key=Value" lines).
+std::string SectionOf(const std::string& ini, const std::string& section) {
+  const size_t start = ini.find("[" + section + "]");
+  if (start == std::string::npos) return {};
+  const size_t end = ini.find("\n[", start + 1);
+  return ini.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+// SIGTERM, as the system sends it at shutdown, to the real program on a
+// copy of the shipped data: it ends with 0 within seconds, the settings it
+// writes at its end are in the file, the database is closed (no -wal or
+// -shm beside it), and the log says "VekFrame Closed.".
+TEST(ProgramSessionEnd, SigtermEndsTheProgramAsTheUserWouldWithExitCodeZero) {
+  testing_support::TempDir folder, runtime, home;
+  ::chmod(runtime.Path().c_str(), 0700);
+  const std::string program = folder.File("vekframe");
+  std::error_code ec;
+  std::filesystem::create_hard_link(VEK_PROGRAM_PATH, program, ec);
+  if (ec) std::filesystem::copy_file(VEK_PROGRAM_PATH, program, ec);
+  ASSERT_FALSE(ec) << ec.message();
+  // The belt's actuator type is set by the program; its key is written
+  // only at the end (the shipped file lacks it).
+  const std::string shipped = testing_support::SourceTopFolder(__FILE__) + "/data/VTLN-Setting.ini";
+  ASSERT_EQ(SectionOf(ReadFile(shipped), "Belt.MeasuringBelt").find("ActuatorControlType.Data"), std::string::npos);
+
+  std::vector<std::string> env;
+  const auto replaced = [](const std::string& entry) {
+    for (const char* name : {"QT_QPA_PLATFORM=", "XDG_RUNTIME_DIR=", "HOME=", "XDG_CONFIG_HOME=", "XDG_CACHE_HOME="})
+      if (entry.rfind(name, 0) == 0) return true;
+    return false;
+  };
+  for (char** e = environ; *e; ++e)
+    if (!replaced(*e)) env.push_back(*e);
+  env.push_back("QT_QPA_PLATFORM=offscreen");
+  env.push_back("XDG_RUNTIME_DIR=" + runtime.Path());
+  env.push_back("HOME=" + home.Path());
+  const pid_t pid = StartProgram(program, env);
+  ASSERT_GT(pid, 0);
+
+  // Running: the Demo source started and the database is open.
+  const std::string logFile = folder.File("VTLN-Log.log");
+  const std::string database = folder.File("VTLN-DataBase.mdb");
+  bool running = false;
+  for (int i = 0; i < 1500 && !running; ++i) {
+    running = ReadFile(logFile).find("Data source: None -> Demo") != std::string::npos &&
+              std::filesystem::exists(database + "-wal");
+    if (!running) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  if (!running) {
+    ::kill(pid, SIGKILL);
+    WaitForChild(pid, 5000);
+    FAIL() << "the program did not start:\n" << ReadFile(logFile);
+  }
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));  // its loop runs
+
+  ASSERT_EQ(::kill(pid, SIGTERM), 0);
+  int status = WaitForChild(pid, 10000);
+  if (status == -1) {
+    ::kill(pid, SIGKILL);
+    status = WaitForChild(pid, 5000);
+    ADD_FAILURE() << "the program still ran 10 s after SIGTERM";
+  }
+  ASSERT_TRUE(WIFEXITED(status)) << (WIFSIGNALED(status) ? "ended by signal " + std::to_string(WTERMSIG(status)) : "");
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+
+  const std::string text = ReadFile(logFile);
+  const std::string session = text.substr(text.rfind(" is starting."));
+  EXPECT_NE(session.find("SIGTERM: the session ends; VekFrame closes without asking."), std::string::npos) << session;
+  EXPECT_EQ(CountOf(session, "VekFrame Closed.\r\n"), 1) << session;
+  EXPECT_EQ(CountOf(session, "forced to exit"), 0) << session;
+  EXPECT_NE(SectionOf(ReadFile(folder.File("VTLN-Setting.ini")), "Belt.MeasuringBelt").find("ActuatorControlType.Data=3"),
+            std::string::npos)
+      << "the settings written at the end";
+  EXPECT_FALSE(std::filesystem::exists(database + "-wal"));
+  EXPECT_FALSE(std::filesystem::exists(database + "-shm"));
+}
+
+}  // namespace
