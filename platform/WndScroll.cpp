@@ -1,10 +1,16 @@
 // The scroll bars of a window with WS_HSCROLL / WS_VSCROLL.
+#include <QChildEvent>
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
 #include <QScrollBar>
 #include <QWidget>
 #include <memory>
 
 #include "platform/Wnd.h"
 #include "platform/ui/ControlStyles.h"
+#include "platform/ui/QtConvert.h"
 #include "platform/ui/ScrollBarAdapter.h"
 #include "platform/ui/SysColors.h"
 
@@ -12,6 +18,63 @@
 
 using platform_detail::ScrollBarAdapter;
 using platform_detail::WndScrollBars;
+
+namespace {
+
+// The square where a window's two scroll bars meet. It belongs to the
+// window's frame, as the bars do: painted in the face colour, above the
+// window's children, and a press there reaches neither a child nor the
+// client area. The window's children share one toolkit parent with the bars,
+// so a child made later or brought to the top would cover the bars and this
+// square; it keeps the three above every child of the window.
+class ScrollCorner : public QWidget {
+ public:
+  ScrollCorner(QWidget* window, QScrollBar* horz, QScrollBar* vert) : QWidget(window), m_horz(horz), m_vert(vert) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setCursor(Qt::ArrowCursor);
+    hide();
+    for (QObject* child : window->children()) Watch(child);
+    window->installEventFilter(this);
+  }
+
+  void KeepOnTop() {
+    if (m_horz) m_horz->raise();
+    if (m_vert) m_vert->raise();
+    raise();
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (e->type() == QEvent::ChildAdded && watched == parent()) {
+      QObject* child = static_cast<QChildEvent*>(e)->child();
+      if (Watch(child)) KeepOnTop();
+    } else if (e->type() == QEvent::ZOrderChange && watched != parent()) {
+      KeepOnTop();
+    }
+    return false;
+  }
+  void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), platform_detail::ToQColor(GetSysColor(COLOR_BTNFACE))); }
+  // The square takes the mouse for itself; the wheel goes on to the window.
+  void mousePressEvent(QMouseEvent* e) override { e->accept(); }
+  void mouseReleaseEvent(QMouseEvent* e) override { e->accept(); }
+  void mouseDoubleClickEvent(QMouseEvent* e) override { e->accept(); }
+  void mouseMoveEvent(QMouseEvent* e) override { e->accept(); }
+
+ private:
+  // A child window of the window: its restacking is watched. False for the
+  // bars, this square and what is not a widget.
+  bool Watch(QObject* child) {
+    if (!child->isWidgetType() || child == this || child == m_horz || child == m_vert) return false;
+    child->installEventFilter(this);
+    return true;
+  }
+
+  QPointer<QScrollBar> m_horz;
+  QPointer<QScrollBar> m_vert;
+};
+
+}  // namespace
 
 platform_detail::WndScrollBars* CWnd::EnsureScrollBars() {
   if (!m_widget) return nullptr;
@@ -26,6 +89,8 @@ platform_detail::WndScrollBars* CWnd::EnsureScrollBars() {
         SendMessage(self, message, MAKEWPARAM(static_cast<int>(code), pos), 0);
       });
     }
+    m_scrollBars->corner =
+        new ScrollCorner(m_widget, m_scrollBars->bars[SB_HORZ]->Bar(), m_scrollBars->bars[SB_VERT]->Bar());
     LayoutScrollBars();
   }
   return m_scrollBars.get();
@@ -54,17 +119,22 @@ void CWnd::LayoutScrollBars() {
   if (s.shown[SB_VERT]) {
     s.bars[SB_VERT]->Bar()->setGeometry(w - ext.cx, 0, ext.cx, h - ext.cy);
     s.bars[SB_VERT]->Bar()->show();
-    s.bars[SB_VERT]->Bar()->raise();
   } else {
     s.bars[SB_VERT]->Bar()->hide();
   }
   if (s.shown[SB_HORZ]) {
     s.bars[SB_HORZ]->Bar()->setGeometry(0, h - ext.cy, w - ext.cx, ext.cy);
     s.bars[SB_HORZ]->Bar()->show();
-    s.bars[SB_HORZ]->Bar()->raise();
   } else {
     s.bars[SB_HORZ]->Bar()->hide();
   }
+  if (s.shown[SB_HORZ] && s.shown[SB_VERT]) {
+    s.corner->setGeometry(w - ext.cx, h - ext.cy, ext.cx, ext.cy);
+    s.corner->show();
+  } else {
+    s.corner->hide();
+  }
+  static_cast<ScrollCorner*>(s.corner)->KeepOnTop();
 }
 
 BOOL CWnd::SetScrollInfo(int bar, const SCROLLINFO* info, BOOL) {
