@@ -36,7 +36,10 @@ bool CVekEngineBase::SetDataSourceType(int nType) {
   if (!IsDataSourceIdle()) return false;
   const int old = GetDataSourceType();
   if (nType == old) return true;
-  WriteAccessLogLine(std::string("Data source: ") + kSourceNames[old] + " -> " + kSourceNames[nType], true);
+  // The source closed by the shut-down is not logged: "VekFrame Closed."
+  // stays the last line of a session.
+  if (!m_bShutDown)
+    WriteAccessLogLine(std::string("Data source: ") + kSourceNames[old] + " -> " + kSourceNames[nType], true);
 
   if (old != eDataSourceNone) {
     m_nSwitchState = eSwitchDisconnecting;

@@ -350,6 +350,7 @@ TEST(ProgramSessionEnd, SigtermEndsTheProgramAsTheUserWouldWithExitCodeZero) {
   const std::string session = text.substr(text.rfind(" is starting."));
   EXPECT_NE(session.find("SIGTERM: the session ends; VekFrame closes without asking."), std::string::npos) << session;
   EXPECT_EQ(CountOf(session, "VekFrame Closed.\r\n"), 1) << session;
+  EXPECT_TRUE(session.ends_with("VekFrame Closed.\r\n")) << "the last line of the session: " << session;
   EXPECT_EQ(CountOf(session, "forced to exit"), 0) << session;
   EXPECT_NE(SectionOf(ReadFile(folder.File("VTLN-Setting.ini")), "Belt.MeasuringBelt").find("ActuatorControlType.Data=3"),
             std::string::npos)
