@@ -18,18 +18,7 @@
 
 namespace {
 
-using grid_test::RecordingGrid;
-
-class SizedGrid : public RecordingGrid {
- public:
-  int sizedCol = -1;
-  int sizedWidth = -1;
-  void OnColumnSized(int col, int* width) override {
-    sizedCol = col;
-    sizedWidth = *width;
-  }
-  void OnColumnMoved(int from, int to) override { Log("Moved " + std::to_string(from) + "->" + std::to_string(to)); }
-};
+using grid_test::SizingGrid;
 
 LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
 
@@ -57,7 +46,7 @@ class UGCaptureTest : public ::testing::Test {
   }
 
   CWnd parent;
-  SizedGrid grid;
+  SizingGrid grid;
 };
 
 TEST_F(UGCaptureTest, AWindowShownOverTheGridEndsEachDragCleanly) {

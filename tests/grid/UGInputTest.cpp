@@ -19,15 +19,9 @@ namespace {
 
 using grid_test::RecordingGrid;
 
-class SizingGrid : public RecordingGrid {
+// Also records the cell types' notices.
+class NotifyingGrid : public grid_test::SizingGrid {
  public:
-  int sizedCol = -1;
-  int sizedWidth = -1;
-  void OnColumnSized(int col, int* width) override {
-    sizedCol = col;
-    sizedWidth = *width;
-  }
-  void OnColumnMoved(int from, int to) override { Log("Moved " + std::to_string(from) + "->" + std::to_string(to)); }
   BOOL OnCellTypeNotify(long id, int col, long row, long message, LPARAM param) override {
     Log("Notify " + std::to_string(id) + " " + std::to_string(col) + "," + std::to_string(row) + " " +
         std::to_string(message) + " " + std::to_string(param));
@@ -64,7 +58,7 @@ class InputTest : public ::testing::Test {
   }
 
   CWnd parent;
-  SizingGrid grid;
+  NotifyingGrid grid;
 };
 
 TEST_F(InputTest, ArrowKeysPagesHomeAndEnd) {

@@ -99,4 +99,16 @@ class CountingSource : public CUGMem {
   }
 };
 
+// Records the width a column was sized to and every column move.
+class SizingGrid : public RecordingGrid {
+ public:
+  int sizedCol = -1;
+  int sizedWidth = -1;
+  void OnColumnSized(int col, int* width) override {
+    sizedCol = col;
+    sizedWidth = *width;
+  }
+  void OnColumnMoved(int from, int to) override { Log("Moved " + std::to_string(from) + "->" + std::to_string(to)); }
+};
+
 }  // namespace grid_test
