@@ -24,21 +24,19 @@ namespace {
 constexpr int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
 constexpr int kRetryMs = 20;  // how often a waiting session end looks again
 
-std::atomic<bool> g_ending{false};
+std::atomic<bool> g_ending{false};  // also: the box handler is swapped (g_boxHandlerBefore)
 
 // The pipe's write end, for the signal handler; -1 while none.
 volatile std::sig_atomic_t g_writeFd = -1;
 int g_readFd = -1;
-QSocketNotifier* g_notifier = nullptr;
+QSocketNotifier* g_notifier = nullptr;  // set while a CSessionEndSignals is installed
 struct sigaction g_previous[std::size(kSignals)];
-bool g_installed = false;
 
 // The rest lives on the user-interface thread.
 SessionEndHandler g_handler;
 int g_handlerLoopLevel = 0;  // the loop level the handler runs at
 std::function<void(const std::string&)> g_boxLog;
-MessageBoxHandler g_boxHandlerBefore;  // restored by a test's reset
-bool g_boxHandlerSwapped = false;
+MessageBoxHandler g_boxHandlerBefore;  // the one before the session end's; a test's reset restores it
 std::string g_reason;
 QTimer* g_retry = nullptr;
 
@@ -95,7 +93,6 @@ void BeginSessionEnd(const std::string& reason) {
   g_reason = reason;
   TellOnStderr(reason + ": the session ends.");
   g_boxHandlerBefore = SetMessageBoxHandler(AnswerUnshownBox);
-  g_boxHandlerSwapped = true;
   EndModalLoops();
   if (!QCoreApplication::instance()) return;
   if (!g_retry) {
@@ -109,7 +106,7 @@ void BeginSessionEnd(const std::string& reason) {
 }  // namespace
 
 CSessionEndSignals::CSessionEndSignals() {
-  if (g_installed || !QCoreApplication::instance()) return;
+  if (g_notifier || !QCoreApplication::instance()) return;  // one at a time
   int fds[2];
   if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0) {
     TellOnStderr(std::string("shutdown signals end the program at once: ") + std::strerror(errno));
@@ -129,7 +126,7 @@ CSessionEndSignals::CSessionEndSignals() {
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
   for (size_t i = 0; i < std::size(kSignals); ++i) ::sigaction(kSignals[i], &action, &g_previous[i]);
-  g_installed = m_bInstalled = true;
+  m_bInstalled = true;
 }
 
 CSessionEndSignals::~CSessionEndSignals() {
@@ -142,7 +139,6 @@ CSessionEndSignals::~CSessionEndSignals() {
   ::close(g_readFd);
   ::close(writeFd);
   g_readFd = -1;
-  g_installed = false;
 }
 
 void RequestSessionEnd(const std::string& strReason) {
@@ -187,9 +183,8 @@ int SessionEndBoxAnswer(unsigned flags) {
 
 void ResetSessionEndForTest() {
   if (g_retry) g_retry->stop();
-  if (g_boxHandlerSwapped) SetMessageBoxHandler(std::move(g_boxHandlerBefore));
+  if (g_ending) SetMessageBoxHandler(std::move(g_boxHandlerBefore));
   g_boxHandlerBefore = nullptr;
-  g_boxHandlerSwapped = false;
   g_reason.clear();
   g_ending = false;
 }
