@@ -174,26 +174,18 @@ namespace {
 // Why a folder may not hold the lock, or empty when it may: it must be a
 // real folder (not a link), this user's own, and writable by no one else,
 // so no other user can hold the lock and keep the program from starting.
-std::string LockFolderFault(const std::string& folder) {
+// A folder above the lock's folder (bAbove) is judged by whether another
+// user could swap what lies below it: the system's administrator may own
+// it too, and the administrator's shared folders with the sticky bit
+// (/tmp) are fit, since nobody may rename or remove another user's entry
+// there.
+std::string LockFolderFault(const std::string& folder, bool bAbove = false) {
   struct stat st {};
   if (::lstat(folder.c_str(), &st) != 0) return "it cannot be read";
   if (!S_ISDIR(st.st_mode)) return "it is not a folder";
-  if (st.st_uid != ::geteuid()) return "it belongs to another user";
-  if (st.st_mode & (S_IWGRP | S_IWOTH)) return "others may write into it";
-  return {};
-}
-
-// Why a folder above the lock's folder would let another user swap what
-// lies below it, or empty when it cannot: a real folder (not a link) of
-// this user or of the system's administrator, writable by no one else;
-// the administrator's shared folders with the sticky bit (/tmp) are fit,
-// since nobody may rename or remove another user's entry there.
-std::string ParentFolderFault(const std::string& folder) {
-  struct stat st {};
-  if (::lstat(folder.c_str(), &st) != 0) return "it cannot be read";
-  if (!S_ISDIR(st.st_mode)) return "it is not a folder";
-  if (st.st_uid != ::geteuid() && st.st_uid != 0) return "it belongs to another user";
-  if ((st.st_mode & (S_IWGRP | S_IWOTH)) && !(st.st_uid == 0 && (st.st_mode & S_ISVTX)))
+  const bool administrators = bAbove && st.st_uid == 0;
+  if (st.st_uid != ::geteuid() && !administrators) return "it belongs to another user";
+  if ((st.st_mode & (S_IWGRP | S_IWOTH)) && !(administrators && (st.st_mode & S_ISVTX)))
     return "others may write into it";
   return {};
 }
@@ -228,9 +220,9 @@ std::string AncestorsFault(const std::string& folder) {
     at = slash + 1;
     if (part.empty()) continue;
     parent += "/" + part;
-    if (const std::string fault = ParentFolderFault(parent); !fault.empty()) return parent + ": " + fault;
+    if (const std::string fault = LockFolderFault(parent, true); !fault.empty()) return parent + ": " + fault;
   }
-  if (const std::string fault = ParentFolderFault("/"); !fault.empty()) return "/: " + fault;
+  if (const std::string fault = LockFolderFault("/", true); !fault.empty()) return "/: " + fault;
   return {};
 }
 
@@ -258,7 +250,7 @@ std::string FindLockFolder(std::string* passedOver) {
       fault = AncestorsFault(c.home);
       if (fault.empty()) {
         ::mkdir(c.home.c_str(), 0700);  // an existing one is checked as it is
-        if (const std::string own = ParentFolderFault(c.home); !own.empty()) fault = c.home + ": " + own;
+        if (const std::string own = LockFolderFault(c.home, true); !own.empty()) fault = c.home + ": " + own;
       }
     }
     if (fault.empty()) {
