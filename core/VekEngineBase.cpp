@@ -128,7 +128,7 @@ std::unique_ptr<CVekAccessControl> CVekEngineBase::CreateAccessControl() {
 }
 std::unique_ptr<CHwLinkerEngine> CVekEngineBase::CreateHwLinker() { return std::make_unique<CHwLinkerEngine>(); }
 
-void CVekEngineBase::ReadSettings() {
+bool CVekEngineBase::ReadSettings() {
   const std::string file = m_pIniFile->GetFilePath();
   // A file that exists but cannot be read is said once: a required one
   // refuses the start; otherwise every setting takes its default without a
@@ -138,7 +138,7 @@ void CVekEngineBase::ReadSettings() {
   if (!readError.empty() && m_bSettingsFileRequired) {
     AfxMessageBox("Settings file is not readable!\n" + readError + "\n\nVekFrame cannot start without it.",
                   MB_OK | MB_ICONHAND | MB_SYSTEMMODAL);
-    return;
+    return false;
   }
   if (!readError.empty())
     AfxMessageBox("Settings file is not readable!\n" + readError +
@@ -182,6 +182,7 @@ void CVekEngineBase::ReadSettings() {
   // 0 means no process-information recording.
   readInt("nRecordProcessInformationInterval", 60, 0, INT_MAX, m_nRecordProcessInfoInterval);
   readInt("nAddProcessInfoToStackInterval", 1, 1, INT_MAX, m_nAddProcessInfoInterval);
+  return true;
 }
 
 void CVekEngineBase::ApplyProcessPriority() {
@@ -218,8 +219,7 @@ bool CVekEngineBase::StartUp() {
   WriteAccessLogLine(GetFullTitle() + " is starting.", true);
 
   m_pIniFile = std::make_unique<CIniFile>(GetSettingFileName(true));
-  ReadSettings();
-  if (m_bSettingsFileRequired && !m_strSettingsReadError.empty()) {
+  if (!ReadSettings()) {
     WriteAccessLogLine("The settings file cannot be read; the start is refused: " + m_strSettingsReadError, true);
     return false;
   }

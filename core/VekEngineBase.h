@@ -215,7 +215,8 @@ class CVekEngineBase : public CWnd, public IRecordContext {
   bool WaitForPendings();
   void FinishConnecting();
   bool CreateEngineWindow();
-  void ReadSettings();
+  // False when a required settings file cannot be read (its box said so).
+  bool ReadSettings();
   void ApplyProcessPriority();
   std::string FileName(const char* pszSuffix, bool bFullPath) const;
 
