@@ -124,6 +124,20 @@ TEST(NamedMutexPlace, AFolderOthersCanWriteOrThatIsNotOursIsPassedOver) {
     ::chmod(folder.c_str(), mode);
     return folder;
   };
+  const auto made = [&](const std::string& folder, mode_t mode) {
+    ::mkdir(folder.c_str(), mode);
+    return chmodded(folder, mode);
+  };
+  // No runtime folder, and the temporary folder's own folder unfit (open
+  // to all, or a link), so the lock looks further.
+  const auto ownFolderOpen = [&](const TempDir&, const TempDir& t) -> std::optional<std::string> {
+    made(OwnFolderIn(t), 0777);
+    return std::nullopt;
+  };
+  const auto ownFolderLink = [](const TempDir&, const TempDir& t) -> std::optional<std::string> {
+    std::filesystem::create_directory_symlink("/", OwnFolderIn(t));
+    return std::nullopt;
+  };
   const std::vector<Case> cases = {
       {"a private runtime folder", [&](const TempDir& r, const TempDir&) { return chmodded(r.Path(), 0700); },
        "runtime", ""},
@@ -139,13 +153,7 @@ TEST(NamedMutexPlace, AFolderOthersCanWriteOrThatIsNotOursIsPassedOver) {
          return r.File("link");
        },
        "own", "it is not a folder"},
-      {"a temporary folder made open by someone else",
-       [&](const TempDir&, const TempDir& t) {
-         ::mkdir(OwnFolderIn(t).c_str(), 0777);
-         chmodded(OwnFolderIn(t), 0777);
-         return std::nullopt;
-       },
-       "cache", "others may write into it"},
+      {"a temporary folder made open by someone else", ownFolderOpen, "cache", "others may write into it"},
       {"a temporary folder that is a link to a private one",
        [&](const TempDir& r, const TempDir& t) {
          chmodded(r.Path(), 0700);
@@ -153,67 +161,26 @@ TEST(NamedMutexPlace, AFolderOthersCanWriteOrThatIsNotOursIsPassedOver) {
          return std::nullopt;
        },
        "cache", "it is not a folder"},
-      {"an existing private cache folder",
-       [&](const TempDir&, const TempDir& t) {
-         ::mkdir(OwnFolderIn(t).c_str(), 0777);
-         chmodded(OwnFolderIn(t), 0777);
-         return std::nullopt;
-       },
-       "cache", "others may write into it",
-       [&](const TempDir& h) {
-         ::mkdir(h.File("cache").c_str(), 0700);
-         return std::optional<std::string>(h.File("cache"));
-       }},
-      {"a cache folder others may write into",
-       [&](const TempDir&, const TempDir& t) {
-         ::mkdir(OwnFolderIn(t).c_str(), 0777);
-         chmodded(OwnFolderIn(t), 0777);
-         return std::nullopt;
-       },
-       "", "others may write into it",
-       [&](const TempDir& h) {
-         ::mkdir(h.File("cache").c_str(), 0777);
-         return std::optional<std::string>(chmodded(h.File("cache"), 0777));
-       }},
-      {"a cache folder below a folder others may write into",
-       [&](const TempDir&, const TempDir& t) {
-         std::filesystem::create_directory_symlink("/", OwnFolderIn(t));
-         return std::nullopt;
-       },
-       "", "others may write into it",
-       [&](const TempDir& h) {
-         ::mkdir(h.File("open").c_str(), 0777);
-         chmodded(h.File("open"), 0777);
-         return std::optional<std::string>(h.File("open/cache"));
-       }},
-      {"a cache folder that is a link",
-       [&](const TempDir&, const TempDir& t) {
-         std::filesystem::create_directory_symlink("/", OwnFolderIn(t));
-         return std::nullopt;
-       },
-       "", "it is not a folder",
+      {"an existing private cache folder", ownFolderOpen, "cache", "others may write into it",
+       [&](const TempDir& h) { return std::optional<std::string>(made(h.File("cache"), 0700)); }},
+      {"a cache folder others may write into", ownFolderOpen, "", "others may write into it",
+       [&](const TempDir& h) { return std::optional<std::string>(made(h.File("cache"), 0777)); }},
+      {"a cache folder below a folder others may write into", ownFolderLink, "", "others may write into it",
+       [&](const TempDir& h) { return std::optional<std::string>(made(h.File("open"), 0777) + "/cache"); }},
+      {"a cache folder that is a link", ownFolderLink, "", "it is not a folder",
        [&](const TempDir& h) {
          ::mkdir(h.File("real").c_str(), 0700);
          std::filesystem::create_directory_symlink(h.File("real"), h.File("cache"));
          return std::optional<std::string>(h.File("cache"));
        }},
-      {"a cache folder whose path goes through a link",
-       [&](const TempDir&, const TempDir& t) {
-         std::filesystem::create_directory_symlink("/", OwnFolderIn(t));
-         return std::nullopt;
-       },
-       "", "it is not a folder",
+      {"a cache folder whose path goes through a link", ownFolderLink, "", "it is not a folder",
        [&](const TempDir& h) {
          ::mkdir(h.File("real").c_str(), 0700);
          std::filesystem::create_directory_symlink(h.File("real"), h.File("link"));
          return std::optional<std::string>(h.File("link/cache"));
        }},
-      {"neither a cache folder nor a home",
-       [&](const TempDir&, const TempDir& t) {
-         std::filesystem::create_directory_symlink("/", OwnFolderIn(t));
-         return std::nullopt;
-       },
-       "", "it is not a folder", [](const TempDir&) { return std::optional<std::string>(); }},
+      {"neither a cache folder nor a home", ownFolderLink, "", "it is not a folder",
+       [](const TempDir&) { return std::optional<std::string>(); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
