@@ -17,13 +17,6 @@ using namespace app_test;
 
 namespace {
 
-// The position of a call in the log; -1 when it was not made.
-int IndexOf(const std::vector<std::string>& log, const std::string& call) {
-  for (size_t i = 0; i < log.size(); ++i)
-    if (log[i] == call) return static_cast<int>(i);
-  return -1;
-}
-
 TEST_F(AppTest, StartUpBuildsInOrderAndShowsTheSuperviseWindowInDemo) {
   ASSERT_TRUE(Start());
   EXPECT_EQ(log, (std::vector<std::string>{"CreateProcessData", "CreateEngine", "CreateDeviceShapes", "AttachProcessData"}));
@@ -242,17 +235,26 @@ INSTANTIATE_TEST_SUITE_P(
                     }}),
     [](const ::testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
 
-TEST_F(AppTest, ASettingsFileThatCannotBeReadGivesOneBoxSayingSo) {
-  // A folder in the file's place cannot be read, whoever runs the test.
+// A settings file that exists but cannot be read refuses the program's
+// start: its one box says so, naming the file and the cause (the engine on
+// its own goes on with the defaults and says that instead). A folder in
+// the file's place cannot be read, whoever runs the test.
+TEST_F(AppTest, ASettingsFileThatCannotBeReadRefusesTheStartInOneBoxThatSaysSo) {
   std::filesystem::remove(File("-Setting.ini"));
   std::filesystem::create_directory(File("-Setting.ini"));
   MakeApp();
   EXPECT_EQ(app->RunProgram(), 1);
   exited = true;
   const std::vector<std::string> texts = BoxTexts();
-  ASSERT_EQ(texts.size(), 1u) << texts.back();
+  ASSERT_EQ(texts.size(), 1u) << (texts.empty() ? "" : texts.back());
   EXPECT_EQ(texts[0].rfind("Settings file is not readable!\n", 0), 0u) << texts[0];
   EXPECT_NE(texts[0].find(File("-Setting.ini") + "\" is a folder"), std::string::npos) << texts[0];
+  EXPECT_NE(texts[0].find("VekFrame cannot start"), std::string::npos) << texts[0];
+  EXPECT_EQ(texts[0].find("takes its default"), std::string::npos) << texts[0];
+  EXPECT_EQ(boxes.Last().flags & (MB_ICONHAND | MB_SYSTEMMODAL), MB_ICONHAND | MB_SYSTEMMODAL);
+  const std::string text = dir.Read(code + "-Log.log");
+  EXPECT_NE(text.find("the start is refused"), std::string::npos) << text;
+  EXPECT_EQ(text.find("Engine started"), std::string::npos) << "nothing is started for a refused start\n" << text;
 }
 
 TEST_F(AppTest, EngineTablesThatCannotOpenRefuseStartUp) {

@@ -87,6 +87,13 @@ class RecordingPlant : public IVekPlant {
 
 using testing_support::ModalDriverScope;
 
+// The position of a call in the log; -1 when it was not made.
+inline int IndexOf(const std::vector<std::string>& log, const std::string& call) {
+  for (size_t i = 0; i < log.size(); ++i)
+    if (log[i] == call) return static_cast<int>(i);
+  return -1;
+}
+
 // The users of every test: name, groups (password "pw").
 struct TestUser {
   const char* name;

@@ -22,10 +22,10 @@
 
 #include "AppTestSupport.h"
 #include "LoopGuard.h"
+#include "core/AtomicFile.h"
 #include "core/ErrorBox.h"
 #include "platform/SessionEnd.h"
 #include "res/LoginDialogs.h"
-#include "support/EnvScope.h"
 
 using namespace app_test;
 
@@ -35,12 +35,6 @@ int CountOf(const std::string& text, const std::string& what) {
   int n = 0;
   for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size())) ++n;
   return n;
-}
-
-int IndexOf(const std::vector<std::string>& log, const std::string& call) {
-  for (size_t i = 0; i < log.size(); ++i)
-    if (log[i] == call) return static_cast<int>(i);
-  return -1;
 }
 
 class SessionEndTest : public AppTest {
@@ -271,16 +265,6 @@ int WaitForChild(pid_t pid, int ms) {
   }
 }
 
-std::string ReadFile(const std::string& path) {
-  std::string text;
-  if (FILE* f = std::fopen(path.c_str(), "rb")) {
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) text.append(buffer, n);
-    std::fclose(f);
-  }
-  return text;
-}
-
 // The settings a section of an INI text holds ("Key=Value" lines).
 std::string SectionOf(const std::string& ini, const std::string& section) {
   const size_t start = ini.find("[" + section + "]");
@@ -304,7 +288,9 @@ TEST(ProgramSessionEnd, SigtermEndsTheProgramAsTheUserWouldWithExitCodeZero) {
   // The belt's actuator type is set by the program; its key is written
   // only at the end (the shipped file lacks it).
   const std::string shipped = testing_support::SourceTopFolder(__FILE__) + "/data/VTLN-Setting.ini";
-  ASSERT_EQ(SectionOf(ReadFile(shipped), "Belt.MeasuringBelt").find("ActuatorControlType.Data"), std::string::npos);
+  std::string shippedText;
+  ASSERT_TRUE(ReadWholeFile(shipped, &shippedText)) << shipped;
+  ASSERT_EQ(SectionOf(shippedText, "Belt.MeasuringBelt").find("ActuatorControlType.Data"), std::string::npos);
 
   std::vector<std::string> env;
   const auto replaced = [](const std::string& entry) {
@@ -321,18 +307,17 @@ TEST(ProgramSessionEnd, SigtermEndsTheProgramAsTheUserWouldWithExitCodeZero) {
   ASSERT_GT(pid, 0);
 
   // Running: the Demo source started and the database is open.
-  const std::string logFile = folder.File("VTLN-Log.log");
   const std::string database = folder.File("VTLN-DataBase.mdb");
   bool running = false;
   for (int i = 0; i < 1500 && !running; ++i) {
-    running = ReadFile(logFile).find("Data source: None -> Demo") != std::string::npos &&
+    running = folder.Read("VTLN-Log.log").find("Data source: None -> Demo") != std::string::npos &&
               std::filesystem::exists(database + "-wal");
     if (!running) std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
   if (!running) {
     ::kill(pid, SIGKILL);
     WaitForChild(pid, 5000);
-    FAIL() << "the program did not start:\n" << ReadFile(logFile);
+    FAIL() << "the program did not start:\n" << folder.Read("VTLN-Log.log");
   }
   std::this_thread::sleep_for(std::chrono::milliseconds(500));  // its loop runs
 
@@ -346,13 +331,13 @@ TEST(ProgramSessionEnd, SigtermEndsTheProgramAsTheUserWouldWithExitCodeZero) {
   ASSERT_TRUE(WIFEXITED(status)) << (WIFSIGNALED(status) ? "ended by signal " + std::to_string(WTERMSIG(status)) : "");
   EXPECT_EQ(WEXITSTATUS(status), 0);
 
-  const std::string text = ReadFile(logFile);
+  const std::string text = folder.Read("VTLN-Log.log");
   const std::string session = text.substr(text.rfind(" is starting."));
   EXPECT_NE(session.find("SIGTERM: the session ends; VekFrame closes without asking."), std::string::npos) << session;
   EXPECT_EQ(CountOf(session, "VekFrame Closed.\r\n"), 1) << session;
   EXPECT_TRUE(session.ends_with("VekFrame Closed.\r\n")) << "the last line of the session: " << session;
   EXPECT_EQ(CountOf(session, "forced to exit"), 0) << session;
-  EXPECT_NE(SectionOf(ReadFile(folder.File("VTLN-Setting.ini")), "Belt.MeasuringBelt").find("ActuatorControlType.Data=3"),
+  EXPECT_NE(SectionOf(folder.Read("VTLN-Setting.ini"), "Belt.MeasuringBelt").find("ActuatorControlType.Data=3"),
             std::string::npos)
       << "the settings written at the end";
   EXPECT_FALSE(std::filesystem::exists(database + "-wal"));
