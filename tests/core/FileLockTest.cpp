@@ -84,6 +84,14 @@ class FileLockTest : public ::testing::Test {
     file.ReadString(section, key, out, "<none>");
     return out;
   }
+  // Another program holds the lock again after a write got through: a new
+  // hold, so the next write waits again and shows a new box.
+  void ExpectANewHoldToShowANewBox(CIniFile& ini, size_t boxesThen) {
+    OtherProcessHoldingLock again(dir.File("s.ini.lock"));
+    ASSERT_TRUE(again.Held());
+    EXPECT_TRUE(ini.WriteString("A", "x", "7"));
+    EXPECT_EQ(boxes.Count(), boxesThen);
+  }
 
   int previousWait = 0;
   TempDir dir;
@@ -127,12 +135,7 @@ TEST_F(FileLockTest, ALockHeldElsewhereMakesAWriteReportOnceAndLosesNothingOnceF
   EXPECT_EQ(Read(fresh, "C", "w"), "6");
   EXPECT_EQ(boxes.Count(), 1u);
 
-  // Held again later: a new box, since a write got through meanwhile.
-  OtherProcessHoldingLock again(dir.File("s.ini.lock"));
-  ASSERT_TRUE(again.Held());
-  EXPECT_TRUE(ini.WriteString("A", "x", "7"));
-  EXPECT_EQ(boxes.Count(), 2u);
-  again.Release();
+  ExpectANewHoldToShowANewBox(ini, 2u);
 }
 
 // Once a wait has run out, the writes of the same hold only try the lock:
@@ -177,12 +180,7 @@ TEST_F(FileLockTest, WritesDuringOneHoldCostOneWaitAndReachTheFileOnceFree) {
   EXPECT_TRUE(written) << dir.Read("s.ini");
   EXPECT_FALSE(CFileLock::HasWaitRunOut(dir.File("s.ini")));
 
-  // Held again: a new hold, a new wait and a new box.
-  OtherProcessHoldingLock again(dir.File("s.ini.lock"));
-  ASSERT_TRUE(again.Held());
-  EXPECT_TRUE(other.WriteString("C", "v", "7"));
-  EXPECT_EQ(boxes.Count(), 2u);
-  again.Release();
+  ExpectANewHoldToShowANewBox(other, 2u);
 }
 
 // At the end, changes still kept wait for the lock once more; what still
