@@ -561,8 +561,7 @@ namespace {
 TEST(ShippedUserFile, AFirstStartThatFindsTheFileSealedMeanwhileLoadsIt) {
   CVekEncryption::SetFastHashingForTest(true);
   TempDir shipped, dir;
-  const std::string unsealed =
-      "[User-1]\r\nName=Admin\r\nPW=" + CVekEncryption::HashPassword("VekAdmin") + "\r\nGRP=128\r\n";
+  const std::string unsealed = core_test::UnsealedAdmin();
   shipped.Write("VTLN-VXC.sys", unsealed);
   // A default file read through a pipe holds this start between its look
   // at the folder and its lock for as long as the test needs.
@@ -617,7 +616,7 @@ class FirstStartFaults : public ::testing::TestWithParam<FirstStartFault> {
  protected:
   void SetUp() override {
     CVekEncryption::SetFastHashingForTest(true);
-    unsealed = "[User-1]\r\nName=Admin\r\nPW=" + CVekEncryption::HashPassword("VekAdmin") + "\r\nGRP=128\r\n";
+    unsealed = core_test::UnsealedAdmin();
     shipped.Write("VTLN-VXC.sys", unsealed);
     if (!GetParam().bFromDefault) dir.Write("VTLN-VXC.sys", unsealed);
     SetAccessLogFile(dir.File("VTLN-Log.log"));
@@ -632,15 +631,7 @@ class FirstStartFaults : public ::testing::TestWithParam<FirstStartFault> {
                                    : access.LoadUserFile(Path());
   }
   std::string Path() const { return dir.File("VTLN-VXC.sys"); }
-  std::vector<std::string> FilesLeft() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
-      const std::string name = entry.path().filename().string();
-      if (name != "VTLN-Log.log" && name != "VTLN-VXC.sys.lock") names.push_back(name);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
+  std::vector<std::string> FilesLeft() const { return core_test::FilesLeft(dir.Path()); }
 
   TempDir shipped, dir;
   std::string unsealed;
@@ -723,8 +714,7 @@ TEST(FirstStartOnAFullDisk, LeavesNothingAndTheNextStartSealsTheFile) {
     ~Unmount() { ::umount2(path.c_str(), MNT_DETACH); }
   } unmount{dir.Path()};
   CVekEncryption::SetFastHashingForTest(true);
-  shipped.Write("VTLN-VXC.sys",
-                "[User-1]\r\nName=Admin\r\nPW=" + CVekEncryption::HashPassword("VekAdmin") + "\r\nGRP=128\r\n");
+  shipped.Write("VTLN-VXC.sys", core_test::UnsealedAdmin());
   {
     std::ofstream filler(dir.File("filler"), std::ios::binary);
     filler << std::string(256 * 1024, 'x');  // more than fits: the disk is full

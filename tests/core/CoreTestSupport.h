@@ -1,9 +1,12 @@
 // Helpers shared by the engine-core tests (and the tests above them): a
 // window that records the tag notices it receives, quick tag definitions,
-// and a login step that answers from a queue.
+// a login step that answers from a queue, and the files of a first start's
+// sealing.
 #pragma once
 
+#include <algorithm>
 #include <deque>
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,6 +14,7 @@
 #include "core/CoreMessages.h"
 #include "core/DCTag.h"
 #include "core/VekAccessControl.h"
+#include "core/VekEncryption.h"
 #include "platform/Thread.h"
 #include "platform/Wnd.h"
 
@@ -81,5 +85,23 @@ class LoginDouble {
  private:
   LoginHandler m_previous;
 };
+
+// An unsealed user file (as shipped) with one user, Admin, password
+// "VekAdmin", of the VekFrame administrators.
+inline std::string UnsealedAdmin() {
+  return "[User-1]\r\nName=Admin\r\nPW=" + CVekEncryption::HashPassword("VekAdmin") + "\r\nGRP=128\r\n";
+}
+
+// The files of a folder but the log and the user file's lock file
+// (VTLN-), sorted: what a sealing left.
+inline std::vector<std::string> FilesLeft(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (name != "VTLN-Log.log" && name != "VTLN-VXC.sys.lock") names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 }  // namespace core_test

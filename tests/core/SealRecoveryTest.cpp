@@ -18,6 +18,7 @@
 
 #include "core/AccessLog.h"
 #include "core/AtomicFile.h"
+#include "core/CoreTestSupport.h"
 #include "core/UserFile.h"
 #include "core/VekAccessControl.h"
 #include "core/VekEncryption.h"
@@ -25,6 +26,8 @@
 #include "platform/Paths.h"
 #include "support/Doubles.h"
 
+using core_test::FilesLeft;
+using core_test::UnsealedAdmin;
 using testing_support::MessageBoxDouble;
 using testing_support::TempDir;
 using SealStep = CVekAccessControl::SealStep;
@@ -33,26 +36,11 @@ namespace {
 
 struct Crash {};
 
-std::string UnsealedAdmin() {
-  return "[User-1]\r\nName=Admin\r\nPW=" + CVekEncryption::HashPassword("VekAdmin") + "\r\nGRP=128\r\n";
-}
-
 // Admin, sealed with the key as the given generation.
 std::string SealedAdmin(const CVekEncryption::Key& key, unsigned long long generation) {
   const std::string hash = CVekEncryption::HashPassword("VekAdmin");
   const std::string groups = CVekEncryption::ScrambleGroups(key, "Admin", hash, CVekAccessUser::eGroupVekAdmin);
   return MakeSealedUserFileText({{"", "Admin", hash, groups}}, generation, key);
-}
-
-// The files of the folder but the log and the lock file, sorted.
-std::vector<std::string> FilesLeft(const TempDir& dir) {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
-    const std::string name = entry.path().filename().string();
-    if (name != "VTLN-Log.log" && name != "VTLN-VXC.sys.lock") names.push_back(name);
-  }
-  std::sort(names.begin(), names.end());
-  return names;
 }
 
 bool HasTempFiles(const TempDir& dir) {
@@ -128,7 +116,7 @@ TEST_P(InterruptedSeal, TheNextStartSealsTheFileAndLeavesNoTemporaryFile) {
   EXPECT_TRUE(Start(next)) << next.GetLoadError();
   EXPECT_EQ(boxes.Count(), 0u) << boxes.Last().text;
   ExpectAdminLogsIn(next);
-  EXPECT_EQ(FilesLeft(dir), (std::vector<std::string>{"VTLN-VXC.key", "VTLN-VXC.sys"}));
+  EXPECT_EQ(FilesLeft(dir.Path()), (std::vector<std::string>{"VTLN-VXC.key", "VTLN-VXC.sys"}));
   EXPECT_EQ(VerifiedGeneration(dir), 1u);
   const std::string log = dir.Read("VTLN-Log.log");
   const std::string expected =
@@ -220,7 +208,7 @@ TEST(InterruptedSealCopies, ACopyTheKeyOnDiskDidNotSealAtAFirstSealingIsNotTrust
   EXPECT_EQ(boxes.Count(), 0u) << boxes.Last().text;
   ExpectAdminLogsIn(access);
   EXPECT_EQ(access.GetGeneration(), 1u);
-  EXPECT_EQ(FilesLeft(dir), (std::vector<std::string>{"VTLN-VXC.key", "VTLN-VXC.sys"}));
+  EXPECT_EQ(FilesLeft(dir.Path()), (std::vector<std::string>{"VTLN-VXC.key", "VTLN-VXC.sys"}));
   CVekEncryption::SetFastHashingForTest(false);
 }
 
@@ -274,7 +262,7 @@ TEST(KilledFirstStart, AnUnsealedFileInPlaceIsSealedByTheNextLoad) {
   EXPECT_EQ(boxes.Count(), 0u) << boxes.Last().text;
   ExpectAdminLogsIn(next);
   EXPECT_EQ(VerifiedGeneration(dir), 1u);
-  EXPECT_EQ(FilesLeft(dir), (std::vector<std::string>{"VTLN-VXC.key", "VTLN-VXC.sys"}));
+  EXPECT_EQ(FilesLeft(dir.Path()), (std::vector<std::string>{"VTLN-VXC.key", "VTLN-VXC.sys"}));
   CVekEncryption::SetFastHashingForTest(false);
 }
 
