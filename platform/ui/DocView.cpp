@@ -140,6 +140,19 @@ BOOL CView::PrintJobPages(CPrintJob& job) {
   return job.EndDoc();
 }
 
+namespace {
+
+// The box of a printout that could not be started or written, naming the
+// file or the printer (where its name is known).
+void TellPrintFailure(bool started, bool toFile, const std::string& where) {
+  AfxMessageBox("The printout could not be " + std::string(started ? "written" : "started") + ": " +
+                    (toFile ? "the file " + where + " cannot be written."
+                            : "the printer " + (where.empty() ? "" : where + " ") + "is not available."),
+                MB_ICONEXCLAMATION);
+}
+
+}  // namespace
+
 BOOL CView::OnFilePrint() {
   const std::string title = m_pDocument ? m_pDocument->GetTitle() : std::string("View");
   CPrintDialog dialog(title, this);
@@ -151,10 +164,8 @@ BOOL CView::OnFilePrint() {
   // be written fails there and is told as well; a printout the view itself
   // refused (OnPreparePrinting) says nothing here.
   if (started && !job.HasFailed()) return FALSE;
-  AfxMessageBox("The printout could not be " + std::string(started ? "written" : "started") + ": " +
-                    (dialog.IsPrintToPdf() ? "the file " + dialog.GetPdfPath() + " cannot be written."
-                                           : "the printer " + dialog.GetDeviceName() + " is not available."),
-                MB_ICONEXCLAMATION);
+  const bool toFile = dialog.IsPrintToPdf();
+  TellPrintFailure(started, toFile, toFile ? dialog.GetPdfPath() : dialog.GetDeviceName());
   return FALSE;
 }
 
@@ -165,7 +176,10 @@ BOOL CView::OnFilePrintDirect() {
     AfxMessageBox("No printer is available.", MB_ICONEXCLAMATION);
     return FALSE;
   }
-  return PrintJobPages(job);
+  if (PrintJobPages(job)) return TRUE;
+  // As with the print dialog: a printer or file that fails is told.
+  if (job.HasFailed()) TellPrintFailure(true, !job.GetOutputPath().empty(), job.GetOutputPath());
+  return FALSE;
 }
 
 BOOL CView::OnFilePrintPreview() {

@@ -45,7 +45,8 @@ class CView : public CWnd {
   // when the job failed (a printer or file that fails is told in a box).
   BOOL OnFilePrint();
   // Prints the view without asking: to the default printer (or where
-  // CPrintJob redirects). FALSE, after a box, when there is no printer.
+  // CPrintJob redirects). FALSE, after a box, when there is no printer or
+  // the printer or file fails.
   BOOL OnFilePrintDirect();
   // Prints the view into a PDF file.
   BOOL PrintToPdf(const std::string& path);

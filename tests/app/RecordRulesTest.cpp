@@ -131,12 +131,18 @@ TEST(RecipeRules, LimitsTypedByTheUser) {
   EXPECT_EQ(CheckRangesConsistent(ranges, kCaptions), "The minimum of item 2 \"B\" (5) is above its maximum (4).");
 }
 
-TEST(RecipeRules, NamesMustBeGivenAndDifferFromEveryOtherRecipe) {
+// Recipes 3 and 4, of the two names.
+std::vector<CRecipeFields> TwoRecipes(const char* name3, const char* name4) {
   std::vector<CRecipeFields> recipes(2);
   recipes[0].m_nRecordID = 3;
-  recipes[0].m_strRecipeName = "Winter Blend";
+  recipes[0].m_strRecipeName = name3;
   recipes[1].m_nRecordID = 4;
-  recipes[1].m_strRecipeName = "Summer";
+  recipes[1].m_strRecipeName = name4;
+  return recipes;
+}
+
+TEST(RecipeRules, NamesMustBeGivenAndDifferFromEveryOtherRecipe) {
+  std::vector<CRecipeFields> recipes = TwoRecipes("Winter Blend", "Summer");
   EXPECT_EQ(CheckRecipeName("  ", -1, recipes), "Please enter a name for the recipe.");
   EXPECT_EQ(CheckRecipeName(" winter blend ", -1, recipes),
             "Recipe 3 is named \"Winter Blend\" already.\nPlease choose another name.");
@@ -145,6 +151,27 @@ TEST(RecipeRules, NamesMustBeGivenAndDifferFromEveryOtherRecipe) {
   recipes[0].m_bIsActive = true;
   EXPECT_EQ(FormatRecipeListText(recipes[0]), "3  Winter Blend  (Active)");
   EXPECT_EQ(FormatRecipeListText(recipes[1]), "4  Summer");
+}
+
+// Equal without case and surrounding blanks is refused; a name that is a
+// prefix or an extension of another is a different name.
+TEST(RecipeRules, OnlyAnEqualNameIsTakenNotAPrefixOrAnExtension) {
+  const std::vector<CRecipeFields> recipes = TwoRecipes("Summer", "Winter Blend");
+  const std::string summerTaken = "Recipe 3 is named \"Summer\" already.\nPlease choose another name.";
+  struct Case {
+    const char* name;
+    int ownId;
+    std::string refusal;
+  };
+  const Case cases[] = {
+      {"Summer", -1, summerTaken},      {" SUMMER ", -1, summerTaken}, {"summer", 4, summerTaken},
+      {"Summer", 3, ""},                {"Summe", -1, ""},             {"Summer 2", -1, ""},
+      {"Summers", -1, ""},              {"S", -1, ""},                 {"Winter", -1, ""},
+      {"Winter Blend 2", -1, ""},       {"Blend", -1, ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(CheckRecipeName(c.name, c.ownId, recipes), c.refusal) << "\"" << c.name << "\" of recipe " << c.ownId;
+  }
 }
 
 TEST(ShiftRules, DurationsAndTheShiftLines) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "UGMemCells.h"
 #include "UGTestGrid.h"
 #include "grid/UGMem.h"
 
@@ -101,18 +102,8 @@ TEST(UGCompareEdgeTest, NumbersCompareAsNumbersAndEqualNumbersTie) {
 
 // ---- The store's sort -------------------------------------------------------------------
 
-void Put(CUGMem& mem, int col, long row, const std::string& text) {
-  CUGCell cell;
-  cell.SetText(text);
-  mem.SetCell(col, row, &cell);
-}
-
-std::string Text(CUGMem& mem, int col, long row) {
-  CUGCell cell;
-  cell.SetPropertyFlags(0);
-  if (mem.GetCell(col, row, &cell) != UG_SUCCESS) return "<none>";
-  return cell.GetText();
-}
+using grid_test::Put;
+using grid_test::Text;
 
 // The rows' marks (column 0) from the first row to the last.
 std::string Marks(CUGMem& mem, long rows) {

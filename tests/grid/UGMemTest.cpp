@@ -6,28 +6,19 @@
 #include <string>
 #include <vector>
 
+#include "UGMemCells.h"
 #include "grid/UGCtrl.h"
 #include "grid/UGMem.h"
 
 namespace {
 
-void Put(CUGMem& mem, int col, long row, const std::string& text) {
-  CUGCell cell;
-  cell.SetText(text);
-  mem.SetCell(col, row, &cell);
-}
+using grid_test::Put;
+using grid_test::Text;
 
 void PutNumber(CUGMem& mem, int col, long row, double value) {
   CUGCell cell;
   cell.SetNumber(value);
   mem.SetCell(col, row, &cell);
-}
-
-std::string Text(CUGMem& mem, int col, long row) {
-  CUGCell cell;
-  cell.SetPropertyFlags(0);
-  if (mem.GetCell(col, row, &cell) != UG_SUCCESS) return "<none>";
-  return cell.GetText();
 }
 
 TEST(UGMemTest, WritingACellCreatesRowsAndCellsUpToIt) {

@@ -133,6 +133,23 @@ TEST(BaseShapeTest, DuplicatedDeviceNamesDifferingOnlyInCaseAreReportedOnce) {
   EXPECT_EQ(world.Boxes().Last().flags, MB_ICONSTOP | MB_SYSTEMMODAL);
 }
 
+// Names that are prefixes or extensions of each other are different
+// devices; only equal names (without case) are reported.
+TEST(BaseShapeTest, APrefixOfAnotherDeviceNameIsNoDuplicate) {
+  ShapeWorld world;
+  C_BaseShape::DeleteDeviceNameList();
+  {
+    TestShape a("Silo1"), b("Silo10"), c("Silo"), d("RotaryFilter1"), e("RotaryFilter");
+    EXPECT_TRUE(C_BaseShape::CheckDuplicatedDeviceNames());
+    EXPECT_EQ(world.Boxes().Count(), 0u);
+    TestShape f("silo10");
+    EXPECT_FALSE(C_BaseShape::CheckDuplicatedDeviceNames());
+    ASSERT_EQ(world.Boxes().Count(), 1u);
+    EXPECT_EQ(world.Boxes().Last().text, "Found duplicated Device Name!\r\nDevice Name: Silo10");
+  }
+  C_BaseShape::DeleteDeviceNameList();
+}
+
 TEST(BaseShapeTest, ResetAlarmsThroughTheAlarmPackAlsoClearsOverload) {
   ShapeWorld world;
   TestShape shape("Mixer1");

@@ -183,6 +183,17 @@ TEST_F(PrintPreviewTest, APdfFileThatCannotBeWrittenIsToldNamingTheFile) {
   EXPECT_NE(boxes.Last().text.find(named + ".pdf"), std::string::npos) << boxes.Last().text;
 }
 
+// The direct print (no dialog) fails alike where its file cannot be
+// written: it is told naming the file, not passed over in silence.
+TEST_F(PrintPreviewTest, ADirectPrintThatCannotBeWrittenIsToldNamingTheFile) {
+  CPrintJob::SetPrinterRedirect("/proc");
+  CDialog::SetModalDriver([&](CDialog&) { ADD_FAILURE() << "direct print asks nothing"; });
+  EXPECT_FALSE(view.OnFilePrintDirect());
+  ASSERT_EQ(boxes.Count(), 1u) << "the failure is told";
+  EXPECT_NE(boxes.Last().text.find("/proc/"), std::string::npos) << boxes.Last().text;
+  EXPECT_NE(boxes.Last().text.find("cannot be written"), std::string::npos) << boxes.Last().text;
+}
+
 TEST(PrintJobImages, AnImageJobKeepsItsPagesUntilTakenAndAnAbortKeepsNone) {
   CPrintJob job;
   ASSERT_TRUE(job.StartImages("x", 50, true));

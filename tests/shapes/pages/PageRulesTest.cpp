@@ -17,21 +17,17 @@ TEST(PageRulesTest, ExchangeMovesValuesWhenSavingRefreshingOrFillingAPageNotYetS
   }
 }
 
+// The remembered index within the sheet; at its edge: equal to the page
+// count, one below and one above it, and a sheet of a single page; a sheet
+// with far fewer pages opens on its last; no pages or a negative index
+// open the first.
 TEST(PageRulesTest, RememberedPageStaysWithinTheSheet) {
-  EXPECT_EQ(ClampPageIndex(2, 5), 2);
-  EXPECT_EQ(ClampPageIndex(7, 3), 2) << "a sheet with fewer pages opens on its last";
-  EXPECT_EQ(ClampPageIndex(4, 0), 0);
-  EXPECT_EQ(ClampPageIndex(-1, 3), 0);
-}
-
-// At the sheet's edge: the remembered index equal to the page count, one
-// below it and one above it, and a sheet of a single page.
-TEST(PageRulesTest, ARememberedPageEqualToThePageCountOpensTheLastPage) {
   struct Case {
     int remembered, pageCount, opened;
   };
-  for (const Case& c : {Case{3, 3, 2}, Case{2, 3, 2}, Case{4, 3, 2}, Case{1, 3, 1}, Case{0, 3, 0}, Case{1, 1, 0},
-                        Case{0, 1, 0}, Case{2, 1, 0}, Case{0, 0, 0}}) {
+  for (const Case& c : {Case{2, 5, 2}, Case{3, 3, 2}, Case{2, 3, 2}, Case{4, 3, 2}, Case{1, 3, 1}, Case{0, 3, 0},
+                        Case{1, 1, 0}, Case{0, 1, 0}, Case{2, 1, 0}, Case{7, 3, 2}, Case{0, 0, 0}, Case{4, 0, 0},
+                        Case{-1, 3, 0}}) {
     EXPECT_EQ(ClampPageIndex(c.remembered, c.pageCount), c.opened) << c.remembered << " of " << c.pageCount;
   }
 }

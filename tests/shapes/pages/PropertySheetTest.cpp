@@ -170,12 +170,12 @@ TEST_F(PropertySheetTest, ARememberedIndexAtThePageCountOpensAndKeepsTheLastPage
   for (const int remembered : {3, 4, 2}) {
     SCOPED_TRACE(remembered);
     C_BaseShapePropSheet::SetRememberedPage(remembered);
-    InPropertySheet(shape, [&](C_BaseShapePropSheet& sheet) {
+    EXPECT_TRUE(InPropertySheet(shape, [&](C_BaseShapePropSheet& sheet) {
       ASSERT_EQ(sheet.GetPageCount(), 3);
       EXPECT_EQ(sheet.GetActiveIndex(), 2);
       EXPECT_EQ(sheet.GetActivePage(), sheet.GetPage(2));
       EXPECT_TRUE(sheet.GetPage(2)->IsWindowVisible());
-    });
+    })) << "no sheet opened";
     EXPECT_EQ(C_BaseShapePropSheet::GetRememberedPage(), 2);
   }
 }
