@@ -1,6 +1,7 @@
 #include "platform/Paths.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -83,6 +84,25 @@ bool IsFileReadOnly(const std::string& path) {
   return ::access(path.c_str(), W_OK) != 0;
 }
 
+namespace {
+
+// Removes the copies of one shipped file that a start which has since
+// ended (a crash while copying) left under its temporary name; a copy of a
+// process still running is its copy in progress and stays.
+void RemoveCopiesOfEndedStarts(const fs::path& folder, const std::string& name) {
+  const std::string prefix = name + ".vekcopy-";
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(folder, ec)) {
+    const std::string file = entry.path().filename().string();
+    if (file.size() <= prefix.size() || file.compare(0, prefix.size(), prefix) != 0) continue;
+    const std::string pid = file.substr(prefix.size());
+    if (pid.size() > 9 || pid.find_first_not_of("0123456789") != std::string::npos) continue;
+    if (::kill(static_cast<pid_t>(std::stol(pid)), 0) != 0 && errno == ESRCH) fs::remove(entry.path(), ec);
+  }
+}
+
+}  // namespace
+
 int CopyMissingFiles(const std::string& sourceFolder, const std::string& targetFolder,
                      const std::vector<std::string>& names) {
   std::error_code ec;
@@ -101,6 +121,7 @@ int CopyMissingFiles(const std::string& sourceFolder, const std::string& targetF
     // name, a start at the same moment neither removes nor links this
     // copy, and a file that appeared meanwhile is not overwritten (nor
     // counted as copied).
+    RemoveCopiesOfEndedStarts(targetFolder, name);
     const fs::path temp = fs::path(targetFolder) / (name + ".vekcopy-" + std::to_string(::getpid()));
     fs::remove(temp, ec);
     bool ok = fs::copy_file(source, temp, fs::copy_options::overwrite_existing, ec) && !ec;

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -219,16 +221,26 @@ TEST(Files, CopyMissingNeverOverwritesAndCopiesOnlyTheNamedFiles) {
 
 // Two first starts at one moment: each copies under a name of its own, so
 // neither removes the other's copy in progress nor links it half-written.
+// The copy of a start that has ended (a crash while copying) is removed.
 TEST(Files, AnotherStartsCopyInProgressIsNeitherRemovedNorTaken) {
   testing_support::TempDir source, target;
   source.Write("b.dct", "shipped");
-  const std::string others = "b.dct.vekcopy-" + std::to_string(::getpid() + 1);
+  const std::string others = "b.dct.vekcopy-1";  // process 1 runs as long as the system
   target.Write(others, "half");
   target.Write("b.dct.vekcopy", "half");
+  const pid_t ended = ::fork();
+  if (ended == 0) ::_exit(0);
+  ASSERT_GT(ended, 0);
+  ASSERT_EQ(::waitpid(ended, nullptr, 0), ended);
+  const std::string crashed = "b.dct.vekcopy-" + std::to_string(ended);
+  target.Write(crashed, "half of a crashed start");
+  target.Write("a.ini.vekcopy-" + std::to_string(ended), "another file's");
   EXPECT_EQ(CopyMissingFiles(source.Path(), target.Path(), {"b.dct"}), 1);
   EXPECT_EQ(target.Read("b.dct"), "shipped");
   EXPECT_EQ(target.Read(others), "half");
   EXPECT_EQ(target.Read("b.dct.vekcopy"), "half");
+  EXPECT_FALSE(std::filesystem::exists(target.File(crashed))) << "the ended start's copy";
+  EXPECT_TRUE(std::filesystem::exists(target.File("a.ini.vekcopy-" + std::to_string(ended)))) << "not a file copied now";
 }
 
 TEST(Files, ProgramFolderAndReadOnly) {
