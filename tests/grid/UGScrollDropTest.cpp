@@ -40,11 +40,7 @@ class ScrollGrid : public RecordingGrid {
 class ScrollDropTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(parent.Create("parent", 0, CRect(0, 0, 500, 400), nullptr, 0));
-    ASSERT_TRUE(grid.CreateGrid(WS_VISIBLE, CRect(0, 0, 340, 220), &parent, 1000));
-    parent.ShowWindow(SW_SHOW);
-    grid.SetColCount(8);
-    grid.SetRowCount(5000);
+    ASSERT_NO_FATAL_FAILURE(grid_test::ShowInParent(&parent, &grid, 8, 5000));
     ProcessPendingEvents();
     grid.notices.clear();
     grid.log.clear();
