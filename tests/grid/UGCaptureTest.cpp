@@ -135,13 +135,7 @@ TEST_F(UGCaptureTest, AWindowShownOverTheGridEndsEachDragCleanly) {
        }},
       {"drop list: closes without a choice",
        [&]() -> CWnd* {
-         grid.QuickSetCellType(2, 2, UGCT_DROPLIST);
-         CUGCell cell;
-         grid.GetCell(2, 2, &cell);
-         cell.SetLabel("a\nb\n");
-         cell.SetText("a");
-         grid.SetCell(2, 2, &cell);
-         auto* type = static_cast<CUGDropListType*>(grid.GetCellType(UGCT_DROPLIST));
+         CUGDropListType* type = grid_test::MakeDropListCell(&grid, 2, 2, "a\nb\n", "a");
          EXPECT_EQ(type->StartDropList(2, 2), UG_SUCCESS);
          return type->GetListBox();
        },

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "grid/UGCtrl.h"
+#include "grid/UGDropListType.h"
 
 namespace grid_test {
 
@@ -122,6 +123,19 @@ inline void ShowInParent(CWnd* parent, CUGCtrl* grid, int cols, long rows, const
   parent->ShowWindow(SW_SHOW);
   grid->SetColCount(cols);
   grid->SetRowCount(rows);
+}
+
+// Makes the cell a drop list offering the choices (one a line) and, when
+// given, showing text; the grid's drop-list cell type, which opens it.
+inline CUGDropListType* MakeDropListCell(CUGCtrl* grid, int col, long row, const std::string& choices,
+                                         const char* text = nullptr) {
+  grid->QuickSetCellType(col, row, UGCT_DROPLIST);
+  CUGCell cell;
+  grid->GetCell(col, row, &cell);
+  cell.SetLabel(choices);
+  if (text != nullptr) cell.SetText(text);
+  grid->SetCell(col, row, &cell);
+  return static_cast<CUGDropListType*>(grid->GetCellType(UGCT_DROPLIST));
 }
 
 // Rests the mouse on (x, y) of the window, presses the left button there and
