@@ -73,7 +73,6 @@ BOOL CScrollChildDlg::OnMouseWheel(UINT flags, short delta, CPoint screenPoint) 
 
 void CScrollChildDlg::OnLButtonDown(UINT flags, CPoint point) {
   (void)flags;
-  m_bDragging = true;
   m_ptLastDrag = point;
   SetCapture();
   ::SetCursor(LoadCursor(app_res::IDC_SCROLL_DRAG));
@@ -81,7 +80,7 @@ void CScrollChildDlg::OnLButtonDown(UINT flags, CPoint point) {
 
 void CScrollChildDlg::OnMouseMove(UINT flags, CPoint point) {
   (void)flags;
-  if (!m_bDragging) return;
+  if (!IsDragging()) return;
   // The area follows the mouse: dragging down shows what is above.
   ScrollTo(m_nPosition - (point.y - m_ptLastDrag.y));
   m_ptLastDrag = point;
@@ -90,19 +89,11 @@ void CScrollChildDlg::OnMouseMove(UINT flags, CPoint point) {
 void CScrollChildDlg::OnLButtonUp(UINT flags, CPoint point) {
   (void)flags;
   (void)point;
-  if (!m_bDragging) return;
-  m_bDragging = false;
-  ReleaseCapture();
-}
-
-void CScrollChildDlg::OnCancelMode() {
-  // The drag ends where the area is now; no button-up will come.
-  m_bDragging = false;
-  CDialog::OnCancelMode();
+  if (IsDragging()) ReleaseCapture();
 }
 
 BOOL CScrollChildDlg::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message) {
   if (wnd != this) return CDialog::OnSetCursor(wnd, hitTest, message);
-  ::SetCursor(LoadCursor(m_bDragging ? app_res::IDC_SCROLL_DRAG : app_res::IDC_SCROLL_GRAB));
+  ::SetCursor(LoadCursor(IsDragging() ? app_res::IDC_SCROLL_DRAG : app_res::IDC_SCROLL_GRAB));
   return TRUE;
 }

@@ -38,7 +38,6 @@ class CScrollChildDlg : public CDialog {
   void OnLButtonDown(UINT flags, CPoint point) override;
   void OnMouseMove(UINT flags, CPoint point) override;
   void OnLButtonUp(UINT flags, CPoint point) override;
-  void OnCancelMode() override;
   BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message) override;
   // Enter and Escape in the host close nothing.
   void OnOK() override {}
@@ -47,11 +46,14 @@ class CScrollChildDlg : public CDialog {
  private:
   // Page = client height; range 0..area height, back at the top.
   void ApplyArea();
+  // A drag of the background holds the mouse from the press to the
+  // release; whatever ends the capture (a window shown over the host) ends
+  // the drag.
+  bool IsDragging() const { return GetCapture() == this; }
 
   CRect m_rcArea;             // the virtual area, host client pixels
   int m_nPage = 0;            // the client height
   int m_nPosition = 0;        // how far the area is scrolled up
   bool m_bFirstLayout = true;  // no size has been applied yet
-  bool m_bDragging = false;
   CPoint m_ptLastDrag;        // the mouse point of the last drag step
 };

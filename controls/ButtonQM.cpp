@@ -188,9 +188,10 @@ void CButtonQM::OnLButtonUp(UINT, CPoint point) {
 
 void CButtonQM::OnCancelMode() {
   // A window came over the button or the operator pressed elsewhere:
-  // neither pressed nor hot, and the mouse is free.
+  // neither pressed nor hot, and the mouse is free (the base lets it go).
   m_bPressed = false;
-  EndHover();
+  m_bHot = false;
+  CWnd::OnCancelMode();
   Changed();
 }
 

@@ -48,29 +48,21 @@ class CSizeGrip : public CWnd {
   void OnLButtonDown(UINT, CPoint) override {
     GetCursorPos(&m_start);
     m_pDialog->GetWindowRect(&m_startRect);
-    m_dragging = true;
     SetCapture();
   }
+  // A drag holds the mouse from the press to the release; whatever ends the
+  // capture (a window shown over the dialog) leaves the size of the last step.
   void OnMouseMove(UINT, CPoint) override {
-    if (!m_dragging) return;
+    if (GetCapture() != this) return;
     CPoint now;
     GetCursorPos(&now);
     m_pDialog->SetWindowPos(nullptr, 0, 0, m_startRect.Width() + now.x - m_start.x,
                             m_startRect.Height() + now.y - m_start.y, SWP_NOMOVE | SWP_NOZORDER);
   }
-  void OnLButtonUp(UINT, CPoint) override {
-    m_dragging = false;
-    ReleaseCapture();
-  }
-  // The dialog keeps the size of the last step; no button-up will come.
-  void OnCancelMode() override {
-    m_dragging = false;
-    CWnd::OnCancelMode();
-  }
+  void OnLButtonUp(UINT, CPoint) override { ReleaseCapture(); }
 
  private:
   CWnd* m_pDialog;  // weak: the grip is the dialog's child
-  bool m_dragging = false;
   CPoint m_start;
   CRect m_startRect;
 };

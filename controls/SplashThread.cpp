@@ -21,12 +21,8 @@ class CSplashWatcher : public CWnd {
  protected:
   void OnTimer(UINT_PTR id) override {
     if (id != kWatchTimer) return CWnd::OnTimer(id);
-    const bool tooLong = GetTickCount64() - g_splashStarted > kLongestSplashMs;
-    if (tooLong) {
-      CSplashScreen::Hide();
-      g_splashOpen = false;
-    }
-    if (CloseSplashIfMainWindowShown() || tooLong) DestroyWindow();
+    if (GetTickCount64() - g_splashStarted > kLongestSplashMs) CloseSplash();  // this watcher goes too
+    else if (CloseSplashIfMainWindowShown()) DestroyWindow();
   }
   void PostNcDestroy() override {
     g_watcher = nullptr;

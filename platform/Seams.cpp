@@ -18,8 +18,8 @@
 
 #include "platform/Thread.h"
 #include "platform/WndBridge.h"
+#include "platform/ui/DialogOwner.h"
 #include "platform/ui/SplashScreen.h"
-#include "platform/ui/WinApp.h"
 
 namespace {
 
@@ -43,21 +43,6 @@ T Get(const T& value) {
   return value;
 }
 
-// The window a box speaks for: the active window, else the shown main
-// window; null when there is neither (a box before the main window shows).
-// A menu or tip that is active belongs to the window under it.
-QWidget* MessageBoxOwner() {
-  QWidget* owner = QApplication::activeWindow();
-  while (owner != nullptr && owner->windowType() != Qt::Window && owner->windowType() != Qt::Dialog)
-    owner = owner->parentWidget() ? owner->parentWidget()->window() : nullptr;
-  if (owner == nullptr) {
-    CWnd* main = AfxGetMainWnd();
-    QWidget* mainWidget = main ? main->GetWidget() : nullptr;
-    if (mainWidget != nullptr && mainWidget->isVisible()) owner = mainWidget->window();
-  }
-  return owner;
-}
-
 // A box that hands the activation back to its owner (else the program's
 // shown window) as it closes, as a dialog does: where no window manager
 // moves the keyboard, the program's keys would otherwise reach nothing
@@ -70,8 +55,7 @@ class OwnedMessageBox final : public QMessageBox {
  protected:
   void hideEvent(QHideEvent* event) override {
     QMessageBox::hideEvent(event);
-    const QWidget* active = QApplication::activeWindow();
-    if (!event->spontaneous() && (active == nullptr || active == this)) platform_detail::ActivateOwnerOf(this);
+    if (!event->spontaneous()) platform_detail::HandOverActivation(this);
   }
 };
 
@@ -80,10 +64,11 @@ int ShowRealMessageBox(const MessageBoxRequest& request) {
     std::fprintf(stderr, "%s: %s\n", request.caption.c_str(), request.text.c_str());
     return IDCANCEL;
   }
-  // Owned by the window it speaks for: it stays with that window.
-  // Made on the heap: the owner may be destroyed while the box is open,
-  // and takes the box with it.
-  QPointer<QMessageBox> owned = new OwnedMessageBox(MessageBoxOwner());
+  // Owned by the window it speaks for (the active window, else the shown
+  // main window), as a dialog without a parent is: it stays with that
+  // window. Made on the heap: the owner may be destroyed while the box is
+  // open, and takes the box with it.
+  QPointer<QMessageBox> owned = new OwnedMessageBox(platform_detail::DialogOwnerWindow(nullptr, nullptr));
   QMessageBox& box = *owned;
   box.setWindowTitle(QString::fromStdString(request.caption));
   box.setText(QString::fromStdString(request.text));

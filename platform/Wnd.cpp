@@ -133,10 +133,6 @@ void ActivateIfShownTopLevel(QWidget* widget, int showCommand) {
   widget->activateWindow();
 }
 
-}  // namespace
-
-namespace {
-
 // The window that takes the activation from a top-level window that ends:
 // its nearest shown owner, else a shown main window (a dialog owned by a
 // hidden window, such as the engine's, belongs to the program's window).
@@ -158,17 +154,14 @@ QWidget* VisibleOwnerWindow(QWidget* window) {
 // toolkit may not know that the window has the keyboard (no window manager
 // tells it), so it also hands over while no window is active. Done before
 // the window is hidden: the display server refuses a focus request dated
-// before the focus it took from a window it unmapped.
+// before the focus it took from a window it unmapped (a modal message box
+// hands over once hidden: its owner takes no activation while it is up).
 void platform_detail::HandOverActivation(QWidget* window) {
   if (!window || !window->isWindow()) return;
   if (window->windowType() != Qt::Window && window->windowType() != Qt::Dialog) return;
   const QWidget* active = QApplication::activeWindow();
   if (active != nullptr && active != window) return;
-  ActivateOwnerOf(window);
-}
-
-void platform_detail::ActivateOwnerOf(QWidget* window) {
-  if (QWidget* owner = window ? VisibleOwnerWindow(window) : nullptr) owner->activateWindow();
+  if (QWidget* owner = VisibleOwnerWindow(window)) owner->activateWindow();
 }
 
 platform_detail::EventScope::EventScope(const QObject* receiver) { g_eventReceivers.push_back(receiver); }

@@ -46,13 +46,11 @@ class EventScope {
 };
 
 // A top-level window that is hidden or ends while it has the keyboard
-// hands the activation to its owner, else to the program's shown window.
-// Call it before the window is hidden. User-interface thread.
+// (or while no window is active) hands the activation to its owner, else
+// to the program's shown window. Call it before the window is hidden; a
+// modal window, whose owner takes no activation while it is up, once it
+// is hidden. User-interface thread.
 void HandOverActivation(QWidget* window);
-// Activates that owner (else the program's shown window) now, whatever is
-// active: for a modal window that has just been hidden, whose owner took
-// no activation while it was blocked.
-void ActivateOwnerOf(QWidget* window);
 
 // Installs, once per application object, the guard that ends the mouse
 // capture where the operator no longer looks (platform/WndCapture.cpp):

@@ -27,12 +27,12 @@ bool TakesTheMouse(const QWidget* window) {
   return type == Qt::Window || type == Qt::Dialog || type == Qt::Popup;
 }
 
-// The top-level widget shown in the toolkit window; null for the window of
-// a native child widget or of no widget.
-QWidget* TopLevelOf(const QWindow* window) {
-  for (QWidget* top : QApplication::topLevelWidgets())
-    if (top->windowHandle() == window) return top;
-  return nullptr;
+// The top-level widget shown in the toolkit window (looked up by its
+// native handle, not by a walk over every widget at each press); null for
+// the window of a native child widget or of no widget.
+QWidget* TopLevelOf(QWindow* window) {
+  QWidget* widget = QWidget::find(window->winId());
+  return widget != nullptr && widget->isWindow() && widget->windowHandle() == window ? widget : nullptr;
 }
 
 // True when a modal window other than this one takes the input.

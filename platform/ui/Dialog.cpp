@@ -26,7 +26,9 @@ CDialog::ModalDriver& Driver() {
 QWidget* platform_detail::DialogOwnerWindow(const CWnd* parent, const QWidget* dialog) {
   if (parent != nullptr && parent == CWnd::GetDesktopWindow()) return nullptr;  // a window of its own
   QWidget* owner = parent && parent->GetWidget() ? parent->GetWidget()->window() : QApplication::activeWindow();
-  if (owner == dialog || (owner && owner->windowType() == Qt::SplashScreen)) owner = nullptr;
+  while (owner != nullptr && owner->windowType() != Qt::Window && owner->windowType() != Qt::Dialog)
+    owner = owner->parentWidget() ? owner->parentWidget()->window() : nullptr;  // the splash has none
+  if (owner == dialog) owner = nullptr;
   if (owner == nullptr) {
     // No window is active (a message box has just closed): the main window.
     CWnd* main = AfxGetMainWnd();

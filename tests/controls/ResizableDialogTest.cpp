@@ -1,3 +1,4 @@
+#include <QCursor>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -179,6 +180,49 @@ TEST_F(ResizableDialogTest, AKeptPlacementIsRestoredOnTheScreen) {
     }
     d.DestroyWindow();
   }
+}
+
+// The grip sizes the dialog while it holds the mouse; a window shown over
+// the dialog during the drag takes the mouse away: the dialog keeps the size
+// reached, and no later move of the mouse sizes it.
+TEST_F(ResizableDialogTest, AWindowShownOverTheGripEndsItsDrag) {
+  TestDialog d;
+  ASSERT_TRUE(d.Create(kTemplate, nullptr));
+  d.ShowWindow(SW_SHOW);
+  ProcessPendingEvents();
+  CRect client;
+  d.GetClientRect(&client);
+  CWnd* grip = nullptr;
+  for (CWnd* child : d.GetChildren()) {
+    CRect r;
+    child->GetWindowRect(&r);
+    d.ScreenToClient(&r);
+    if (r.BottomRight() == client.BottomRight() && child->GetDlgCtrlID() == 0) grip = child;
+  }
+  ASSERT_NE(grip, nullptr);
+  CRect start;
+  d.GetWindowRect(&start);
+  CRect onGrip;
+  grip->GetWindowRect(&onGrip);
+  const CPoint from = onGrip.CenterPoint();
+  QCursor::setPos(from.x, from.y);
+  grip->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+  ASSERT_EQ(CWnd::GetCapture(), grip);
+  QCursor::setPos(from.x + 30, from.y + 20);
+  grip->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(32, 22));
+  CRect reached;
+  d.GetWindowRect(&reached);
+  ASSERT_EQ(reached.Size(), CSize(start.Width() + 30, start.Height() + 20)) << "the grip sizes the dialog";
+  CWnd over;
+  ASSERT_TRUE(over.Create("Box", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(100, 100, 300, 200), nullptr, 0));
+  EXPECT_EQ(CWnd::GetCapture(), nullptr);
+  QCursor::setPos(from.x + 90, from.y + 60);
+  grip->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(92, 62));
+  CRect after;
+  d.GetWindowRect(&after);
+  EXPECT_EQ(after.Size(), reached.Size()) << "the drag is over";
+  over.DestroyWindow();
+  d.DestroyWindow();
 }
 
 TEST_F(ResizableDialogTest, DamagedPlacementIsIgnored) {

@@ -10,6 +10,7 @@
 #include "platform/Thread.h"
 #include "platform/ui/ResourceTable.h"
 #include "platform/ui/SplashScreen.h"
+#include "support/Doubles.h"
 
 namespace {
 
@@ -39,6 +40,24 @@ TEST(SplashThreadTest, ClosesOnceTheMainFrameIsShown) {
   ProcessPendingEvents();
   EXPECT_FALSE(CSplashScreen::IsShown());
   SetSplashMainWindow(nullptr);
+}
+
+// A main frame that never shows does not keep the splash for good: the
+// watch closes it once it has been up a minute, and a later check of the
+// main frame finds nothing to close.
+TEST(SplashThreadTest, TheWatchClosesTheSplashAfterAMinute) {
+  AddSplashBitmap();
+  testing_support::ClockDouble clock;
+  SetSplashMainWindow(nullptr);  // none is shown
+  StartSplashThread(9960);
+  ProcessPendingEvents();
+  ASSERT_TRUE(CSplashScreen::IsShown());
+  clock.Advance(59000);
+  WaitProcessingEvents([] { return false; }, 300);  // the watch looks every 100 ms
+  EXPECT_TRUE(CSplashScreen::IsShown()) << "under a minute";
+  clock.Advance(2000);
+  EXPECT_TRUE(WaitProcessingEvents([] { return !CSplashScreen::IsShown(); }, 3000));
+  EXPECT_TRUE(CloseSplashIfMainWindowShown()) << "nothing is left to close";
 }
 
 // What a real box saw of the splash while it was up; fn runs then, and the

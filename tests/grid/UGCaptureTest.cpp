@@ -18,6 +18,7 @@
 
 namespace {
 
+using grid_test::PressAndMove;
 using grid_test::SizingGrid;
 
 LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
@@ -25,11 +26,7 @@ LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
 class UGCaptureTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(parent.Create("parent", 0, CRect(0, 0, 500, 400), nullptr, 0));
-    ASSERT_TRUE(grid.CreateGrid(WS_VISIBLE, CRect(0, 0, 340, 220), &parent, 1000));
-    parent.ShowWindow(SW_SHOW);
-    grid.SetColCount(6);
-    grid.SetRowCount(100);
+    ASSERT_NO_FATAL_FAILURE(grid_test::ShowInParent(&parent, &grid, 6, 100));
     for (int c = 0; c < 6; ++c) grid.QuickSetText(c, 0, std::string(1, static_cast<char>('A' + c)));
     grid.log.clear();
   }
@@ -58,11 +55,8 @@ TEST_F(UGCaptureTest, AWindowShownOverTheGridEndsEachDragCleanly) {
   const Case cases[] = {
       {"column border: the width reached is stored as at a release",
        [&]() -> CWnd* {
-         CWnd* h = grid.m_CUGTopHdg;
-         h->SendMessage(WM_MOUSEMOVE, 0, At(73, 10));
-         h->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(73, 10));
-         h->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(93, 10));
-         return h;
+         PressAndMove(grid.m_CUGTopHdg, 73, 10, 93, 10);
+         return grid.m_CUGTopHdg;
        },
        [&](CWnd* h) {
          EXPECT_FALSE(grid.m_CUGTopHdg->IsSizing());
@@ -74,12 +68,9 @@ TEST_F(UGCaptureTest, AWindowShownOverTheGridEndsEachDragCleanly) {
       {"column drag: ends without moving the column",
        [&]() -> CWnd* {
          grid.EnableColSwapping(TRUE);
-         CWnd* h = grid.m_CUGTopHdg;
-         h->SendMessage(WM_MOUSEMOVE, 0, At(30, 10));
-         h->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(30, 10));
-         h->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(160, 10));
+         PressAndMove(grid.m_CUGTopHdg, 30, 10, 160, 10);
          EXPECT_EQ(grid.m_CUGTopHdg->GetDropPosition(), 2);
-         return h;
+         return grid.m_CUGTopHdg;
        },
        [&](CWnd* h) {
          EXPECT_EQ(grid.m_CUGTopHdg->GetDropPosition(), -1);
@@ -90,11 +81,8 @@ TEST_F(UGCaptureTest, AWindowShownOverTheGridEndsEachDragCleanly) {
       {"row border: the height reached is stored",
        [&]() -> CWnd* {
          grid.SetUniformRowHeight(FALSE);
-         CWnd* h = grid.m_CUGSideHdg;
-         h->SendMessage(WM_MOUSEMOVE, 0, At(10, 41));
-         h->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(10, 41));
-         h->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(10, 51));
-         return h;
+         PressAndMove(grid.m_CUGSideHdg, 10, 41, 10, 51);
+         return grid.m_CUGSideHdg;
        },
        [&](CWnd*) {
          EXPECT_FALSE(grid.m_CUGSideHdg->IsSizing());
@@ -105,9 +93,7 @@ TEST_F(UGCaptureTest, AWindowShownOverTheGridEndsEachDragCleanly) {
          CWnd* c = grid.m_CUGCnrBtn;
          CRect rect;
          c->GetClientRect(&rect);
-         c->SendMessage(WM_MOUSEMOVE, 0, At(rect.right - 2, 3));
-         c->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(rect.right - 2, 3));
-         c->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(rect.right + 8, 3));
+         PressAndMove(c, rect.right - 2, 3, rect.right + 8, 3);
          return c;
        },
        [&](CWnd* c) {
@@ -149,13 +135,7 @@ TEST_F(UGCaptureTest, AWindowShownOverTheGridEndsEachDragCleanly) {
        }},
       {"drop list: closes without a choice",
        [&]() -> CWnd* {
-         grid.QuickSetCellType(2, 2, UGCT_DROPLIST);
-         CUGCell cell;
-         grid.GetCell(2, 2, &cell);
-         cell.SetLabel("a\nb\n");
-         cell.SetText("a");
-         grid.SetCell(2, 2, &cell);
-         auto* type = static_cast<CUGDropListType*>(grid.GetCellType(UGCT_DROPLIST));
+         CUGDropListType* type = grid_test::MakeDropListCell(&grid, 2, 2, "a\nb\n", "a");
          EXPECT_EQ(type->StartDropList(2, 2), UG_SUCCESS);
          return type->GetListBox();
        },

@@ -42,11 +42,7 @@ class LabelType : public CUGCellType {
 class CellDrawTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(parent.Create("parent", 0, CRect(0, 0, 500, 400), nullptr, 0));
-    ASSERT_TRUE(grid.CreateGrid(WS_VISIBLE, CRect(0, 0, 400, 220), &parent, 1000));
-    parent.ShowWindow(SW_SHOW);
-    grid.SetColCount(4);
-    grid.SetRowCount(6);
+    ASSERT_NO_FATAL_FAILURE(grid_test::ShowInParent(&parent, &grid, 4, 6, CRect(0, 0, 400, 220)));
     grid.EnableGridLines(FALSE);
     marker.CreateBitmap(8, 8, 1, 32, nullptr);  // a black square
   }

@@ -23,11 +23,7 @@ class NoDigitsGrid : public RecordingGrid {
 class InCellEditTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(parent.Create("parent", 0, CRect(0, 0, 500, 400), nullptr, 0));
-    ASSERT_TRUE(grid.CreateGrid(WS_VISIBLE, CRect(0, 0, 400, 300), &parent, 1000));
-    parent.ShowWindow(SW_SHOW);
-    grid.SetColCount(4);
-    grid.SetRowCount(10);
+    ASSERT_NO_FATAL_FAILURE(grid_test::ShowInParent(&parent, &grid, 4, 10, CRect(0, 0, 400, 300)));
     grid.QuickSetText(1, 1, "old");
     ProcessPendingEvents();
   }

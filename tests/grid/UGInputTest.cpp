@@ -32,11 +32,7 @@ class NotifyingGrid : public grid_test::SizingGrid {
 class InputTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(parent.Create("parent", 0, CRect(0, 0, 500, 400), nullptr, 0));
-    ASSERT_TRUE(grid.CreateGrid(WS_VISIBLE, CRect(0, 0, 340, 220), &parent, 1000));
-    parent.ShowWindow(SW_SHOW);
-    grid.SetColCount(6);
-    grid.SetRowCount(100);
+    ASSERT_NO_FATAL_FAILURE(grid_test::ShowInParent(&parent, &grid, 6, 100));
     grid.log.clear();
   }
   void TearDown() override { parent.DestroyWindow(); }
@@ -47,9 +43,7 @@ class InputTest : public ::testing::Test {
   }
   // Rests the mouse on (x, y), presses, moves to (toX, toY) and releases.
   void Drag(CWnd* wnd, int x, int y, int toX, int toY) {
-    wnd->SendMessage(WM_MOUSEMOVE, 0, At(x, y));
-    wnd->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(x, y));
-    wnd->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(toX, toY));
+    grid_test::PressAndMove(wnd, x, y, toX, toY);
     wnd->SendMessage(WM_LBUTTONUP, 0, At(toX, toY));
   }
   void Click(CWnd* wnd, int x, int y, UINT flags = 0) {

@@ -26,11 +26,7 @@ class MenuGrid : public RecordingGrid {
 class MenuTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(parent.Create("parent", 0, CRect(0, 0, 500, 400), nullptr, 0));
-    ASSERT_TRUE(grid.CreateGrid(WS_VISIBLE, CRect(0, 0, 340, 220), &parent, 1000));
-    parent.ShowWindow(SW_SHOW);
-    grid.SetColCount(4);
-    grid.SetRowCount(10);
+    ASSERT_NO_FATAL_FAILURE(grid_test::ShowInParent(&parent, &grid, 4, 10));
     grid.AddPopupMenuItem(4320, "Copy");
     grid.AddPopupMenuItem(0, "");
     grid.AddPopupMenuItem(4321, "Show Info");

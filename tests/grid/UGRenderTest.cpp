@@ -17,29 +17,17 @@
 namespace {
 
 using grid_test::RecordingGrid;
+using grid_test::ShowInParent;
 
 COLORREF PixelOf(const QImage& image, int x, int y) {
   QRgb p = image.pixel(x, y);
   return RGB(qRed(p), qGreen(p), qBlue(p));
 }
 
-// A grid of a test's own class, 340 by 220, in a shown parent window.
-void ShowInParent(CWnd* parent, CUGCtrl* grid, int cols, long rows) {
-  ASSERT_TRUE(parent->Create("parent", 0, CRect(0, 0, 500, 400), nullptr, 0));
-  ASSERT_TRUE(grid->CreateGrid(WS_VISIBLE, CRect(0, 0, 340, 220), parent, 1000));
-  parent->ShowWindow(SW_SHOW);
-  grid->SetColCount(cols);
-  grid->SetRowCount(rows);
-}
-
 class RenderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(parent.Create("parent", 0, CRect(0, 0, 500, 400), nullptr, 0));
-    ASSERT_TRUE(grid.CreateGrid(WS_VISIBLE, CRect(0, 0, 340, 220), &parent, 1000));
-    parent.ShowWindow(SW_SHOW);
-    grid.SetColCount(5);
-    grid.SetRowCount(50);
+    ASSERT_NO_FATAL_FAILURE(ShowInParent(&parent, &grid, 5, 50));
     for (int c = 0; c < 5; ++c) grid.QuickSetText(c, -1, "H" + std::to_string(c));
     for (long r = 0; r < 50; ++r) grid.QuickSetText(0, r, "row " + std::to_string(r));
   }
@@ -233,7 +221,7 @@ class CountingGrid : public RecordingGrid {
 TEST(RenderSideHeadingTest, TheRowHeadingScrollsItsPixelsAndPaintsOnlyWhatIsNew) {
   CWnd parent;
   CountingGrid grid;
-  ShowInParent(&parent, &grid, 3, 60);
+  ASSERT_NO_FATAL_FAILURE(ShowInParent(&parent, &grid, 3, 60));
   for (long r = 0; r < 60; ++r) grid.QuickSetText(-1, r, std::to_string(r));
   grid.SetLockedRowCount(1);
   auto paint = [&grid] {
@@ -273,7 +261,7 @@ class RepaintingGrid : public RecordingGrid {
 TEST(RenderRepaintTest, RepaintsFromMoveNotificationsDoNotScrollTwice) {
   CWnd parent;
   RepaintingGrid grid;
-  ShowInParent(&parent, &grid, 5, 50);
+  ASSERT_NO_FATAL_FAILURE(ShowInParent(&parent, &grid, 5, 50));
   for (long r = 0; r < 50; ++r) grid.QuickSetText(0, r, "row " + std::to_string(r));
   auto paint = [&grid] {
     grid.m_CUGGrid->Invalidate(FALSE);

@@ -40,11 +40,7 @@ class ScrollGrid : public RecordingGrid {
 class ScrollDropTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(parent.Create("parent", 0, CRect(0, 0, 500, 400), nullptr, 0));
-    ASSERT_TRUE(grid.CreateGrid(WS_VISIBLE, CRect(0, 0, 340, 220), &parent, 1000));
-    parent.ShowWindow(SW_SHOW);
-    grid.SetColCount(8);
-    grid.SetRowCount(5000);
+    ASSERT_NO_FATAL_FAILURE(grid_test::ShowInParent(&parent, &grid, 8, 5000));
     ProcessPendingEvents();
     grid.notices.clear();
     grid.log.clear();
@@ -120,13 +116,7 @@ TEST_F(ScrollDropTest, TheHorizontalBarMovesTheLeftColumn) {
 }
 
 TEST_F(ScrollDropTest, ADropListOpensOnItsButtonAndStoresTheChoice) {
-  grid.QuickSetCellType(1, 1, UGCT_DROPLIST);
-  CUGCell cell;
-  grid.GetCell(1, 1, &cell);
-  cell.SetLabel("True\nFalse\n");
-  cell.SetText("True");
-  grid.SetCell(1, 1, &cell);
-  auto* type = static_cast<CUGDropListType*>(grid.GetCellType(UGCT_DROPLIST));
+  CUGDropListType* type = grid_test::MakeDropListCell(&grid, 1, 1, "True\nFalse\n", "True");
   CRect rect;
   grid.GetCellRect(1, 1, &rect);
   grid.log.clear();
@@ -153,13 +143,7 @@ TEST_F(ScrollDropTest, ADropListOpensOnItsButtonAndStoresTheChoice) {
 }
 
 TEST_F(ScrollDropTest, ARefusedChoiceKeepsTheOldTextAndEscapeCloses) {
-  grid.QuickSetCellType(2, 2, UGCT_DROPLIST);
-  CUGCell cell;
-  grid.GetCell(2, 2, &cell);
-  cell.SetLabel("a\nb\nc\n");
-  cell.SetText("a");
-  grid.SetCell(2, 2, &cell);
-  auto* type = static_cast<CUGDropListType*>(grid.GetCellType(UGCT_DROPLIST));
+  CUGDropListType* type = grid_test::MakeDropListCell(&grid, 2, 2, "a\nb\nc\n", "a");
   ASSERT_EQ(type->StartDropList(2, 2), UG_SUCCESS);
   grid.allowChoice = FALSE;
   type->GetListBox()->Commit(2);
@@ -171,6 +155,7 @@ TEST_F(ScrollDropTest, ARefusedChoiceKeepsTheOldTextAndEscapeCloses) {
   EXPECT_FALSE(type->IsListOpen());
   EXPECT_EQ(type->GetListBox(), nullptr);
   // A read-only cell does not open.
+  CUGCell cell;
   grid.GetCell(2, 2, &cell);
   cell.SetReadOnly(TRUE);
   grid.SetCell(2, 2, &cell);
@@ -204,14 +189,9 @@ TEST_F(ScrollDropTest, TheOpenListMarksTheChoiceThatEqualsTheText) {
 }
 
 TEST_F(ScrollDropTest, ALongListShowsFifteenRowsAndStaysInsideTheCellArea) {
-  grid.QuickSetCellType(0, 5, UGCT_DROPLIST);
-  CUGCell cell;
-  grid.GetCell(0, 5, &cell);
   std::string label;
   for (int i = 0; i < 40; ++i) label += "choice " + std::to_string(i) + "\n";
-  cell.SetLabel(label);
-  grid.SetCell(0, 5, &cell);
-  auto* type = static_cast<CUGDropListType*>(grid.GetCellType(UGCT_DROPLIST));
+  CUGDropListType* type = grid_test::MakeDropListCell(&grid, 0, 5, label);
   ASSERT_EQ(type->StartDropList(0, 5), UG_SUCCESS);
   CUGLstBox* list = type->GetListBox();
   EXPECT_EQ(list->GetCount(), 40);
@@ -249,12 +229,7 @@ TEST(UGListRectTest, TheListStaysInsideTheCellArea) {
 }
 
 TEST_F(ScrollDropTest, TheListShowsItsRowsWholeAtTheToolkitsItemHeight) {
-  grid.QuickSetCellType(0, 1, UGCT_DROPLIST);
-  CUGCell cell;
-  grid.GetCell(0, 1, &cell);
-  cell.SetLabel("a\nb\nc\nd\n");
-  grid.SetCell(0, 1, &cell);
-  auto* type = static_cast<CUGDropListType*>(grid.GetCellType(UGCT_DROPLIST));
+  CUGDropListType* type = grid_test::MakeDropListCell(&grid, 0, 1, "a\nb\nc\nd\n");
   ASSERT_EQ(type->StartDropList(0, 1), UG_SUCCESS);
   CUGLstBox* list = type->GetListBox();
   CRect client;

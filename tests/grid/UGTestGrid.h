@@ -1,12 +1,15 @@
 // A grid for tests: records its notifications and lets a test refuse moves
 // or edits. Used without a window (sizes given with SetLayoutSize) or on
-// an offscreen window.
+// an offscreen window (ShowInParent).
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "grid/UGCtrl.h"
+#include "grid/UGDropListType.h"
 
 namespace grid_test {
 
@@ -110,5 +113,37 @@ class SizingGrid : public RecordingGrid {
   }
   void OnColumnMoved(int from, int to) override { Log("Moved " + std::to_string(from) + "->" + std::to_string(to)); }
 };
+
+// A grid of a test's own class with cols x rows, at rect (340 by 220 unless
+// given) in a shown 500 by 400 parent window. Call it inside
+// ASSERT_NO_FATAL_FAILURE: a window that cannot be made ends the test.
+inline void ShowInParent(CWnd* parent, CUGCtrl* grid, int cols, long rows, const CRect& rect = CRect(0, 0, 340, 220)) {
+  ASSERT_TRUE(parent->Create("parent", 0, CRect(0, 0, 500, 400), nullptr, 0));
+  ASSERT_TRUE(grid->CreateGrid(WS_VISIBLE, rect, parent, 1000));
+  parent->ShowWindow(SW_SHOW);
+  grid->SetColCount(cols);
+  grid->SetRowCount(rows);
+}
+
+// Makes the cell a drop list offering the choices (one a line) and, when
+// given, showing text; the grid's drop-list cell type, which opens it.
+inline CUGDropListType* MakeDropListCell(CUGCtrl* grid, int col, long row, const std::string& choices,
+                                         const char* text = nullptr) {
+  grid->QuickSetCellType(col, row, UGCT_DROPLIST);
+  CUGCell cell;
+  grid->GetCell(col, row, &cell);
+  cell.SetLabel(choices);
+  if (text != nullptr) cell.SetText(text);
+  grid->SetCell(col, row, &cell);
+  return static_cast<CUGDropListType*>(grid->GetCellType(UGCT_DROPLIST));
+}
+
+// Rests the mouse on (x, y) of the window, presses the left button there and
+// moves to (toX, toY) with the button held; no release.
+inline void PressAndMove(CWnd* wnd, int x, int y, int toX, int toY) {
+  wnd->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+  wnd->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  wnd->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(toX, toY));
+}
 
 }  // namespace grid_test
