@@ -180,7 +180,7 @@ TEST_F(FileLockTest, ALockHeldElsewhereMakesAWriteReportOnceAndLosesNothingOnceF
 // before the first retry, or held while retries find it taken. Each kept
 // key reaches the file once, with its last value.
 TEST_F(FileLockTest, WritesDuringOneHoldCostOneWaitAndReachTheFileOnceFree) {
-  constexpr int kWaitMs = 1500;
+  constexpr int kWaitMs = 1000;
   for (const int retriesHeld : {0, 2}) {
     SCOPED_TRACE(std::to_string(retriesHeld) + " retries while the lock is held");
     CFileLock::SetLockWaitMs(kWaitMs);
