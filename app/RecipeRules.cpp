@@ -142,17 +142,17 @@ std::string FormatRecipeListText(const CRecipeFields& recipe) {
 std::string FormatItemValue(float fValue) { return FormatText("%g", static_cast<double>(fValue)); }
 
 std::string CheckedRecipeNote(int nShownId, bool bShownAsStored, int nActiveId) {
-  if (nActiveId < 0) return "No recipe is active: the check below does not compare the values shown.";
+  if (nActiveId < 0) return "No recipe is active:\nthe values shown are not checked below.";
   std::string shown;
   if (nShownId < 0)
-    shown = "The values shown are a new recipe, not saved";
+    shown = "A new recipe, not saved, is shown.";
   else if (nShownId != nActiveId)
-    shown = FormatText("Recipe %d is shown, not the active recipe", nShownId);
+    shown = FormatText("Recipe %d is shown, not the active one.", nShownId);
   else if (!bShownAsStored)
-    shown = "The values shown have changes that are not saved";
+    shown = "The values shown have changes not saved.";
   else
     return std::string();
-  return shown + FormatText(": the check below compares the active recipe %d as stored with the PLC.", nActiveId);
+  return shown + FormatText("\nChecked below: the active recipe %d as stored.", nActiveId);
 }
 
 }  // namespace recipe_rules

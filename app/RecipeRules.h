@@ -76,8 +76,8 @@ std::string FormatItemValue(float fValue);
 // The check compares the active recipe as stored (nActiveId; -1 for none)
 // with the PLC. When the window shows other values (recipe nShownId, -1
 // for a new one not saved, or with changes not saved: !bShownAsStored),
-// the line that says so and which recipe was compared; empty when the
-// values shown are the ones compared.
+// two short lines that say so and which recipe was compared; empty when
+// the values shown are the ones compared.
 std::string CheckedRecipeNote(int nShownId, bool bShownAsStored, int nActiveId);
 
 }  // namespace recipe_rules

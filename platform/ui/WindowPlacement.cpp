@@ -244,9 +244,11 @@ BOOL SetWindowPlacement(CWnd* pWnd, const WINDOWPLACEMENT* pPlacement) {
       // The window is made in its normal rectangle, so that a window
       // manager, which maximises it when it is shown, knows where a
       // restore returns to.
+      // Without a window manager it is given the work area first (a window
+      // given a rectangle after being maximised is no longer maximised).
       PlacementKeeper::Placing placing(keeper);
-      widget->setWindowState(widget->windowState() | Qt::WindowMaximized);
       if (!WindowsAreFramed(widget)) widget->setGeometry(WorkAreaOf(widget));
+      widget->setWindowState(widget->windowState() | Qt::WindowMaximized);
     }
   }
   return TRUE;

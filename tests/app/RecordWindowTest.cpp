@@ -241,7 +241,7 @@ TEST_F(RecordWindowTest, ReopenedTheRecipeWindowShowsTheStoredRecipeOnTheScreen)
   logins.Answer(logins.User(kProduction));
   ASSERT_TRUE(recipeDlg.DownloadActiveRecipe());
   const auto report = [&] { return recipeDlg.GetDlgItemText(IDC_RECIPE_REPORT); };
-  const auto noted = [&] { return report().find("the check below compares the active recipe") != std::string::npos; };
+  const auto noted = [&] { return report().find("Checked below: the active recipe " + std::to_string(summer) + " as stored.") != std::string::npos; };
   ASSERT_NE(report().find(kRecipeVerdictSame), std::string::npos);
   EXPECT_FALSE(noted());
   struct Row {
