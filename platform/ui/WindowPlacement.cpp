@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMargins>
-#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
