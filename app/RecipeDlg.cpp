@@ -1,5 +1,8 @@
 #include "app/RecipeDlg.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "app/RecordEdits.h"
 #include "core/IniFile.h"
 #include "core/VekAccessUser.h"
@@ -9,6 +12,7 @@
 #include "plant/PlantNames.h"
 #include "plant/RecipeCheck.h"
 #include "platform/Seams.h"
+#include "platform/ui/DataExchange.h"
 #include "res/RecordWindowResources.h"
 
 using namespace record_res;
@@ -135,6 +139,27 @@ void CRecipeDlg::ShowRecipe(const CRecipeFields& recipe) {
   SetDlgItemText(IDC_RECIPE_NUMBER, FormatText("Recipe Number: %d%s", recipe.m_nRecordID,
                                                recipe.m_bIsActive ? "  (Active)" : ""));
   UpdateData(FALSE);
+  ShowCheckReport();
+}
+
+bool CRecipeDlg::ShowsStoredRecipe() const {
+  const CRecipeFields* stored = FindListed(m_nShownId);
+  if (!stored || TrimText(GetDlgItemText(IDC_RECIPE_NAME)) != TrimText(stored->m_strRecipeName)) return false;
+  for (int n = 1; n <= recipe_rules::kItemCount; ++n) {
+    double value = 0;
+    if (!ParseDialogDouble(GetDlgItemText(static_cast<int>(ItemId(IDC_RECIPE_ITEM_FIRST, n))), &value) ||
+        static_cast<float>(value) != stored->GetLoopItemValue(n))
+      return false;
+  }
+  return true;
+}
+
+void CRecipeDlg::ShowCheckReport() {
+  const CRecipeRS* recipes = GetRecipeRS();
+  const int activeId = recipes && recipes->HasActiveRecord() ? recipes->GetActiveFields().m_nRecordID : -1;
+  const std::string note =
+      m_strCheckReport.empty() ? std::string() : recipe_rules::CheckedRecipeNote(m_nShownId, ShowsStoredRecipe(), activeId);
+  SetDlgItemText(IDC_RECIPE_REPORT, note.empty() ? m_strCheckReport : note + "\n\n" + m_strCheckReport);
 }
 
 void CRecipeDlg::NewRecipe() {
@@ -144,7 +169,8 @@ void CRecipeDlg::NewRecipe() {
   SetDlgItemText(IDC_RECIPE_NAME, "");
   m_lstRecipes.SetCurSel(-1);
   SetDlgItemText(IDC_RECIPE_NUMBER, "Recipe Number: (new, not saved)");
-  if (CWnd* name = GetDlgItem(IDC_RECIPE_NAME)) GotoDlgCtrl(name);
+  ShowCheckReport();
+  if (CWnd* name = GetDlgItem(IDC_RECIPE_NAME); name && IsWindowVisible()) GotoDlgCtrl(name);
 }
 
 void CRecipeDlg::RefreshList() {
@@ -259,9 +285,8 @@ bool CRecipeDlg::DownloadActiveRecipe() {
 }
 
 bool CRecipeDlg::VerifyPlcRecipe() {
-  std::string report;
-  const bool same = CompareRecipePcWithPlc(&report);
-  SetDlgItemText(IDC_RECIPE_REPORT, report);
+  const bool same = CompareRecipePcWithPlc(&m_strCheckReport);
+  ShowCheckReport();
   return same;
 }
 
@@ -271,6 +296,11 @@ BOOL CRecipeDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (id == IDC_RECIPE_LIST && code == LBN_SELCHANGE) {
     const int index = m_lstRecipes.GetCurSel();
     if (index >= 0 && static_cast<size_t>(index) < m_recipes.size()) ShowRecipe(m_recipes[static_cast<size_t>(index)]);
+    return TRUE;
+  }
+  if (code == EN_CHANGE && (id == IDC_RECIPE_NAME || (id >= ItemId(IDC_RECIPE_ITEM_FIRST, 1) &&
+                                                     id <= ItemId(IDC_RECIPE_ITEM_FIRST, recipe_rules::kItemCount)))) {
+    ShowCheckReport();  // typed: the values shown may no longer be the ones checked
     return TRUE;
   }
   if (code != BN_CLICKED) return CBaseTableDlg::OnCommand(wParam, lParam);
@@ -295,4 +325,13 @@ LRESULT CRecipeDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return CBaseTableDlg::WindowProc(message, wParam, lParam);
 }
 
-void CRecipeDlg::OnCancel() { EndDialogCancel(); }
+void CRecipeDlg::OnCancel() {
+  EndDialogCancel();
+  // What was typed and not saved goes with the closing: the hidden window
+  // holds the stored recipe it showed (the active one in place of a new
+  // recipe), or nothing.
+  m_strName.clear();
+  std::fill(std::begin(m_fItems), std::end(m_fItems), 0.0f);
+  UpdateData(FALSE);
+  ReloadRecipes(m_nShownId);
+}

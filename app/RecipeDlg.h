@@ -13,7 +13,10 @@
 // (a value outside its recipe range, a name another recipe bears, no
 // recipe chosen, unsaved edits to activate) shows a message and keeps the
 // window with the user's edits; nothing is written then. Closing hides the
-// window and forgets the user.
+// window, forgets the user and discards what was typed and not saved: the
+// next opening shows the stored recipe. The check report says so whenever
+// the values shown are not the ones it compared (another recipe than the
+// active one, a new one, or changes not saved).
 // Threads: user-interface thread.
 #pragma once
 
@@ -88,6 +91,12 @@ class CRecipeDlg : public CBaseTableDlg {
  private:
   // The recipe into the controls and the members.
   void ShowRecipe(const CRecipeFields& recipe);
+  // Whether the controls show the listed recipe as it is stored (read
+  // without refusing anything).
+  bool ShowsStoredRecipe() const;
+  // The last check's report, headed by the note when the values shown are
+  // not the ones it compared.
+  void ShowCheckReport();
   // The controls into a field set; false when a value was refused (told).
   bool ReadShownRecipe(CRecipeFields& recipe);
   const CRecipeFields* FindListed(int nId) const;
@@ -101,6 +110,7 @@ class CRecipeDlg : public CBaseTableDlg {
   CListBox m_lstRecipes;
   std::vector<CRecipeFields> m_recipes;  // as listed, in list order
   int m_nShownId = -1;
+  std::string m_strCheckReport;  // the last check's report, as it was made
   std::string m_strName;
   float m_fItems[recipe_rules::kItemCount] = {};
   CIniFile* m_pRangeFile = nullptr;     // not owned; null: the engine's

@@ -141,4 +141,18 @@ std::string FormatRecipeListText(const CRecipeFields& recipe) {
 
 std::string FormatItemValue(float fValue) { return FormatText("%g", static_cast<double>(fValue)); }
 
+std::string CheckedRecipeNote(int nShownId, bool bShownAsStored, int nActiveId) {
+  if (nActiveId < 0) return "No recipe is active:\nthe values shown are not checked below.";
+  std::string shown;
+  if (nShownId < 0)
+    shown = "A new recipe, not saved, is shown.";
+  else if (nShownId != nActiveId)
+    shown = FormatText("Recipe %d is shown, not the active one.", nShownId);
+  else if (!bShownAsStored)
+    shown = "The values shown have changes not saved.";
+  else
+    return std::string();
+  return shown + FormatText("\nChecked below: the active recipe %d as stored.", nActiveId);
+}
+
 }  // namespace recipe_rules

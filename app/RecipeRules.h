@@ -72,4 +72,12 @@ std::string FormatRecipeListText(const CRecipeFields& recipe);
 // An item value as the window shows it ("%g").
 std::string FormatItemValue(float fValue);
 
+// ---- The PC/PLC check beside the values shown ---------------------------------------------
+// The check compares the active recipe as stored (nActiveId; -1 for none)
+// with the PLC. When the window shows other values (recipe nShownId, -1
+// for a new one not saved, or with changes not saved: !bShownAsStored),
+// two short lines that say so and which recipe was compared; empty when
+// the values shown are the ones compared.
+std::string CheckedRecipeNote(int nShownId, bool bShownAsStored, int nActiveId);
+
 }  // namespace recipe_rules

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "platform/ui/WindowPlacement.h"
+
 namespace {
 
 int Share(int growth, int percent) { return growth * std::clamp(percent, 0, 100) / 100; }
@@ -56,17 +58,5 @@ std::optional<WindowPlacement> PlacementFromText(const std::string& text) {
 }
 
 CRect FitPlacement(const CRect& rect, CSize minSize, const CRect& screen) {
-  int w = std::max(rect.Width(), minSize.cx);
-  int h = std::max(rect.Height(), minSize.cy);
-  if (!screen.IsRectEmpty()) {
-    w = std::min(w, std::max(screen.Width(), minSize.cx));
-    h = std::min(h, std::max(screen.Height(), minSize.cy));
-  }
-  int x = rect.left;
-  int y = rect.top;
-  if (!screen.IsRectEmpty()) {
-    x = std::clamp(x, screen.left, std::max(screen.left, screen.right - w));
-    y = std::clamp(y, screen.top, std::max(screen.top, screen.bottom - h));
-  }
-  return CRect(x, y, x + w, y + h);
+  return FitWindowRect(rect, screen, CRect(), minSize);
 }

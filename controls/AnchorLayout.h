@@ -27,7 +27,8 @@ constexpr CSize ANCHOR_BOTTOMRIGHT(100, 100);
 CRect AnchoredRect(const CRect& initial, CSize initialClient, CSize now, CSize topLeft,
                    CSize bottomRight);
 
-// A saved placement: the window rectangle and whether it was maximised.
+// A saved placement: the window's normal rectangle (the one it has when
+// neither maximised nor minimised) and whether it was maximised.
 struct WindowPlacement {
   CRect rect;
   bool maximized = false;
@@ -42,5 +43,6 @@ std::optional<WindowPlacement> PlacementFromText(const std::string& text);
 
 // The placement made fit for the screen: at least minSize large, moved
 // back onto the screen when it lies (partly) outside, and no larger than
-// the screen.
+// the screen (an empty screen: the size only). The window manager's frame
+// is not counted; SetWindowPlacement fits it with the frame.
 CRect FitPlacement(const CRect& rect, CSize minSize, const CRect& screen);

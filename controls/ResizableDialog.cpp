@@ -8,6 +8,7 @@
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/Pen.h"
 #include "platform/ui/SysColors.h"
+#include "platform/ui/WindowPlacement.h"
 
 namespace {
 
@@ -87,6 +88,9 @@ BOOL CResizableDialog::OnInitDialog() {
   GetClientRect(&client);
   m_minWindow = window.Size();
   m_minClient = client.Size();
+  // Every showing brings the dialog onto the screen, and a restore from
+  // maximised returns to its normal rectangle.
+  KeepWindowPlacement(this);
   m_pGrip = std::make_unique<CSizeGrip>(this);
   m_pGrip->Create("", WS_CHILD | WS_VISIBLE,
                   CRect(client.right - kGripSize, client.bottom - kGripSize, client.right, client.bottom), this, 0);
@@ -159,24 +163,29 @@ void CResizableDialog::EnablePlacementSave(const std::string& section, const std
   RestorePlacement();
 }
 
-// The placement saved and restored is the window's own rectangle, as
-// GetWindowRect gives it: without the frame a window manager draws around
-// it. MoveWindow sets exactly that rectangle (SetWindowPos would move the
-// frame's corner there, putting the window one title bar lower at every
-// opening).
+// The placement saved and restored is the window's normal rectangle (the
+// one it returns to from maximised) without the frame a window manager
+// draws around it, and whether it was maximised: a window closed while
+// maximised reopens maximised and is restored to where it was before.
+// SetWindowPlacement puts the rectangle back onto the screen's work area,
+// frame included (an entry of a larger screen, or one written while the
+// window was maximised, is made to fit).
 void CResizableDialog::RestorePlacement() {
   if (!IsWindowCreated()) return;
   const auto saved = PlacementFromText(GetProfileString(m_strPlacementSection, m_strPlacementEntry, ""));
   if (!saved) return;
-  const CRect screen(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-  MoveWindow(FitPlacement(saved->rect, m_minWindow, screen), TRUE);
-  if (saved->maximized) ShowWindow(SW_MAXIMIZE);
+  WINDOWPLACEMENT placement;
+  placement.showCmd = saved->maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
+  placement.rcNormalPosition = FitPlacement(saved->rect, m_minWindow, CRect());
+  SetWindowPlacement(this, &placement);
 }
 
 void CResizableDialog::SavePlacement() {
+  WINDOWPLACEMENT placement;
+  if (!GetWindowPlacement(this, &placement)) return;
   WindowPlacement p;
-  GetWindowRect(&p.rect);
-  p.maximized = IsZoomed() != FALSE;
+  p.rect = placement.rcNormalPosition;
+  p.maximized = placement.showCmd == SW_SHOWMAXIMIZED || (placement.flags & WPF_RESTORETOMAXIMIZED) != 0;
   WriteProfileString(m_strPlacementSection, m_strPlacementEntry, PlacementToText(p));
 }
 

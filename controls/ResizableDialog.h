@@ -1,7 +1,9 @@
 // The base of the program's resizable dialogs: a size grip in the
 // bottom-right corner, the initial size kept as the smallest size,
-// controls anchored in percent of the size change, the placement saved in
-// the profile store and restored, and the caption showing the user kept in
+// controls anchored in percent of the size change, the placement (normal
+// rectangle and maximised state) saved in the profile store and restored,
+// the dialog brought onto the screen whenever it is shown, and the
+// caption showing the user kept in
 // the dialog's user slot (refreshed by timer 6627 every second).
 // User-interface thread only.
 #pragma once
@@ -39,9 +41,11 @@ class CResizableDialog : public CDialog {
   void AnchorControl(UINT nControlId, CSize topLeft, CSize bottomRight);
   // Saves the placement under section/entry of the profile store when the
   // dialog closes, and restores the saved one now (a damaged entry is
-  // ignored; the placement is fitted to the screen and the minimum size).
-  // Both are the window's rectangle without a window manager's frame, so
-  // the dialog reopens exactly where it was closed.
+  // ignored; the rectangle is fitted to the minimum size and, frame
+  // included, to the screen's work area). The rectangle is the normal one
+  // (a maximised dialog's restored rectangle) without a window manager's
+  // frame, so the dialog reopens exactly where it was closed, maximised
+  // again when it was.
   void EnablePlacementSave(const std::string& section, const std::string& entry);
   // Clears the user slot and ends the dialog with IDCANCEL.
   void EndDialogCancel();

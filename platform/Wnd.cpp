@@ -21,6 +21,7 @@
 #include "platform/ui/Font.h"
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/SysColors.h"
+#include "platform/ui/WindowPlacement.h"
 #include "platform/ui/WndScrollBars.h"
 #include "platform/ui/WndSurface.h"
 
@@ -784,13 +785,7 @@ BOOL CWnd::ShowWindow(int showCommand) {
       if (wasVisible) platform_detail::HandOverActivation(m_widget);
       m_widget->hide();
       break;
-    case SW_SHOWMAXIMIZED:
-      // Without a window manager (a bare virtual display) a top-level window
-      // is not maximised by the hint alone, so it is given the screen first.
-      if (m_widget->isWindow() && m_widget->screen())
-        m_widget->setGeometry(m_widget->screen()->availableGeometry());
-      m_widget->showMaximized();
-      break;
+    case SW_SHOWMAXIMIZED: platform_detail::ShowMaximized(m_widget); break;
     case SW_SHOWMINIMIZED:
     case SW_MINIMIZE: m_widget->showMinimized(); break;
     case SW_RESTORE: m_widget->showNormal(); break;

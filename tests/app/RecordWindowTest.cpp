@@ -27,6 +27,7 @@
 #include "platform/Thread.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/SysColors.h"
 #include "res/RecordWindowResources.h"
 #include "res/Resources.h"
 #include "shapes/fixture/Logins.h"
@@ -227,6 +228,68 @@ TEST_F(RecordWindowTest, BroughtToTheFrontTheWindowKeepsItsEditsAndClosingForget
   EXPECT_FALSE(recipeDlg.IsWindowVisible());
   EXPECT_TRUE(recipeDlg.IsWindowCreated()) << "hidden, kept for the next time";
   EXPECT_EQ(recipeDlg.m_pCaptionUser, nullptr);
+}
+
+// While the values shown are not the ones the PC/PLC check compared (typed
+// and not saved, another recipe, a new one), the report says so and names
+// the recipe compared. Closed without saving, after being moved off the
+// screen, and opened again as the main frame does, the window shows the
+// stored recipe, beside a report with no such note, on the screen.
+TEST_F(RecordWindowTest, ReopenedTheRecipeWindowShowsTheStoredRecipeOnTheScreen) {
+  const int summer = MakeRecipe("Summer", 2.0f, true);
+  const int winter = MakeRecipe("Winter", 20.0f);
+  OpenRecipeWindow();
+  logins.Answer(logins.User(kProduction));
+  ASSERT_TRUE(recipeDlg.DownloadActiveRecipe());
+  const auto report = [&] { return recipeDlg.GetDlgItemText(IDC_RECIPE_REPORT); };
+  const auto noted = [&] { return report().find("Checked below: the active recipe " + std::to_string(summer) + " as stored.") != std::string::npos; };
+  ASSERT_NE(report().find(kRecipeVerdictSame), std::string::npos);
+  EXPECT_FALSE(noted());
+  struct Row {
+    const char* shown;
+    std::function<void()> show;
+    bool noted;
+  };
+  const Row rows[] = {
+      {"9 typed into item 1", [&] { Type(Item(1), "9"); }, true},
+      {"item 1 typed back", [&] { Type(Item(1), "2.0"); }, false},
+      {"a name typed", [&] { Type(Box(IDC_RECIPE_NAME), "Summer 2"); }, true},
+      {"another recipe", [&] { recipeDlg.ReloadRecipes(winter); }, true},
+      {"a new recipe", [&] { recipeDlg.NewRecipe(); }, true},
+      {"the active recipe", [&] { recipeDlg.ReloadRecipes(summer); }, false},
+      {"9 typed, then downloaded", [&] { Type(Item(1), "9"); ASSERT_TRUE(recipeDlg.DownloadActiveRecipe()); }, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.shown);
+    row.show();
+    ASSERT_NE(report().find(kRecipeVerdictSame), std::string::npos);
+    EXPECT_EQ(noted(), row.noted) << report();
+  }
+  ProcessPendingEvents();
+  const CRect work(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  CRect shown;
+  recipeDlg.GetWindowRect(&shown);
+  recipeDlg.MoveWindow(CRect(work.right + 300, work.bottom + 200, work.right + 300 + shown.Width(),
+                             work.bottom + 200 + shown.Height()), TRUE);
+  ProcessPendingEvents();
+  dynamic_cast<CButton*>(recipeDlg.GetDlgItem(IDC_RECIPE_CLOSE))->Click();
+  ASSERT_FALSE(recipeDlg.IsWindowVisible());
+  recipeDlg.VerifyPlcRecipe();
+  recipeDlg.ShowWindow(SW_RESTORE);
+  recipeDlg.SendMessage(WM_RECIPE_TO_FRONT, 0, 0);
+  ProcessPendingEvents();
+  EXPECT_EQ(recipeDlg.GetShownRecipeId(), summer);
+  EXPECT_EQ(Item(1).GetWindowText(), "2");
+  EXPECT_EQ(Box(IDC_RECIPE_NAME).GetWindowText(), "Summer");
+  EXPECT_FALSE(noted()) << report();
+  EXPECT_EQ(Query("SELECT fLoopItemValue01 FROM Recipe WHERE RecordID = " + std::to_string(summer)), "2.0");
+  const QRect f = recipeDlg.GetWidget()->frameGeometry();
+  const CRect framed(f.x(), f.y(), f.x() + f.width(), f.y() + f.height());
+  // The window's corner on the screen, and all of it where it is not larger.
+  EXPECT_GE(framed.left, work.left);
+  EXPECT_GE(framed.top, work.top);
+  EXPECT_TRUE(framed.Width() > work.Width() || framed.right <= work.right);
+  EXPECT_TRUE(framed.Height() > work.Height() || framed.bottom <= work.bottom);
 }
 
 // Each change of the recipe window (save, delete, activate, download) is

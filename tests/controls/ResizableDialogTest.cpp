@@ -1,4 +1,5 @@
 #include <QCursor>
+#include <functional>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -149,36 +150,93 @@ TEST_F(ResizableDialogTest, EachOpeningShowsTheWindowWhereTheLastClosed) {
   }
 }
 
-// Entries written before keep their meaning (the window's rectangle); an
-// entry off the screen brings the window back onto it.
+// The window with the frame a window manager (here the toolkit) draws.
+CRect FrameRect(CWnd& d) {
+  const QRect f = d.GetWidget()->frameGeometry();
+  return CRect(f.x(), f.y(), f.x() + f.width(), f.y() + f.height());
+}
+
+// Entries written before keep their meaning (the window's rectangle, here
+// with its maximised state); an entry off the screen, or larger than the
+// screen with the frame, brings the window back onto it, frame included,
+// also when it is restored from maximised.
 TEST_F(ResizableDialogTest, AKeptPlacementIsRestoredOnTheScreen) {
   const CRect screen(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  const std::string whole = RectText(screen);
   struct Case {
-    const char* saved;
-    CRect expected;  // empty: anywhere wholly on the screen
+    std::string saved;
+    CRect expected;  // empty: anywhere wholly on the screen, frame included
   };
   const Case cases[] = {
-      {"100,80,520,330", CRect(100, 80, 520, 330)},
-      {"-4000,-3000,-3580,-2750", CRect()},
-      {"90000,70000,90420,70250", CRect()},
+      {"100,80,520,330,0", CRect(100, 80, 520, 330)},
+      {"-4000,-3000,-3580,-2750,0", CRect()},
+      {"90000,70000,90420,70250,0", CRect()},
+      {whole + ",0", CRect()},
+      {whole + ",1", CRect()},
+      {"0,-30," + std::to_string(screen.right + 40) + ",600,1", CRect()},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.saved);
-    WriteProfileString("Settings", "TestDlg", std::string(c.saved) + ",0");
+    WriteProfileString("Settings", "TestDlg", c.saved);
     TestDialog d;
     ASSERT_TRUE(d.Create(kTemplate, nullptr));
     d.EnablePlacementSave("Settings", "TestDlg");
     d.ShowWindow(SW_SHOW);
+    ProcessPendingEvents();
+    EXPECT_EQ(d.IsZoomed() != FALSE, c.saved.back() == '1');
+    d.ShowWindow(SW_RESTORE);
     ProcessPendingEvents();
     CRect shown;
     d.GetWindowRect(&shown);
     if (!c.expected.IsRectEmpty()) {
       EXPECT_EQ(RectText(shown), RectText(c.expected));
     } else {
+      const CRect framed = FrameRect(d);
       CRect inside;
-      EXPECT_TRUE(inside.IntersectRect(shown, screen) && inside == shown) << RectText(shown);
+      EXPECT_TRUE(inside.IntersectRect(framed, screen) && inside == framed) << RectText(framed);
+      EXPECT_GE(shown.Width(), d.GetMinTrackSize().cx);
     }
     d.DestroyWindow();
+  }
+}
+
+// A dialog closed while maximised, by the window manager or by the
+// program, saves the rectangle it had before and its maximised state: it
+// reopens maximised and is restored to that rectangle.
+TEST_F(ResizableDialogTest, AMaximisedDialogReopensMaximisedAndRestoresItsNormalRectangle) {
+  const std::function<void(CWnd&)> maximise[] = {
+      [](CWnd& d) { d.GetWidget()->showMaximized(); },
+      [](CWnd& d) { d.ShowWindow(SW_MAXIMIZE); },
+  };
+  const CRect normal(120, 90, 470, 330);
+  for (size_t how = 0; how < std::size(maximise); ++how) {
+    SCOPED_TRACE("maximised by " + std::string(how == 0 ? "the window manager" : "the program"));
+    WriteProfileString("Settings", "TestDlg", "");
+    {
+      TestDialog d;
+      ASSERT_TRUE(d.Create(kTemplate, nullptr));
+      d.EnablePlacementSave("Settings", "TestDlg");
+      d.ShowWindow(SW_SHOW);
+      d.MoveWindow(normal, TRUE);
+      ProcessPendingEvents();
+      maximise[how](d);
+      ProcessPendingEvents();
+      ASSERT_TRUE(d.IsZoomed());
+      d.DestroyWindow();
+    }
+    EXPECT_EQ(GetProfileString("Settings", "TestDlg", ""), RectText(normal) + ",1");
+    TestDialog again;
+    ASSERT_TRUE(again.Create(kTemplate, nullptr));
+    again.EnablePlacementSave("Settings", "TestDlg");
+    again.ShowWindow(SW_SHOW);
+    ProcessPendingEvents();
+    EXPECT_TRUE(again.IsZoomed());
+    again.ShowWindow(SW_RESTORE);
+    ProcessPendingEvents();
+    CRect restored;
+    again.GetWindowRect(&restored);
+    EXPECT_EQ(RectText(restored), RectText(normal));
+    again.DestroyWindow();
   }
 }
 

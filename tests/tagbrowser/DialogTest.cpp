@@ -202,7 +202,8 @@ TEST_F(DialogTest, ARememberedLineAtTheRowCountOpensOnTheLastRow) {
 }
 
 // The browser, moved once, reopens where it was closed however often it is
-// opened (its shown window has a frame, as under a window manager).
+// opened (its shown window has a frame, as under a window manager); closed
+// while maximised, it reopens maximised and is restored to that place.
 TEST_F(DialogTest, ReopensWhereItWasClosed) {
   Open();
   CRect placed;
@@ -220,6 +221,18 @@ TEST_F(DialogTest, ReopensWhereItWasClosed) {
     EXPECT_EQ(shown.TopLeft(), placed.TopLeft()) << "opening " << opening << ": " << shown.left << "," << shown.top;
     EXPECT_EQ(shown.Size(), placed.Size());
   }
+  dialog->GetWidget()->showMaximized();  // as a window manager maximises it
+  ProcessPendingEvents();
+  ASSERT_TRUE(dialog->IsZoomed());
+  Close();
+  Open();
+  ProcessPendingEvents();
+  EXPECT_TRUE(dialog->IsZoomed());
+  dialog->ShowWindow(SW_RESTORE);
+  ProcessPendingEvents();
+  CRect restored;
+  dialog->GetWindowRect(&restored);
+  EXPECT_EQ(restored, placed) << restored.left << "," << restored.top << "," << restored.right << "," << restored.bottom;
 }
 
 // The current row takes its colour when the current row moves: an opening
