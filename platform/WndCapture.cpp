@@ -5,8 +5,12 @@
 // window would take the operator's next press on that window, or hand it to
 // whatever lies under that point behind the new window. The guard watches
 // the application's events: a top-level window shown or activated away
-// from the holder ends the capture, and a press goes to the top-level
-// window it landed on.
+// from the holder, or a balloon or tip shown over the holder, ends the
+// capture; a press goes to the top-level window it landed on, a balloon
+// or tip included, and the double-click of that press follows it, so that
+// nothing of a press on a balloon that closed at once reaches the control
+// under it. (The toolkit itself drops a release that falls in a window
+// that had neither the press nor the capture.)
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPointer>
@@ -19,12 +23,41 @@ namespace {
 
 bool g_cancelling = false;  // a cancel-mode notice is being delivered
 
+// The last press: the top-level window that took it (null when it was
+// dropped, or once that window has gone). The toolkit delivers a
+// double-click right after its press, to the window the press was
+// delivered to; it goes where the press went, or nowhere.
+struct LastPress {
+  bool seen = false;
+  QPointer<QWidget> taker;
+};
+LastPress g_press;
+
+// A balloon or tip that takes a press on its body (one made transparent
+// for the mouse lets presses through to what lies under it).
+bool IsTipWithBody(const QWidget* window) {
+  return window->windowType() == Qt::ToolTip && !window->testAttribute(Qt::WA_TransparentForMouseEvents) &&
+         !window->windowFlags().testFlag(Qt::WindowTransparentForInput);
+}
+
 // A window that takes the mouse from a holder in another window: an
-// ordinary window, a dialog or a popup menu; not a tip, a tool window or
-// the splash screen, which show without taking the input.
+// ordinary window, a dialog, a popup menu, or a balloon or tip with a
+// body; not a tool window or the splash screen, which show without taking
+// the input.
 bool TakesTheMouse(const QWidget* window) {
   const Qt::WindowType type = window->windowType();
-  return type == Qt::Window || type == Qt::Dialog || type == Qt::Popup;
+  return type == Qt::Window || type == Qt::Dialog || type == Qt::Popup || IsTipWithBody(window);
+}
+
+// True when a window just shown hides the holder's look or input: any
+// window that takes the mouse, and a balloon or tip only where it lies
+// over the holder (one elsewhere on the screen leaves a press or drag
+// alone).
+bool ShownOverHolder(const QWidget* shown, const QWidget* grabber) {
+  if (grabber->window() == shown || !TakesTheMouse(shown)) return false;
+  if (shown->windowType() != Qt::ToolTip) return true;
+  const QRect holder(grabber->mapToGlobal(QPoint(0, 0)), grabber->size());
+  return shown->geometry().intersects(holder);
 }
 
 // The top-level widget shown in the toolkit window (looked up by its
@@ -52,7 +85,22 @@ class CaptureGuard final : public QObject {
   // A press delivered to a top-level toolkit window; true when it was
   // passed on to another window (or dropped) instead.
   static bool OnPress(QWindow* window, QMouseEvent* e);
+  // A double-click: it goes where its press went; true when it was passed
+  // there (or dropped) instead.
+  static bool OnDoubleClick(QWindow* window, QMouseEvent* e);
 };
+
+// Sends a copy of the mouse event to the top-level window at the same
+// screen point.
+void PassTo(QWidget* window, QMouseEvent* e) {
+  QWindow* target = window->windowHandle();
+  if (target == nullptr) return;
+  const QPointF local = window->mapFromGlobal(e->globalPosition());
+  QMouseEvent passed(e->type(), local, local, e->globalPosition(), e->button(), e->buttons(), e->modifiers(),
+                     e->pointingDevice());
+  passed.setTimestamp(e->timestamp());
+  QCoreApplication::sendEvent(target, &passed);
+}
 
 bool CaptureGuard::eventFilter(QObject* watched, QEvent* e) {
   switch (e->type()) {
@@ -61,38 +109,53 @@ bool CaptureGuard::eventFilter(QObject* watched, QEvent* e) {
       if (!watched->isWidgetType()) return false;
       auto* shown = static_cast<QWidget*>(watched);
       const QWidget* grabber = QWidget::mouseGrabber();
-      if (grabber != nullptr && shown->isWindow() && TakesTheMouse(shown) && grabber->window() != shown)
+      if (grabber != nullptr && shown->isWindow() && ShownOverHolder(shown, grabber))
         platform_detail::CancelCaptureMode();
       return false;
     }
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
       if (!watched->isWindowType()) return false;
       return OnPress(static_cast<QWindow*>(watched), static_cast<QMouseEvent*>(e));
+    case QEvent::MouseButtonDblClick:
+      if (!watched->isWindowType()) return false;
+      return OnDoubleClick(static_cast<QWindow*>(watched), static_cast<QMouseEvent*>(e));
     default: return false;
   }
 }
 
 bool CaptureGuard::OnPress(QWindow* window, QMouseEvent* e) {
+  g_press = LastPress();
   if (QApplication::activePopupWidget() != nullptr) return false;  // an open menu takes every press
   QWidget* receiver = TopLevelOf(window);
   if (receiver == nullptr) return false;
+  g_press.seen = true;
   // Where the press landed: the display server gives a press to the
   // grabbing window (also one that has just let go) wherever it falls.
   QWidget* landing = QApplication::topLevelAt(e->globalPosition().toPoint());
   if (landing == nullptr || !landing->isVisible() || !TakesTheMouse(landing)) landing = receiver;
   const QWidget* grabber = QWidget::mouseGrabber();
   if (grabber != nullptr && grabber->window() != landing) platform_detail::CancelCaptureMode();
-  if (landing == receiver) return false;
+  if (landing == receiver) {
+    g_press.taker = receiver;
+    return false;
+  }
   // A window that a modal window blocks takes no press.
   if (BlockedByModal(landing) || !landing->isEnabled()) return true;
-  QWindow* target = landing->windowHandle();
-  if (target == nullptr) return true;
-  const QPointF local = landing->mapFromGlobal(e->globalPosition());
-  QMouseEvent passed(e->type(), local, local, e->globalPosition(), e->button(), e->buttons(), e->modifiers(),
-                     e->pointingDevice());
-  passed.setTimestamp(e->timestamp());
-  QCoreApplication::sendEvent(target, &passed);
+  g_press.taker = landing;
+  PassTo(landing, e);
+  return true;
+}
+
+bool CaptureGuard::OnDoubleClick(QWindow* window, QMouseEvent* e) {
+  if (!g_press.seen || QApplication::activePopupWidget() != nullptr) return false;
+  QWidget* receiver = TopLevelOf(window);
+  const QPointer<QWidget> taker = g_press.taker;
+  if (receiver == nullptr || receiver == taker) return false;
+  // The window that took the press has closed (a balloon closes on its
+  // press) or can take nothing now: the double-click goes nowhere, rather
+  // than to whatever lies under the point.
+  if (taker == nullptr || !taker->isVisible() || BlockedByModal(taker) || !taker->isEnabled()) return true;
+  PassTo(taker, e);
   return true;
 }
 
