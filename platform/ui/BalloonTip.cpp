@@ -165,6 +165,8 @@ void CBalloonTip::OnTimer(UINT_PTR id) {
 
 void CBalloonTip::OnLButtonDown(UINT, CPoint) { DestroyWindow(); }
 
+void CBalloonTip::OnLButtonDblClk(UINT, CPoint) { DestroyWindow(); }
+
 void CBalloonTip::PostNcDestroy() {
   --g_open;
   g_tips.erase(std::remove(g_tips.begin(), g_tips.end(), this), g_tips.end());
