@@ -7,10 +7,10 @@
 // the application's events: a top-level window shown or activated away
 // from the holder, or a balloon or tip shown over the holder, ends the
 // capture; a press goes to the top-level window it landed on, a balloon
-// or tip included, and the double-click of that press follows it, so that
-// nothing of a press on a balloon that closed at once reaches the control
-// under it. (The toolkit itself drops a release that falls in a window
-// that had neither the press nor the capture.)
+// or tip included; and the release of a press, and the double-click that
+// comes with it, go where the press went, or nowhere once that window has
+// gone. So nothing of a click or double-click on a balloon, which closes
+// on its press, reaches the control under it.
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPointer>
@@ -23,15 +23,17 @@ namespace {
 
 bool g_cancelling = false;  // a cancel-mode notice is being delivered
 
-// The last press: the top-level window that took it (null when it was
-// dropped, or once that window has gone). The toolkit delivers a
-// double-click right after its press, to the window the press was
-// delivered to; it goes where the press went, or nowhere.
-struct LastPress {
+// A press the guard saw: the top-level window that took it (null when it
+// was dropped, or once that window has gone), and whether a button is
+// still held since.
+struct Press {
   bool seen = false;
+  bool held = false;
   QPointer<QWidget> taker;
 };
-LastPress g_press;
+Press g_press;          // the last press
+Press g_previousPress;  // the one before it: a double-click's first click
+const QEvent* g_passed = nullptr;  // the event being passed on by the guard
 
 // A balloon or tip that takes a press on its body (one made transparent
 // for the mouse lets presses through to what lies under it).
@@ -85,9 +87,11 @@ class CaptureGuard final : public QObject {
   // A press delivered to a top-level toolkit window; true when it was
   // passed on to another window (or dropped) instead.
   static bool OnPress(QWindow* window, QMouseEvent* e);
-  // A double-click: it goes where its press went; true when it was passed
-  // there (or dropped) instead.
+  // A double-click or a release: it goes where its press went; true when
+  // it was passed there (or dropped) instead.
   static bool OnDoubleClick(QWindow* window, QMouseEvent* e);
+  static bool OnRelease(QWindow* window, QMouseEvent* e);
+  static bool FollowPress(QWindow* window, QMouseEvent* e);
 };
 
 // Sends a copy of the mouse event to the top-level window at the same
@@ -99,10 +103,19 @@ void PassTo(QWidget* window, QMouseEvent* e) {
   QMouseEvent passed(e->type(), local, local, e->globalPosition(), e->button(), e->buttons(), e->modifiers(),
                      e->pointingDevice());
   passed.setTimestamp(e->timestamp());
+  const QEvent* outer = g_passed;
+  g_passed = &passed;
   QCoreApplication::sendEvent(target, &passed);
+  g_passed = outer;
+}
+
+// A window that is there to take an event.
+bool IsShownAndFree(const QWidget* window) {
+  return window != nullptr && window->isVisible() && window->isEnabled() && !BlockedByModal(window);
 }
 
 bool CaptureGuard::eventFilter(QObject* watched, QEvent* e) {
+  if (e == g_passed) return false;
   switch (e->type()) {
     case QEvent::Show:
     case QEvent::WindowActivate: {
@@ -119,16 +132,20 @@ bool CaptureGuard::eventFilter(QObject* watched, QEvent* e) {
     case QEvent::MouseButtonDblClick:
       if (!watched->isWindowType()) return false;
       return OnDoubleClick(static_cast<QWindow*>(watched), static_cast<QMouseEvent*>(e));
+    case QEvent::MouseButtonRelease:
+      if (!watched->isWindowType()) return false;
+      return OnRelease(static_cast<QWindow*>(watched), static_cast<QMouseEvent*>(e));
     default: return false;
   }
 }
 
 bool CaptureGuard::OnPress(QWindow* window, QMouseEvent* e) {
-  g_press = LastPress();
+  g_previousPress = g_press;
+  g_press = Press();
   if (QApplication::activePopupWidget() != nullptr) return false;  // an open menu takes every press
   QWidget* receiver = TopLevelOf(window);
   if (receiver == nullptr) return false;
-  g_press.seen = true;
+  g_press.seen = g_press.held = true;
   // Where the press landed: the display server gives a press to the
   // grabbing window (also one that has just let go) wherever it falls.
   QWidget* landing = QApplication::topLevelAt(e->globalPosition().toPoint());
@@ -147,15 +164,30 @@ bool CaptureGuard::OnPress(QWindow* window, QMouseEvent* e) {
 }
 
 bool CaptureGuard::OnDoubleClick(QWindow* window, QMouseEvent* e) {
-  if (!g_press.seen || QApplication::activePopupWidget() != nullptr) return false;
+  // The first click went to a window that has gone since (a balloon that
+  // closed on it) or can take nothing now (a box came over it): the
+  // second click ends that one, and goes nowhere.
+  if (g_previousPress.seen && !IsShownAndFree(g_previousPress.taker)) g_press.taker = nullptr;
+  return FollowPress(window, e);
+}
+
+bool CaptureGuard::OnRelease(QWindow* window, QMouseEvent* e) {
+  const bool passed = FollowPress(window, e);
+  if (e->buttons() == Qt::NoButton) g_press.held = false;
+  return passed;
+}
+
+bool CaptureGuard::FollowPress(QWindow* window, QMouseEvent* e) {
+  if (!g_press.held || QApplication::activePopupWidget() != nullptr) return false;
   QWidget* receiver = TopLevelOf(window);
-  const QPointer<QWidget> taker = g_press.taker;
+  QWidget* taker = g_press.taker;
   if (receiver == nullptr || receiver == taker) return false;
-  // The window that took the press has closed (a balloon closes on its
-  // press) or can take nothing now: the double-click goes nowhere, rather
-  // than to whatever lies under the point.
-  if (taker == nullptr || !taker->isVisible() || BlockedByModal(taker) || !taker->isEnabled()) return true;
-  PassTo(taker, e);
+  // A window that took the capture since the press holds the mouse.
+  if (const QWidget* grabber = QWidget::mouseGrabber(); grabber != nullptr && grabber->window() == receiver)
+    return false;
+  // The window that took the press has closed or can take nothing now: the
+  // event goes nowhere, rather than to whatever lies under the point.
+  if (IsShownAndFree(taker)) PassTo(taker, e);
   return true;
 }
 

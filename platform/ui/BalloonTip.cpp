@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/Thread.h"
+#include "platform/WndBridge.h"
 #include "platform/ui/Brush.h"
 #include "platform/ui/Cursors.h"
 #include "platform/ui/Font.h"
@@ -88,16 +89,26 @@ CBalloonTip* CBalloonTip::ShowAt(const std::string& title, const std::string& te
     delete tip;
     return nullptr;
   }
-  tip->GetWidget()->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
   tip->GetWidget()->setGeometry(bounds.left, bounds.top, bounds.Width(), bounds.Height());
   // Layout in the window's own coordinates.
   tip->m_layout.body.OffsetRect(-bounds.left, -bounds.top);
   for (CPoint& p : tip->m_layout.tail) p.Offset(-bounds.left, -bounds.top);
   ++g_open;
   g_tips.push_back(tip);
+  // A click on the balloon is the balloon's: the guard keeps its release
+  // and double-click from the window under it once the balloon has closed.
+  platform_detail::InstallCaptureGuard();
   tip->ShowWindow(SW_SHOWNOACTIVATE);
   if (timeoutMs > 0) tip->SetTimer(kCloseTimer, timeoutMs);
   return tip;
+}
+
+QWidget* CBalloonTip::CreateNativeWidget(QWidget* parent) {
+  // A tip from the start: changing the kind of a window once made gives it
+  // a new toolkit window that its native handle no longer names.
+  QWidget* widget = CWnd::CreateNativeWidget(parent);
+  widget->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
+  return widget;
 }
 
 CBalloonTip* CBalloonTip::Show(const std::string& title, const std::string& text, CWnd* anchor, HICON icon,
