@@ -64,10 +64,17 @@ bool ShownOverHolder(const QWidget* shown, const QWidget* grabber) {
 
 // The top-level widget shown in the toolkit window (looked up by its
 // native handle, not by a walk over every widget at each press); null for
-// the window of a native child widget or of no widget.
+// the window of a native child widget or of no widget. A tip's toolkit
+// window may carry another native handle than its widget (the display
+// server's toolkit makes it anew): only then are the top-level widgets
+// walked.
 QWidget* TopLevelOf(QWindow* window) {
   QWidget* widget = QWidget::find(window->winId());
-  return widget != nullptr && widget->isWindow() && widget->windowHandle() == window ? widget : nullptr;
+  if (widget != nullptr && widget->isWindow() && widget->windowHandle() == window) return widget;
+  if (window->type() != Qt::ToolTip) return nullptr;
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (top->windowHandle() == window) return top;
+  return nullptr;
 }
 
 // True when a modal window other than this one takes the input.

@@ -89,6 +89,7 @@ CBalloonTip* CBalloonTip::ShowAt(const std::string& title, const std::string& te
     delete tip;
     return nullptr;
   }
+  tip->GetWidget()->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
   tip->GetWidget()->setGeometry(bounds.left, bounds.top, bounds.Width(), bounds.Height());
   // Layout in the window's own coordinates.
   tip->m_layout.body.OffsetRect(-bounds.left, -bounds.top);
@@ -101,14 +102,6 @@ CBalloonTip* CBalloonTip::ShowAt(const std::string& title, const std::string& te
   tip->ShowWindow(SW_SHOWNOACTIVATE);
   if (timeoutMs > 0) tip->SetTimer(kCloseTimer, timeoutMs);
   return tip;
-}
-
-QWidget* CBalloonTip::CreateNativeWidget(QWidget* parent) {
-  // A tip from the start: changing the kind of a window once made gives it
-  // a new toolkit window that its native handle no longer names.
-  QWidget* widget = CWnd::CreateNativeWidget(parent);
-  widget->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
-  return widget;
 }
 
 CBalloonTip* CBalloonTip::Show(const std::string& title, const std::string& text, CWnd* anchor, HICON icon,

@@ -39,7 +39,6 @@ class CBalloonTip : public CWnd {
   void Close() { DestroyWindow(); }
 
  protected:
-  QWidget* CreateNativeWidget(QWidget* parent) override;
   void OnPaint() override;
   void OnTimer(UINT_PTR id) override;
   // A press closes the balloon; so does the second press of a double-click,
