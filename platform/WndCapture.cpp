@@ -64,10 +64,9 @@ bool ShownOverHolder(const QWidget* shown, const QWidget* grabber) {
 
 // The top-level widget shown in the toolkit window (looked up by its
 // native handle, not by a walk over every widget at each press); null for
-// the window of a native child widget or of no widget. A tip's toolkit
-// window may carry another native handle than its widget (the display
-// server's toolkit makes it anew): only then are the top-level widgets
-// walked.
+// the window of a native child widget or of no widget. On an X display
+// the toolkit gives a tip's window another native handle than its
+// widget's: a tip alone is looked up among the top-level widgets.
 QWidget* TopLevelOf(QWindow* window) {
   QWidget* widget = QWidget::find(window->winId());
   if (widget != nullptr && widget->isWindow() && widget->windowHandle() == window) return widget;
