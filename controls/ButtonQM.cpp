@@ -177,8 +177,13 @@ void CButtonQM::OnLButtonUp(UINT, CPoint point) {
   HWND self = m_hWnd;
   OnClicked();
   // The click may have opened a window over the button: the mouse is not
-  // held for a button the operator no longer points at.
-  if (!IsWindow(self) || !m_bHot) return;
+  // held for a button the operator no longer points at, nor past its click
+  // for one that is not hot (a lamp, or a press that came without a move).
+  if (!IsWindow(self)) return;
+  if (!m_bHot) {
+    EndHover();
+    return;
+  }
   CPoint cursor;
   if (GetCursorPos(&cursor)) {
     ScreenToClient(&cursor);

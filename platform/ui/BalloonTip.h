@@ -41,7 +41,10 @@ class CBalloonTip : public CWnd {
  protected:
   void OnPaint() override;
   void OnTimer(UINT_PTR id) override;
+  // A press closes the balloon; so does the second press of a double-click,
+  // which reaches the window as a double-click.
   void OnLButtonDown(UINT flags, CPoint point) override;
+  void OnLButtonDblClk(UINT flags, CPoint point) override;
   void PostNcDestroy() override;
 
  private:

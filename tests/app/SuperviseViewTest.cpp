@@ -2,7 +2,11 @@
 // shipped data): loop buttons and their refusals, the loops' mode reports,
 // process alarm messages, follow-ups that run only in Demo, the recipe
 // download lines, and keys.
+#include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
+#include <QWidget>
+#include <QWindow>
 
 #include "AppTestSupport.h"
 #include "app/RecipeDlg.h"
@@ -13,6 +17,7 @@
 #include "plant/Plant.h"
 #include "plant/VekEngineApp.h"
 #include "platform/ui/CommandIds.h"
+#include "platform/ui/BalloonTip.h"
 #include "platform/ui/ControlStyles.h"
 #include "platform/ui/PrintPreview.h"
 #include "platform/ui/WndSurface.h"
@@ -124,6 +129,44 @@ TEST_F(SuperviseViewTest, ModeChangesAreReportedOnlyAfterTheFirstThirtySeconds) 
   EXPECT_TRUE(boxes.Shown().empty()) << "becoming automatic is recorded and shown in a balloon";
   view->OnLoopAttribChanged(0, PL_InPlcCtrl, false);
   EXPECT_TRUE(boxes.Shown().empty()) << "PLC control is not reported";
+}
+
+// A loop button's click shows its balloon over the button (the status
+// balloon when the loop went automatic, the error balloon when it may not).
+// A click or a double-click there at once closes the balloon and never
+// reaches the hot button beneath: the loop keeps its mode.
+TEST_F(SuperviseViewTest, AClickOnALoopButtonsBalloonClosesItAndLeavesTheLoopAlone) {
+  testing_support::ClockDouble clock;
+  Start();
+  DownloadActiveRecipe();
+  ASSERT_TRUE(WaitFor([&] { return Device("SuctionFan").Bool("DiOnOffSpeed"); }));
+  clock.Advance(31000);  // the mode reports begin
+  QWidget* window = view->GetWidget()->window();
+  CPoint at;
+  const auto send = [&](QEvent::Type type, Qt::MouseButtons held) {
+    QMouseEvent e(type, window->mapFromGlobal(QPointF(at.x, at.y)), QPointF(at.x, at.y), Qt::LeftButton, held, {});
+    QApplication::sendEvent(window->windowHandle(), &e);
+  };
+  const auto balloonAt = [&] { return dynamic_cast<CBalloonTip*>(CWnd::WindowFromPoint(at)) != nullptr; };
+  for (const bool twice : {false, true}) {
+    for (const int loop : {0, 5}) {  // Moisture: Demo leaves it out of the PLC's control
+      SCOPED_TRACE(std::to_string(loop) + (twice ? ", double-click" : ", click"));
+      plant->Loop(loop)->SetAttribBoolIfChanged(PL_InAutomat, false);
+      ProcessPendingEvents();
+      CRect r;
+      view->GetLoopButton(loop).GetWindowRect(&r);
+      at = r.CenterPoint();
+      send(QEvent::MouseMove, Qt::NoButton);  // the button turns hot and holds the mouse
+      send(QEvent::MouseButtonPress, Qt::LeftButton);
+      send(QEvent::MouseButtonRelease, Qt::NoButton);
+      ASSERT_TRUE(WaitFor(balloonAt));
+      send(QEvent::MouseButtonPress, Qt::LeftButton);
+      if (twice) send(QEvent::MouseButtonDblClick, Qt::LeftButton);
+      send(QEvent::MouseButtonRelease, Qt::NoButton);
+      EXPECT_FALSE(balloonAt());
+      EXPECT_EQ(InAutomat(loop), loop == 0);
+    }
+  }
 }
 
 TEST_F(SuperviseViewTest, AnAlarmMessageIsShownOnceAndAcknowledged) {

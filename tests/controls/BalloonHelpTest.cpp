@@ -14,16 +14,20 @@ class BalloonHelpTest : public ::testing::Test {
   CWnd save;
 };
 
-TEST_F(BalloonHelpTest, SavedBalloonOnTheButtonClosesAfterItsTimeout) {
-  const int before = CBalloonTip::GetOpenCount();
-  CBalloonTip* b = CBalloonHelp::ShowBalloon("با موفقيت ذخيره شد", "", &save, IDI_INFORMATION,
-                                             CBalloonHelp::kDefaultOptions, 3000, &dialog);
-  ASSERT_NE(b, nullptr);
-  EXPECT_EQ(CBalloonTip::GetOpenCount(), before + 1);
-  EXPECT_EQ(b->GetTitle(), "با موفقيت ذخيره شد");
-  EXPECT_EQ(b->GetText(), "");
-  b->SendMessage(WM_TIMER, 1, 0);  // the time-out
-  EXPECT_EQ(CBalloonTip::GetOpenCount(), before);
+// It closes after the time-out, on a press, and on the second press of a
+// double-click (which reaches the window as a double-click).
+TEST_F(BalloonHelpTest, SavedBalloonOnTheButtonClosesAfterItsTimeoutOrOnAPress) {
+  for (const UINT message : {WM_TIMER, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
+    const int before = CBalloonTip::GetOpenCount();
+    CBalloonTip* b = CBalloonHelp::ShowBalloon("با موفقيت ذخيره شد", "", &save, IDI_INFORMATION,
+                                               CBalloonHelp::kDefaultOptions, 3000, &dialog);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(CBalloonTip::GetOpenCount(), before + 1);
+    EXPECT_EQ(b->GetTitle(), "با موفقيت ذخيره شد");
+    EXPECT_EQ(b->GetText(), "");
+    b->SendMessage(message, message == WM_TIMER ? 1 : MK_LBUTTON, 0);
+    EXPECT_EQ(CBalloonTip::GetOpenCount(), before) << message;
+  }
 }
 
 TEST_F(BalloonHelpTest, AtAPointOfTheParentWithTheUrlUnderTheText) {

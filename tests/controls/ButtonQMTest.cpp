@@ -190,6 +190,16 @@ TEST(ButtonQMCaptureTest, AClickThatOpensAWindowOverTheViewLeavesTheNextPressToT
   view.DestroyWindow();
 }
 
+// A click on a button that is not hot (a lamp tracks no hover) leaves the
+// mouse free.
+TEST_F(ButtonQMTest, AClickWithoutHoverLeavesTheMouseFree) {
+  CButtonLamp lamp;
+  lamp.Create("Run", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, CRect(10, 10, 70, 30), &parent, 1);
+  Click(lamp);
+  EXPECT_EQ(parent.commands.size(), 1u);
+  EXPECT_EQ(CWnd::GetCapture(), nullptr);
+}
+
 // Another window came over the button while it was pressed or hot: it is
 // neither any more, the mouse is free, and the release that follows is no
 // click.

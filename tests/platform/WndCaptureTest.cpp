@@ -13,18 +13,28 @@
 
 #include "platform/Thread.h"
 #include "platform/Wnd.h"
+#include "platform/ui/BalloonTip.h"
+
+// The toolkit's entry for a mouse event from the display server (its test
+// library's): the event is handled as a real one, double-clicks included.
+void qt_handleMouseEvent(QWindow* window, const QPointF& local, const QPointF& global, Qt::MouseButtons state,
+                         Qt::MouseButton button, QEvent::Type type, Qt::KeyboardModifiers mods, int timestamp);
 
 namespace {
 
-// Counts the presses and cancel-mode notices it receives.
+// Counts the presses (double-clicks included), releases and cancel-mode
+// notices it receives.
 class MouseWnd : public CWnd {
  public:
   int presses = 0;
+  int releases = 0;
   int cancels = 0;
 
  protected:
   void OnLButtonDown(UINT, CPoint) override { ++presses; }
   void OnRButtonDown(UINT, CPoint) override { ++presses; }
+  void OnLButtonDblClk(UINT, CPoint) override { ++presses; }
+  void OnLButtonUp(UINT, CPoint) override { ++releases; }
   void OnCancelMode() override {
     ++cancels;
     CWnd::OnCancelMode();
@@ -117,12 +127,12 @@ TEST_F(WndCaptureTest, APressDeliveredToTheHoldersWindowButLandingOnAnotherGoesT
   }
 }
 
-TEST_F(WndCaptureTest, ATipOrAWindowOfTheHoldersOwnKeepsTheCapture) {
+TEST_F(WndCaptureTest, ATipBesideTheHolderOrAWindowOfItsOwnKeepsTheCaptureABalloonOverItEndsIt) {
   holder.SetCapture();
   QWidget tip(nullptr, Qt::ToolTip);
   tip.setGeometry(450, 350, 80, 20);
   tip.show();
-  EXPECT_EQ(CWnd::GetCapture(), &holder) << "a tip takes no input";
+  EXPECT_EQ(CWnd::GetCapture(), &holder) << "a tip beside the holder leaves its press or drag alone";
   view.ShowWindow(SW_SHOW);
   view.SetForegroundWindow();
   ProcessPendingEvents();
@@ -137,6 +147,33 @@ TEST_F(WndCaptureTest, ATipOrAWindowOfTheHoldersOwnKeepsTheCapture) {
   over->SetForegroundWindow();
   EXPECT_TRUE(WaitProcessingEvents([&] { return CWnd::GetCapture() == nullptr; }, 2000));
   EXPECT_EQ(holder.cancels, before + 1);
+  // A balloon shown over the holder (as a click shows one at its control)
+  // takes the mouse: the next press there is the balloon's.
+  holder.SetCapture();
+  CBalloonTip* balloon = CBalloonTip::Show("Title", "Text", &holder, nullptr, 0);
+  ASSERT_NE(balloon, nullptr);
+  EXPECT_EQ(CWnd::GetCapture(), nullptr);
+  EXPECT_EQ(holder.cancels, before + 2);
+  balloon->Close();
+}
+
+// A double-click on a balloon: its first press closes the balloon, and the
+// rest falls on the window under the point, which gets none of it.
+TEST_F(WndCaptureTest, ADoubleClickOnABalloonClosesItAndNothingOfItReachesTheWindowUnder) {
+  CBalloonTip* tip = CBalloonTip::ShowAt("Title", "A balloon's text", CPoint(600, 450), nullptr, 0);
+  ASSERT_NE(tip, nullptr);
+  const int open = CBalloonTip::GetOpenCount();
+  const QPointF at(600, 480);
+  static int time = 100000;  // later than any press before, and 50 ms apart
+  const auto send = [&](QWidget* window, QEvent::Type type, Qt::MouseButtons held) {
+    qt_handleMouseEvent(window->windowHandle(), window->mapFromGlobal(at), at, held, Qt::LeftButton, type, {}, time += 50);
+  };
+  send(tip->GetWidget(), QEvent::MouseButtonPress, Qt::LeftButton);
+  send(view.GetWidget(), QEvent::MouseButtonRelease, Qt::NoButton);
+  send(view.GetWidget(), QEvent::MouseButtonPress, Qt::LeftButton);
+  send(view.GetWidget(), QEvent::MouseButtonRelease, Qt::NoButton);
+  EXPECT_EQ(CBalloonTip::GetOpenCount(), open - 1);
+  EXPECT_EQ(view.presses + view.releases, 0);
 }
 
 }  // namespace
