@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <clocale>
+#include <csignal>
 
 #include "platform/WndBridge.h"
 #include "platform/ui/BalloonTip.h"
@@ -23,6 +24,10 @@ class PlatformApplication final : public QApplication {
 }  // namespace
 
 int RunPlatformMain(int argc, char** argv, const std::function<int()>& body) {
+  struct sigaction ignore {};
+  ignore.sa_handler = SIG_IGN;
+  sigemptyset(&ignore.sa_mask);
+  ::sigaction(SIGPIPE, &ignore, nullptr);
   PlatformApplication app(argc, argv);
   std::setlocale(LC_NUMERIC, "C");
   const int code = body();
