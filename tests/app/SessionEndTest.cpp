@@ -277,6 +277,9 @@ pid_t StartProgram(const std::string& program, const std::vector<std::string>& e
   envp.push_back(nullptr);
   const pid_t pid = ::fork();
   if (pid == 0) {
+    // It starts as from a shell: signals handled the default way (an
+    // ignored one would stay ignored through execve).
+    for (const int signal : {SIGPIPE, SIGTERM, SIGHUP, SIGINT}) ::signal(signal, SIG_DFL);
     const int out = output >= 0 ? output : ::open("/dev/null", O_RDWR);
     if (out >= 0) ::dup2(out, STDOUT_FILENO);
     if (output >= 0) ::dup2(output, STDERR_FILENO);
