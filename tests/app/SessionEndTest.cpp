@@ -267,10 +267,19 @@ TEST_F(SessionEndTest, SignalsWhileClosingTearDownOnce) {
 
 // ---- The real program -------------------------------------------------------------------
 
+// Where the program's stdout and stderr go.
+enum class Output {
+  kUsual,   // stdout to /dev/null, stderr the test's
+  kGone,    // both into a pipe whose reader goes before the signal (as
+            // `vekframe 2>&1 | tee log` when the terminal closes)
+  kClosed,  // both closed (`vekframe >&- 2>&-`)
+};
+
 // Runs the program (build/.../app/vekframe) from a folder of its own with
 // the environment given; the child's pid. Its stdout and stderr go to
-// output (stdout to /dev/null and stderr the test's own when -1).
-pid_t StartProgram(const std::string& program, const std::vector<std::string>& env, int output = -1) {
+// pipe when it is not -1.
+pid_t StartProgram(const std::string& program, const std::vector<std::string>& env, Output output = Output::kUsual,
+                   int pipe = -1) {
   std::vector<char*> argv = {const_cast<char*>(program.c_str()), nullptr};
   std::vector<char*> envp;
   for (const std::string& e : env) envp.push_back(const_cast<char*>(e.c_str()));
@@ -280,9 +289,14 @@ pid_t StartProgram(const std::string& program, const std::vector<std::string>& e
     // It starts as from a shell: signals handled the default way (an
     // ignored one would stay ignored through execve).
     for (const int signal : {SIGPIPE, SIGTERM, SIGHUP, SIGINT}) ::signal(signal, SIG_DFL);
-    const int out = output >= 0 ? output : ::open("/dev/null", O_RDWR);
-    if (out >= 0) ::dup2(out, STDOUT_FILENO);
-    if (output >= 0) ::dup2(output, STDERR_FILENO);
+    if (output == Output::kClosed) {
+      ::close(STDOUT_FILENO);
+      ::close(STDERR_FILENO);
+    } else {
+      const int out = output == Output::kGone ? pipe : ::open("/dev/null", O_RDWR);
+      if (out >= 0) ::dup2(out, STDOUT_FILENO);
+      if (output == Output::kGone) ::dup2(pipe, STDERR_FILENO);
+    }
     ::execve(program.c_str(), argv.data(), envp.data());
     ::_exit(127);
   }
@@ -315,9 +329,7 @@ struct ProgramCase {
   const char* name;
   int signal;
   const char* reason;
-  // stdout and stderr a pipe whose reader goes before the signal (as
-  // `vekframe 2>&1 | tee log` when the terminal closes).
-  bool outputGone;
+  Output output;
   int secondSigtermMs;   // a second SIGTERM this long after the first; 0: none
   bool sigtermsToTheEnd;  // from "VekFrame Closed." on, a SIGTERM every millisecond until it has ended
 };
@@ -330,8 +342,8 @@ class ProgramSessionEnd : public ::testing::TestWithParam<ProgramCase> {};
 // copy of the shipped data: it ends with 0 within seconds, the settings it
 // writes at its end are in the file, the database is closed (no -wal or
 // -shm beside it), and the log's last line says "VekFrame Closed.". Also
-// when its stderr has no reader any more, and when more signals follow,
-// up to the last moment of the process.
+// when its stderr has no reader any more or was closed at its start, and
+// when more signals follow, up to the last moment of the process.
 TEST_P(ProgramSessionEnd, ASignalEndsTheProgramAsTheUserWouldWithExitCodeZero) {
   const ProgramCase& c = GetParam();
   testing_support::TempDir folder, runtime, home;
@@ -360,10 +372,10 @@ TEST_P(ProgramSessionEnd, ASignalEndsTheProgramAsTheUserWouldWithExitCodeZero) {
   env.push_back("XDG_RUNTIME_DIR=" + runtime.Path());
   env.push_back("HOME=" + home.Path());
   int output[2] = {-1, -1};
-  if (c.outputGone) {
+  if (c.output == Output::kGone) {
     ASSERT_EQ(::pipe2(output, O_CLOEXEC), 0);
   }
-  const pid_t pid = StartProgram(program, env, output[1]);
+  const pid_t pid = StartProgram(program, env, c.output, output[1]);
   if (output[1] >= 0) ::close(output[1]);
   ASSERT_GT(pid, 0);
 
@@ -382,6 +394,15 @@ TEST_P(ProgramSessionEnd, ASignalEndsTheProgramAsTheUserWouldWithExitCodeZero) {
     FAIL() << "the program did not start:\n" << folder.Read("VTLN-Log.log");
   }
   std::this_thread::sleep_for(std::chrono::milliseconds(500));  // its loop runs
+  if (c.output == Output::kClosed) {
+    // Its closed streams are /dev/null, not a file or socket of its own
+    // that took their numbers and would receive what it says on stderr.
+    for (const int fd : {STDOUT_FILENO, STDERR_FILENO}) {
+      std::error_code linkError;
+      const auto path = "/proc/" + std::to_string(pid) + "/fd/" + std::to_string(fd);
+      EXPECT_EQ(std::filesystem::read_symlink(path, linkError).string(), "/dev/null") << fd;
+    }
+  }
 
   if (output[0] >= 0) ::close(output[0]);  // nothing reads its output any more
   ASSERT_EQ(::kill(pid, c.signal), 0);
@@ -424,10 +445,11 @@ TEST_P(ProgramSessionEnd, ASignalEndsTheProgramAsTheUserWouldWithExitCodeZero) {
 
 INSTANTIATE_TEST_SUITE_P(
     Signals, ProgramSessionEnd,
-    ::testing::Values(ProgramCase{"Sigterm", SIGTERM, "SIGTERM", false, 0, false},
-                      ProgramCase{"SighupWithItsOutputGone", SIGHUP, "SIGHUP", true, 0, false},
-                      ProgramCase{"TwoSigterms200msApart", SIGTERM, "SIGTERM", false, 200, false},
-                      ProgramCase{"SigtermsUntilItHasEnded", SIGTERM, "SIGTERM", false, 0, true}),
+    ::testing::Values(ProgramCase{"Sigterm", SIGTERM, "SIGTERM", Output::kUsual, 0, false},
+                      ProgramCase{"SighupWithItsOutputGone", SIGHUP, "SIGHUP", Output::kGone, 0, false},
+                      ProgramCase{"SigtermWithItsOutputClosed", SIGTERM, "SIGTERM", Output::kClosed, 0, false},
+                      ProgramCase{"TwoSigterms200msApart", SIGTERM, "SIGTERM", Output::kUsual, 200, false},
+                      ProgramCase{"SigtermsUntilItHasEnded", SIGTERM, "SIGTERM", Output::kUsual, 0, true}),
     [](const ::testing::TestParamInfo<ProgramCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
