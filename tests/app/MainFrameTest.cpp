@@ -460,6 +460,7 @@ TEST_F(UsersCommandTest, TheUsersEditorNeedsAPlantAdmin) {
   login.answers = {User("plant")};
   Run(ID_USERS_EDITOR);
   EXPECT_EQ(opened, std::vector<std::string>{"editor"});
+  ASSERT_FALSE(login.purposes.empty());
   EXPECT_EQ(login.purposes.back(), "To open Access Control Users Editor window");
 }
 

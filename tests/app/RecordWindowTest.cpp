@@ -97,6 +97,7 @@ TEST_F(RecordWindowTest, ANewRecipeIsSavedAfterTheRightsCheckAndAnEditChangesIts
 
   logins.Answer(logins.User(kProduction));
   ASSERT_TRUE(recipeDlg.SaveRecipe());
+  ASSERT_FALSE(logins.Purposes().empty());
   EXPECT_EQ(logins.Purposes().back(), "To change the recipes");
   const int autumn = recipeDlg.GetShownRecipeId();
   ASSERT_GT(autumn, 0);
@@ -317,6 +318,7 @@ TEST_F(RecordWindowTest, RangesAreStoredOnlyForARightfulUserAndRefusedWhenWrong)
   });
   EXPECT_EQ(ranges.DoModal(), IDOK);
   EXPECT_EQ(step, 1);
+  ASSERT_FALSE(logins.Purposes().empty());
   EXPECT_EQ(logins.Purposes().back(), "To change the recipe ranges");
   CIniFile reread(dir.File("Setting.ini"));
   const recipe_rules::RecipeRanges stored = recipe_rules::LoadRecipeRanges(reread, nullptr);
@@ -368,6 +370,7 @@ TEST_F(RecordWindowTest, ANewShiftStartsForItsOperatorWhoIsOnTheNextEventRow) {
   });
   shiftDlg.DoModal();
   EXPECT_EQ(asked, 1);
+  ASSERT_FALSE(logins.Purposes().empty());
   EXPECT_EQ(logins.Purposes().back(), "To start a new shift");
   EXPECT_EQ(Query("SELECT OperatorName FROM Shift WHERE IsActive = 1"), "Sara");
   NewEventRow();

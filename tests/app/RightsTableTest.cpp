@@ -2,7 +2,8 @@
 // with each group alone (support/RightsTable.h): the record interval and
 // the users editor (a command: the login is asked every time), and the
 // recipe window's save, the recipe ranges and a new shift (each run in a
-// fresh window, so no user is kept from the run before).
+// fresh window, so no user is kept from the run before); and every change
+// of a user in the users editor, by an editor of each group alone.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -15,7 +16,10 @@
 #include "app/RecipeRules.h"
 #include "app/RecordEdits.h"
 #include "app/ShiftDlg.h"
+#include "core/LoginEditorDlg.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/ListBox.h"
 #include "plant/VekEngineApp.h"
 #include "res/AppResources.h"
 #include "res/ControlsResources.h"
@@ -64,6 +68,97 @@ TEST_F(CommandRightsTest, TheUsersEditorAdmitsPlantAdminAlone) {
     Command(ID_USERS_EDITOR);
     return opened;
   });
+}
+
+// ---- Changes of the users ---------------------------------------------------------------------------
+
+// The users editor run by a user of one group alone (or of no group), as
+// the program opens it for the user who passed its command's check.
+class UserChangeRightsTest : public AppTest {
+ protected:
+  void SetUp() override {
+    AppTest::SetUp();
+    ASSERT_TRUE(Start());
+    access = CVekEngineBase::GetEngineAccessControl();
+    ASSERT_NE(access, nullptr);
+    users = std::make_unique<rights_test::GroupUsers>(access);
+  }
+  // Makes the change in the editor opened for editor (the change-password
+  // dialog is given the editor's own password "pw" as the old one) on a
+  // user of its own ("target<run>", password "tpw"); true when it took effect.
+  bool Change(const rights_test::UserChange& change, CVekAccessUser* editor, int run) {
+    using Kind = rights_test::UserChange::Kind;
+    const std::string name = "target" + std::to_string(run);
+    CVekAccessUser* target = editor;
+    if (change.kind != Kind::kAdd && change.kind != Kind::kOwnPassword) {
+      std::string error;
+      target = access->AddUser(name, "tpw", change.targetGroups, &error);
+      if (!target) ADD_FAILURE() << error;
+      if (!target) return false;
+    }
+    ModalDriverScope driver([&](CDialog& d) {
+      if (d.GetDlgItem(login_res::IDC_PASS_USER)) {  // the change-password dialog
+        d.SetDlgItemText(login_res::IDC_PASS_OLD, "pw");
+        d.SetDlgItemText(login_res::IDC_PASS_NEW, "new");
+        d.SetDlgItemText(login_res::IDC_PASS_CONFIRM, "new");
+        const size_t shown = boxes.Count();
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        if (boxes.Count() > shown) d.EndDialog(IDCANCEL);  // refused: it stays open
+        return;
+      }
+      auto* list = static_cast<CListBox*>(d.GetDlgItem(login_res::IDC_EDITOR_LIST));
+      for (int i = 0; i < list->GetCount(); ++i)
+        if (reinterpret_cast<CVekAccessUser*>(list->GetItemData(i)) == target) list->SetCurSel(i);
+      d.SendMessage(WM_COMMAND, MAKEWPARAM(login_res::IDC_EDITOR_LIST, LBN_SELCHANGE), 0);
+      if (change.kind == Kind::kAdd) {
+        auto* edit = static_cast<CEdit*>(d.GetDlgItem(login_res::IDC_EDITOR_NAME));
+        edit->SetSel(0, -1);
+        edit->TypeText(name);
+        d.SetDlgItemText(login_res::IDC_EDITOR_PASSWORD, "tpw");
+        d.SetDlgItemText(login_res::IDC_EDITOR_CONFIRM, "tpw");
+      }
+      const auto& groups = CVekAccessControl::GetGroupTable();
+      for (size_t i = 0; i < groups.size() && (change.kind == Kind::kAdd || change.kind == Kind::kSetGroups); ++i)
+        static_cast<CButton*>(d.GetDlgItem(static_cast<int>(login_res::IDC_EDITOR_GROUP_FIRST + i)))
+            ->SetCheck((change.newGroups & groups[i].nFlag) ? BST_CHECKED : BST_UNCHECKED);
+      if (change.kind == Kind::kRemove) boxes.QueueAnswer(IDYES);  // "Remove the user ...?"
+      const UINT buttons[] = {login_res::IDC_EDITOR_ADD, login_res::IDC_EDITOR_REMOVE, login_res::IDC_EDITOR_SET_GROUPS,
+                              login_res::IDC_EDITOR_CHANGE_PASS, login_res::IDC_EDITOR_CHANGE_PASS};
+      static_cast<CButton*>(d.GetDlgItem(static_cast<int>(buttons[change.kind])))->Click();
+      d.EndDialog(IDCANCEL);
+    });
+    CLoginEditorDlg dlg(editor);
+    dlg.DoModal();
+    switch (change.kind) {
+      case Kind::kAdd: return access->FindUser(name) && access->FindUser(name)->GetGroups() == change.newGroups;
+      case Kind::kRemove: return access->FindUser(name) == nullptr;
+      case Kind::kSetGroups: return target->GetGroups() == change.newGroups;
+      case Kind::kResetPassword:
+      case Kind::kOwnPassword: return access->Authenticate(target->GetName(), "new") == target;
+    }
+    return false;
+  }
+
+  CVekAccessControl* access = nullptr;
+  std::unique_ptr<rights_test::GroupUsers> users;
+};
+
+// Each change takes effect exactly for the editors it admits (a Vek-Admin
+// makes every one); every refusal says why in a box.
+TEST_F(UserChangeRightsTest, EveryChangeOfAUserAdmitsTheEditorsItMust) {
+  int run = 0;
+  for (const rights_test::UserChange& change : rights_test::AllUserChanges()) {
+    for (int group : rights_test::kEveryGroup) {
+      SCOPED_TRACE(std::string(change.site) + " by an editor of the group " + rights_test::GroupName(group) + " alone");
+      const bool admitted = change.groups == rights_test::kEveryUser || group == rights_test::kVekAdmin ||
+                            (change.groups & group) != 0;
+      boxes.Clear();
+      EXPECT_EQ(Change(change, users->User(group), ++run), admitted) << (admitted ? "refused" : "admitted");
+      size_t refusals = 0;
+      for (const MessageBoxRequest& box : boxes.Shown()) refusals += (box.flags & MB_ICONMASK) == MB_ICONHAND ? 1 : 0;
+      EXPECT_EQ(refusals, admitted ? 0u : 1u) << "a refusal says why, once";
+    }
+  }
 }
 
 // ---- Record windows --------------------------------------------------------------------------------------

@@ -223,8 +223,8 @@ TEST_F(TrendWindowTest, ARefreshDrawsTheSamplesHeldAndListsThemNewestFirst) {
 
   Push(1, 3.0f);
   Panel(1).Refresh();
+  ASSERT_EQ(ListTexts(1).size(), 4u);
   EXPECT_EQ(ListTexts(1).front(), "06:00:04 - 3.00");
-  EXPECT_EQ(ListTexts(1).size(), 4u);
   for (int k = 0; k < 10; ++k) Push(1, static_cast<float>(k));
   Panel(1).Refresh();
   EXPECT_EQ(Points(1), 10u);

@@ -139,7 +139,9 @@ TEST(AlarmPack, AddingAnExistingIdChangesNothing) {
   pack.AddAlarm(7, "B");
   pack.AddAlarm(2000, "CHLFR");
   ASSERT_EQ(pack.GetAlarmCount(), 2);
+  ASSERT_NE(pack.FindAlarm(7), nullptr);
   EXPECT_EQ(pack.FindAlarm(7)->GetName(), "A");
+  ASSERT_NE(pack.GetAlarmAt(1), nullptr);
   EXPECT_EQ(pack.GetAlarmAt(1)->GetId(), 2000);
   EXPECT_EQ(pack.GetAlarmAt(2), nullptr);
   EXPECT_EQ(pack.FindAlarm(8), nullptr);
@@ -166,12 +168,14 @@ TEST(AlarmPack, AggregatesChangeAndNotifyOnlyOnFlips) {
   for (const Step& step : steps) {
     SCOPED_TRACE(std::to_string(step.id) + (step.active ? " on" : " off"));
     pack.codes.clear();
+    ASSERT_NE(pack.FindAlarm(step.id), nullptr);
     pack.FindAlarm(step.id)->SetActive(step.active);
     EXPECT_EQ(pack.codes, step.codes);
     EXPECT_EQ(pack.IsAnyAlarmActive(), step.any);
     EXPECT_EQ(pack.IsAllSet(), !step.any);
   }
   pack.codes.clear();
+  ASSERT_NE(pack.FindAlarm(1), nullptr);
   pack.FindAlarm(1)->SetDisplayed(true);
   EXPECT_TRUE(pack.FindAlarm(1)->IsDisplayed());
   EXPECT_TRUE(pack.codes.empty());
@@ -192,7 +196,9 @@ TEST(AlarmPack, ClearAndResetDeactivateEveryAlarm) {
   clock.Advance(5000);
   pack.ClearAlarms();
   EXPECT_FALSE(pack.IsAnyAlarmActive());
+  ASSERT_NE(pack.FindAlarm(1), nullptr);
   EXPECT_FALSE(pack.FindAlarm(1)->IsDisplayed());
+  ASSERT_NE(pack.FindAlarm(2), nullptr);
   EXPECT_EQ(pack.FindAlarm(2)->GetStopwatch1()->GetElapsedMs(), 0u);
 
   pack.FindAlarm(1)->SetActive(true);

@@ -128,7 +128,7 @@ TEST_F(AccessTest, ManyUsersLoadWithEachNameOnce) {
   dir.Write("VTLN-VXC.sys", MakeSealedUserFileText(entries, 1, key));
   CVekAccessControl loaded;
   ASSERT_TRUE(loaded.LoadUserFile(dir.File("VTLN-VXC.sys"), true));
-  EXPECT_EQ(loaded.GetUsers().size(), 2000u);
+  ASSERT_EQ(loaded.GetUsers().size(), 2000u);
   EXPECT_EQ(loaded.GetRefusedEntries().size(), 1000u);
   EXPECT_EQ(loaded.FindUser("USER1"), loaded.GetUsers()[1]);
   ASSERT_NE(loaded.AddUser("one more", "pw", kOperator, &error), nullptr) << error;
@@ -360,12 +360,16 @@ TEST(UnsealedUserFile, RefusedEntriesAreKeptWhenTheFileIsSealedAndChanged) {
   dir.Write("VTLN-VXC.sys", "[User-1]\r\nName=admin\r\nPW=" + pw + "\r\nGRP=128\r\n" +
                                 "[User-2]\r\nName=Ali\r\nPW=" + pw + "\r\nGRP=boss\r\n" +
                                 "[User-3]\r\nName=admin\r\nPW=" + pw + "\r\nGRP=1\r\n" +
-                                "[User-4]\r\nName=Reza\r\nPW=" + pw + "\r\nGRP=256\r\n");
+                                "[User-4]\r\nName=Reza\r\nPW=" + pw + "\r\nGRP=256\r\n" +
+                                "[User-5]\r\nName=Mina\r\nPW=" + pw + "\r\nGRP=249\r\n");  // every group
   CVekAccessControl loaded;
   MessageBoxDouble boxes;
   ASSERT_TRUE(loaded.LoadUserFile(dir.File("VTLN-VXC.sys")));
-  ASSERT_EQ(loaded.GetUsers().size(), 1u);
+  ASSERT_EQ(loaded.GetUsers().size(), 2u);
+  ASSERT_NE(loaded.FindUser("Mina"), nullptr);
+  EXPECT_EQ(loaded.FindUser("Mina")->GetGroups(), CVekAccessUser::kAllGroups);
   ASSERT_EQ(loaded.GetRefusedEntries().size(), 3u);
+  EXPECT_EQ(loaded.GetRefusedEntries()[2], "[User-4] \"Reza\": the groups are not a number of known groups.");
   EXPECT_EQ(loaded.GetRefusedEntries()[0], "[User-2] \"Ali\": the groups are not a number of known groups.");
   EXPECT_NE(loaded.GetRefusedEntries()[1].find("used by an earlier entry"), std::string::npos);
   EXPECT_EQ(boxes.Count(), 1u);
@@ -374,9 +378,9 @@ TEST(UnsealedUserFile, RefusedEntriesAreKeptWhenTheFileIsSealedAndChanged) {
 
   CVekAccessControl again;
   ASSERT_TRUE(again.LoadUserFile(dir.File("VTLN-VXC.sys"), true)) << again.GetLoadError();
-  EXPECT_EQ(again.GetUsers().size(), 2u);
+  EXPECT_EQ(again.GetUsers().size(), 3u);
   ASSERT_EQ(again.GetRefusedEntries().size(), 2u);
-  EXPECT_EQ(again.GetRefusedEntries()[0], "[User-3] \"Ali\": the entry was changed outside VekFrame.");
+  EXPECT_EQ(again.GetRefusedEntries()[0], "[User-4] \"Ali\": the entry was changed outside VekFrame.");
   const std::string text = dir.Read("VTLN-VXC.sys");
   EXPECT_NE(text.find("Name=Ali\r\nPW=" + pw + "\r\nGRP=boss\r\n"), std::string::npos) << text;
   EXPECT_EQ(text.find("Name=admin", text.find("Name=admin") + 1), std::string::npos)

@@ -177,6 +177,7 @@ TEST(DCTagViewers, WindowsThatDoNotExistAreNeverAddedOrPosted) {
   tag.SetTagData(&v);  // must not reach the freed window
   EXPECT_EQ(tag.GetViewerCount(), 1) << "the dead viewer left the list";
   Deliver();
+  ASSERT_FALSE(live.notices.empty());
   EXPECT_EQ(live.Codes().back(), eNoticeValue);
 }
 

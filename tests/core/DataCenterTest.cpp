@@ -2,7 +2,11 @@
 
 #include <sys/stat.h>
 
+#include <cstdio>
+
 #include "core/DataCenterBase.h"
+#include "core/TagFile.h"
+#include "core/VekUtils.h"
 #include "core/CoreTestSupport.h"
 #include "support/Doubles.h"
 
@@ -145,6 +149,47 @@ TEST(TagFile, EachKindOfBadLineIsRefusedWithFileLineAndField) {
   }
 }
 
+// Each number of a tag line at its bounds, given to the parser itself: the
+// bound is taken, one past it is refused naming the line and the field. (A
+// line that begins with "-" is a comment, so no TagID is below 0.)
+TEST(TagFile, EachNumberIsTakenAtItsBoundsAndRefusedOnePast) {
+  const struct {
+    const char* numbers;  // TagID, DataStackSize, PortValuePrecision
+    const char* refused;  // the field refused; null when the line is taken
+  } cases[] = {
+      {"0 0 0", nullptr},
+      {"2147483647 100000 15", nullptr},
+      {"2147483648 0 0", "TagID"},
+      {"1 -1 0", "DataStackSize"},
+      {"1 100001 0", "DataStackSize"},
+      {"1 0 -1", "PortValuePrecision"},
+      {"1 0 16", "PortValuePrecision"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.numbers);
+    long long id = 0, stack = 0, precision = 0;
+    ASSERT_EQ(std::sscanf(c.numbers, "%lld %lld %lld", &id, &stack, &precision), 3);
+    const std::string line = FormatText("%lld, T, NULL, , NULL, Float, %lld, %lld,", id, stack, precision);
+    std::vector<TagDefinition> tags;
+    std::vector<TagFileError> errors;
+    ParseTagFileText("// header\n" + line + "\n", "f.dct", &tags, &errors);
+    if (!c.refused) {
+      ASSERT_EQ(tags.size(), 1u) << (errors.empty() ? "" : errors.front().strText);
+      EXPECT_EQ(tags[0].nTagId, id);
+      EXPECT_EQ(tags[0].nDataStackSize, stack);
+      EXPECT_EQ(tags[0].nPortValuePrecision, precision);
+      continue;
+    }
+    EXPECT_TRUE(tags.empty());
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].nResult, CDataCenterBase::eResultOutOfRange);
+    EXPECT_EQ(errors[0].nLineNumber, 2);
+    EXPECT_EQ(errors[0].strField, c.refused);
+    EXPECT_NE(errors[0].strText.find("\"f.dct\" line 2, field \"" + std::string(c.refused) + "\""), std::string::npos)
+        << errors[0].strText;
+  }
+}
+
 TEST(TagFile, DuplicateNamesAreRefusedNamingBothLines) {
   CDataCenterBase dc;
   const char* text =
@@ -248,8 +293,10 @@ TEST(DataCenterPending, CountsAndTheNoneOrSomeMessage) {
   EXPECT_EQ(dc.GetTotalReadPending(), 2) << "the unlinked tag stays clear";
   dc.SetAllWritePending(true);
   EXPECT_EQ(dc.GetTotalWritePending(), 1) << "only the linked output tag";
+  ASSERT_NE(dc.GetTagAt(0), nullptr);
   dc.GetTagAt(0)->SetReadPending(false);
   EXPECT_FALSE(dc.IsNoReadPending());
+  ASSERT_NE(dc.GetTagAt(1), nullptr);
   dc.GetTagAt(1)->SetReadPending(false);
   EXPECT_TRUE(dc.IsNoReadPending());
   dc.SetAllWritePending(false);

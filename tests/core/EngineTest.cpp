@@ -277,6 +277,31 @@ TEST_F(EngineTest, NumbersAtTheEdgesOfAnIntAreHeldWithoutOverflow) {
   EXPECT_EQ(engine->GetRecordProcessInfoInterval(), INT_MAX);
 }
 
+// The sample stacks' size at its bounds: 10 to 100000 are taken as they
+// are; less is raised to 10, more is cut to 100000 and said, naming the key.
+TEST_F(EngineTest, TheStackSizeIsTakenAtItsBoundsAndOnePastIsHeldThere) {
+  const struct {
+    const char* text;
+    int size;
+    bool said;
+  } cases[] = {{"10", 10, false}, {"9", 10, false}, {"100000", 100000, false}, {"100001", 100000, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    dir.Write("VTLN-Setting.ini", std::string("[Application]\nnProcessInfoSamplingStackSize=") + c.text + "\n");
+    boxes.Clear();
+    TestEngine* engine = Start();
+    EXPECT_EQ(engine->GetProcessInfoStackSize(), c.size);
+    ASSERT_EQ(boxes.Count(), c.said ? 1u : 0u);
+    if (c.said) {
+      EXPECT_NE(boxes.Last().text.find("nProcessInfoSamplingStackSize = \"100001\" in section [Application]"),
+                std::string::npos)
+          << boxes.Last().text;
+      EXPECT_NE(boxes.Last().text.find("at most 100000"), std::string::npos) << boxes.Last().text;
+    }
+    CVekEngineBase::SetEngine(nullptr);
+  }
+}
+
 TEST_F(EngineTest, UnknownControlTypeAndPriorityAreReported) {
   dir.Write("VTLN-Setting.ini", "[Application]\nCoreControlType=Cloud\nProcessPriority=Turbo\n");
   TestEngine* engine = Start();
@@ -346,6 +371,7 @@ TEST_F(EngineTest, LeavingASourceWaitsForPendingsAndResetsTrends) {
   engine->OnFirstReadTick();
   clock.Advance(3000);
   engine->OnFirstReadTick();
+  ASSERT_NE(dc->FindTag("Out1"), nullptr);
   dc->FindTag("Out1")->SetWritePending(true);  // a command no link will write
   ASSERT_TRUE(engine->SetDataSourceType(1));
   EXPECT_EQ(engine->waits, (std::vector<std::string>{"Waits to reset the Total Read Pending of Tags ...",
@@ -372,6 +398,7 @@ TEST_F(EngineTest, TheDefaultWaitKeepsEventsFlowingAndTheFrameDisabledMeanwhile)
   ASSERT_TRUE(engine->SetDataSourceType(2));
   clock.Advance(3000);
   engine->OnFirstReadTick();
+  ASSERT_NE(dc->FindTag("Out1"), nullptr);
   dc->FindTag("Out1")->SetWritePending(true);
   bool frameDisabled = false;
   // The link's answer arrives while the engine waits.
@@ -393,6 +420,7 @@ TEST_F(EngineTest, DemoPendingsAreCompletedRoundRobin) {
   TestEngine* engine = Start();
   CDataCenterBase* dc = CVekEngineBase::GetEngineDataCenter();
   ASSERT_TRUE(engine->SetDataSourceType(1));
+  ASSERT_EQ(dc->GetTagCount(), 120);
   for (int i : {0, 1, 2, 50, 119}) dc->GetTagAt(i)->SetWritePending(true);
   dc->GetTagAt(3)->SetReadPending(true);
   engine->CompleteDemoPendings();  // quota: 120 / 50 = 2

@@ -134,6 +134,7 @@ TEST(UGCtrlCellTest, SetCellAcceptsColumnsBelowTheCountOnly) {
   EXPECT_EQ(grid.SetCell(-2, 0, &cell), UG_ERROR);
   EXPECT_EQ(grid.SetCell(0, -1, &cell), UG_SUCCESS);
   EXPECT_EQ(grid.SetCell(0, -2, &cell), UG_ERROR);
+  ASSERT_FALSE(grid.log.empty());
   EXPECT_EQ(grid.log.back(), "CellSet 0,-1");  // OnCellSet runs first
 }
 
@@ -217,6 +218,7 @@ TEST(UGCtrlStoreTest, DeleteColumnRenumbersOnlyTheColumnsBeyond) {
   for (int c = 0; c < 4; ++c) grid.QuickSetText(c, 0, std::string(1, static_cast<char>('A' + c)));
   CUGDataSource* store = grid.GetDataSource(0);
   store->DeleteColumn(1);
+  ASSERT_EQ(grid.m_GI->m_colInfo.size(), 4u);
   EXPECT_EQ(grid.m_GI->m_colInfo[0].dataSourceCol, 0);
   EXPECT_EQ(grid.m_GI->m_colInfo[1].dataSourceCol, 1);
   EXPECT_EQ(grid.m_GI->m_colInfo[2].dataSourceCol, 1);
@@ -251,9 +253,13 @@ TEST(UGCtrlStoreTest, FindInColumnAndSortThroughTheOwnersComparison) {
 
 TEST(UGCtrlRegistryTest, CellTypesDataSourcesAndFonts) {
   RecordingGrid grid;
+  ASSERT_NE(grid.GetCellType(0), nullptr);
   EXPECT_EQ(grid.GetCellType(0)->GetTypeName(), "Normal Cell Type (default)");
+  ASSERT_NE(grid.GetCellType(1), nullptr);
   EXPECT_EQ(grid.GetCellType(1)->GetTypeName(), "DropList");
+  ASSERT_NE(grid.GetCellType(2), nullptr);
   EXPECT_EQ(grid.GetCellType(2)->GetTypeName(), "CheckBox");
+  ASSERT_NE(grid.GetCellType(3), nullptr);
   EXPECT_EQ(grid.GetCellType(3)->GetTypeName(), "Side Arrows");
   EXPECT_EQ(grid.GetCellType(99), grid.GetCellType(0));
   EXPECT_EQ(grid.GetCellType(-4), grid.GetCellType(0));

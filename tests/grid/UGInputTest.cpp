@@ -11,6 +11,7 @@
 #include "grid/UGSliderType.h"
 #include "grid/UGTab.h"
 #include "grid/UGTopHdg.h"
+#include "platform/Thread.h"
 #include "platform/ui/ControlStyles.h"
 #include "support/Doubles.h"
 #include "tests/grid/UGTestGrid.h"
@@ -200,6 +201,7 @@ TEST_F(InputTest, ColumnsAreDraggedToANewPlace) {
   heading->SendMessage(WM_LBUTTONUP, 0, At(160, 10));
   EXPECT_EQ(grid.QuickGetText(0, 0), "B");
   EXPECT_EQ(grid.QuickGetText(1, 0), "A");
+  ASSERT_FALSE(grid.log.empty());
   EXPECT_EQ(grid.log.back(), "Moved 0->1");
 }
 
@@ -212,6 +214,7 @@ TEST_F(InputTest, CheckBoxesToggleByClickAndSpace) {
   CUGCell cell;
   grid.GetCellIndirect(1, 1, &cell);
   EXPECT_EQ(cell.GetNumber(), 1.0);
+  ASSERT_FALSE(grid.log.empty());
   EXPECT_EQ(grid.log.back(), "Notify 2 1,1 53 1");
   Click(grid.m_CUGGrid, rect.right - 5, rect.top + 5);  // outside the box
   grid.GetCellIndirect(1, 1, &cell);
@@ -233,6 +236,52 @@ TEST_F(InputTest, CheckBoxesToggleByClickAndSpace) {
   grid.m_CUGGrid->SendMessage(WM_CHAR, ' ', 1);
   grid.GetCellIndirect(1, 1, &cell);
   EXPECT_EQ(cell.GetNumber(), 1.0);
+}
+
+// A read-only cell of each type the mouse changes stays as it is under
+// presses, double clicks and drags across it, and no change is told: the
+// check boxes, the slider and the drop list (whose list does not open).
+TEST_F(InputTest, ReadOnlyCellsDoNotChangeUnderThePointer) {
+  CUGSliderType slider;
+  const int sliderType = grid.AddCellType(&slider);
+  const struct {
+    const char* kind;
+    int type;
+    long ex;
+  } rows[] = {{"check box", UGCT_CHECKBOX, 0},
+              {"three-state check box", UGCT_CHECKBOX, UGCT_CHECKBOX3STATE},
+              {"slider", sliderType, 0},
+              {"drop list", UGCT_DROPLIST, 0}};
+  auto* dropList = static_cast<CUGDropListType*>(grid.GetCellType(UGCT_DROPLIST));
+  ASSERT_NE(dropList, nullptr);
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.kind);
+    CUGCell cell;
+    grid.GetCell(2, 2, &cell);
+    cell.SetCellTypeIndex(row.type);
+    cell.SetCellTypeEx(row.ex);
+    cell.SetLabel("a\nb\n");
+    cell.SetText("1");
+    cell.SetReadOnly(TRUE);
+    grid.SetCell(2, 2, &cell);
+    CRect rect;
+    grid.GetCellRect(2, 2, &rect);
+    grid.log.clear();
+    const int y = rect.top + rect.Height() / 2;
+    const auto unchanged = [&] { return grid.QuickGetText(2, 2) == "1" && !dropList->IsListOpen(); };
+    for (int x = rect.left + 1; x < rect.right; x += 2) {
+      grid.m_CUGGrid->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(x, y));
+      grid.m_CUGGrid->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(rect.right - 1, y));
+      grid.m_CUGGrid->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(rect.left + 1, y));
+      grid.m_CUGGrid->SendMessage(WM_LBUTTONUP, 0, At(x, y));
+      ASSERT_TRUE(unchanged()) << "pressed and dragged at x " << x;
+      grid.m_CUGGrid->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, At(x, y));
+      grid.m_CUGGrid->SendMessage(WM_LBUTTONUP, 0, At(x, y));
+      ASSERT_TRUE(unchanged()) << "double-clicked at x " << x;
+    }
+    ProcessPendingEvents();
+    for (const std::string& entry : grid.log) EXPECT_NE(entry.rfind("Notify", 0), 0u) << entry;
+  }
 }
 
 TEST_F(InputTest, SlidersFollowTheDragAndClampAtTheirEnds) {
@@ -324,6 +373,7 @@ TEST_F(InputTest, TabsSelectByClickAndTheStripScrolls) {
   grid.log.clear();
   tabs->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
   EXPECT_EQ(tabs->GetCurrentTabId(), 10);
+  ASSERT_FALSE(grid.log.empty());
   EXPECT_EQ(grid.log.back(), "Tab 10");
   // The arrows scroll the strip by five pixels.
   tabs->SendMessage(WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0), 0);

@@ -71,6 +71,7 @@ TEST_F(MenuTest, ResultCodesOfStartPopupMenu) {
   grid.allowMenu = TRUE;
   answer = 0;  // dismissed
   EXPECT_EQ(grid.StartPopupMenu(1, 1, CPoint(10, 10), UG_GRID), UG_SUCCESS);
+  ASSERT_FALSE(grid.log.empty());
   EXPECT_EQ(grid.log.back(), "MenuStart 1,1 1");
 }
 

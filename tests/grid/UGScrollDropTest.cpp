@@ -112,6 +112,7 @@ TEST_F(ScrollDropTest, TheHorizontalBarMovesTheLeftColumn) {
   EXPECT_EQ(grid.GetLeftCol(), grid.m_GI->m_maxLeftCol);
   grid.m_CUGHScroll->ActAsUser(SB_THUMBPOSITION, 2);
   EXPECT_EQ(grid.GetLeftCol(), 2);
+  ASSERT_FALSE(grid.notices.empty());
   EXPECT_EQ(grid.notices.back(), "5:" + std::to_string(grid.m_GI->m_maxLeftCol) + "->2");
 }
 

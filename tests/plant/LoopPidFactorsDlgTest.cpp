@@ -57,8 +57,9 @@ TEST_F(LoopPidFactorsDlgTest, ARefusedRightsCheckSavesNothing) {
   logins.answers = {rig.User("oper")};  // an Operator, then the user gives up
   Type(IDC_PID_GAIN, "2.5");
   EXPECT_FALSE(dlg.SaveFactors());
-  EXPECT_EQ(logins.purposes.size(), 2u) << "asked again after Access Denied";
+  ASSERT_EQ(logins.purposes.size(), 2u) << "asked again after Access Denied";
   EXPECT_EQ(logins.purposes[0], "To apply PID factor changes");
+  ASSERT_GE(rig.Boxes().Count(), 1u);
   EXPECT_NE(rig.Boxes().Last().text.find("Access Denied!"), std::string::npos);
   EXPECT_FLOAT_EQ(rig.Plant().Loop(LOOP_VACUUM)->GetAttribFloat(PL_Gain), 0.0f);
   EXPECT_EQ(Setting("PrcLoop.LoopVacuum", "Gain.Data"), "<absent>");

@@ -197,7 +197,10 @@ TEST(PlantAttribNames, EveryAttributeNameTheSourcesSpellIsInTheTable) {
     for (int id = 0; id < def.attribs.GetCount(); ++id)
       if (const auto* attrib = def.attribs.Find(id)) attribNames.insert(attrib->name);
   };
-  for (const PlantDeviceRow& row : PlantDeviceTable()) addClass(rig.Plant().FindDevice(row.name)->GetClassDef());
+  for (const PlantDeviceRow& row : PlantDeviceTable()) {
+    ASSERT_NE(rig.Plant().FindDevice(row.name), nullptr) << row.name;
+    addClass(rig.Plant().FindDevice(row.name)->GetClassDef());
+  }
   for (const auto& object : rig.Plant().ProcessData()) addClass(object->GetClassDef());
 
   const std::set<std::string> table = TableNames();

@@ -289,6 +289,7 @@ TEST_F(PlantEngineTest, RealHwPositionsTheDivertersFromTheirEndFlags) {
 TEST_F(PlantEngineTest, NozzlesRotateOnceASecondWithTheClock) {
   ASSERT_TRUE(rig.Engine().SetDataSourceType(CVekEngineBase::eDataSourceDemo));
   std::vector<Nozzle>& nozzles = Tower().nozzles;
+  ASSERT_EQ(nozzles.size(), 20u);
   for (Nozzle& n : nozzles) n.max = 100.0f;
   const auto openCount = [&] {
     int open = 0;

@@ -157,6 +157,7 @@ std::string UnboundMarks(const CPlant& plant) {
   const auto add = [&text](const std::string& section, const ShapeClassDef& def) {
     text += "[" + section + "]\n";
     for (int id = BA_COUNT; id < def.attribs.GetCount(); ++id) {
+      ASSERT_NE(def.attribs.Find(id), nullptr);
       const std::string name = def.attribs.Find(id)->name;
       if (name.find("Reserve") == std::string::npos) text += name + ".Tag=_NO_DCTAG_\n";
     }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include "records/CEventRS.h"
 #include "records/CRecipeRS.h"
 #include "records/CShiftRS.h"
@@ -143,6 +146,50 @@ TEST_F(ActiveRecords, AnActiveRowDeletedByAnotherProgramIsReportedOnUpdate) {
   ASSERT_EQ(boxes.Count(), 1u);
   EXPECT_NE(boxes.Last().text.find("no longer exists"), std::string::npos) << boxes.Last().text;
   EXPECT_EQ(recipes.GetRecordCount(), 0) << "nothing was written in its place";
+}
+
+// In every table with an active mark: deleting another row keeps the
+// active record; deleting the active row leaves none (its field set
+// emptied, nothing written back, none found again).
+TEST_F(ActiveRecords, DeletingTheActiveRowLeavesNoActiveRecordAndAnotherRowKeepsIt) {
+  struct Table {
+    CBaseTableRS& set;
+    std::function<void(const std::string&)> add;
+    std::function<std::string()> activeName;
+  };
+  const Table tables[] = {
+      {recipes, [&](const std::string& name) { AddRecipe(name); },
+       [&] { return recipes.GetActiveFields().m_strRecipeName; }},
+      {shifts,
+       [&](const std::string& name) {
+         shifts.ResetNewFields();
+         shifts.GetNewFields().m_strOperatorName = name;
+         ASSERT_TRUE(shifts.AddRecord());
+       },
+       [&] { return shifts.GetActiveFields().m_strOperatorName; }},
+  };
+  for (const Table& table : tables) {
+    SCOPED_TRACE(table.set.GetTableName());
+    MessageBoxDouble boxes;
+    for (const char* name : {"first", "second", "third"}) table.add(name);
+    ASSERT_TRUE(table.set.MoveFirst() && table.set.MoveNext());
+    ASSERT_TRUE(table.set.ActivateCurrentRecord());
+
+    ASSERT_TRUE(table.set.MoveFirst());
+    ASSERT_TRUE(table.set.DeleteCurrentRecord());
+    EXPECT_TRUE(table.set.HasActiveRecord()) << "another row was deleted";
+    EXPECT_EQ(table.activeName(), "second");
+    EXPECT_TRUE(table.set.UpdateActiveRecord());
+
+    ASSERT_TRUE(table.set.FindActiveRecord());
+    ASSERT_TRUE(table.set.DeleteCurrentRecord());
+    EXPECT_FALSE(table.set.HasActiveRecord());
+    EXPECT_EQ(table.activeName(), "");
+    EXPECT_FALSE(table.set.UpdateActiveRecord());
+    EXPECT_FALSE(table.set.FindActiveRecord());
+    EXPECT_EQ(table.set.GetRecordCount(), 1);
+    EXPECT_EQ(boxes.Count(), 0u) << "nothing to report";
+  }
 }
 
 TEST_F(ActiveRecords, FallBackPositionsWhenNoActiveRecordExists) {

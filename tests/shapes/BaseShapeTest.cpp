@@ -154,6 +154,7 @@ TEST(BaseShapeTest, ResetAlarmsThroughTheAlarmPackAlsoClearsOverload) {
   ShapeWorld world;
   TestShape shape("Mixer1");
   shape.AddAlarm(0, "OVR");
+  ASSERT_NE(shape.FindAlarm(0), nullptr);
   shape.FindAlarm(0)->SetActive(true);
   shape.SetAttribBool(BA_DeviceIsOverloaded, true);
   EXPECT_TRUE(shape.GetBlinkFlags().alarm);

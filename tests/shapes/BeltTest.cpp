@@ -108,6 +108,7 @@ TEST(BeltTest, StoppedBeltShowsOnlyItsCaptionInGrey) {
   EXPECT_GT(running.Count(0x00D7FF, label), 0) << "\"12.3 Kg/m\" in ColorBody";
 
   b.shape.AddAlarm(0, "OVR");
+  ASSERT_NE(b.shape.FindAlarm(0), nullptr);
   b.shape.FindAlarm(0)->SetActive(true);
   const ShapePicture alarm(b.shape);
   EXPECT_GT(alarm.Count(0x0000FF, label), 0) << "the alarm in red";

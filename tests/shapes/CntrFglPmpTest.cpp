@@ -158,6 +158,7 @@ TEST(RtryWhlTest, AFeedbackWithATagIsLeftToTheHardwareOutsideDemo) {
 TEST(RtryWhlTest, OverloadAlarmFaultBlinkAndStoredPort) {
   Created<C_RtryWhl> w(FilterInfo());
   ASSERT_EQ(w.shape.GetAlarmCount(), 1);
+  ASSERT_NE(w.shape.GetAlarmAt(0), nullptr);
   EXPECT_EQ(w.shape.GetAlarmAt(0)->GetId(), 0);
   EXPECT_EQ(w.shape.GetAlarmAt(0)->GetName(), "OVR");
   w.shape.SetAttribBool(CP_DiOnAlarmSpeed, true);

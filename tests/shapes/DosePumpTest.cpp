@@ -133,6 +133,7 @@ TEST(DosePumpTest, PistonMovesOnlyWhileRunningAndTheCaptionTellsTheState) {
   EXPECT_EQ(running.Count(ComplementColor(body), layout.caption), 0);
 
   p.shape.AddAlarm(1, "LOW");
+  ASSERT_NE(p.shape.FindAlarm(1), nullptr);
   p.shape.FindAlarm(1)->SetActive(true);
   EXPECT_GT(ShapePicture(p.shape).Count(0x00FFFF, layout.caption), 0) << "an alarm of id 1 in yellow";
   p.shape.FindAlarm(1)->SetDisplayed(true);

@@ -46,6 +46,7 @@ TEST(HeatZoneGeometryTest, ThePlantsSilhouetteOnItsWindow) {
 TEST(HeatZoneGeometryTest, NarrowingAndBottomSections) {
   // Full top (a 15), q1 1, q3 1, q4 1, bottom b 5, 40 % full: 20 + 40 + 20 + 20 rows.
   const std::vector<CPoint> outline = HeatZoneOutline(60, 99, 0x2851101F, 1);
+  ASSERT_EQ(outline.size(), static_cast<size_t>(2 * kHeatZoneRows));
   EXPECT_EQ(Row(outline, 0), std::make_pair(0, 60));
   EXPECT_EQ(Row(outline, 59), std::make_pair(0, 60));
   EXPECT_EQ(Row(outline, 60), std::make_pair(0, 60)) << "the narrowing starts at full width";
@@ -87,6 +88,7 @@ TEST(HeatZoneGeometryTest, LevelRisesFromTheBottom) {
   for (int k = 0; k <= 40; ++k) EXPECT_EQ(level[static_cast<size_t>(199 - k)], CPoint(69, 44)) << k;
   EXPECT_EQ(level[41], outline[41]);
   const std::vector<CPoint> top = HeatZoneLevel(outline, 99.5f);
+  ASSERT_FALSE(top.empty());
   EXPECT_EQ(top[0], outline[1]) << "99 % stands on row 1";
   EXPECT_TRUE(HeatZoneLevel({}, 50.0f).empty());
 }

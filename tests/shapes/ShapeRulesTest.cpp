@@ -66,7 +66,10 @@ TEST(ShapeAttribTableTest, GroupDefaultsUnitsAndColours) {
     int id;
     double dataDefault;
   } rows[] = {{28, 0}, {30, 100}, {32, 100}, {33, 0}, {34, 5000}, {35, 27000}, {38, 1000}, {40, 1000}, {55, 7}};
-  for (const auto& row : rows) EXPECT_EQ(Table().Find(row.id)->dataDefault, row.dataDefault) << row.id;
+  for (const auto& row : rows) {
+    ASSERT_NE(Table().Find(row.id), nullptr) << row.id;
+    EXPECT_EQ(Table().Find(row.id)->dataDefault, row.dataDefault) << row.id;
+  }
   ASSERT_EQ(Table().GetGroups().size(), 2u);
   EXPECT_EQ(Table().GetUnitCount(), 2);
   EXPECT_EQ(Table().GetGroups()[1].valueId, 36);
@@ -81,9 +84,13 @@ TEST(ShapeAttribTableTest, ExplicitNamesAndUnitOrderAndBuilderMistakes) {
   const AnalogSpec spec = AnalogSpec("Tw").Caption("TwrSfty").Unit(1).MemberNames(
       {"Tw_Phy", "Tw_Min", "Tw_Max", "Tw_Lla", "Tw_Hla", "Tw_Port", "Tw_MinPort", "Tw_MaxPort"});
   const ShapeAttribTable table = ShapeAttribTable::Builder().Analog(spec).Analog(AnalogSpec("Other").Unit(0)).Build();
+  ASSERT_NE(table.Find(27), nullptr);
   EXPECT_EQ(table.Find(27)->name, "Tw_Phy");
+  ASSERT_NE(table.Find(34), nullptr);
   EXPECT_EQ(table.Find(34)->name, "Tw_MaxPort");
+  ASSERT_NE(table.Find(35), nullptr);
   EXPECT_EQ(table.Find(35)->name, "Other");
+  ASSERT_FALSE(table.GetGroups().empty());
   EXPECT_EQ(table.GetGroups()[0].unitIndex, 1);
   EXPECT_EQ(table.GetGroups()[0].caption, "TwrSfty");
   EXPECT_EQ(table.GetUnitCount(), 2);

@@ -18,10 +18,14 @@ TEST(ShapeTextTest, TheFirstActiveAlarmNotYetDisplayedIsShown) {
   alarms.AddAlarm(1, "LOW");
   alarms.AddAlarm(2, "HIGH");
   EXPECT_EQ(FirstShownAlarm(alarms), nullptr) << "none active";
+  ASSERT_NE(alarms.FindAlarm(2), nullptr);
   alarms.FindAlarm(2)->SetActive(true);
+  ASSERT_NE(alarms.FindAlarm(1), nullptr);
   alarms.FindAlarm(1)->SetActive(true);
+  ASSERT_NE(FirstShownAlarm(alarms), nullptr);
   EXPECT_EQ(FirstShownAlarm(alarms)->GetName(), "LOW") << "in list order";
   alarms.FindAlarm(1)->SetDisplayed(true);
+  ASSERT_NE(FirstShownAlarm(alarms), nullptr);
   EXPECT_EQ(FirstShownAlarm(alarms)->GetName(), "HIGH");
   alarms.FindAlarm(2)->SetDisplayed(true);
   EXPECT_EQ(FirstShownAlarm(alarms), nullptr) << "every active alarm displayed";

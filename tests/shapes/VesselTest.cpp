@@ -47,6 +47,7 @@ TEST(VesselTest, AlarmsAndControlId) {
   const char* alarms[] = {"CHLFR", "CHOVR", "DCHLFR", "AM"};
   ASSERT_EQ(vessel.GetAlarmCount(), 4);
   for (int i = 0; i < 4; ++i) {
+    ASSERT_NE(vessel.GetAlarmAt(i), nullptr);
     EXPECT_EQ(vessel.GetAlarmAt(i)->GetId(), 2000 + i);
     EXPECT_EQ(vessel.GetAlarmAt(i)->GetName(), alarms[i]);
   }
@@ -173,6 +174,7 @@ TEST(VesselTest, TextsOfTheBands) {
   } alarms[] = {{VS_ALARM_AM, "AM", 0x00FFFF}, {VS_ALARM_DCHLFR, "DCHLFR", 0x00FFFF}, {VS_ALARM_CHOVR, "CHOVR", 0x0000FF},
                 {VS_ALARM_CHLFR, "CHLFR", 0x0000FF}};
   for (const auto& alarm : alarms) {
+    ASSERT_NE(v.shape.FindAlarm(alarm.alarm), nullptr);
     v.shape.FindAlarm(alarm.alarm)->SetActive(true);
     EXPECT_EQ(v.shape.GetCaptionBandText(&color), alarm.text) << "the first in the list is shown";
     EXPECT_EQ(color, alarm.color) << alarm.alarm;
@@ -227,6 +229,7 @@ TEST(VesselTest, PictureColoursFollowTheState) {
 
   // An alarm: the caption band shows its name in red, the frame blinks red.
   v.shape.SetAttribBool(BA_DeviceIsInRecipe, true);
+  ASSERT_NE(v.shape.FindAlarm(VS_ALARM_CHOVR), nullptr);
   v.shape.FindAlarm(VS_ALARM_CHOVR)->SetActive(true);
   v.shape.SendMessage(WM_TIMER, TIMER_SHAPE_ALARM_BLINK, 0);
   ShapePicture alarm(v.shape);

@@ -1,5 +1,7 @@
 #include "support/Doubles.h"
 
+#include <gtest/gtest.h>
+
 #include <atomic>
 #include <fstream>
 #include <sstream>
@@ -14,6 +16,13 @@ MessageBoxDouble::MessageBoxDouble(int defaultAnswer) : m_default(defaultAnswer)
 }
 
 MessageBoxDouble::~MessageBoxDouble() { SetMessageBoxHandler(m_previous); }
+
+const MessageBoxRequest& MessageBoxDouble::Last() const {
+  static const MessageBoxRequest kNone;
+  if (!m_shown.empty()) return m_shown.back();
+  ADD_FAILURE() << "a test read the last message box, but no box was shown";
+  return kNone;
+}
 
 int MessageBoxDouble::Answer(const MessageBoxRequest& request) {
   m_shown.push_back(request);

@@ -9,6 +9,9 @@
 // The recipe, recipe-range and new-shift checks are given by the records
 // windows' own rules; the change-password command admits every logged-in
 // user and is no group check.
+//
+// The changes of a user (UserChange) are a table of their own: the users
+// editor decides them by the group of the user running it, with no login.
 // User-interface thread (the test's).
 #pragma once
 
@@ -83,6 +86,35 @@ inline const std::vector<RightsCheck>& AllRightsChecks() {
   return all;
 }
 
+// Every change of a user the users editor makes, and the editors it
+// admits (a Vek-Admin besides): an admin (Plant-Admin) changes the users,
+// only a Vek-Admin changes a Vek-Admin user or gives that group, and every
+// user changes his own password, giving the old one.
+struct UserChange {
+  enum Kind { kAdd, kRemove, kSetGroups, kResetPassword, kOwnPassword };
+  const char* site;
+  Kind kind;
+  int targetGroups;  // the groups of the user changed (kAdd, kOwnPassword: none)
+  int newGroups;     // the groups given (kAdd, kSetGroups)
+  int groups;        // the editors admitted; kEveryUser: every user, of no group too
+};
+inline constexpr int kEveryUser = -1;
+inline const std::vector<UserChange>& AllUserChanges() {
+  static const std::vector<UserChange> all = {
+      {"adding an Operator user", UserChange::kAdd, 0, kOperator, kPlantAdmin},
+      {"adding a Vek-Admin user", UserChange::kAdd, 0, kVekAdmin, 0},
+      {"removing an Operator user", UserChange::kRemove, kOperator, 0, kPlantAdmin},
+      {"removing a Vek-Admin user", UserChange::kRemove, kVekAdmin, 0, 0},
+      {"changing an Operator user's groups", UserChange::kSetGroups, kOperator, kShift | kTechnical, kPlantAdmin},
+      {"giving an Operator user the group Vek-Admin", UserChange::kSetGroups, kOperator, kVekAdmin, 0},
+      {"changing a Vek-Admin user's groups", UserChange::kSetGroups, kVekAdmin, kVekAdmin | kShift, 0},
+      {"resetting an Operator user's password", UserChange::kResetPassword, kOperator, 0, kPlantAdmin},
+      {"resetting a Vek-Admin user's password", UserChange::kResetPassword, kVekAdmin, 0, 0},
+      {"changing one's own password", UserChange::kOwnPassword, 0, 0, kEveryUser},
+  };
+  return all;
+}
+
 // The groups a check is tried with: each of the six alone, and a user of
 // no group (logged in, in none of the groups), whom every check refuses.
 inline constexpr int kNoGroup = 0;
@@ -91,15 +123,16 @@ inline constexpr int kEveryGroup[] = {kNoGroup, kOperator, kShift, kTechnical, k
 inline std::string GroupName(int group) { return CVekAccessControl::GetGroupName(group); }
 
 // One user of exactly each group and one of no group (password "pw"), in
-// a user file of its own, with fast password hashing while it lives.
+// a user file of its own or added to the users of pAccess, with fast
+// password hashing while it lives.
 class GroupUsers {
  public:
-  GroupUsers() {
+  explicit GroupUsers(CVekAccessControl* pAccess = nullptr) : m_pAccess(pAccess ? pAccess : &m_access) {
     CVekEncryption::SetFastHashingForTest(true);
-    m_access.LoadUserFile(m_dir.File("Rights-VXC.sys"), true);
+    if (!pAccess) m_access.LoadUserFile(m_dir.File("Rights-VXC.sys"), true);
     for (int group : kEveryGroup) {
       std::string error;
-      CVekAccessUser* user = m_access.AddUser("rights" + std::to_string(group), "pw", group, &error);
+      CVekAccessUser* user = m_pAccess->AddUser("rights" + std::to_string(group), "pw", group, &error);
       EXPECT_NE(user, nullptr) << error;
       m_users[group] = user;
     }
@@ -112,6 +145,7 @@ class GroupUsers {
  private:
   testing_support::TempDir m_dir;
   CVekAccessControl m_access;
+  CVekAccessControl* m_pAccess;  // m_access or the caller's
   std::map<int, CVekAccessUser*> m_users;
 };
 

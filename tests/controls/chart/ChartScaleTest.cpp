@@ -131,6 +131,7 @@ TEST(ChartScaleTest, DateTicksChooseAClockStepForTheSpan) {
     const chart::Ticks t = chart::DateTimeTicks({base, base + c.spanDays}, c.maxTicks);
     ASSERT_FALSE(t.values.empty()) << c.spanDays;
     EXPECT_LE(static_cast<int>(t.values.size()), c.maxTicks) << c.spanDays;
+    ASSERT_FALSE(t.labels.empty()) << c.spanDays;
     EXPECT_EQ(t.labels.front(), c.firstLabel) << c.spanDays;
     EXPECT_NEAR(t.step, c.step, 1e-6) << c.spanDays;
   }

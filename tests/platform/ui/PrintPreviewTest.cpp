@@ -93,6 +93,7 @@ class PrintPreviewTest : public ::testing::Test {
 TEST_F(PrintPreviewTest, ShowsEachPageOfThePrintoutAndPrintPrintsThem) {
   const BOOL printed = Preview([&](CPrintPreviewDlg& preview) {
     ASSERT_EQ(preview.GetPageCount(), 2);
+    ASSERT_NE(preview.GetPage(0), nullptr);
     const QImage* first = preview.GetPage(0)->GetImage();
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->width(), 794) << "A4 at 96 dots per inch";

@@ -44,7 +44,8 @@ class PropertySheetTest : public ::testing::Test {
   void SetUp() override { C_BaseShapePropSheet::SetRememberedPage(0); }
   std::vector<std::string> Captions(C_BaseShapePropSheet& sheet) {
     std::vector<std::string> captions;
-    for (int i = 0; i < sheet.GetPageCount(); ++i) captions.push_back(sheet.GetPage(i)->GetCaption());
+    for (int i = 0; i < sheet.GetPageCount(); ++i)
+      captions.push_back(sheet.GetPage(i) ? sheet.GetPage(i)->GetCaption() : "<no page>");
     return captions;
   }
 };
@@ -108,7 +109,9 @@ TEST_F(PropertySheetTest, PagesWithNothingVisibleAreRemoved) {
     ASSERT_NE(page, nullptr);
     EXPECT_TRUE(IsShown(*page, 4109));
     ASSERT_EQ(page->GetCreatedCalibratorCount(), 2);
+    ASSERT_NE(page->GetCalibrator(0), nullptr);
     EXPECT_FALSE(page->GetCalibrator(0)->IsWindowVisible()) << "the invisible group's calibrator";
+    ASSERT_NE(page->GetCalibrator(1), nullptr);
     EXPECT_TRUE(page->GetCalibrator(1)->IsWindowVisible());
   });
 }
@@ -174,6 +177,7 @@ TEST_F(PropertySheetTest, ARememberedIndexAtThePageCountOpensAndKeepsTheLastPage
       ASSERT_EQ(sheet.GetPageCount(), 3);
       EXPECT_EQ(sheet.GetActiveIndex(), 2);
       EXPECT_EQ(sheet.GetActivePage(), sheet.GetPage(2));
+      ASSERT_NE(sheet.GetPage(2), nullptr);
       EXPECT_TRUE(sheet.GetPage(2)->IsWindowVisible());
     })) << "no sheet opened";
     EXPECT_EQ(C_BaseShapePropSheet::GetRememberedPage(), 2);
@@ -199,11 +203,14 @@ TEST_F(PropertySheetTest, ShapesWithManyGroupsGetNumberedCalibrationPages) {
   ASSERT_TRUE(world.Create(shape));
   InPropertySheet(shape, [&](C_BaseShapePropSheet& sheet) {
     ASSERT_GE(sheet.GetPageCount(), 2);
+    ASSERT_NE(sheet.GetPage(0), nullptr);
     EXPECT_EQ(sheet.GetPage(0)->GetCaption(), "Analog Calibration [1]");
+    ASSERT_NE(sheet.GetPage(1), nullptr);
     EXPECT_EQ(sheet.GetPage(1)->GetCaption(), "Analog Calibration [2]");
     auto* second = dynamic_cast<CAnalogCalibrationPage*>(ShowPageAt(sheet, 1));
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(second->GetCalibratorCount(), 1);
+    ASSERT_NE(second->GetCalibrator(0), nullptr);
     EXPECT_EQ(second->GetCalibrator(0)->GetUnitIndex(), 4);
     EXPECT_EQ(TextOf(*second->GetCalibrator(0), 4085), "Value5");
   });

@@ -43,6 +43,7 @@ struct VesselPageTest : ::testing::Test {
 TEST_F(VesselPageTest, ComesFirstAndFollowsTheVesselWhileAutoRefreshIsOn) {
   EXPECT_TRUE(InPropertySheet(vessel.shape, [&](C_BaseShapePropSheet& sheet) {
     ASSERT_EQ(sheet.GetPageCount(), 4);
+    ASSERT_NE(sheet.GetPage(0), nullptr);
     EXPECT_EQ(sheet.GetPage(0)->GetCaption(), "Vessel Setting");
     auto* page = ShowPage<C_VesselSettingPropPage>(sheet);
     ASSERT_NE(page, nullptr);
@@ -92,6 +93,7 @@ TEST(VesselPageHiddenTest, WithAllThreeLevelsHiddenThePageLeavesTheSheet) {
                                  "[Vessel.Silo1]\nTareLevel.Visible=No\nOverloadWarningLevel.Visible=No\n"
                                  "OverloadErrorLevel.Visible=No\n");
   EXPECT_TRUE(InPropertySheet(vessel.shape, [&](C_BaseShapePropSheet& sheet) {
+    ASSERT_NE(sheet.GetPage(0), nullptr);
     EXPECT_EQ(sheet.GetPage(0)->GetCaption(), "Analog Calibration");
     EXPECT_EQ(ShowPage<C_VesselSettingPropPage>(sheet), nullptr);
   }));
