@@ -122,12 +122,15 @@ void SetClipboardHandler(const ClipboardHandler* handler);
 // call returns, so the caller goes on as after its box's close answer
 // (doing nothing more that the box was asking about), and the session
 // end's orderly exit ends the process with 0. Callers leave that rule to
-// this one place.
+// this one place. Not [[noreturn]] for that reason: a box met inside the
+// orderly exit itself (the engine's shut-down) must hand control back so
+// the exit can finish; it can neither be started again from there nor be
+// unwound by an exception through the toolkit's frames.
 void ExitProgram(int code);
 // Ends the process with the code whatever the session does: the exit
 // watchdog's end of a program that hangs while it closes.
 [[noreturn]] void ForceExitProgram(int code);
-// Both go through the handler first; a test double throws there.
+// Both end through the exit handler; a test double throws there.
 using ExitHandler = std::function<void(int code)>;
 ExitHandler SetExitHandler(ExitHandler handler);
 // Hooks run before the process ends (flush the log). Returns an id.
