@@ -65,6 +65,7 @@ bool CAnalogUnit::IsAutoCalcFromPort() {
   const int answer =
       AfxMessageBox(FormatText(kNotCalculatedNotMapped, section.c_str(), value->GetName().c_str()),
                     MB_YESNOCANCEL | MB_ICONERROR | MB_SYSTEMMODAL);
+  // Returns only while the session ends: Cancel then settles as No.
   if (answer == IDCANCEL) ExitProgram(kExitCodeConfigError);
   if (answer == IDYES) m_bAutoCalcPhyValueFromPortValue = true;
   m_bSettled = true;

@@ -10,7 +10,6 @@
 #include "attrib/PlantServices.h"
 #include "attrib/VAttribsPack.h"
 #include "platform/Seams.h"
-#include "platform/SessionEnd.h"
 
 namespace {
 
@@ -308,8 +307,11 @@ void CVAttrib::WriteThroughToTag() {
           "The 'Negative Tag Transforming' is NOT supported for non boolean data types!\n" +
               FormatBindingInfo(nullptr) + "Do you want to continue program?",
           MB_YESNO | MB_ICONERROR | MB_SYSTEMMODAL);
-      // At the end of the session nobody answered: the program ends its own way.
-      if (answer != IDYES && !IsSessionEnding()) ExitProgram(kExitCodeConfigError);
+      if (answer != IDYES) {
+        // Returns only while the session ends: then nothing is written.
+        ExitProgram(kExitCodeConfigError);
+        return;
+      }
       SetTagTransform("");
     }
   }

@@ -1,7 +1,6 @@
 #include "core/ErrorBox.h"
 
 #include "core/VekUtils.h"
-#include "platform/SessionEnd.h"
 
 std::string MakeErrorTips(const std::string& label, const std::string& text) {
   CopyTextToClipboard(text);
@@ -14,7 +13,7 @@ std::string MakeErrorTips(const std::string& label, const std::string& text) {
 int ShowSharedErrorBox(const std::string& text, int nExitCode, UINT nFlags) {
   if (IsShiftKeyDown()) return IDOK;
   const int answer = AfxMessageBox(text, nFlags);
-  // At the end of the session nobody answered: the program ends its own way.
-  if ((answer == IDCANCEL || answer == IDNO || answer == IDABORT) && !IsSessionEnding()) ExitProgram(nExitCode);
+  // Returns only while the session ends: the caller has its answer.
+  if (answer == IDCANCEL || answer == IDNO || answer == IDABORT) ExitProgram(nExitCode);
   return answer;
 }

@@ -9,7 +9,8 @@
 
 #include "platform/Seams.h"
 
-// Exit codes that configuration errors end the program with.
+// Exit codes that configuration errors end the program with. The parent
+// process sees a code modulo 256: 321 arrives as 65.
 inline constexpr int kExitCodeConfigError = 321;  // attribute and tag configuration
 inline constexpr int kExitCodeTrendError = 123;   // trend settings
 
@@ -22,5 +23,7 @@ std::string MakeErrorTips(const std::string& label, const std::string& text);
 
 // Shows text (which already holds its tips) with the flags unless Shift is
 // held (then nothing is shown and IDOK returned). An answer of Cancel, No
-// or Abort ends the program with nExitCode; otherwise the answer returned.
+// or Abort ends the program with nExitCode (ExitProgram: not while the
+// session ends, which the answer is then returned for); otherwise the
+// answer returned.
 int ShowSharedErrorBox(const std::string& text, int nExitCode, UINT nFlags = kErrorBoxFlags);

@@ -40,7 +40,7 @@ class CVekEngineBase : public CWnd, public IRecordContext {
   static constexpr DWORD kFirstReadLimitMs = 3000;   // then read-pending is forced off
   static constexpr DWORD kPendingWaitLimitMs = 5000; // a switch waits this long for pendings
   static constexpr DWORD kExitWatchMs = 5000;        // closing may take this long
-  static constexpr int kExitWatchCode = 321;
+  static constexpr int kExitWatchCode = 321;         // the parent sees it modulo 256: 65
   // Timers of the engine window.
   static constexpr UINT_PTR kTimerProcessInfo = 6601;  // 1 s
   static constexpr UINT_PTR kTimerExitWatch = 6602;    // 1 s

@@ -206,7 +206,7 @@ void CVekEngineBase::OnExitWatchTick() {
     if (m_nExitNoticeMs) WaitProcessingEvents([] { return false; }, m_nExitNoticeMs);
   }
   if (m_nExitDelayMs) WaitProcessingEvents([] { return false; }, m_nExitDelayMs);
-  ExitProgram(kExitWatchCode);
+  ForceExitProgram(kExitWatchCode);  // also while the session ends: it hangs
 }
 
 // ---- Shut-down ------------------------------------------------------------------------------

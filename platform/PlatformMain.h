@@ -1,6 +1,12 @@
 // The start of every program of the project (the application and the test
 // programs): makes the toolkit's application object and fixes the C
 // library's number format, then runs the body. Call once, from main.
+// SIGPIPE is ignored for the whole process: a write to a pipe or socket
+// whose reader has gone (stderr into `| tee` after the terminal closed)
+// fails with EPIPE, which every writer treats as a failed write, instead
+// of ending the program in the middle of whatever it was doing. A standard
+// stream closed at the start is opened on /dev/null, so no file of the
+// program's own takes its number.
 #pragma once
 
 #include <functional>

@@ -16,6 +16,7 @@
 #include <mutex>
 #include <thread>
 
+#include "platform/SessionEnd.h"
 #include "platform/Thread.h"
 #include "platform/WndBridge.h"
 #include "platform/ui/DialogOwner.h"
@@ -265,6 +266,11 @@ void SetClipboardHandler(const ClipboardHandler* handler) {
 // ---- Exit and quit -------------------------------------------------------------------------
 
 void ExitProgram(int code) {
+  if (DeferExitToSessionEnd(code)) return;
+  ForceExitProgram(code);
+}
+
+void ForceExitProgram(int code) {
   ExitHandler handler = Get(g_exitHandler);
   if (handler) handler(code);  // a test double throws here
   std::map<int, std::function<void()>> hooks = Get(g_flushHooks);

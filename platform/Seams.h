@@ -112,9 +112,25 @@ struct ClipboardHandler {
 void SetClipboardHandler(const ClipboardHandler* handler);
 
 // ---- Program exit and quit -------------------------------------------------
-// Ends the process with the code: runs the registered flush hooks (the log)
-// and ends at once, from any thread. A test double may throw instead.
-[[noreturn]] void ExitProgram(int code);
+// An exit code reaches the parent process modulo 256 (a wait status holds
+// eight bits of it): 321 arrives as 65.
+//
+// The program's own request to end with the code (a configuration error's
+// box answered Cancel): runs the registered flush hooks (the log) and ends
+// the process at once, from any thread. While the session ends
+// (platform/SessionEnd.h) it ends nothing: the request is logged and the
+// call returns, so the caller goes on as after its box's close answer
+// (doing nothing more that the box was asking about), and the session
+// end's orderly exit ends the process with 0. Callers leave that rule to
+// this one place. Not [[noreturn]] for that reason: a box met inside the
+// orderly exit itself (the engine's shut-down) must hand control back so
+// the exit can finish; it can neither be started again from there nor be
+// unwound by an exception through the toolkit's frames.
+void ExitProgram(int code);
+// Ends the process with the code whatever the session does: the exit
+// watchdog's end of a program that hangs while it closes.
+[[noreturn]] void ForceExitProgram(int code);
+// Both end through the exit handler; a test double throws there.
 using ExitHandler = std::function<void(int code)>;
 ExitHandler SetExitHandler(ExitHandler handler);
 // Hooks run before the process ends (flush the log). Returns an id.

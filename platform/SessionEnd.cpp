@@ -30,7 +30,10 @@ std::atomic<bool> g_ending{false};  // also: the box handler is swapped (g_boxHa
 volatile std::sig_atomic_t g_writeFd = -1;
 int g_readFd = -1;
 QSocketNotifier* g_notifier = nullptr;  // set while a CSessionEndSignals is installed
+// The handling of the three signals before the first CSessionEndSignals
+// (kept while the signals are left ignored, so a test can restore it).
 struct sigaction g_previous[std::size(kSignals)];
+bool g_signalsIgnored = false;  // left ignored by an object that went during a session end
 
 // The rest lives on the user-interface thread.
 SessionEndHandler g_handler;
@@ -125,13 +128,26 @@ CSessionEndSignals::CSessionEndSignals() {
   action.sa_handler = OnSessionEndSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
-  for (size_t i = 0; i < std::size(kSignals); ++i) ::sigaction(kSignals[i], &action, &g_previous[i]);
+  for (size_t i = 0; i < std::size(kSignals); ++i)
+    ::sigaction(kSignals[i], &action, g_signalsIgnored ? nullptr : &g_previous[i]);
+  g_signalsIgnored = false;
   m_bInstalled = true;
 }
 
 CSessionEndSignals::~CSessionEndSignals() {
   if (!m_bInstalled) return;
-  for (size_t i = 0; i < std::size(kSignals); ++i) ::sigaction(kSignals[i], &g_previous[i], nullptr);
+  // A signal whose byte the notifier has not read yet asked for the end too.
+  bool requested = g_ending.load();
+  unsigned char bytes[16];
+  while (::read(g_readFd, bytes, sizeof bytes) > 0) requested = true;
+  // The program goes on ending after this object (the rest of its main):
+  // a later signal must not end it half-way with the signal's status.
+  struct sigaction ignore {};
+  ignore.sa_handler = SIG_IGN;
+  sigemptyset(&ignore.sa_mask);
+  for (size_t i = 0; i < std::size(kSignals); ++i)
+    ::sigaction(kSignals[i], requested ? &ignore : &g_previous[i], nullptr);
+  g_signalsIgnored = requested;
   const int writeFd = g_writeFd;
   g_writeFd = -1;
   delete g_notifier;
@@ -150,6 +166,21 @@ void RequestSessionEnd(const std::string& strReason) {
 }
 
 bool IsSessionEnding() { return g_ending.load(); }
+
+bool DeferExitToSessionEnd(int code) {
+  if (!g_ending.load()) return false;
+  const std::string line =
+      "The exit with code " + std::to_string(code) + " asked for is left to the session end, which goes on.";
+  TellOnStderr(line);
+  if (IsUiThread()) {
+    if (g_boxLog) g_boxLog(line);
+  } else {
+    PostToUiThread([line] {
+      if (g_boxLog) g_boxLog(line);
+    });
+  }
+  return true;
+}
 
 void SetSessionEndHandler(SessionEndHandler handler) {
   g_handler = std::move(handler);
@@ -187,4 +218,8 @@ void ResetSessionEndForTest() {
   g_boxHandlerBefore = nullptr;
   g_reason.clear();
   g_ending = false;
+  if (g_signalsIgnored && !g_notifier) {
+    for (size_t i = 0; i < std::size(kSignals); ++i) ::sigaction(kSignals[i], &g_previous[i], nullptr);
+    g_signalsIgnored = false;
+  }
 }

@@ -11,8 +11,11 @@
 //    at once and their text goes to the box log (and stderr);
 //  - the session-end handler runs once, on the user-interface thread, from
 //    the event loop it was registered for, never from inside a modal loop.
-//    A request made before that loop runs (during start-up) waits for it.
-// A second request does nothing more.
+//    A request made before that loop runs (during start-up) waits for it;
+//  - an exit the program asks for meanwhile (ExitProgram after a box's
+//    Cancel, platform/Seams.h) does not end the process: the session end's
+//    own exit, with code 0, stands in for it.
+// A second request does nothing more, up to the end of the process.
 //
 // The signal handler only writes one byte to a pipe (it is safe in any
 // thread at any moment); the pipe's notifier on the user-interface thread
@@ -23,8 +26,11 @@
 #include <string>
 
 // Installs the handlers of the three signals for its life, and restores
-// the ones before it when it goes. Make it on the user-interface thread
-// once the application object exists; one at a time.
+// the ones before it when it goes; once a session end was asked for, the
+// three signals are ignored instead, for the rest of the process, so that
+// one arriving during the last part of the exit cannot end it
+// (ResetSessionEndForTest restores them). Make it on the user-interface
+// thread once the application object exists; one at a time.
 class CSessionEndSignals {
  public:
   CSessionEndSignals();
@@ -44,6 +50,12 @@ class CSessionEndSignals {
 void RequestSessionEnd(const std::string& strReason);
 // True once the session end was asked for. Any thread.
 bool IsSessionEnding();
+// The exit seam's rule: while the session ends, an exit the program asks
+// for with the code is written to the box log (on the user-interface
+// thread) and stderr, and true returned: the caller goes on as after its
+// box's close answer and the session end's orderly exit ends the process.
+// False when the session does not end. Any thread.
+bool DeferExitToSessionEnd(int code);
 
 // What ends the program, called with the reason: registered by the code
 // that runs the program's event loop, just before it runs it and outside
@@ -62,5 +74,6 @@ int SessionEndBoxAnswer(unsigned flags);
 // now, so their loops return. User-interface thread.
 void EndModalLoops();
 
-// Tests: forgets a session end, so boxes show again.
+// Tests: forgets a session end, so boxes show again and exits end the
+// process; signals left ignored by a session end get their handling back.
 void ResetSessionEndForTest();

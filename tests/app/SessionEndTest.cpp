@@ -133,6 +133,36 @@ TEST_F(SessionEndTest, ASignalEndsAnOpenDialogAndBoxFirst) {
   ExpectEndedAsAfterYes("SIGTERM");
 }
 
+// Modal loops opened after the end began (a dialog, a wait that processes
+// events) hold the end until they return: the session end never closes
+// the program from inside one, so the code after it still finds its
+// window. The dialog is ended (IDCANCEL) rather than waited for.
+TEST_F(SessionEndTest, AModalLoopOpenedAfterTheEndBeganHoldsTheEndUntilItReturns) {
+  MakeApp();
+  bool began = false;
+  INT_PTR dialogResult = -5;
+  bool openAfterDialog = false, openAfterWait = false;
+  const auto open = [this] {
+    return AfxGetMainWnd() != nullptr && LogText().find("VekFrame Closed.") == std::string::npos;
+  };
+  PostToUiThreadAfter(300, [&] {
+    ::raise(SIGTERM);
+    began = WaitProcessingEvents([] { return IsSessionEnding(); }, 5000);
+    RegisterLoginDialogTemplates();
+    CDialog dialog(login_res::IDD_ENGINE_WAIT, AfxGetMainWnd());
+    dialogResult = dialog.DoModal();
+    openAfterDialog = open();
+    WaitProcessingEvents([] { return false; }, 300);
+    openAfterWait = open();
+  });
+  EXPECT_EQ(Run(), 0);
+  ASSERT_TRUE(began);
+  EXPECT_EQ(dialogResult, IDCANCEL);
+  EXPECT_TRUE(openAfterDialog) << "closed inside the dialog's loop";
+  EXPECT_TRUE(openAfterWait) << "closed inside the wait";
+  ExpectEndedAsAfterYes("SIGTERM");
+}
+
 // The user asked to close and the question is open: it is ended (Cancel)
 // and the session ends without it.
 TEST_F(SessionEndTest, ASignalWhileTheCloseQuestionIsOpenEndsTheSession) {
@@ -237,31 +267,52 @@ TEST_F(SessionEndTest, SignalsWhileClosingTearDownOnce) {
 
 // ---- The real program -------------------------------------------------------------------
 
+// Where the program's stdout and stderr go.
+enum class Output {
+  kUsual,   // stdout to /dev/null, stderr the test's
+  kGone,    // both into a pipe whose reader goes before the signal (as
+            // `vekframe 2>&1 | tee log` when the terminal closes)
+  kClosed,  // both closed (`vekframe >&- 2>&-`)
+};
+
 // Runs the program (build/.../app/vekframe) from a folder of its own with
-// the environment given; the child's pid.
-pid_t StartProgram(const std::string& program, const std::vector<std::string>& env) {
+// the environment given; the child's pid. Its stdout and stderr go to
+// pipe when it is not -1.
+pid_t StartProgram(const std::string& program, const std::vector<std::string>& env, Output output = Output::kUsual,
+                   int pipe = -1) {
   std::vector<char*> argv = {const_cast<char*>(program.c_str()), nullptr};
   std::vector<char*> envp;
   for (const std::string& e : env) envp.push_back(const_cast<char*>(e.c_str()));
   envp.push_back(nullptr);
   const pid_t pid = ::fork();
   if (pid == 0) {
-    const int null = ::open("/dev/null", O_RDWR);
-    if (null >= 0) ::dup2(null, STDOUT_FILENO);
+    // It starts as from a shell: signals handled the default way (an
+    // ignored one would stay ignored through execve).
+    for (const int signal : {SIGPIPE, SIGTERM, SIGHUP, SIGINT}) ::signal(signal, SIG_DFL);
+    if (output == Output::kClosed) {
+      ::close(STDOUT_FILENO);
+      ::close(STDERR_FILENO);
+    } else {
+      const int out = output == Output::kGone ? pipe : ::open("/dev/null", O_RDWR);
+      if (out >= 0) ::dup2(out, STDOUT_FILENO);
+      if (output == Output::kGone) ::dup2(pipe, STDERR_FILENO);
+    }
     ::execve(program.c_str(), argv.data(), envp.data());
     ::_exit(127);
   }
   return pid;
 }
 
-// Waits for the child at most ms; its wait status, or -1 when it still runs.
-int WaitForChild(pid_t pid, int ms) {
+// Waits for the child at most ms; its wait status, or -1 when it still
+// runs. every_ms: a SIGTERM is sent each time that long passes (0: none).
+int WaitForChild(pid_t pid, int ms, int every_ms = 0) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
   for (;;) {
     int status = 0;
     if (::waitpid(pid, &status, WNOHANG) == pid) return status;
     if (std::chrono::steady_clock::now() >= deadline) return -1;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    if (every_ms > 0) ::kill(pid, SIGTERM);
+    std::this_thread::sleep_for(std::chrono::milliseconds(every_ms > 0 ? every_ms : 20));
   }
 }
 
@@ -273,11 +324,28 @@ std::string SectionOf(const std::string& ini, const std::string& section) {
   return ini.substr(start, end == std::string::npos ? std::string::npos : end - start);
 }
 
-// SIGTERM, as the system sends it at shutdown, to the real program on a
+// How the system ends the real program's session.
+struct ProgramCase {
+  const char* name;
+  int signal;
+  const char* reason;
+  Output output;
+  int secondSigtermMs;   // a second SIGTERM this long after the first; 0: none
+  bool sigtermsToTheEnd;  // a SIGTERM every millisecond until it has ended
+};
+
+void PrintTo(const ProgramCase& c, std::ostream* os) { *os << c.name; }
+
+class ProgramSessionEnd : public ::testing::TestWithParam<ProgramCase> {};
+
+// A signal, as the system sends it at shutdown, to the real program on a
 // copy of the shipped data: it ends with 0 within seconds, the settings it
 // writes at its end are in the file, the database is closed (no -wal or
-// -shm beside it), and the log says "VekFrame Closed.".
-TEST(ProgramSessionEnd, SigtermEndsTheProgramAsTheUserWouldWithExitCodeZero) {
+// -shm beside it), and the log's last line says "VekFrame Closed.". Also
+// when its stderr has no reader any more or was closed at its start, and
+// when more signals follow, up to the last moment of the process.
+TEST_P(ProgramSessionEnd, ASignalEndsTheProgramAsTheUserWouldWithExitCodeZero) {
+  const ProgramCase& c = GetParam();
   testing_support::TempDir folder, runtime, home;
   ::chmod(runtime.Path().c_str(), 0700);
   const std::string program = folder.File("vekframe");
@@ -303,7 +371,12 @@ TEST(ProgramSessionEnd, SigtermEndsTheProgramAsTheUserWouldWithExitCodeZero) {
   env.push_back("QT_QPA_PLATFORM=offscreen");
   env.push_back("XDG_RUNTIME_DIR=" + runtime.Path());
   env.push_back("HOME=" + home.Path());
-  const pid_t pid = StartProgram(program, env);
+  int output[2] = {-1, -1};
+  if (c.output == Output::kGone) {
+    ASSERT_EQ(::pipe2(output, O_CLOEXEC), 0);
+  }
+  const pid_t pid = StartProgram(program, env, c.output, output[1]);
+  if (output[1] >= 0) ::close(output[1]);
   ASSERT_GT(pid, 0);
 
   // Running: the Demo source started and the database is open.
@@ -317,23 +390,42 @@ TEST(ProgramSessionEnd, SigtermEndsTheProgramAsTheUserWouldWithExitCodeZero) {
   if (!running) {
     ::kill(pid, SIGKILL);
     WaitForChild(pid, 5000);
+    if (output[0] >= 0) ::close(output[0]);
     FAIL() << "the program did not start:\n" << folder.Read("VTLN-Log.log");
   }
   std::this_thread::sleep_for(std::chrono::milliseconds(500));  // its loop runs
+  if (c.output == Output::kClosed) {
+    // Its closed streams are /dev/null, not a file or socket of its own
+    // that took their numbers and would receive what it says on stderr.
+    for (const int fd : {STDOUT_FILENO, STDERR_FILENO}) {
+      std::error_code linkError;
+      const auto path = "/proc/" + std::to_string(pid) + "/fd/" + std::to_string(fd);
+      EXPECT_EQ(std::filesystem::read_symlink(path, linkError).string(), "/dev/null") << fd;
+    }
+  }
 
-  ASSERT_EQ(::kill(pid, SIGTERM), 0);
-  int status = WaitForChild(pid, 10000);
+  if (output[0] >= 0) ::close(output[0]);  // nothing reads its output any more
+  ASSERT_EQ(::kill(pid, c.signal), 0);
+  if (c.secondSigtermMs > 0) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(c.secondSigtermMs));
+    ::kill(pid, SIGTERM);
+  }
+  int status = WaitForChild(pid, 10000, c.sigtermsToTheEnd ? 1 : 0);
   if (status == -1) {
     ::kill(pid, SIGKILL);
     status = WaitForChild(pid, 5000);
-    ADD_FAILURE() << "the program still ran 10 s after SIGTERM";
+    ADD_FAILURE() << "the program still ran 10 s after the signal";
   }
   ASSERT_TRUE(WIFEXITED(status)) << (WIFSIGNALED(status) ? "ended by signal " + std::to_string(WTERMSIG(status)) : "");
   EXPECT_EQ(WEXITSTATUS(status), 0);
 
   const std::string text = folder.Read("VTLN-Log.log");
-  const std::string session = text.substr(text.rfind(" is starting."));
-  EXPECT_NE(session.find("SIGTERM: the session ends; VekFrame closes without asking."), std::string::npos) << session;
+  const size_t start = text.rfind(" is starting.");
+  ASSERT_NE(start, std::string::npos) << text;
+  const std::string session = text.substr(start);
+  EXPECT_NE(session.find(std::string(c.reason) + ": the session ends; VekFrame closes without asking."),
+            std::string::npos)
+      << session;
   EXPECT_EQ(CountOf(session, "VekFrame Closed.\r\n"), 1) << session;
   EXPECT_TRUE(session.ends_with("VekFrame Closed.\r\n")) << "the last line of the session: " << session;
   EXPECT_EQ(CountOf(session, "forced to exit"), 0) << session;
@@ -343,5 +435,14 @@ TEST(ProgramSessionEnd, SigtermEndsTheProgramAsTheUserWouldWithExitCodeZero) {
   EXPECT_FALSE(std::filesystem::exists(database + "-wal"));
   EXPECT_FALSE(std::filesystem::exists(database + "-shm"));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Signals, ProgramSessionEnd,
+    ::testing::Values(ProgramCase{"Sigterm", SIGTERM, "SIGTERM", Output::kUsual, 0, false},
+                      ProgramCase{"SighupWithItsOutputGone", SIGHUP, "SIGHUP", Output::kGone, 0, false},
+                      ProgramCase{"SigtermWithItsOutputClosed", SIGTERM, "SIGTERM", Output::kClosed, 0, false},
+                      ProgramCase{"TwoSigterms200msApart", SIGTERM, "SIGTERM", Output::kUsual, 200, false},
+                      ProgramCase{"SigtermsUntilItHasEnded", SIGTERM, "SIGTERM", Output::kUsual, 0, true}),
+    [](const ::testing::TestParamInfo<ProgramCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,11 +1,15 @@
 // The attribute's change protocol, value rules, write-through and binding.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "PlantFixture.h"
-#include "core/DCTag.h"
+#include "attrib/AnalogUnit.h"
 #include "attrib/VAttrib.h"
+#include "core/DCTag.h"
+#include "core/ErrorBox.h"
+#include "platform/SessionEnd.h"
 #include "support/Doubles.h"
 
 using namespace plant_test;
@@ -345,6 +349,67 @@ TEST(AttribWriteThrough, NegativeOnANonBooleanTagAsksWhetherToGoOn) {
     } else {
       EXPECT_EQ(boxes.Count(), 0u);
     }
+  }
+}
+
+// Every exit that follows a box's answer, met while the session ends: the
+// box gets its close answer unshown, the exit is left to the session end
+// (it ends nothing here), and the caller does nothing more that the box
+// asked about.
+TEST(ExitAfterABox, NoneEndsTheProgramWhileTheSessionEnds) {
+  const auto analogUnit = [](bool calculated, const char* valueTag, const char* portTag) {
+    TestPack pack(AnalogGroup("Flow", VT_R4));
+    pack.Declare();
+    if (*valueTag) pack.Attrib("Flow")->SetTagName(valueTag);
+    pack.Attrib("FlowPort")->SetTagName(portTag);
+    CAnalogUnit unit(&pack);
+    unit.SetAttribId(pack.IdOf("Flow"));
+    unit.SetAutoCalcFromPort(calculated);
+    EXPECT_FALSE(unit.IsAutoCalcFromPort());
+    EXPECT_FALSE(unit.IsAutoCalcFromPort()) << "settled, not asked again";
+  };
+  const struct {
+    const char* caller;
+    std::function<void()> meetTheBox;
+  } cases[] = {
+      {"the shared error box (OK/Cancel)", [] { EXPECT_EQ(ShowSharedErrorBox("bad", kExitCodeConfigError), IDCANCEL); }},
+      {"the shared error box (Yes/No)",
+       [] { EXPECT_EQ(ShowSharedErrorBox("bad", kExitCodeConfigError, MB_YESNO | MB_ICONERROR), IDNO); }},
+      {"an analog unit calculated while its value is mapped (OK/Cancel)", [&] { analogUnit(true, "RealOut", ""); }},
+      {"an analog unit asking whether to calculate (Yes/No/Cancel)", [&] { analogUnit(false, "", "RealOut2"); }},
+      {"a negative transform on a number (Yes/No)",
+       [] {
+         PackInWindow w(Defs());
+         CVAttrib* speed = w.pack.Attrib("Speed");
+         speed->SetTagName("RealOut");
+         {
+           KeyStateDouble keys;
+           keys.Hold(VK_SHIFT);  // its report at the setting is another box
+           speed->SetTagTransform("Negative");
+         }
+         Set(speed, VariantFromFloat(4.0f));
+         EXPECT_TRUE(speed->IsTagNegative());
+         EXPECT_FLOAT_EQ(TagFloat(speed->GetTag()), 0.0f) << "written although the program was to end";
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.caller);
+    TagWorld world;
+    MessageBoxDouble boxes(IDYES);
+    std::vector<std::string> logged;
+    SetSessionEndBoxLog([&](const std::string& line) { logged.push_back(line); });
+    RequestSessionEnd("SIGTERM");
+    try {
+      c.meetTheBox();
+    } catch (const ExitCalled& e) {
+      ADD_FAILURE() << "ended the program with " << e.code;
+    }
+    ResetSessionEndForTest();
+    SetSessionEndBoxLog(nullptr);
+    EXPECT_THAT(logged, ::testing::ElementsAre(
+                            ::testing::StartsWith("Not shown, the session ends: "),
+                            "The exit with code 321 asked for is left to the session end, which goes on."));
+    EXPECT_EQ(boxes.Count(), 0u) << boxes.Last().text;
   }
 }
 

@@ -13,6 +13,7 @@
 #include "core/CoreTestSupport.h"
 #include "core/VekEncryption.h"
 #include "core/VekEngineBase.h"
+#include "platform/SessionEnd.h"
 #include "support/Doubles.h"
 
 using core_test::Deliver;
@@ -547,6 +548,11 @@ TEST_F(EngineTest, TheExitWatchdogEndsAProgramThatDoesNotClose) {
   engine->ShutDown();
   clock.Advance(4999);
   engine->OnExitWatchTick();
+  // Also, above all, while the session ends: that end is what hangs.
+  RequestSessionEnd("SIGTERM");
+  struct Forget {
+    ~Forget() { ResetSessionEndForTest(); }
+  } forget;
   try {
     clock.Advance(1);
     engine->OnExitWatchTick();

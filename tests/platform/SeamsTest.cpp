@@ -14,6 +14,7 @@
 
 #include "platform/Paths.h"
 #include "platform/Seams.h"
+#include "platform/SessionEnd.h"
 #include "platform/Thread.h"
 #include "platform/Wnd.h"
 #include "platform/ui/WinApp.h"
@@ -114,6 +115,52 @@ TEST(MessageBoxSeam, ARealBoxBelongsToTheActiveWindowAndGivesItTheKeyboardBack) 
   SetMessageBoxHandler(previous);
 }
 
+// A session end asked for in a test, forgotten at the end; what it leaves
+// unshown is collected.
+struct SessionEndScope {
+  SessionEndScope() {
+    SetSessionEndBoxLog([this](const std::string& line) { logged.push_back(line); });
+    RequestSessionEnd("SIGTERM");
+  }
+  ~SessionEndScope() {
+    ResetSessionEndForTest();
+    SetSessionEndBoxLog(nullptr);
+  }
+  std::vector<std::string> logged;
+};
+
+// After the session end began no box is shown: each type gets at once the
+// answer of its close box, whatever its default button, and its text goes
+// to the log.
+TEST(MessageBoxSeam, ABoxAskedAfterTheSessionEndBeganGetsItsCloseAnswerUnshown) {
+  testing_support::MessageBoxDouble boxes(IDYES);
+  const struct {
+    const char* type;
+    UINT flags;
+    int answer;
+  } cases[] = {{"Yes/No", MB_YESNO, IDNO},
+               {"Yes/No/Cancel", MB_YESNOCANCEL, IDCANCEL},
+               {"OK/Cancel", MB_OKCANCEL, IDCANCEL},
+               {"Retry/Cancel", MB_RETRYCANCEL, IDCANCEL},
+               {"Abort/Retry/Ignore", MB_ABORTRETRYIGNORE, IDIGNORE},
+               {"OK", MB_OK, IDOK}};
+  {
+    SessionEndScope ending;
+    ASSERT_TRUE(IsSessionEnding());
+    for (const auto& c : cases) {
+      SCOPED_TRACE(c.type);
+      ending.logged.clear();
+      EXPECT_EQ(MessageBox(std::string("Go on?\n") + c.type, "Plant", c.flags | MB_ICONQUESTION | MB_DEFBUTTON1),
+                c.answer);
+      ASSERT_EQ(ending.logged.size(), 1u);
+      EXPECT_EQ(ending.logged[0], std::string("Not shown, the session ends: Plant: Go on? ") + c.type);
+    }
+    EXPECT_EQ(boxes.Count(), 0u) << boxes.Last().text;
+  }
+  EXPECT_EQ(MessageBox("Shown again", "Plant", MB_YESNO), IDYES);
+  EXPECT_EQ(boxes.Count(), 1u);
+}
+
 TEST(KeyStateSeam, HeldKeysHaveTheHighBit) {
   testing_support::KeyStateDouble keys;
   EXPECT_EQ(GetKeyState(VK_SHIFT) & 0x8000, 0);
@@ -176,6 +223,35 @@ TEST(ExitSeam, RealExitRunsTheFlushHooksAndEndsWithTheCode) {
         std::thread([] { ExitProgram(123); }).join();
       },
       testing::ExitedWithCode(123), "flushed");
+}
+
+// While the session ends an exit the program asks for (from any thread)
+// ends nothing: it is logged and the call returns, the session end's own
+// exit stands in for it. The forced exit (the exit watchdog's) still ends
+// the process.
+TEST(ExitSeam, WhileTheSessionEndsOnlyTheForcedExitEndsTheProcess) {
+  testing_support::ExitDouble exits;
+  {
+    SessionEndScope ending;
+    EXPECT_NO_THROW(ExitProgram(321));
+    bool workerEnded = false;
+    std::thread([&] {
+      try {
+        ExitProgram(123);
+      } catch (const ExitCalled&) {
+        workerEnded = true;
+      }
+    }).join();
+    EXPECT_FALSE(workerEnded);
+    EXPECT_TRUE(WaitProcessingEvents([&] { return ending.logged.size() == 2; }, 5000));
+    ASSERT_EQ(ending.logged.size(), 2u);
+    EXPECT_EQ(ending.logged[0], "The exit with code 321 asked for is left to the session end, which goes on.");
+    EXPECT_EQ(ending.logged[1], "The exit with code 123 asked for is left to the session end, which goes on.");
+    EXPECT_TRUE(exits.Codes().empty());
+    EXPECT_THROW(ForceExitProgram(321), ExitCalled);
+    EXPECT_EQ(exits.Codes(), std::vector<int>{321});
+  }
+  EXPECT_THROW(ExitProgram(5), ExitCalled) << "the session end forgotten";
 }
 
 TEST(QuitSeam, QuitBeforeTheLoopStartsEndsItAtOnce) {
