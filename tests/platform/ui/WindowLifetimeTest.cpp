@@ -183,26 +183,46 @@ namespace {
 // A dialog that ends while it is the active window hands the activation,
 // and with it the keyboard, back to its owner (accelerators such as F6 work
 // at once without a click), whether it ends from outside or from its own Esc.
+// Also a window of its own (the recipe window) closed by a fast click (press
+// and release back to back) after the main window had been clicked: the
+// press asked the keyboard for it and it ended before the window system's
+// report came, while the toolkit still counted the main window active.
 TEST(WindowLifetimeTest, AnActiveDialogThatEndsActivatesItsOwner) {
   RegisterClosingDialog();
   CWnd owner;
   ASSERT_TRUE(owner.Create("Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(100, 100, 600, 500), nullptr, 0));
-  for (const bool byEsc : {false, true}) {
-    SCOPED_TRACE(byEsc ? "its own Esc" : "from outside");
+  enum class End { FromOutside, ByEsc, ByFastClick };
+  const struct {
+    const char* name;
+    End end;
+  } cases[] = {{"from outside", End::FromOutside}, {"its own Esc", End::ByEsc},
+               {"a fast click on a window of its own", End::ByFastClick}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
     bool ended = false;
     ClosingDialog dialog(false, &ended);
     CDialog::ModalDriver previous = CDialog::SetModalDriver(nullptr);
-    ASSERT_TRUE(dialog.Create(kDialogId, &owner));
+    ASSERT_TRUE(dialog.Create(kDialogId, c.end == End::ByFastClick ? CWnd::GetDesktopWindow() : &owner));
     CDialog::SetModalDriver(previous);
     dialog.ShowWindow(SW_SHOW);
     dialog.GetWidget()->activateWindow();
     ASSERT_TRUE(WaitProcessingEvents([&] { return QApplication::activeWindow() == dialog.GetWidget(); }, 2000));
-    if (byEsc) {
-      QWidget* edit = dialog.GetDlgItem(kEdit)->GetWidget();
-      QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-      QApplication::sendEvent(edit, &press);
-    } else {
-      dialog.DestroyWindow();
+    switch (c.end) {
+      case End::FromOutside: dialog.DestroyWindow(); break;
+      case End::ByEsc: {
+        QWidget* edit = dialog.GetDlgItem(kEdit)->GetWidget();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(edit, &press);
+        break;
+      }
+      case End::ByFastClick:
+        owner.SetForegroundWindow();  // the main window clicked meanwhile
+        ASSERT_TRUE(WaitProcessingEvents([&] { return QApplication::activeWindow() == owner.GetWidget(); }, 2000));
+        dialog.GetWidget()->activateWindow();  // the press: reported later
+        static_cast<CButton*>(dialog.GetDlgItem(kClose))->Click();
+        ASSERT_TRUE(ended);
+        ProcessPendingEvents();  // the report of the press comes in
+        break;
     }
     EXPECT_TRUE(WaitProcessingEvents([&] { return QApplication::activeWindow() == owner.GetWidget(); }, 2000));
   }
