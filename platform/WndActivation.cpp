@@ -54,14 +54,18 @@ void BringModalBackSoon(QWidget* modal) {
   });
 }
 
-// The shown top-level window that holds the window system's keyboard focus.
-QWidget* FocusTopLevel() {
-  const QWindow* focus = QGuiApplication::focusWindow();
-  if (focus == nullptr) return nullptr;
+// The top-level widget shown in a toolkit window; null for none.
+QWidget* TopLevelOf(const QWindow* window) {
+  if (window == nullptr) return nullptr;
   for (QWidget* top : QApplication::topLevelWidgets())
-    if (top->windowHandle() == focus) return top->isVisible() ? top : nullptr;
+    if (top->windowHandle() == window) return top;
   return nullptr;
 }
+
+// The window that the window system activated while a menu was open: the
+// toolkit does not take the report in then, and gives the keyboard to the
+// menu itself. Null when none was.
+QPointer<QWidget> g_activatedUnderMenu;
 
 // Alt with a key that has a printable text: on the system the program's
 // windows follow it is a menu key (a mnemonic), never a character. Ctrl+Alt
@@ -103,10 +107,11 @@ class WindowGuard final : public QObject {
   // The last menu has closed: the window the window system activated while
   // it was open becomes the toolkit's active window too.
   static void AlignActiveWindow() {
-    QWidget* focus = FocusTopLevel();
-    if (!IsOrdinaryWindow(focus) || focus == QApplication::activeWindow()) return;
-    if (ModalWindowBlocking(focus) != nullptr) return;
-    QApplication::setActiveWindow(focus);
+    QWidget* activated = g_activatedUnderMenu;
+    g_activatedUnderMenu = nullptr;
+    if (activated == nullptr || !activated->isVisible() || activated == QApplication::activeWindow()) return;
+    if (ModalWindowBlocking(activated) != nullptr) return;
+    QApplication::setActiveWindow(activated);
   }
 };
 
@@ -118,4 +123,9 @@ void platform_detail::InstallWindowGuard() {
   if (app == nullptr || guard) return;
   guard = new WindowGuard(app);
   app->installEventFilter(guard);
+  QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, guard, [](QWindow* window) {
+    QWidget* top = TopLevelOf(window);
+    if (QApplication::activePopupWidget() == nullptr) g_activatedUnderMenu = nullptr;
+    else if (IsOrdinaryWindow(top)) g_activatedUnderMenu = top;
+  });
 }

@@ -11,10 +11,10 @@
 //   click on it through a window manager, a window manager's focus rule,
 //   the program's own request) hands the activation to the modal window,
 //   which is brought back and raised.
-// - The toolkit ignores the window system's activation reports while a
-//   menu is open (the press on another window's menu bar that opened it
-//   moved the keyboard there): when the last menu closes, the toolkit's
-//   active window is brought in line with the window that has the keyboard.
+// - The toolkit does not take in the window system's activation of a window
+//   while a menu is open (the press on another window's menu bar that
+//   opened the menu activated that window): when the last menu closes, the
+//   window activated meanwhile becomes the toolkit's active window.
 // - Alt held with a printable key never types: the key is a mnemonic (the
 //   toolkit's shortcuts have taken it before any window sees it) or nothing.
 //   This covers every edit, a combo box's edit, painted windows that take
