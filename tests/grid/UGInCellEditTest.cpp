@@ -2,10 +2,6 @@
 // that end an edit, cancelling, verifying characters and masked typing.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QWidget>
-
 #include "grid/UGEdit.h"
 #include "grid/UGGrid.h"
 #include "grid/UGMaskedEdit.h"
@@ -91,22 +87,6 @@ TEST_F(InCellEditTest, ArrowsLeaveOnlyAtTheEndsOfTheText) {
   edit->SetSel(0, 0);
   Press(VK_LEFT);
   EXPECT_EQ(grid.GetEditCol(), 0);
-  grid.CancelEdit();
-}
-
-// Alt with a letter reaching the cell edit as the user types it is a
-// mnemonic or nothing, never text; the letter alone types.
-TEST_F(InCellEditTest, AltWithALetterTypesNothing) {
-  grid.StartEdit(1, 1, 0);
-  QWidget* keyboard = Edit()->GetWidget();
-  const auto key = [keyboard](Qt::KeyboardModifiers mods) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_W, mods, QStringLiteral("w"));
-    QApplication::sendEvent(keyboard, &press);
-  };
-  key(Qt::AltModifier);
-  EXPECT_EQ(Edit()->GetWindowText(), "old");
-  key(Qt::NoModifier);
-  EXPECT_NE(Edit()->GetWindowText().find('w'), std::string::npos) << Edit()->GetWindowText();
   grid.CancelEdit();
 }
 

@@ -5,7 +5,6 @@
 // another window had the keyboard leaves the keyboard in the frame.
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QMainWindow>
 #include <QMdiSubWindow>
@@ -143,35 +142,24 @@ TEST_F(FrameWindowsTest, ADialogWithTheDesktopAsParentHasNoOwner) {
   owned.DestroyWindow();
 }
 
-// A command chosen from the frame's menu bar while a window of its own (the
-// tag browser) had the keyboard: the press on the bar gave the keyboard to
-// the frame while the menu was open, which the toolkit does not take in
-// then. Once the menu has closed the frame is the active window: its
-// accelerators work, and a box its command asks is its own and gives the
-// keyboard back to it.
-TEST_F(FrameWindowsTest, AMenuBarCommandChosenFromAnotherWindowLeavesTheKeyboardInTheFrame) {
+// A menu of the frame's bar opened while a window of its own (the tag
+// browser) had the keyboard: the press on the bar activated the frame while
+// the menu was open, which the toolkit does not take in then. Once the menu
+// has closed the frame is the active window (its accelerators work, a box
+// its command asks is its own).
+TEST_F(FrameWindowsTest, AMenuOfTheFrameOpenedFromAnotherWindowLeavesTheKeyboardInTheFrame) {
   CDialog browser;
   ASSERT_TRUE(browser.Create(kModelessTemplate, CWnd::GetDesktopWindow()));
   browser.ShowWindow(SW_SHOW);
-  browser.GetWidget()->activateWindow();
   ASSERT_TRUE(WaitProcessingEvents([&] { return QApplication::activeWindow() == browser.GetWidget(); }, 2000));
-  QMenuBar* bar = qobject_cast<QMainWindow*>(m_frame->GetWidget())->menuBar();
-  QMenu* window = nullptr;
-  for (QAction* a : bar->actions())
-    if (a->text() == "&Window") window = a->menu();
-  ASSERT_NE(window, nullptr);
-  window->popup(bar->mapToGlobal(QPoint(10, bar->height())));  // opened by the press on the bar
-  ASSERT_TRUE(WaitProcessingEvents([&] { return QApplication::activePopupWidget() == window; }, 2000));
-  m_frame->GetWidget()->activateWindow();  // the window system's answer to that press
+  QMenu* menu = qobject_cast<QMainWindow*>(m_frame->GetWidget())->menuBar()->actions().at(0)->menu();
+  ASSERT_NE(menu, nullptr);
+  menu->popup(QPoint(10, 30));
+  ASSERT_TRUE(WaitProcessingEvents([&] { return QApplication::activePopupWidget() == menu; }, 2000));
+  m_frame->GetWidget()->activateWindow();  // the window system's answer to the press
   ProcessPendingEvents();
   ASSERT_EQ(QApplication::activeWindow(), browser.GetWidget()) << "not taken in while the menu is open";
-  QAction* cascade = nullptr;
-  for (QAction* a : window->actions())
-    if (a->text() == "&Cascade") cascade = a;
-  ASSERT_NE(cascade, nullptr);
-  window->hide();  // chosen: the menu closes, then the command goes
-  cascade->trigger();
-  ProcessPendingEvents();
+  menu->hide();  // an item chosen, or the menu left
   EXPECT_EQ(QApplication::activeWindow(), m_frame->GetWidget());
   browser.DestroyWindow();
 }

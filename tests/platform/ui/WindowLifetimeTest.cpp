@@ -183,46 +183,38 @@ namespace {
 // A dialog that ends while it is the active window hands the activation,
 // and with it the keyboard, back to its owner (accelerators such as F6 work
 // at once without a click), whether it ends from outside or from its own Esc.
-// Also a window of its own (the recipe window) closed by a fast click (press
-// and release back to back) after the main window had been clicked: the
-// press asked the keyboard for it and it ended before the window system's
-// report came, while the toolkit still counted the main window active.
+// Also a window of its own (the recipe window) ended by a fast click (press
+// and release back to back) after the owner had been clicked: the press asked
+// the keyboard for it, and it ended before the window system's report came,
+// while the toolkit still counted the owner active.
 TEST(WindowLifetimeTest, AnActiveDialogThatEndsActivatesItsOwner) {
   RegisterClosingDialog();
   CWnd owner;
   ASSERT_TRUE(owner.Create("Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(100, 100, 600, 500), nullptr, 0));
-  enum class End { FromOutside, ByEsc, ByFastClick };
-  const struct {
-    const char* name;
-    End end;
-  } cases[] = {{"from outside", End::FromOutside}, {"its own Esc", End::ByEsc},
-               {"a fast click on a window of its own", End::ByFastClick}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+  const char* const ways[] = {"from outside", "its own Esc", "a fast click"};
+  for (int way = 0; way < 3; ++way) {
+    SCOPED_TRACE(ways[way]);
+    const bool byEsc = way == 1, byClick = way == 2;
     bool ended = false;
     ClosingDialog dialog(false, &ended);
     CDialog::ModalDriver previous = CDialog::SetModalDriver(nullptr);
-    ASSERT_TRUE(dialog.Create(kDialogId, c.end == End::ByFastClick ? CWnd::GetDesktopWindow() : &owner));
+    ASSERT_TRUE(dialog.Create(kDialogId, byClick ? CWnd::GetDesktopWindow() : &owner));
     CDialog::SetModalDriver(previous);
     dialog.ShowWindow(SW_SHOW);
     dialog.GetWidget()->activateWindow();
     ASSERT_TRUE(WaitProcessingEvents([&] { return QApplication::activeWindow() == dialog.GetWidget(); }, 2000));
-    switch (c.end) {
-      case End::FromOutside: dialog.DestroyWindow(); break;
-      case End::ByEsc: {
-        QWidget* edit = dialog.GetDlgItem(kEdit)->GetWidget();
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(edit, &press);
-        break;
-      }
-      case End::ByFastClick:
-        owner.SetForegroundWindow();  // the main window clicked meanwhile
-        ASSERT_TRUE(WaitProcessingEvents([&] { return QApplication::activeWindow() == owner.GetWidget(); }, 2000));
-        dialog.GetWidget()->activateWindow();  // the press: reported later
-        static_cast<CButton*>(dialog.GetDlgItem(kClose))->Click();
-        ASSERT_TRUE(ended);
-        ProcessPendingEvents();  // the report of the press comes in
-        break;
+    if (byEsc) {
+      QWidget* edit = dialog.GetDlgItem(kEdit)->GetWidget();
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+      QApplication::sendEvent(edit, &press);
+    } else if (byClick) {
+      owner.SetForegroundWindow();
+      ASSERT_TRUE(WaitProcessingEvents([&] { return QApplication::activeWindow() == owner.GetWidget(); }, 2000));
+      dialog.GetWidget()->activateWindow();  // the press: reported later
+      static_cast<CButton*>(dialog.GetDlgItem(kClose))->Click();
+      ProcessPendingEvents();  // the report comes
+    } else {
+      dialog.DestroyWindow();
     }
     EXPECT_TRUE(WaitProcessingEvents([&] { return QApplication::activeWindow() == owner.GetWidget(); }, 2000));
   }
