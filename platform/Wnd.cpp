@@ -143,7 +143,9 @@ QWidget* VisibleOwnerWindow(QWidget* window) {
     if (owner->window()->isVisible()) return owner->window();
   }
   QWidget* active = QApplication::activeWindow();
-  if (window->parentWidget() == nullptr && active != nullptr && active != window && active->isVisible()) return active;
+  if (window->parentWidget() == nullptr && active != nullptr && active != window && active->isVisible() &&
+      (active->windowType() == Qt::Window || active->windowType() == Qt::Dialog))
+    return active;
   for (QWidget* top : QApplication::topLevelWidgets()) {
     if (top != window && top->isVisible() && top->windowType() == Qt::Window) return top;
   }

@@ -119,11 +119,11 @@ class WindowGuard final : public QObject {
 
 void platform_detail::InstallWindowGuard() {
   static QPointer<QObject> guard;  // a child of the application object
-  QCoreApplication* app = QCoreApplication::instance();
+  auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
   if (app == nullptr || guard) return;
   guard = new WindowGuard(app);
   app->installEventFilter(guard);
-  QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, guard, [](QWindow* window) {
+  QObject::connect(app, &QGuiApplication::focusWindowChanged, guard, [](QWindow* window) {
     QWidget* top = TopLevelOf(window);
     if (QApplication::activePopupWidget() == nullptr) g_activatedUnderMenu = nullptr;
     else if (IsOrdinaryWindow(top)) g_activatedUnderMenu = top;
