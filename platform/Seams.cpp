@@ -18,6 +18,7 @@
 
 #include "platform/SessionEnd.h"
 #include "platform/Thread.h"
+#include "platform/WndActivation.h"
 #include "platform/WndBridge.h"
 #include "platform/ui/DialogOwner.h"
 #include "platform/ui/SplashScreen.h"
@@ -65,6 +66,7 @@ int ShowRealMessageBox(const MessageBoxRequest& request) {
     std::fprintf(stderr, "%s: %s\n", request.caption.c_str(), request.text.c_str());
     return IDCANCEL;
   }
+  platform_detail::InstallWindowGuard();  // keeps the box in reach while it is up
   // Owned by the window it speaks for (the active window, else the shown
   // main window), as a dialog without a parent is: it stays with that
   // window. Made on the heap: the owner may be destroyed while the box is

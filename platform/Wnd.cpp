@@ -14,6 +14,7 @@
 #include <unordered_map>
 
 #include "platform/Thread.h"
+#include "platform/WndActivation.h"
 #include "platform/WndBridge.h"
 #include "platform/ui/ClientDC.h"
 #include "platform/ui/ControlStyles.h"
@@ -135,12 +136,17 @@ void ActivateIfShownTopLevel(QWidget* widget, int showCommand) {
 }
 
 // The window that takes the activation from a top-level window that ends:
-// its nearest shown owner, else a shown main window (a dialog owned by a
-// hidden window, such as the engine's, belongs to the program's window).
+// its nearest shown owner; for a window of its own the toolkit's active
+// window; else a shown main window (a dialog owned by a hidden window, such
+// as the engine's, belongs to the program's window).
 QWidget* VisibleOwnerWindow(QWidget* window) {
   for (QWidget* owner = window->parentWidget(); owner; owner = owner->window()->parentWidget()) {
     if (owner->window()->isVisible()) return owner->window();
   }
+  QWidget* active = QApplication::activeWindow();
+  if (window->parentWidget() == nullptr && active != nullptr && active != window && active->isVisible() &&
+      (active->windowType() == Qt::Window || active->windowType() == Qt::Dialog))
+    return active;
   for (QWidget* top : QApplication::topLevelWidgets()) {
     if (top != window && top->isVisible() && top->windowType() == Qt::Window) return top;
   }
@@ -152,17 +158,23 @@ QWidget* VisibleOwnerWindow(QWidget* window) {
 // A top-level window that is hidden or ends while it has the keyboard hands
 // the activation back to the window that owns it, as the system does for
 // an owned window; where no window manager acts, nothing else would. The
-// toolkit may not know that the window has the keyboard (no window manager
-// tells it), so it also hands over while no window is active. Done before
-// the window is hidden: the display server refuses a focus request dated
-// before the focus it took from a window it unmapped (a modal message box
-// hands over once hidden: its owner takes no activation while it is up).
+// toolkit learns of an activation only when the window system reports it,
+// so it may not know that the window has the keyboard: it hands over also
+// while no window is active, and while the toolkit still counts the heir
+// active (a press on the window asked the keyboard for it and a fast click
+// ended it before the report came; asked again, an heir that has the
+// keyboard keeps it). Done before the window is hidden: the display server
+// refuses a focus request dated before the focus it took from a window it
+// unmapped (a modal message box hands over once hidden: its owner takes no
+// activation while it is up). A window never shown has nothing to hand.
 void platform_detail::HandOverActivation(QWidget* window) {
-  if (!window || !window->isWindow()) return;
+  if (!window || !window->isWindow() || window->windowHandle() == nullptr) return;
   if (window->windowType() != Qt::Window && window->windowType() != Qt::Dialog) return;
+  QWidget* heir = VisibleOwnerWindow(window);
+  if (heir == nullptr) return;
   const QWidget* active = QApplication::activeWindow();
-  if (active != nullptr && active != window) return;
-  if (QWidget* owner = VisibleOwnerWindow(window)) owner->activateWindow();
+  if (active != nullptr && active != window && active != heir) return;
+  heir->activateWindow();
 }
 
 platform_detail::EventScope::EventScope(const QObject* receiver) { g_eventReceivers.push_back(receiver); }
@@ -266,6 +278,7 @@ BOOL CWnd::Create(const std::string& windowName, DWORD style, const CRect& rect,
   if ((style & WS_CHILD) && !parentWidget) return FALSE;
   m_dwStyle = style;
   m_nID = id;
+  platform_detail::InstallWindowGuard();
   m_widget = CreateNativeWidget((style & WS_CHILD) ? parentWidget : nullptr);
   if (!m_widget) return FALSE;
   if (!(style & WS_CHILD) && parentWidget) {

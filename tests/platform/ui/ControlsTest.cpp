@@ -3,7 +3,10 @@
 // parent, statics painting themselves and cursors.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPalette>
@@ -307,6 +310,37 @@ TEST_F(ControlsTest, ADigitsEditFilledByCodeTakesNoNonDigitItAlreadyHolds) {
   QKeyEvent digit(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, QStringLiteral("5"));
   QApplication::sendEvent(line, &digit);
   EXPECT_EQ(edit.GetWindowText(), "15.2");
+}
+
+// Alt with a letter is a mnemonic or nothing, never text, wherever the
+// keyboard is: an edit, a multi-line edit, a combo box's edit, a painted
+// window that takes characters (the grid and its cell edits, which type
+// what reaches them as characters). The letter alone types.
+TEST_F(ControlsTest, AltWithALetterTypesNothingInAnyEdit) {
+  class Painted : public CWnd {
+   public:
+    std::string typed;
+    void OnChar(UINT ch, UINT, UINT) override { typed += static_cast<char>(ch); }
+  } painted;
+  CEdit edit, notes;
+  CComboBox combo;
+  ASSERT_TRUE(edit.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 20), &m_host, 63));
+  ASSERT_TRUE(notes.Create("", WS_CHILD | WS_VISIBLE | ES_MULTILINE, CRect(0, 30, 80, 80), &m_host, 64));
+  ASSERT_TRUE(combo.Create("", WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(100, 0, 200, 100), &m_host, 65));
+  ASSERT_TRUE(painted.Create("", WS_CHILD | WS_VISIBLE, CRect(100, 100, 200, 150), &m_host, 66));
+  QLineEdit* comboEdit = qobject_cast<QComboBox*>(combo.GetWidget())->lineEdit();
+  const std::pair<QWidget*, std::function<std::string()>> places[] = {
+      {edit.GetWidget(), [&] { return edit.GetWindowText(); }},
+      {notes.GetWidget(), [&] { return notes.GetWindowText(); }},
+      {comboEdit, [&] { return comboEdit->text().toStdString(); }},
+      {painted.GetWidget(), [&] { return painted.typed; }}};
+  for (size_t place = 0; place < std::size(places); ++place) {
+    for (const Qt::KeyboardModifier mods : {Qt::AltModifier, Qt::NoModifier}) {
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_W, mods, QStringLiteral("w"));
+      QApplication::sendEvent(places[place].first, &press);
+      EXPECT_EQ(places[place].second(), mods == Qt::AltModifier ? "" : "w") << "place " << place;
+    }
+  }
 }
 
 TEST_F(ControlsTest, StaticPaintsItsTextAndSkipsUnchangedText) {

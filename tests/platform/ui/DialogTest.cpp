@@ -1,10 +1,13 @@
 // Dialogs from templates: control placement, notifications, data exchange
-// with its refusals, and modal dialogs ended from code.
+// with its refusals, modal dialogs ended from code, and modal windows kept
+// where the operator can reach them.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QWidget>
+#include <functional>
 
 #include "platform/Thread.h"
 #include "platform/ui/Button.h"
@@ -429,6 +432,41 @@ TEST(DialogTest, EscAndReturnInAPropertyPageEndTheSheet) {
     EXPECT_EQ(sheet.DoModal(), k.expected);
     CDialog::SetModalDriver(previous);
   }
+}
+
+}  // namespace
+
+namespace {
+
+// A modal window stays where the operator can reach it, whatever kind it is
+// (a dialog or sheet of the program's, a message box): minimised (by a window
+// manager's button, a taskbar) it is shown again at once, and when a window
+// it blocks is activated anyway (clicked through a window manager) the
+// activation goes back to it.
+TEST(DialogTest, AModalWindowMinimisedOrGoneBehindIsBroughtBackAtOnce) {
+  const MessageBoxHandler previousBoxes = SetMessageBoxHandler(nullptr);
+  CWnd main;
+  ASSERT_TRUE(main.Create("Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 600, 400), nullptr, 0));
+  const std::function<INT_PTR()> kinds[] = {
+      [] { return SettingsDialog().DoModal(); },
+      [] { return static_cast<INT_PTR>(MessageBox("Exit?", "VekFrame", MB_YESNO)); }};
+  for (const auto& run : kinds) {
+    int inFrontAgain = 0;
+    PostToUiThread([&] {
+      QPointer<QWidget> modal;
+      const auto inFront = [&] { return modal && !modal->isMinimized() && QApplication::activeWindow() == modal; };
+      if (!WaitProcessingEvents([&] { return (modal = QApplication::activeModalWidget()) && inFront(); }, 5000)) return;
+      modal->showMinimized();
+      inFrontAgain += WaitProcessingEvents(inFront, 2000);
+      main.GetWidget()->activateWindow();  // the window it blocks
+      ProcessPendingEvents();
+      inFrontAgain += WaitProcessingEvents(inFront, 2000);
+      modal->close();
+    });
+    run();
+    EXPECT_EQ(inFrontAgain, 2) << "kind " << (&run - kinds);
+  }
+  SetMessageBoxHandler(previousBoxes);
 }
 
 }  // namespace

@@ -1,10 +1,15 @@
 // The frame's windows as a window manager sees them: the window list of the
 // "&Window" menu brings a minimised child back, and a dialog made with the
 // desktop as its parent belongs to no other window while one made without
-// a parent is owned by the active window.
+// a parent is owned by the active window; a menu of the frame chosen while
+// another window had the keyboard leaves the keyboard in the frame.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMainWindow>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QWidget>
 #include <QWindow>
 
@@ -135,6 +140,28 @@ TEST_F(FrameWindowsTest, ADialogWithTheDesktopAsParentHasNoOwner) {
   EXPECT_FALSE(CWnd::GetDesktopWindow()->IsWindowCreated());
   own.DestroyWindow();
   owned.DestroyWindow();
+}
+
+// A menu of the frame's bar opened while a window of its own (the tag
+// browser) had the keyboard: the press on the bar activated the frame while
+// the menu was open, which the toolkit does not take in then. Once the menu
+// has closed the frame is the active window (its accelerators work, a box
+// its command asks is its own).
+TEST_F(FrameWindowsTest, AMenuOfTheFrameOpenedFromAnotherWindowLeavesTheKeyboardInTheFrame) {
+  CDialog browser;
+  ASSERT_TRUE(browser.Create(kModelessTemplate, CWnd::GetDesktopWindow()));
+  browser.ShowWindow(SW_SHOW);
+  ASSERT_TRUE(WaitProcessingEvents([&] { return QApplication::activeWindow() == browser.GetWidget(); }, 2000));
+  QMenu* menu = qobject_cast<QMainWindow*>(m_frame->GetWidget())->menuBar()->actions().at(0)->menu();
+  ASSERT_NE(menu, nullptr);
+  menu->popup(QPoint(10, 30));
+  ASSERT_TRUE(WaitProcessingEvents([&] { return QApplication::activePopupWidget() == menu; }, 2000));
+  m_frame->GetWidget()->activateWindow();  // the window system's answer to the press
+  ProcessPendingEvents();
+  ASSERT_EQ(QApplication::activeWindow(), browser.GetWidget()) << "not taken in while the menu is open";
+  menu->hide();  // an item chosen, or the menu left
+  EXPECT_EQ(QApplication::activeWindow(), m_frame->GetWidget());
+  browser.DestroyWindow();
 }
 
 }  // namespace
