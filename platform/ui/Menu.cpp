@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QCursor>
 #include <QMenu>
+#include <QPointer>
 
 #include "platform/Wnd.h"
+#include "platform/WndBridge.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/QtConvert.h"
 #include "platform/ui/Accelerators.h"
@@ -268,10 +270,13 @@ void CMenu::FillQMenu(QMenu* menu, CWnd* owner, const std::function<void(UINT)>&
       sub->setEnabled(!(item.flags & (MF_GRAYED | MF_DISABLED)));
       CMenu* popup = item.popup.get();
       const UINT index = static_cast<UINT>(&item - m_items.data());
-      QObject::connect(sub, &QMenu::aboutToShow, sub, [popup, sub, owner, index, onCommand] {
-        if (owner && owner->IsWindowCreated())
-          owner->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(static_cast<int>(index), 0));
-        popup->FillQMenu(sub, owner, onCommand);
+      // The owner by handle: it may have gone by the time the submenu opens.
+      const HWND ownerHandle = owner ? owner->m_hWnd : nullptr;
+      QObject::connect(sub, &QMenu::aboutToShow, sub, [popup, sub, ownerHandle, index, onCommand] {
+        CWnd* live = CWnd::FromHandle(ownerHandle);
+        if (live)
+          live->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(static_cast<int>(index), 0));
+        popup->FillQMenu(sub, CWnd::FromHandle(ownerHandle), onCommand);
       });
       continue;
     }
@@ -296,10 +301,17 @@ BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner, const CRect*) 
   UINT chosen = 0;
   if (Handler()) {
     chosen = Handler()(*this);
-  } else {
-    QMenu menu(owner->GetWidget());
-    FillQMenu(&menu, owner, [&chosen](UINT id) { chosen = id; });
-    menu.exec(QPoint(x, y));
+  } else if (QWidget* ownerWidget = owner->GetWidget()) {
+    // Made on the heap: the owner's widget may go while the menu is up and
+    // takes the menu along. The owner going (or asked to close) while its
+    // handler runs this menu closes the menu.
+    const QPointer<QMenu> menu = new QMenu(ownerWidget);
+    FillQMenu(menu, owner, [&chosen](UINT id) { chosen = id; });
+    const platform_detail::NestedLoopScope nested([menu] {
+      if (menu) menu->close();
+    });
+    menu->exec(QPoint(x, y));
+    delete menu.data();
   }
   if (flags & TPM_RETURNCMD) return static_cast<BOOL>(chosen);
   if (chosen != 0 && !(flags & TPM_NONOTIFY) && CWnd::IsWindow(ownerHandle))

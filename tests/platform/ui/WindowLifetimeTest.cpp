@@ -7,19 +7,26 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <utility>
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
+#include "platform/Seams.h"
+#include "platform/SessionEnd.h"
 #include "platform/Thread.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/FrameWnd.h"
+#include "platform/ui/Menu.h"
 #include "platform/ui/ResourceTable.h"
 #include "platform/ui/WinApp.h"
 
@@ -251,6 +258,210 @@ TEST(DialogPlacementTest, ADialogCentresOnItsOwnerElseTheMainWindowElseTheScreen
     dialog.DestroyWindow();
   }
   app.m_pMainWnd = nullptr;
+}
+
+}  // namespace
+
+namespace {
+
+// A handler of a window runs a nested loop (a popup menu, a modal dialog, a
+// message box, a mouse-capture loop), and the window, the frame it lies
+// in, or the main frame is destroyed or asked to close meanwhile. The
+// windows are laid out as the program's are: the main frame, and beside it
+// a frame of its own (as the tag browser) holding the window as a member;
+// the main frame's close deletes that frame, as the program's does.
+enum class Loop { Menu, Dialog, Box, Capture };
+enum class Target { Window, ParentFrame, MainFrame };
+enum class Act { Destroy, CloseRequest, PostedClose };
+
+// What the test sees of the handler; it outlives the windows.
+struct HandlerLog {
+  bool running = false;
+  bool returned = false;
+  bool closedWhileRunning = false;
+  bool deletedWhileRunning = false;
+  CDialog* dialog = nullptr;  // while its loop runs
+};
+
+class LoopingWnd : public CWnd {
+ public:
+  ~LoopingWnd() override { log->deletedWhileRunning |= log->running; }
+  HandlerLog* log = nullptr;
+  Loop loop = Loop::Menu;
+  std::function<void()> during;  // queued as the loop starts
+
+ protected:
+  void OnRButtonDown(UINT, CPoint) override { RunLoop(); }
+  void OnKeyDown(UINT, UINT, UINT) override { RunLoop(); }
+  void OnClose() override {
+    log->closedWhileRunning |= log->running;
+    CWnd::OnClose();
+  }
+
+ private:
+  void RunLoop() {
+    log->running = true;
+    QTimer::singleShot(0, during);
+    if (loop == Loop::Menu) {
+      CMenu menu;
+      menu.CreatePopupMenu();
+      menu.AppendMenu(MF_STRING, 1, "Copy");
+      menu.TrackPopupMenu(TPM_LEFTALIGN, 20, 20, AfxGetMainWnd());  // a menu of the main frame
+    } else if (loop == Loop::Dialog) {
+      CDialog modal(kDialogId, this);
+      log->dialog = &modal;
+      modal.DoModal();
+      log->dialog = nullptr;
+    } else if (loop == Loop::Box) {
+      MessageBox("Sure?", "Question", MB_YESNO);
+    } else {
+      SetCapture();
+      WaitProcessingEvents([this] { return GetCapture() != this; }, 20000);
+    }
+    log->running = false;  // the handler goes on with its window object
+    log->returned = true;
+  }
+};
+
+class BrowserFrame : public CWnd {
+ public:
+  explicit BrowserFrame(HandlerLog* log) : m_log(log) { grid.log = log; }
+  LoopingWnd grid;
+
+ protected:
+  void OnClose() override {
+    m_log->closedWhileRunning |= m_log->running;
+    CWnd::OnClose();
+  }
+
+ private:
+  HandlerLog* m_log;
+};
+
+// Its close deletes the frame beside it, its destruction destroys it.
+class MainFrame : public CFrameWnd {
+ public:
+  HandlerLog* log = nullptr;
+  BrowserFrame* beside = nullptr;
+
+ protected:
+  void OnClose() override {
+    log->closedWhileRunning |= log->running;
+    delete std::exchange(beside, nullptr);
+    CFrameWnd::OnClose();
+  }
+  void OnDestroy() override {
+    if (beside) beside->DestroyWindow();
+    CFrameWnd::OnDestroy();
+  }
+};
+
+TEST(WindowLifetimeTest, AWindowGoneDuringANestedLoopOfItsOwnHandlerEndsTheLoop) {
+  RegisterClosingDialog();
+  const MessageBoxHandler quietBoxes = SetMessageBoxHandler(nullptr);  // the real box
+  const CDialog::ModalDriver driver = CDialog::SetModalDriver(nullptr);
+  const CMenu::PopupMenuHandler menus = CMenu::SetPopupMenuHandler(nullptr);
+  struct Case {
+    Target target;
+    Act act;
+  };
+  const Case cases[] = {{Target::Window, Act::Destroy},      {Target::Window, Act::PostedClose},
+                        {Target::ParentFrame, Act::Destroy}, {Target::ParentFrame, Act::CloseRequest},
+                        {Target::MainFrame, Act::Destroy},   {Target::MainFrame, Act::CloseRequest}};
+  int row = 0;
+  for (Loop loop : {Loop::Menu, Loop::Dialog, Loop::Box, Loop::Capture}) {
+    for (const Case& c : cases) {
+      const bool byKey = ++row % 2 == 0;
+      SCOPED_TRACE("loop " + std::to_string(static_cast<int>(loop)) + ", target " +
+                   std::to_string(static_cast<int>(c.target)) + ", act " + std::to_string(static_cast<int>(c.act)) +
+                   (byKey ? ", key" : ", mouse"));
+      HandlerLog log;
+      CWinApp app("Loops");
+      MainFrame main;
+      main.log = &log;
+      main.beside = new BrowserFrame(&log);
+      BrowserFrame& frame = *main.beside;
+      LoopingWnd& wnd = frame.grid;
+      ASSERT_TRUE(main.Create("Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 400, 300), nullptr, 0));
+      app.m_pMainWnd = &main;
+      ASSERT_TRUE(frame.Create("Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(420, 0, 820, 300), nullptr, 0));
+      ASSERT_TRUE(wnd.Create("Grid", WS_CHILD | WS_VISIBLE, CRect(10, 10, 200, 200), &frame, 1));
+      CWnd* target = c.target == Target::Window ? static_cast<CWnd*>(&wnd)
+                     : c.target == Target::ParentFrame ? static_cast<CWnd*>(&frame) : &main;
+      const HWND targetHandle = target->m_hWnd;
+      wnd.loop = loop;
+      wnd.during = [&] {
+        if (c.act == Act::Destroy) {
+          target->DestroyWindow();
+        } else if (c.act == Act::PostedClose) {
+          target->PostMessage(WM_CLOSE);
+        } else {
+          QCloseEvent close;  // what the window manager's close request becomes
+          QApplication::sendEvent(target->GetWidget(), &close);
+        }
+      };
+      bool stuck = false;
+      QTimer watchdog;  // ends a loop that did not end by itself, so the run goes on
+      watchdog.setSingleShot(true);
+      QObject::connect(&watchdog, &QTimer::timeout, [&] {
+        stuck = true;
+        EndModalLoops();
+        if (log.dialog) log.dialog->EndDialog(IDCANCEL);
+        CWnd::ReleaseCapture();
+      });
+      watchdog.start(5000);
+      QPointer<QWidget> widget = wnd.GetWidget();
+      if (byKey) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
+        QApplication::sendEvent(widget.data(), &press);
+      } else {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)),
+                          Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+        QApplication::sendEvent(widget.data(), &press);
+      }
+      watchdog.stop();
+      EXPECT_FALSE(stuck) << "the loop ended by itself";
+      EXPECT_TRUE(log.returned);
+      EXPECT_FALSE(log.deletedWhileRunning);
+      EXPECT_FALSE(c.act != Act::Destroy && log.closedWhileRunning) << "a close waits for the handler";
+      EXPECT_TRUE(WaitProcessingEvents([&] { return !CWnd::IsWindow(targetHandle); }, 3000))
+          << "the close goes on once the handler has returned";
+      EXPECT_TRUE(widget.isNull() || c.target == Target::MainFrame) << "the window's toolkit window is deleted";
+      EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+      EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+      EXPECT_EQ(QWidget::mouseGrabber(), nullptr) << "no capture is left on a window that has gone";
+      int code = -1;
+      EXPECT_EQ(TakePendingQuit(&code), c.target == Target::MainFrame) << "the program ends with its main frame";
+      EXPECT_EQ(code, c.target == Target::MainFrame ? 0 : -1);
+      app.m_pMainWnd = nullptr;
+      delete main.beside;
+    }
+  }
+  CMenu::SetPopupMenuHandler(menus);
+  CDialog::SetModalDriver(driver);
+  SetMessageBoxHandler(quietBoxes);
+}
+
+// A modal dialog destroyed with its owner, outside any event of theirs,
+// ends its loop as cancelled.
+TEST(WindowLifetimeTest, AModalDialogDestroyedWithItsOwnerEndsItsLoop) {
+  RegisterClosingDialog();
+  const CDialog::ModalDriver driver = CDialog::SetModalDriver(nullptr);
+  CWnd owner;
+  ASSERT_TRUE(owner.Create("Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0));
+  CDialog dialog(kDialogId, &owner);
+  PostToUiThread([&] { owner.DestroyWindow(); });
+  bool stuck = false;
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, [&] {
+    stuck = true;
+    dialog.EndDialog(IDABORT);
+  });
+  watchdog.start(5000);
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_FALSE(stuck);
+  CDialog::SetModalDriver(driver);
 }
 
 }  // namespace
