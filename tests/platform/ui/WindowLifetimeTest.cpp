@@ -264,91 +264,50 @@ TEST(DialogPlacementTest, ADialogCentresOnItsOwnerElseTheMainWindowElseTheScreen
 
 namespace {
 
-// A handler of a window runs a nested loop (a popup menu, a modal dialog, a
-// message box, a mouse-capture loop), and the window, the frame it lies
-// in, or the main frame is destroyed or asked to close meanwhile. The
-// windows are laid out as the program's are: the main frame, and beside it
-// a frame of its own (as the tag browser) holding the window as a member;
-// the main frame's close deletes that frame, as the program's does.
+// A handler of a window runs a nested loop, and the window, the frame it
+// lies in or the main frame is destroyed or asked to close meanwhile. The
+// windows are laid out as the program's: the main frame, and beside it a
+// frame of its own (the tag browser) holding the window as a member, which
+// the main frame's close deletes.
 enum class Loop { Menu, Dialog, Box, Capture };
-enum class Target { Window, ParentFrame, MainFrame };
+enum class Target { Window, Frame, Main };
 enum class Act { Destroy, CloseRequest, PostedClose };
 
 // What the test sees of the handler; it outlives the windows.
-struct HandlerLog {
-  bool running = false;
-  bool returned = false;
-  bool closedWhileRunning = false;
-  bool deletedWhileRunning = false;
-  bool grabLeft = false;  // the mouse still held once the loop ended
-  CDialog* dialog = nullptr;  // while its loop runs
-};
+bool g_running, g_returned, g_closedWhileRunning, g_deletedWhileRunning, g_grabLeft;
+CDialog* g_dialog = nullptr;  // while its loop runs
 
-class LoopingWnd : public CWnd {
- public:
-  ~LoopingWnd() override { log->deletedWhileRunning |= log->running; }
-  HandlerLog* log = nullptr;
-  Loop loop = Loop::Menu;
-  std::function<void()> during;  // queued as the loop starts
-
- protected:
+struct LoopingWnd : CWnd {
+  ~LoopingWnd() override { g_deletedWhileRunning |= g_running; }
+  void OnClose() override { g_closedWhileRunning |= g_running, CWnd::OnClose(); }
   void OnRButtonDown(UINT, CPoint) override { RunLoop(); }
   void OnKeyDown(UINT, UINT, UINT) override { RunLoop(); }
-  void OnClose() override {
-    log->closedWhileRunning |= log->running;
-    CWnd::OnClose();
-  }
-
- private:
   void RunLoop() {
-    log->running = true;
+    g_running = true;
     QTimer::singleShot(0, during);
-    if (loop == Loop::Menu) {
-      CMenu menu;
-      menu.CreatePopupMenu();
-      menu.AppendMenu(MF_STRING, 1, "Copy");
+    CMenu menu;
+    CDialog dialog(kDialogId, this);
+    if (loop == Loop::Menu && menu.CreatePopupMenu() && menu.AppendMenu(MF_STRING, 1, "Copy"))
       menu.TrackPopupMenu(TPM_LEFTALIGN, 20, 20, AfxGetMainWnd());  // a menu of the main frame
-    } else if (loop == Loop::Dialog) {
-      CDialog modal(kDialogId, this);
-      log->dialog = &modal;
-      modal.DoModal();
-      log->dialog = nullptr;
-    } else if (loop == Loop::Box) {
-      MessageBox("Sure?", "Question", MB_YESNO);
-    } else {
-      SetCapture();
-      WaitProcessingEvents([this] { return GetCapture() != this; }, 20000);
-    }
-    log->grabLeft = QWidget::mouseGrabber() != nullptr;
-    log->running = false;  // the handler goes on with its window object
-    log->returned = true;
+    if (loop == Loop::Dialog) g_dialog = &dialog, dialog.DoModal(), g_dialog = nullptr;
+    if (loop == Loop::Box) MessageBox("Sure?", "Question", MB_YESNO);
+    if (loop == Loop::Capture) SetCapture(), WaitProcessingEvents([this] { return GetCapture() != this; }, 20000);
+    g_grabLeft = QWidget::mouseGrabber() != nullptr;
+    g_running = false;  // the handler goes on with its window object
+    g_returned = true;
   }
+  Loop loop = Loop::Menu;
+  std::function<void()> during;  // queued as the loop starts
 };
 
-class BrowserFrame : public CWnd {
- public:
-  explicit BrowserFrame(HandlerLog* log) : m_log(log) { grid.log = log; }
+struct BrowserFrame : CWnd {
+  void OnClose() override { g_closedWhileRunning |= g_running, CWnd::OnClose(); }
   LoopingWnd grid;
-
- protected:
-  void OnClose() override {
-    m_log->closedWhileRunning |= m_log->running;
-    CWnd::OnClose();
-  }
-
- private:
-  HandlerLog* m_log;
 };
 
-// Its close deletes the frame beside it, its destruction destroys it.
-class MainFrame : public CFrameWnd {
- public:
-  HandlerLog* log = nullptr;
-  BrowserFrame* beside = nullptr;
-
- protected:
+struct MainFrame : CFrameWnd {
   void OnClose() override {
-    log->closedWhileRunning |= log->running;
+    g_closedWhileRunning |= g_running;
     delete std::exchange(beside, nullptr);
     CFrameWnd::OnClose();
   }
@@ -356,32 +315,24 @@ class MainFrame : public CFrameWnd {
     if (beside) beside->DestroyWindow();
     CFrameWnd::OnDestroy();
   }
+  BrowserFrame* beside = new BrowserFrame;
 };
 
 TEST(WindowLifetimeTest, AWindowGoneDuringANestedLoopOfItsOwnHandlerEndsTheLoop) {
   RegisterClosingDialog();
   const MessageBoxHandler quietBoxes = SetMessageBoxHandler(nullptr);  // the real box
-  const CDialog::ModalDriver driver = CDialog::SetModalDriver(nullptr);
   const CMenu::PopupMenuHandler menus = CMenu::SetPopupMenuHandler(nullptr);
-  struct Case {
-    Target target;
-    Act act;
-  };
-  const Case cases[] = {{Target::Window, Act::Destroy},      {Target::Window, Act::PostedClose},
-                        {Target::ParentFrame, Act::Destroy}, {Target::ParentFrame, Act::CloseRequest},
-                        {Target::MainFrame, Act::Destroy},   {Target::MainFrame, Act::CloseRequest}};
+  const std::pair<Target, Act> cases[] = {{Target::Window, Act::Destroy}, {Target::Window, Act::PostedClose},
+                                          {Target::Frame, Act::Destroy},  {Target::Frame, Act::CloseRequest},
+                                          {Target::Main, Act::Destroy},   {Target::Main, Act::CloseRequest}};
   int row = 0;
   for (Loop loop : {Loop::Menu, Loop::Dialog, Loop::Box, Loop::Capture}) {
-    for (const Case& c : cases) {
-      const bool byKey = ++row % 2 == 0;
-      SCOPED_TRACE("loop " + std::to_string(static_cast<int>(loop)) + ", target " +
-                   std::to_string(static_cast<int>(c.target)) + ", act " + std::to_string(static_cast<int>(c.act)) +
-                   (byKey ? ", key" : ", mouse"));
-      HandlerLog log;
+    for (const auto& [targetKind, act] : cases) {
+      SCOPED_TRACE(testing::Message() << "row " << row << ": loop " << static_cast<int>(loop) << ", target "
+                                      << static_cast<int>(targetKind) << ", act " << static_cast<int>(act));
+      g_running = g_returned = g_closedWhileRunning = g_deletedWhileRunning = g_grabLeft = false;
       CWinApp app("Loops");
       MainFrame main;
-      main.log = &log;
-      main.beside = new BrowserFrame(&log);
       BrowserFrame& frame = *main.beside;
       LoopingWnd& wnd = frame.grid;
       ASSERT_TRUE(main.Create("Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 400, 300), nullptr, 0));
@@ -390,59 +341,48 @@ TEST(WindowLifetimeTest, AWindowGoneDuringANestedLoopOfItsOwnHandlerEndsTheLoop)
       ASSERT_TRUE(wnd.Create("Grid", WS_CHILD | WS_VISIBLE, CRect(10, 10, 200, 200), &frame, 1));
       wnd.SetFocus();  // the frame is active, and stays so
       ProcessPendingEvents();
-      CWnd* target = c.target == Target::Window ? static_cast<CWnd*>(&wnd)
-                     : c.target == Target::ParentFrame ? static_cast<CWnd*>(&frame) : &main;
+      CWnd* target = targetKind == Target::Window ? static_cast<CWnd*>(&wnd)
+                     : targetKind == Target::Frame ? static_cast<CWnd*>(&frame) : &main;
       const HWND targetHandle = target->m_hWnd;
       wnd.loop = loop;
-      wnd.during = [&] {
-        if (c.act == Act::Destroy) {
-          target->DestroyWindow();
-        } else if (c.act == Act::PostedClose) {
-          target->PostMessage(WM_CLOSE);
-        } else {
-          QCloseEvent close;  // what the window manager's close request becomes
-          QApplication::sendEvent(target->GetWidget(), &close);
-        }
+      wnd.during = [&, act = act] {
+        QCloseEvent close;  // what the window manager's close request becomes
+        if (act == Act::Destroy) target->DestroyWindow();
+        else if (act == Act::PostedClose) target->PostMessage(WM_CLOSE);
+        else QApplication::sendEvent(target->GetWidget(), &close);
       };
       bool stuck = false;
-      QTimer watchdog;  // ends a loop that did not end by itself, so the run goes on
-      watchdog.setSingleShot(true);
+      QTimer watchdog;  // ends a loop that does not end by itself, so the run goes on
       QObject::connect(&watchdog, &QTimer::timeout, [&] {
         stuck = true;
         EndModalLoops();
-        if (log.dialog) log.dialog->EndDialog(IDCANCEL);
+        if (g_dialog) g_dialog->EndDialog(IDCANCEL);
         CWnd::ReleaseCapture();
       });
       watchdog.start(5000);
-      QPointer<QWidget> widget = wnd.GetWidget();
-      if (byKey) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
-        QApplication::sendEvent(widget.data(), &press);
-      } else {
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)),
-                          Qt::RightButton, Qt::RightButton, Qt::NoModifier);
-        QApplication::sendEvent(widget.data(), &press);
-      }
+      const QPointer<QWidget> widget = wnd.GetWidget();
+      QKeyEvent key(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
+      QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)), Qt::RightButton,
+                        Qt::RightButton, Qt::NoModifier);
+      QApplication::sendEvent(widget.data(), ++row % 2 ? static_cast<QEvent*>(&press) : &key);
       watchdog.stop();
       EXPECT_FALSE(stuck) << "the loop ended by itself";
-      EXPECT_TRUE(log.returned);
-      EXPECT_FALSE(log.deletedWhileRunning);
-      EXPECT_FALSE(c.act != Act::Destroy && log.closedWhileRunning) << "a close waits for the handler";
-      EXPECT_TRUE(WaitProcessingEvents([&] { return !CWnd::IsWindow(targetHandle); }, 3000))
-          << "the close goes on once the handler has returned";
-      EXPECT_TRUE(widget.isNull() || c.target == Target::MainFrame) << "the window's toolkit window is deleted";
+      EXPECT_TRUE(g_returned);
+      EXPECT_FALSE(g_deletedWhileRunning);
+      EXPECT_FALSE(g_grabLeft) << "no capture is left on a window that has gone";
+      EXPECT_FALSE(act != Act::Destroy && g_closedWhileRunning) << "a close waits for the handler";
+      EXPECT_TRUE(WaitProcessingEvents([&] { return !CWnd::IsWindow(targetHandle); }, 3000));
+      EXPECT_TRUE(widget.isNull() || targetKind == Target::Main) << "the window's toolkit window is deleted";
       EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
       EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-      EXPECT_FALSE(log.grabLeft) << "no capture is left on a window that has gone";
       int code = -1;
-      EXPECT_EQ(TakePendingQuit(&code), c.target == Target::MainFrame) << "the program ends with its main frame";
-      EXPECT_EQ(code, c.target == Target::MainFrame ? 0 : -1);
+      EXPECT_EQ(TakePendingQuit(&code), targetKind == Target::Main) << "the program ends with its main frame";
+      EXPECT_EQ(code, targetKind == Target::Main ? 0 : -1);
       app.m_pMainWnd = nullptr;
       delete main.beside;
     }
   }
   CMenu::SetPopupMenuHandler(menus);
-  CDialog::SetModalDriver(driver);
   SetMessageBoxHandler(quietBoxes);
 }
 
@@ -450,22 +390,13 @@ TEST(WindowLifetimeTest, AWindowGoneDuringANestedLoopOfItsOwnHandlerEndsTheLoop)
 // ends its loop as cancelled.
 TEST(WindowLifetimeTest, AModalDialogDestroyedWithItsOwnerEndsItsLoop) {
   RegisterClosingDialog();
-  const CDialog::ModalDriver driver = CDialog::SetModalDriver(nullptr);
   CWnd owner;
   ASSERT_TRUE(owner.Create("Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0));
   CDialog dialog(kDialogId, &owner);
   PostToUiThread([&] { owner.DestroyWindow(); });
-  bool stuck = false;
-  QTimer watchdog;
-  watchdog.setSingleShot(true);
-  QObject::connect(&watchdog, &QTimer::timeout, [&] {
-    stuck = true;
-    dialog.EndDialog(IDABORT);
-  });
-  watchdog.start(5000);
+  const QObject watch;
+  QTimer::singleShot(5000, &watch, [&] { dialog.EndDialog(IDABORT); });  // only when the loop went on
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-  EXPECT_FALSE(stuck);
-  CDialog::SetModalDriver(driver);
 }
 
 }  // namespace
