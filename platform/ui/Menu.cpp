@@ -270,13 +270,10 @@ void CMenu::FillQMenu(QMenu* menu, CWnd* owner, const std::function<void(UINT)>&
       sub->setEnabled(!(item.flags & (MF_GRAYED | MF_DISABLED)));
       CMenu* popup = item.popup.get();
       const UINT index = static_cast<UINT>(&item - m_items.data());
-      // The owner by handle: it may have gone by the time the submenu opens.
-      const HWND ownerHandle = owner ? owner->m_hWnd : nullptr;
-      QObject::connect(sub, &QMenu::aboutToShow, sub, [popup, sub, ownerHandle, index, onCommand] {
-        CWnd* live = CWnd::FromHandle(ownerHandle);
-        if (live)
-          live->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(static_cast<int>(index), 0));
-        popup->FillQMenu(sub, CWnd::FromHandle(ownerHandle), onCommand);
+      QObject::connect(sub, &QMenu::aboutToShow, sub, [popup, sub, owner, index, onCommand] {
+        if (owner && owner->IsWindowCreated())
+          owner->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(static_cast<int>(index), 0));
+        popup->FillQMenu(sub, owner, onCommand);
       });
       continue;
     }
