@@ -300,8 +300,8 @@ BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner, const CRect*) 
     chosen = Handler()(*this);
   } else if (QWidget* ownerWidget = owner->GetWidget()) {
     // Made on the heap: the owner's widget may go while the menu is up and
-    // takes the menu along. The owner going (or asked to close) while its
-    // handler runs this menu closes the menu.
+    // takes the menu along. A window that goes (or is asked to close) while
+    // its handler runs this menu closes it: nothing is chosen.
     const QPointer<QMenu> menu = new QMenu(ownerWidget);
     FillQMenu(menu, owner, [&chosen](UINT id) { chosen = id; });
     const platform_detail::NestedLoopScope nested([menu] {
