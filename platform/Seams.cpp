@@ -112,7 +112,14 @@ int ShowRealMessageBox(const MessageBoxRequest& request) {
   // The splash stays above every window: it steps aside while the box is
   // up, so a box during start-up (why the program does not start) is seen.
   const CSplashScreen::StepAside splashAside;
-  const int pressed = box.exec();
+  int pressed = 0;
+  {
+    // Answered as its close box when the window whose handler asks goes.
+    const platform_detail::NestedLoopScope nested([owned] {
+      if (owned) owned->reject();
+    });
+    pressed = box.exec();
+  }
   delete owned.data();  // nothing when its owner took it along
   for (const Button& b : buttons)
     if (b.button == pressed) return b.id;

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <deque>
 #include <mutex>
 #include <unordered_map>
@@ -22,6 +23,7 @@
 #include "platform/ui/Font.h"
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/SysColors.h"
+#include "platform/ui/WinApp.h"
 #include "platform/ui/WindowPlacement.h"
 #include "platform/ui/WndScrollBars.h"
 #include "platform/ui/WndSurface.h"
@@ -68,6 +70,7 @@ void DeliverPostedMessages() {
     }
     // A window destroyed since the post gets nothing.
     if (CWnd* wnd = CWnd::FromHandle(m.hWnd)) {
+      if (m.message == WM_CLOSE && platform_detail::DeferCloseRequest(wnd, false)) continue;
       platform_detail::EventScope scope(wnd->GetWidget());
       wnd->WindowProc(m.message, m.wParam, m.lParam);
     }
@@ -87,15 +90,63 @@ struct PendingDelete {
 std::vector<PendingDelete> g_pendingDeletes;
 
 // The depth of the outermost event delivered to the widget or to one of
-// its descendants; kNotBusy when there is none.
-size_t OutermostEventOf(QWidget* widget) {
-  if (g_eventReceivers.empty() || widget == nullptr) return kNotBusy;
+// its descendants (owned windows included), among the outermost limit
+// events; kNotBusy when there is none.
+size_t OutermostEventOf(QWidget* widget, size_t limit = kNotBusy) {
+  limit = std::min(limit, g_eventReceivers.size());
+  if (limit == 0 || widget == nullptr) return kNotBusy;
   QList<QWidget*> tree = widget->findChildren<QWidget*>();
   tree.append(widget);
-  for (size_t i = 0; i < g_eventReceivers.size(); ++i)
+  for (size_t i = 0; i < limit; ++i)
     for (QWidget* w : tree)
       if (w == g_eventReceivers[i]) return i;
   return kNotBusy;
+}
+
+// The nested loops that handlers run, outermost first, each with the
+// number of events being delivered when it started: a loop started at
+// depth n runs inside the event at depth n - 1 (and every outer one).
+struct NestedLoop {
+  const platform_detail::NestedLoopScope* scope;
+  size_t depth;
+  std::function<void()> end;
+};
+std::vector<NestedLoop> g_nestedLoops;
+
+// Ends, innermost first, every loop started inside the event at the depth.
+void EndLoopsStartedInside(size_t frame) {
+  std::vector<std::function<void()>> ends;
+  for (auto it = g_nestedLoops.rbegin(); it != g_nestedLoops.rend(); ++it)
+    if (it->depth > frame) ends.push_back(it->end);
+  for (const std::function<void()>& end : ends) end();
+}
+
+// Close requests put off until the event at the depth has returned.
+struct PendingClose {
+  HWND hWnd;
+  size_t frame;
+};
+std::vector<PendingClose> g_pendingCloses;
+
+void PostClosesDueAt(size_t depth) {
+  std::vector<HWND> due;
+  for (auto it = g_pendingCloses.begin(); it != g_pendingCloses.end();) {
+    if (it->frame >= depth) {
+      due.push_back(it->hWnd);
+      it = g_pendingCloses.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  for (HWND hWnd : due) CWnd::PostMessage(hWnd, WM_CLOSE);
+}
+
+// True when the widget lies in the window's toolkit window or in one of
+// the windows it owns.
+bool InWindowTree(const QWidget* widget, const QWidget* window) {
+  for (; widget; widget = widget->parentWidget())
+    if (widget == window) return true;
+  return false;
 }
 
 // Hidden and out of its parent at once, inert (its signals reach nothing
@@ -182,6 +233,35 @@ platform_detail::EventScope::EventScope(const QObject* receiver) { g_eventReceiv
 platform_detail::EventScope::~EventScope() {
   g_eventReceivers.pop_back();
   if (!g_pendingDeletes.empty()) DeleteWidgetsDueAt(g_eventReceivers.size());
+  if (!g_pendingCloses.empty()) PostClosesDueAt(g_eventReceivers.size());
+}
+
+platform_detail::NestedLoopScope::NestedLoopScope(std::function<void()> end) {
+  g_nestedLoops.push_back({this, g_eventReceivers.size(), std::move(end)});
+}
+
+platform_detail::NestedLoopScope::~NestedLoopScope() {
+  g_nestedLoops.erase(std::remove_if(g_nestedLoops.begin(), g_nestedLoops.end(),
+                                     [this](const NestedLoop& loop) { return loop.scope == this; }),
+                      g_nestedLoops.end());
+}
+
+bool platform_detail::DeferCloseRequest(CWnd* wnd, bool closeEventOnTop) {
+  QWidget* widget = wnd ? wnd->GetWidget() : nullptr;
+  if (widget == nullptr) return false;
+  const size_t below = g_eventReceivers.size() - (closeEventOnTop && !g_eventReceivers.empty() ? 1 : 0);
+  // The main window takes every window of the program along.
+  const bool everyWindow = wnd == AfxGetMainWnd();
+  const size_t frame = everyWindow ? (below > 0 ? 0 : kNotBusy) : OutermostEventOf(widget, below);
+  if (frame == kNotBusy) return false;
+  EndLoopsStartedInside(frame);
+  if (QWidget* holder = QWidget::mouseGrabber(); holder && (everyWindow || InWindowTree(holder, widget)))
+    CancelCaptureMode();
+  const HWND hWnd = wnd->m_hWnd;
+  const bool pending = std::any_of(g_pendingCloses.begin(), g_pendingCloses.end(),
+                                   [hWnd](const PendingClose& close) { return close.hWnd == hWnd; });
+  if (!pending) g_pendingCloses.push_back({hWnd, frame});
+  return true;
 }
 
 
@@ -334,6 +414,9 @@ BOOL CWnd::DestroyWindow() {
   // Asked before the children go: an event of a child (a key passed on to
   // this window) keeps this window's toolkit window alive too.
   m_busyFrame = OutermostEventOf(m_widget);
+  // A handler of this window (or of a child) inside a loop of its own gets
+  // its loops ended, so it returns once the window has gone.
+  if (m_busyFrame != kNotBusy) EndLoopsStartedInside(m_busyFrame);
   platform_detail::HandOverActivation(m_widget);
   WindowProc(WM_DESTROY, 0, 0);
   for (CWnd* child : GetChildren()) child->DestroyWindow();
@@ -353,9 +436,8 @@ void CWnd::ReleaseWindow(bool deleteWidget) {
   m_visible = false;
   if (m_bridge) {
     for (const auto& [id, qtId] : m_timers) m_bridge->killTimer(qtId);
-    m_bridge->Detach();
     if (m_widget) m_widget->removeEventFilter(m_bridge);
-    m_bridge->deleteLater();
+    m_bridge->Release();
     m_bridge = nullptr;
   }
   m_timers.clear();
@@ -366,6 +448,10 @@ void CWnd::ReleaseWindow(bool deleteWidget) {
   const size_t busyFrame = std::min(m_busyFrame, OutermostEventOf(widget));
   m_busyFrame = kNotBusy;
   if (widget) {
+    // A capture held in the window ends with it: the toolkit would
+    // otherwise keep giving the mouse to the hidden widget.
+    if (QWidget* holder = QWidget::mouseGrabber(); holder && (holder == widget || widget->isAncestorOf(holder)))
+      holder->releaseMouse();
     widget->setProperty(kWndProperty, QVariant());
     if (!deleteWidget) return;
     if (busyFrame == kNotBusy) delete widget;

@@ -66,7 +66,10 @@ class CWnd {
   // (OnDestroy, OnNcDestroy, then PostNcDestroy) and frees the handle.
   // Called from inside one of the window's own events (a key, a click, a
   // timer, a command), the window is hidden and detached at once and its
-  // toolkit window deleted after that event has returned.
+  // toolkit window deleted after that event has returned. A handler of the
+  // window (or of a child) that is inside a nested loop of its own (a popup
+  // menu, a modal dialog, a message box) has that loop ended, so it
+  // returns; the window object itself is left to its owner.
   virtual BOOL DestroyWindow();
 
   HWND GetSafeHwnd() const { return m_hWnd; }

@@ -66,6 +66,16 @@ UINT VirtualKeyOf(int key) {
 
 namespace platform_detail {
 
+WndBridge::Protector::~Protector() {
+  if (--m_bridge->m_deliveries == 0 && m_bridge->m_released) m_bridge->deleteLater();
+}
+
+void WndBridge::Release() {
+  m_owner = nullptr;
+  m_released = true;
+  if (m_deliveries == 0) deleteLater();
+}
+
 bool WndBridge::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   CWnd* owner = m_owner;
   if (!owner) return false;
@@ -81,6 +91,7 @@ bool WndBridge::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void WndBridge::timerEvent(QTimerEvent* e) {
   if (!m_owner) return;
+  const Protector protector(this);
   EventScope scope(m_owner->m_widget);
   for (const auto& [id, qtId] : m_owner->m_timers) {
     if (qtId == e->timerId()) {
@@ -92,6 +103,11 @@ void WndBridge::timerEvent(QTimerEvent* e) {
 
 bool WndBridge::eventFilter(QObject* watched, QEvent* e) {
   if (!m_owner || watched != m_owner->m_widget) return false;
+  const Protector protector(this);
+  return Translate(e);
+}
+
+bool WndBridge::Translate(QEvent* e) {
   switch (e->type()) {
     case QEvent::Paint:
       if (m_owner->UsesSurface()) {
@@ -181,9 +197,10 @@ bool WndBridge::eventFilter(QObject* watched, QEvent* e) {
       Dispatch(WM_SHOWWINDOW, FALSE, 0);
       return false;
     case QEvent::Close: {
-      // The window decides: the default closes (destroys) it.
+      // The window decides: the default closes (destroys) it. A window
+      // whose handler is still running decides once that handler returns.
       e->ignore();
-      Dispatch(WM_CLOSE, 0, 0);
+      if (!DeferCloseRequest(m_owner, true)) Dispatch(WM_CLOSE, 0, 0);
       return true;
     }
     case QEvent::ContextMenu: {

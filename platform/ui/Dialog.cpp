@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "platform/Thread.h"
+#include "platform/WndBridge.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/DialogItems.h"
@@ -134,6 +135,11 @@ INT_PTR CDialog::RunModalLoop() {
   if (!m_bEnded && IsWindow(self)) {
     QEventLoop loop;
     m_pLoop = &loop;
+    // Ended with IDCANCEL when the window whose handler runs this dialog goes.
+    const platform_detail::NestedLoopScope nested([self] {
+      if (auto* dialog = dynamic_cast<CDialog*>(FromHandle(self)); dialog && !dialog->m_bEnded)
+        dialog->EndDialog(IDCANCEL);
+    });
     loop.exec(QEventLoop::DialogExec);
     m_pLoop = nullptr;
   }
@@ -192,6 +198,13 @@ BOOL CDialog::OnCommand(WPARAM wParam, LPARAM) {
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG: return OnInitDialog();
+    case WM_DESTROY:
+      // A modal dialog destroyed (with the window that owns it) ends its loop.
+      if (m_pLoop) {
+        m_bEnded = true;
+        m_pLoop->quit();
+      }
+      break;
     case WM_KEYDOWN: {
       if (wParam != VK_ESCAPE && wParam != VK_RETURN) break;
       // A focused push button is pressed itself.

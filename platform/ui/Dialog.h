@@ -11,7 +11,8 @@
 // Tests end modal dialogs from code: queue EndDialog (PostToUiThread) or
 // install a modal driver, called inside every DoModal once the dialog is
 // shown. The modal loop keeps processing events; it also ends (IDCANCEL)
-// when the program quits.
+// when the program quits, when the dialog is destroyed (with its owner),
+// and when the window whose handler runs it is destroyed or asked to close.
 // Threads: user-interface thread.
 #pragma once
 

@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QCursor>
 #include <QMenu>
+#include <QPointer>
 
 #include "platform/Wnd.h"
+#include "platform/WndBridge.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/QtConvert.h"
 #include "platform/ui/Accelerators.h"
@@ -296,10 +298,17 @@ BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner, const CRect*) 
   UINT chosen = 0;
   if (Handler()) {
     chosen = Handler()(*this);
-  } else {
-    QMenu menu(owner->GetWidget());
-    FillQMenu(&menu, owner, [&chosen](UINT id) { chosen = id; });
-    menu.exec(QPoint(x, y));
+  } else if (QWidget* ownerWidget = owner->GetWidget()) {
+    // Made on the heap: the owner's widget may go while the menu is up and
+    // takes the menu along. A window that goes (or is asked to close) while
+    // its handler runs this menu closes it: nothing is chosen.
+    const QPointer<QMenu> menu = new QMenu(ownerWidget);
+    FillQMenu(menu, owner, [&chosen](UINT id) { chosen = id; });
+    const platform_detail::NestedLoopScope nested([menu] {
+      if (menu) menu->close();
+    });
+    menu->exec(QPoint(x, y));
+    delete menu.data();
   }
   if (flags & TPM_RETURNCMD) return static_cast<BOOL>(chosen);
   if (chosen != 0 && !(flags & TPM_NONOTIFY) && CWnd::IsWindow(ownerHandle))

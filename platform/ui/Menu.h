@@ -5,7 +5,9 @@
 // TrackPopupMenu shows a popup at a screen point: the owner first gets
 // WM_INITMENUPOPUP (and again for each submenu as it opens) to update the
 // items, then the chosen command as WM_COMMAND, or as the return value with
-// TPM_RETURNCMD. Tests choose the command through SetPopupMenuHandler.
+// TPM_RETURNCMD. A window destroyed or asked to close while its handler
+// runs the popup closes it, as dismissed. Tests choose the command through
+// SetPopupMenuHandler.
 // Threads: user-interface thread.
 #pragma once
 

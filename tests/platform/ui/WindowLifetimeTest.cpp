@@ -7,19 +7,26 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <utility>
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
+#include "platform/Seams.h"
+#include "platform/SessionEnd.h"
 #include "platform/Thread.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/FrameWnd.h"
+#include "platform/ui/Menu.h"
 #include "platform/ui/ResourceTable.h"
 #include "platform/ui/WinApp.h"
 
@@ -263,6 +270,145 @@ TEST(DialogPlacementTest, ADialogCentresOnItsOwnerElseTheMainWindowElseTheScreen
     dialog.DestroyWindow();
   }
   app.m_pMainWnd = nullptr;
+}
+
+}  // namespace
+
+namespace {
+
+// A handler of a window runs a nested loop, and the window, the frame it
+// lies in or the main frame is destroyed or asked to close meanwhile. The
+// windows are laid out as the program's: the main frame, and beside it a
+// frame of its own (the tag browser) holding the window as a member, which
+// the main frame's close deletes.
+enum class Loop { Menu, Dialog, Box, Capture };
+enum class Target { Window, Frame, Main };
+enum class Act { Destroy, CloseRequest, PostedClose };
+
+// What the test sees of the handler; it outlives the windows.
+bool g_running, g_returned, g_closedWhileRunning, g_deletedWhileRunning, g_grabLeft;
+CDialog* g_dialog = nullptr;  // while its loop runs
+
+struct LoopingWnd : CWnd {
+  ~LoopingWnd() override { g_deletedWhileRunning |= g_running; }
+  void OnClose() override { g_closedWhileRunning |= g_running, CWnd::OnClose(); }
+  void OnRButtonDown(UINT, CPoint) override { RunLoop(); }
+  void OnKeyDown(UINT, UINT, UINT) override { RunLoop(); }
+  void RunLoop() {
+    g_running = true;
+    QTimer::singleShot(0, during);
+    CMenu menu;
+    CDialog dialog(kDialogId, this);
+    if (loop == Loop::Menu && menu.CreatePopupMenu() && menu.AppendMenu(MF_STRING, 1, "Copy"))
+      menu.TrackPopupMenu(TPM_LEFTALIGN, 20, 20, AfxGetMainWnd());  // a menu of the main frame
+    if (loop == Loop::Dialog) g_dialog = &dialog, dialog.DoModal(), g_dialog = nullptr;
+    if (loop == Loop::Box) MessageBox("Sure?", "Question", MB_YESNO);
+    if (loop == Loop::Capture) SetCapture(), WaitProcessingEvents([this] { return GetCapture() != this; }, 20000);
+    g_grabLeft = QWidget::mouseGrabber() != nullptr;
+    g_running = false;  // the handler goes on with its window object
+    g_returned = true;
+  }
+  Loop loop = Loop::Menu;
+  std::function<void()> during;  // queued as the loop starts
+};
+
+struct BrowserFrame : CWnd {
+  void OnClose() override { g_closedWhileRunning |= g_running, CWnd::OnClose(); }
+  LoopingWnd grid;
+};
+
+struct MainFrame : CFrameWnd {
+  void OnClose() override {
+    g_closedWhileRunning |= g_running;
+    delete std::exchange(beside, nullptr);
+    CFrameWnd::OnClose();
+  }
+  void OnDestroy() override {
+    if (beside) beside->DestroyWindow();
+    CFrameWnd::OnDestroy();
+  }
+  BrowserFrame* beside = new BrowserFrame;
+};
+
+TEST(WindowLifetimeTest, AWindowGoneDuringANestedLoopOfItsOwnHandlerEndsTheLoop) {
+  RegisterClosingDialog();
+  const MessageBoxHandler quietBoxes = SetMessageBoxHandler(nullptr);  // the real box
+  const CMenu::PopupMenuHandler menus = CMenu::SetPopupMenuHandler(nullptr);
+  const std::pair<Target, Act> cases[] = {{Target::Window, Act::Destroy}, {Target::Window, Act::PostedClose},
+                                          {Target::Frame, Act::Destroy},  {Target::Frame, Act::CloseRequest},
+                                          {Target::Main, Act::Destroy},   {Target::Main, Act::CloseRequest}};
+  int row = 0;
+  for (Loop loop : {Loop::Menu, Loop::Dialog, Loop::Box, Loop::Capture}) {
+    for (const auto& [targetKind, act] : cases) {
+      SCOPED_TRACE(testing::Message() << "row " << row << ": loop " << static_cast<int>(loop) << ", target "
+                                      << static_cast<int>(targetKind) << ", act " << static_cast<int>(act));
+      g_running = g_returned = g_closedWhileRunning = g_deletedWhileRunning = g_grabLeft = false;
+      CWinApp app("Loops");
+      MainFrame main;
+      BrowserFrame& frame = *main.beside;
+      LoopingWnd& wnd = frame.grid;
+      ASSERT_TRUE(main.Create("Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 400, 300), nullptr, 0));
+      app.m_pMainWnd = &main;
+      ASSERT_TRUE(frame.Create("Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(420, 0, 820, 300), nullptr, 0));
+      ASSERT_TRUE(wnd.Create("Grid", WS_CHILD | WS_VISIBLE, CRect(10, 10, 200, 200), &frame, 1));
+      wnd.SetFocus();  // the frame is active, and stays so
+      ProcessPendingEvents();
+      CWnd* target = targetKind == Target::Window ? static_cast<CWnd*>(&wnd)
+                     : targetKind == Target::Frame ? static_cast<CWnd*>(&frame) : &main;
+      const HWND targetHandle = target->m_hWnd;
+      wnd.loop = loop;
+      wnd.during = [&, act = act] {
+        QCloseEvent close;  // what the window manager's close request becomes
+        if (act == Act::Destroy) target->DestroyWindow();
+        else if (act == Act::PostedClose) target->PostMessage(WM_CLOSE);
+        else QApplication::sendEvent(target->GetWidget(), &close);
+      };
+      bool stuck = false;
+      QTimer watchdog;  // ends a loop that does not end by itself, so the run goes on
+      QObject::connect(&watchdog, &QTimer::timeout, [&] {
+        stuck = true;
+        EndModalLoops();
+        if (g_dialog) g_dialog->EndDialog(IDCANCEL);
+        CWnd::ReleaseCapture();
+      });
+      watchdog.start(5000);
+      const QPointer<QWidget> widget = wnd.GetWidget();
+      QKeyEvent key(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
+      QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)), Qt::RightButton,
+                        Qt::RightButton, Qt::NoModifier);
+      QApplication::sendEvent(widget.data(), ++row % 2 ? static_cast<QEvent*>(&press) : &key);
+      watchdog.stop();
+      EXPECT_FALSE(stuck) << "the loop ended by itself";
+      EXPECT_TRUE(g_returned);
+      EXPECT_FALSE(g_deletedWhileRunning);
+      EXPECT_FALSE(g_grabLeft) << "no capture is left on a window that has gone";
+      EXPECT_FALSE(act != Act::Destroy && g_closedWhileRunning) << "a close waits for the handler";
+      EXPECT_TRUE(WaitProcessingEvents([&] { return !CWnd::IsWindow(targetHandle); }, 3000));
+      EXPECT_TRUE(widget.isNull() || targetKind == Target::Main) << "the window's toolkit window is deleted";
+      EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+      EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+      int code = -1;
+      EXPECT_EQ(TakePendingQuit(&code), targetKind == Target::Main) << "the program ends with its main frame";
+      EXPECT_EQ(code, targetKind == Target::Main ? 0 : -1);
+      app.m_pMainWnd = nullptr;
+      delete main.beside;
+    }
+  }
+  CMenu::SetPopupMenuHandler(menus);
+  SetMessageBoxHandler(quietBoxes);
+}
+
+// A modal dialog destroyed with its owner, outside any event of theirs,
+// ends its loop as cancelled.
+TEST(WindowLifetimeTest, AModalDialogDestroyedWithItsOwnerEndsItsLoop) {
+  RegisterClosingDialog();
+  CWnd owner;
+  ASSERT_TRUE(owner.Create("Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0));
+  CDialog dialog(kDialogId, &owner);
+  PostToUiThread([&] { owner.DestroyWindow(); });
+  const QObject watch;
+  QTimer::singleShot(5000, &watch, [&] { dialog.EndDialog(IDABORT); });  // only when the loop went on
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
 
 }  // namespace
