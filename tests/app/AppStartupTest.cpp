@@ -172,6 +172,7 @@ enum class NotAFileKind { kFifo, kFolder, kDanglingLink };
 class NotAFileTest : public AppTest, public ::testing::WithParamInterface<std::tuple<NotAFileCase, NotAFileKind>> {};
 
 char g_hangText[256];
+int g_hangFd = -1;  // stderr as it was before the test captured it
 
 TEST_P(NotAFileTest, IsNamedAndNeverWaitedOn) {
   const auto& [c, kind] = GetParam();
@@ -184,8 +185,9 @@ TEST_P(NotAFileTest, IsNamedAndNeverWaitedOn) {
                                                    : ::symlink(dir.File("missing").c_str(), path.c_str());
   ASSERT_EQ(made, 0) << path;
   std::snprintf(g_hangText, sizeof g_hangText, "The start waited on %s for 20 s.\n", path.c_str());
+  g_hangFd = ::dup(STDERR_FILENO);
   const auto previous = std::signal(SIGALRM, [](int) {
-    [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, g_hangText, std::strlen(g_hangText));
+    [[maybe_unused]] const ssize_t n = ::write(g_hangFd, g_hangText, std::strlen(g_hangText));
     ::_exit(3);
   });
   ::alarm(20);
@@ -197,6 +199,7 @@ TEST_P(NotAFileTest, IsNamedAndNeverWaitedOn) {
   const std::string said = testing::internal::GetCapturedStderr();
   ::alarm(0);
   std::signal(SIGALRM, previous);
+  ::close(g_hangFd);
 
   const std::string what = kind == NotAFileKind::kFifo     ? "a FIFO"
                            : kind == NotAFileKind::kFolder ? "a folder"
