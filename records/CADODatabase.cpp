@@ -51,7 +51,10 @@ void CADODatabase::OpenOrThrow(int nMaxSchemaVersion, const FileCheck& fnCheck) 
   for (const char* part : {"", "-wal", "-shm", "-journal"}) {
     const std::string path = m_strFileName + part;
     if (const std::string kind = NonFileKind(path); !kind.empty())
-      ThrowOpenError(SQLITE_CANTOPEN, NotAFileText(path, kind));
+      throw CADOException(SQLITE_CANTOPEN,
+                          "The database file cannot be opened: " + NotAFileText(path, kind) +
+                              "\nMove it out of the folder, then start VekFrame again.",
+                          "", "", m_strFileName);
   }
   struct stat st {};
   const bool exists = ::stat(m_strFileName.c_str(), &st) == 0;
