@@ -7,12 +7,11 @@
 #include <sys/wait.h>
 
 #include <algorithm>
-#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <thread>
+#include <sstream>
 
 #include "AppTestSupport.h"
 #include "LoopGuard.h"
@@ -167,9 +166,7 @@ struct NotAFileCase {
   void (*after)();     // after the start
 };
 
-enum class NotAFileKind { kFifo, kFolder, kDanglingLink };
-
-class NotAFileTest : public AppTest, public ::testing::WithParamInterface<std::tuple<NotAFileCase, NotAFileKind>> {};
+class NotAFileTest : public AppTest, public ::testing::WithParamInterface<std::tuple<NotAFileCase, std::string>> {};
 
 char g_hangText[256];
 int g_hangFd = -1;  // stderr as it was before the test captured it
@@ -180,9 +177,9 @@ TEST_P(NotAFileTest, IsNamedAndNeverWaitedOn) {
   if (const size_t at = path.find("CODE"); at != std::string::npos) path.replace(at, 4, code);
   std::filesystem::remove(path);
   if (c.prepare) c.prepare(dir.Path(), code);
-  const int made = kind == NotAFileKind::kFifo     ? ::mkfifo(path.c_str(), 0600)
-                   : kind == NotAFileKind::kFolder ? ::mkdir(path.c_str(), 0700)
-                                                   : ::symlink(dir.File("missing").c_str(), path.c_str());
+  const int made = kind == "Fifo"     ? ::mkfifo(path.c_str(), 0600)
+                   : kind == "Folder" ? ::mkdir(path.c_str(), 0700)
+                                      : ::symlink(dir.File("missing").c_str(), path.c_str());
   ASSERT_EQ(made, 0) << path;
   std::snprintf(g_hangText, sizeof g_hangText, "The start waited on %s for 20 s.\n", path.c_str());
   g_hangFd = ::dup(STDERR_FILENO);
@@ -201,19 +198,16 @@ TEST_P(NotAFileTest, IsNamedAndNeverWaitedOn) {
   std::signal(SIGALRM, previous);
   ::close(g_hangFd);
 
-  const std::string what = kind == NotAFileKind::kFifo     ? "a FIFO"
-                           : kind == NotAFileKind::kFolder ? "a folder"
-                           : c.followsLinks                ? "a link to a missing file"
-                                                           : "a symbolic link";
+  const std::string what = kind == "Fifo"     ? "a FIFO"
+                           : kind == "Folder" ? "a folder"
+                           : c.followsLinks   ? "a link to a missing file"
+                                              : "a symbolic link";
+  // A box, or a line of stderr or of the log (read as the program reads:
+  // a FIFO in its place is not waited on), names both.
   std::vector<std::string> messages = BoxTexts();
-  std::string logText;  // read as the program reads: a FIFO in its place is not waited on
+  std::string logText, line;
   ReadWholeFile(File("-Log.log"), &logText);
-  for (const std::string& text : {said, logText})
-    for (size_t at = 0; at < text.size();) {
-      const size_t end = std::min(text.find('\n', at), text.size());
-      messages.push_back(text.substr(at, end - at));
-      at = end + 1;
-    }
+  for (std::istringstream lines(said + "\n" + logText); std::getline(lines, line);) messages.push_back(line);
   EXPECT_TRUE(std::any_of(messages.begin(), messages.end(), [&](const std::string& m) {
     return m.find(path) != std::string::npos && m.find(what) != std::string::npos;
   })) << "no message names " << path << " as " << what << ":\n" << testing::PrintToString(messages);
@@ -239,11 +233,9 @@ INSTANTIATE_TEST_SUITE_P(
             NotAFileCase{"Log", "CODE-Log.log", true, nullptr, nullptr},
             NotAFileCase{"InstanceLock", "vekframe-VekFrame_CODE.lock", false, nullptr, nullptr},
             NotAFileCase{"ShippedFileCopy", "VTLN-DataBase.mdb.vekcopy-1", false, nullptr, nullptr}),
-        ::testing::Values(NotAFileKind::kFifo, NotAFileKind::kFolder, NotAFileKind::kDanglingLink)),
-    [](const ::testing::TestParamInfo<std::tuple<NotAFileCase, NotAFileKind>>& info) {
-      const NotAFileKind kind = std::get<1>(info.param);
-      return std::string(std::get<0>(info.param).name) +
-             (kind == NotAFileKind::kFifo ? "Fifo" : kind == NotAFileKind::kFolder ? "Folder" : "DanglingLink");
+        ::testing::Values("Fifo", "Folder", "DanglingLink")),
+    [](const ::testing::TestParamInfo<std::tuple<NotAFileCase, std::string>>& info) {
+      return std::get<0>(info.param).name + std::get<1>(info.param);
     });
 
 TEST_F(AppTest, SecondInstanceStartsWhileCtrlAndShiftAreHeld) {
@@ -397,17 +389,16 @@ namespace {
 
 // ---- The real program -------------------------------------------------------------------
 
-// The environment of this process without the entries named (each given
-// as "NAME="), with the entries added.
-std::vector<std::string> EnvironmentWith(const std::vector<std::string>& added) {
-  const char* const replaced[] = {"QT_QPA_PLATFORM=", "XDG_RUNTIME_DIR=", "HOME=", "TMPDIR=", "XDG_CACHE_HOME=",
-                                  "XDG_CONFIG_HOME="};
-  std::vector<std::string> env;
+// The environment of this process but its folders, with the entries given.
+std::vector<std::string> EnvironmentWith(std::vector<std::string> env) {
+  const auto replaced = [](const char* entry) {
+    for (const char* name : {"QT_QPA_PLATFORM=", "XDG_RUNTIME_DIR=", "HOME=", "TMPDIR=", "XDG_CACHE_HOME="})
+      if (std::strncmp(entry, name, std::strlen(name)) == 0) return true;
+    return false;
+  };
   for (char** e = environ; *e; ++e)
-    if (std::none_of(std::begin(replaced), std::end(replaced), [&](const char* n) { return std::strncmp(*e, n, std::strlen(n)) == 0; }))
-      env.push_back(*e);
+    if (!replaced(*e)) env.push_back(*e);
   env.push_back("QT_QPA_PLATFORM=offscreen");
-  env.insert(env.end(), added.begin(), added.end());
   return env;
 }
 
@@ -418,8 +409,7 @@ pid_t StartProgramIn(const testing_support::TempDir& folder, const std::vector<s
   std::error_code ec;
   if (!std::filesystem::exists(program)) std::filesystem::create_hard_link(VEK_PROGRAM_PATH, program, ec);
   if (ec) std::filesystem::copy_file(VEK_PROGRAM_PATH, program, ec);
-  std::vector<char*> argv = {const_cast<char*>(program.c_str()), nullptr};
-  std::vector<char*> envp;
+  std::vector<char*> argv = {const_cast<char*>(program.c_str()), nullptr}, envp;
   for (const std::string& e : env) envp.push_back(const_cast<char*>(e.c_str()));
   envp.push_back(nullptr);
   const pid_t pid = ::fork();
@@ -431,15 +421,6 @@ pid_t StartProgramIn(const testing_support::TempDir& folder, const std::vector<s
     ::_exit(127);
   }
   return pid;
-}
-
-// Waits until the condition holds, at most ms; whether it did.
-bool WaitFor(const std::function<bool()>& condition, int ms) {
-  for (int waited = 0; !condition(); waited += 20) {
-    if (waited >= ms) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return true;
 }
 
 // True once the process catches SIGTERM (its session end is installed).
@@ -456,7 +437,7 @@ bool CatchesSigterm(pid_t pid) {
 int EndBySigterm(pid_t pid) {
   ::kill(pid, SIGTERM);
   int status = 0;
-  if (!WaitFor([&] { return ::waitpid(pid, &status, WNOHANG) == pid; }, 10000)) {
+  if (!WaitProcessingEvents([&] { return ::waitpid(pid, &status, WNOHANG) == pid; }, 10000)) {
     ::kill(pid, SIGKILL);
     ::waitpid(pid, &status, 0);
     return -1;
@@ -473,7 +454,8 @@ TEST(ProgramInstances, AStartOfTheSameFolderInAnotherEnvironmentIsRefused) {
   const pid_t first = StartProgramIn(folder, EnvironmentWith({"XDG_RUNTIME_DIR=" + one.Path(), "HOME=" + one.Path(),
                                                               "TMPDIR=" + one.Path()}));
   ASSERT_GT(first, 0);
-  if (!WaitFor([&] { return folder.Read("VTLN-Log.log").find("Engine started") != std::string::npos; }, 30000)) {
+  if (!WaitProcessingEvents([&] { return folder.Read("VTLN-Log.log").find("Engine started") != std::string::npos; },
+                            30000)) {
     EndBySigterm(first);
     FAIL() << "the first start did not start:\n" << folder.Read("VTLN-Log.log");
   }
@@ -489,7 +471,7 @@ TEST(ProgramInstances, AStartOfTheSameFolderInAnotherEnvironmentIsRefused) {
     SCOPED_TRACE(second.what);
     const pid_t pid = StartProgramIn(folder, EnvironmentWith(second.env));
     ASSERT_GT(pid, 0);
-    EXPECT_TRUE(WaitFor([&] { return CatchesSigterm(pid); }, 10000));
+    EXPECT_TRUE(WaitProcessingEvents([&] { return CatchesSigterm(pid); }, 10000));
     EXPECT_EQ(EndBySigterm(pid), 1) << "refused at its start";
   }
   const std::string text = folder.Read("VTLN-Log.log");
