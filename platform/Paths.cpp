@@ -175,10 +175,11 @@ void CopyStepReached(CopyStep step, const std::string& copy) {
 // file, or another lock on its data, as SQLite's on a database the copy
 // has become a name of, neither drops nor meets it) and released by the
 // system when the copying process dies. Only a process that may write the
-// copy can take it.
-bool LockCopyMark(int fd, bool bWait) {
+// copy can take it. A read lock on the byte (bRead), which any reader can
+// take, is had only while nobody holds the mark.
+bool LockCopyMark(int fd, bool bWait, bool bRead = false) {
   struct flock mark {};
-  mark.l_type = F_WRLCK;
+  mark.l_type = bRead ? F_RDLCK : F_WRLCK;
   mark.l_whence = SEEK_SET;
   mark.l_start = static_cast<off_t>(1) << 62;
   mark.l_len = 1;
@@ -211,14 +212,14 @@ void RemoveCopiesOfEndedStarts(const fs::path& folder, const std::string& name) 
     const std::string path = entry.path().string();
     std::string error;
     bool refused = false;
-    const int fd = OpenRegularFile(path, O_RDWR, false, &error, 0, &refused);
+    const int fd = OpenRegularFile(path, O_RDONLY, false, &error, 0, &refused);
     if (fd < 0) {
       if (refused) TellOnStderr(error + " It is no copy of a shipped file and is left alone.");
       continue;
     }
     // Held while it is judged, so the start it belongs to, if it just made
     // it, finds its name gone when it marks it, and makes it again.
-    if (LockCopyMark(fd, false) && NameIsOf(path, fd)) ::unlink(path.c_str());
+    if (LockCopyMark(fd, false, true) && NameIsOf(path, fd)) ::unlink(path.c_str());
     ::close(fd);
   }
 }
