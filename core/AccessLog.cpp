@@ -8,6 +8,7 @@
 
 #include "core/Shamsi.h"
 #include "core/VekUtils.h"
+#include "platform/Paths.h"
 #include "platform/Seams.h"
 
 namespace {
@@ -15,6 +16,7 @@ namespace {
 std::mutex g_logMutex;
 std::string g_logPath;
 std::string g_logUser;
+std::string g_saidNotAFile;  // the log whose name was last found borne by no file (said once)
 
 }  // namespace
 
@@ -45,8 +47,19 @@ bool WriteAccessLogLine(const std::string& strText, bool bPrefix) {
   std::string line = bPrefix ? MakeAccessLogPrefix(GetCurrentDateTime(), g_logUser) : std::string();
   for (char c : strText) line += (c == '\r' || c == '\n') ? ' ' : c;
   line += "\r\n";
-  const int fd = ::open(g_logPath.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
+  // A FIFO in the log's place would hold the program for ever; anything
+  // but a file is said once on stderr, and nothing is logged.
+  std::string error;
+  bool refused = false;
+  const int fd = OpenRegularFile(g_logPath, O_WRONLY | O_APPEND | O_CREAT, true, &error, 0644, &refused);
+  if (fd < 0) {
+    if (refused && g_saidNotAFile != g_logPath) {
+      g_saidNotAFile = g_logPath;
+      const std::string said = "VekFrame: " + error + " Nothing is written to the log.\n";
+      [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, said.data(), said.size());
+    }
+    return false;
+  }
   size_t done = 0;
   bool ok = true;
   while (done < line.size()) {

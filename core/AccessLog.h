@@ -18,5 +18,7 @@ std::string MakeAccessLogPrefix(double d, const std::string& strUser);
 
 // Appends the text as one line (line breaks inside it become blanks) to the
 // log file, with the prefix when bPrefix. False when the line could not be
-// written (the file cannot be opened or the disk is full).
+// written (the file cannot be opened or the disk is full). A name borne by
+// anything but a file (a FIFO, a folder, a link to a missing file) is never
+// waited on: it is said once on stderr, naming it, and nothing is logged.
 bool WriteAccessLogLine(const std::string& strText, bool bPrefix);

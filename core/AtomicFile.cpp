@@ -23,6 +23,9 @@
 #include <thread>
 #include <vector>
 
+#include "core/AccessLog.h"
+#include "platform/Paths.h"
+
 namespace {
 
 std::mutex g_hookMutex;
@@ -101,6 +104,7 @@ struct CFileLock::State {
   int depth = 0;                            // nesting in the owner thread
   int fd = -1;                              // the open lock file, flock-ed, while held
   std::atomic<bool> waitRanOut{false};      // the last wait ran out; not had since
+  bool saidNotAFile = false;                // the lock file's name was found borne by no file, and said
 };
 
 namespace {
@@ -215,8 +219,20 @@ CFileLock::CFileLock(const std::string& path, int nWaitMs) {
     return;
   }
   // Only the owner may read or lock it: a lock file others can open would
-  // let any local user hold every write of the file back.
-  const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+  // let any local user hold every write of the file back. A name borne by
+  // anything but a file (a FIFO would block the open for ever) is not used,
+  // and said once.
+  std::string notAFile;
+  bool refused = false;
+  const int fd = OpenRegularFile(lockFile, O_RDWR | O_CREAT, false, &notAFile, 0600, &refused);
+  if (refused && !m_state->saidNotAFile) {
+    m_state->saidNotAFile = true;
+    const std::string text =
+        notAFile + " It is not used as the lock of \"" + file + "\": other programs' writes of it are not held back.";
+    const std::string line = "VekFrame: " + text + "\n";
+    [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, line.data(), line.size());
+    WriteAccessLogLine(text, true);
+  }
   if (fd >= 0) {
     struct stat st {};
     if (::fstat(fd, &st) == 0 && st.st_uid == ::geteuid() && (st.st_mode & 077) != 0) ::fchmod(fd, 0600);
@@ -254,18 +270,9 @@ bool IsMarkedReadOnly(const std::string& path) {
   return ::access(path.c_str(), W_OK) != 0 || (st.st_mode & 0222) == 0;
 }
 
-bool ReadWholeFile(const std::string& path, std::string* content, std::string* error) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    SetError(error, "Cannot open", path);
-    return false;
-  }
-  struct stat st {};
-  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-    if (error) *error = "\"" + path + "\" is a folder, not a file.";
-    ::close(fd);
-    return false;
-  }
+bool ReadWholeFile(const std::string& path, std::string* content, std::string* error, bool bFollowLinks) {
+  const int fd = OpenRegularFile(path, O_RDONLY, bFollowLinks, error);
+  if (fd < 0) return false;
   std::string data;
   char buffer[65536];
   for (;;) {
@@ -349,6 +356,12 @@ bool LinkTempFileAsNew(const std::string& temp, const std::string& path, std::st
 }
 
 bool WriteFileAtomic(const std::string& path, const std::string& content, std::string* error, int nMode) {
+  // Only a file (or a link to one) is replaced: a folder, a FIFO or a link
+  // to a missing file in its place stays, and is named.
+  if (const std::string kind = NonFileKind(path); !kind.empty()) {
+    if (error) *error = NotAFileText(path, kind);
+    return false;
+  }
   const std::string file = ResolveFileLink(path);
   CFileLock lock(file);
   if (!lock.IsHeld()) {
@@ -358,8 +371,9 @@ bool WriteFileAtomic(const std::string& path, const std::string& content, std::s
   struct stat st {};
   int mode = nMode >= 0 ? nMode & 07777 : -1;
   if (::stat(file.c_str(), &st) == 0) {
-    if (S_ISDIR(st.st_mode)) {
-      if (error) *error = "\"" + file + "\" is a folder, not a file.";
+    if (!S_ISREG(st.st_mode)) {
+      const std::string kind = NonFileKind(file);
+      if (error) *error = NotAFileText(file, kind.empty() ? "no regular file" : kind);
       return false;
     }
     // A file marked read-only (no write permission for anyone) stays so

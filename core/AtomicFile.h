@@ -29,8 +29,9 @@ std::string ResolveFileLink(const std::string& path);
 // default), and the lock is then not held: IsHeld is false and GetError
 // names the lock file and, where the system tells it, the process that
 // holds it. A lock file that cannot be made leaves only the in-process
-// exclusion. A wait of 0 only tries. Not copyable; released by the
-// destructor.
+// exclusion; so does a lock file's name that another kind of thing bears
+// (a FIFO, a folder, a link), which is said once on stderr and in the log.
+// A wait of 0 only tries. Not copyable; released by the destructor.
 class CFileLock {
  public:
   explicit CFileLock(const std::string& path, int nWaitMs = -1);
@@ -68,15 +69,19 @@ class CFileLock {
 // right, or no one has a write permission (the file is marked read-only).
 bool IsMarkedReadOnly(const std::string& path);
 
-// Reads the whole file; false (and a reason) when it cannot be read. A
-// folder is refused as "is a folder".
-bool ReadWholeFile(const std::string& path, std::string* content, std::string* error = nullptr);
+// Reads the whole file; false (and a reason) when it cannot be read. Never
+// blocks: anything but a regular file (a FIFO, a folder, a device, a link
+// to a missing file, or any link when bFollowLinks is false) is refused,
+// the reason naming the path and what it is (OpenRegularFile).
+bool ReadWholeFile(const std::string& path, std::string* content, std::string* error = nullptr,
+                   bool bFollowLinks = true);
 
 // Replaces (or creates) the file with content atomically, holding the
 // file's CFileLock. A file that exists keeps its permissions unless nMode
 // (0-07777) is given; a new file gets nMode, or 0666 less the umask (the
 // process's umask is never changed, not even for a moment); a read-only
-// file is refused. Stale temporary files of the file are removed.
+// file is refused, as is a name borne by anything but a file (a folder, a
+// FIFO, a link to a missing file). Stale temporary files of the file are removed.
 bool WriteFileAtomic(const std::string& path, const std::string& content, std::string* error = nullptr,
                      int nMode = -1);
 

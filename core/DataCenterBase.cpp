@@ -31,9 +31,10 @@ CDataCenterBase::~CDataCenterBase() = default;
 
 int CDataCenterBase::LoadTagFile(const std::string& strPath) {
   if (!m_tags.empty()) return LoadTagText("", strPath);  // refused there
-  if (IsFolder(strPath)) {
-    // The code of a file that cannot be found, but said as what it is.
-    m_strLastError = "The DataCenter Tag file \"" + strPath + "\" is a folder, not a file.\nPlease update DCT file.";
+  if (const std::string kind = NonFileKind(strPath); !kind.empty()) {
+    // The code of a file that cannot be found, but said as what it is (a
+    // folder, a FIFO, a link to a missing file).
+    m_strLastError = "The DataCenter Tag file " + NotAFileText(strPath, kind) + "\nPlease update DCT file.";
     return eResultFileNotFound;
   }
   if (!FileExists(strPath)) {

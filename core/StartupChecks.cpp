@@ -23,6 +23,7 @@ bool SecondInstanceKeysHeld() {
 // The locks live until the process ends.
 std::mutex g_locksMutex;
 std::map<std::string, std::unique_ptr<CNamedMutex>> g_locks;
+std::string g_secondInstanceMessage = "VekFrame already running!";
 
 }  // namespace
 
@@ -39,6 +40,7 @@ BOOL CheckSingleInstance(const std::string& strMutexName, const std::string& str
     auto& slot = g_locks[strMutexName];
     if (!slot) slot = std::make_unique<CNamedMutex>(strMutexName);
     existed = slot->AlreadyExisted();
+    g_secondInstanceMessage = strMessage;
   }
   if (!existed) return TRUE;
   if (SecondInstanceKeysHeld()) {
@@ -49,16 +51,25 @@ BOOL CheckSingleInstance(const std::string& strMutexName, const std::string& str
   return SecondInstanceKeysHeld() ? TRUE : FALSE;
 }
 
+void RefuseSecondInstance(const std::string& strReason) {
+  std::string message;
+  {
+    std::lock_guard lock(g_locksMutex);
+    message = g_secondInstanceMessage;
+  }
+  AfxMessageBox(message + "\n\n" + strReason, MB_OK | MB_ICONHAND | MB_SYSTEMMODAL);
+}
+
 BOOL CheckFileAccess(const std::string& strWhat, const std::string& strPath) {
-  if (IsFolder(strPath)) {
-    AfxMessageBox(strWhat + " file is a folder!\n" + strPath, MB_OK | MB_ICONHAND | MB_SYSTEMMODAL);
+  if (const std::string kind = NonFileKind(strPath); !kind.empty()) {
+    AfxMessageBox(strWhat + " file is " + kind + "!\n" + strPath, MB_OK | MB_ICONHAND | MB_SYSTEMMODAL);
     return FALSE;
   }
   if (!FileExists(strPath)) {
     AfxMessageBox(strWhat + " file not found!\n" + strPath, MB_OK | MB_ICONHAND | MB_SYSTEMMODAL);
     return FALSE;
   }
-  if (const int fd = ::open(strPath.c_str(), O_RDONLY | O_CLOEXEC); fd >= 0) {
+  if (const int fd = OpenRegularFile(strPath, O_RDONLY, true, nullptr); fd >= 0) {
     ::close(fd);
   } else {
     AfxMessageBox(strWhat + " file is not readable!\n" + strPath + "\n" + std::strerror(errno),

@@ -18,9 +18,18 @@ BOOL CheckSingleInstance(const std::string& strMutexName, const std::string& str
 // when it took the lock, another instance holds it, or it was not called.
 std::string GetSingleInstanceFault(const std::string& strMutexName);
 
-// A missing file shows strWhat + " file not found!\n" + path, a folder in
-// its place strWhat + " file is a folder!\n" + path, a file that cannot be
-// read strWhat + " file is not readable!\n" + path and the reason, a
-// read-only file strWhat + " file is Read-Only!\n" + path (hand icon,
-// system modal), and returns FALSE; otherwise TRUE.
+// Refuses this start as a second instance where another start holds a
+// file it cannot do without (the user file while that start seals it):
+// shows the message CheckSingleInstance was given (or "VekFrame already
+// running!" before it was called), then strReason (hand icon, system
+// modal). The holding of keys lets nothing through here.
+void RefuseSecondInstance(const std::string& strReason);
+
+// A missing file shows strWhat + " file not found!\n" + path, anything but
+// a file in its place strWhat + " file is a folder!\n" + path (or "is a
+// FIFO!", "is a link to a missing file!", ... as NonFileKind says it),
+// a file that cannot be read strWhat + " file is not readable!\n" + path
+// and the reason, a read-only file strWhat + " file is Read-Only!\n" +
+// path (hand icon, system modal), and returns FALSE; otherwise TRUE. It
+// never blocks on what bears the name.
 BOOL CheckFileAccess(const std::string& strWhat, const std::string& strPath);

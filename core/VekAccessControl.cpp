@@ -6,7 +6,6 @@
 #include <mutex>
 #include <unordered_set>
 #include <strings.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/AccessLog.h"
@@ -97,7 +96,7 @@ std::string CVekAccessControl::GetKeyFileFor(const std::string& strUserFile) {
 bool CVekAccessControl::InstallDefaultUserFile(const std::string& strDefaultFile, const std::string& strUserFile,
                                                bool bQuiet) {
   const std::string keyFile = GetKeyFileFor(strUserFile);
-  if (FileExists(strUserFile) || IsFolder(strUserFile) || FileExists(keyFile) || IsFolder(keyFile)) return false;
+  if (NameTaken(strUserFile) || NameTaken(keyFile)) return false;
   BeginLoad(strUserFile);
   std::string content;
   std::string error;
@@ -115,6 +114,15 @@ bool CVekAccessControl::RefuseFile(const std::string& strText, bool bQuiet) {
   return false;
 }
 
+bool CVekAccessControl::RefuseHeldElsewhere(const std::string& strHeldBy) {
+  m_users.clear();
+  m_keyState = KeyState::kNone;
+  m_key.fill(0);
+  m_strHeldElsewhere = strHeldBy;
+  m_strLoadError = "Another start of VekFrame holds the user file to seal it:\n" + m_strPath + "\n" + strHeldBy;
+  return false;
+}
+
 void CVekAccessControl::BeginLoad(const std::string& strPath) {
   m_strPath = strPath;
   m_strKeyPath = GetKeyFileFor(strPath);
@@ -122,6 +130,7 @@ void CVekAccessControl::BeginLoad(const std::string& strPath) {
   m_refused.clear();
   m_refusedEntries.clear();
   m_strLoadError.clear();
+  m_strHeldElsewhere.clear();
   m_keyState = KeyState::kNone;
   m_nGeneration = 0;
   m_pCurrentUser = nullptr;
@@ -150,10 +159,10 @@ bool CVekAccessControl::SealOnFirstStart(const std::vector<UserFileEntry>& entri
   // Held until both files are in place: another VekFrame starting now
   // waits, then finds the key file and loads the sealed file.
   CFileLock lock(m_strPath);
-  if (!lock.IsHeld()) return fail(lock.GetError());
+  if (!lock.IsHeld()) return lock.HasWaitRunOut() ? RefuseHeldElsewhere(lock.GetError()) : fail(lock.GetError());
   // Another VekFrame sealed the file while this one waited: its file is
   // loaded (the lock held, so it is whole).
-  if (FileExists(m_strKeyPath) || IsFolder(m_strKeyPath)) return LoadUserFile(m_strPath, bQuiet);
+  if (NameTaken(m_strKeyPath)) return LoadUserFile(m_strPath, bQuiet);
   if (IsMarkedReadOnly(m_strPath)) return fail("The user file is read-only.");
   if (!CVekEncryption::MakeKey(&m_key)) return fail("The random source cannot be used.");
   m_keyState = KeyState::kKnown;
@@ -207,27 +216,49 @@ bool CVekAccessControl::SealOnFirstStart(const std::vector<UserFileEntry>& entri
   return true;
 }
 
-bool CVekAccessControl::CompleteInterruptedSeal(const std::string& strUserFile) {
+namespace {
+
+// Says in the log, once per name in a process, that a temporary name of
+// the user or key file is borne by something that is not a file, which is
+// left alone.
+void LogTempNotAFile(const std::string& temp, const std::string& kind) {
+  static std::mutex s_mutex;
+  static std::unordered_set<std::string> s_said;
+  {
+    std::lock_guard lock(s_mutex);
+    if (!s_said.insert(temp).second) return;
+  }
+  WriteAccessLogLine(NotAFileText(temp, kind) + " It is no copy of an interrupted sealing and is left alone.", true);
+}
+
+}  // namespace
+
+bool CVekAccessControl::CompleteInterruptedSeal(const std::string& strUserFile, std::string* pHeldBy) {
   const std::string userFile = ResolveFileLink(strUserFile);
   const std::string keyFile = GetKeyFileFor(strUserFile);
   if (ListTempFilesOf(userFile).empty() && ListTempFilesOf(keyFile).empty()) return false;
   // The lock of the sealing and of every write: no temporary file found
-  // under it is being written.
+  // under it is being written. A lock held beyond the wait is another
+  // start that seals the file right now.
   CFileLock lock(strUserFile);
+  if (!lock.IsHeld() && lock.HasWaitRunOut() && pHeldBy) *pHeldBy = lock.GetError();
   CVekEncryption::Key key{};
   if (!lock.IsHeld() || !CVekEncryption::ReadKeyFile(keyFile, &key, nullptr)) return false;
   std::string content;
-  const bool missing = !FileExists(userFile) && !IsFolder(userFile);
+  const bool missing = !NameTaken(userFile);
   const bool unsealed = FileExists(userFile) && ReadWholeFile(userFile, &content) && !ParseUserFileText(content).bHasSeal;
   bool placed = false;
   if (missing || unsealed) {
     // Only a copy sealed with the key on disk, as a first sealing makes it
     // (generation 1), is taken: it proves the key was made for it. Copies
-    // of an older, abandoned key do not verify.
+    // of an older, abandoned key do not verify; a link is never followed.
     for (const std::string& temp : ListTempFilesOf(userFile)) {
-      struct stat st {};
       unsigned long long generation = 0;
-      const bool sealed = ::lstat(temp.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ReadWholeFile(temp, &content) &&
+      if (const std::string kind = NonFileKind(temp, false); !kind.empty()) {
+        LogTempNotAFile(temp, kind);
+        continue;
+      }
+      const bool sealed = ReadWholeFile(temp, &content, nullptr, false) &&
                           CheckUserFileSeal(ParseUserFileText(content), key, &generation) && generation == 1;
       if (!sealed) continue;
       std::string error;
@@ -245,8 +276,12 @@ bool CVekAccessControl::CompleteInterruptedSeal(const std::string& strUserFile) 
   // The temporary name of the key file that an interrupted sealing left
   // linked to it: a second name of the same key, not needed.
   for (const std::string& temp : ListTempFilesOf(keyFile)) {
+    if (const std::string kind = NonFileKind(temp, false); !kind.empty()) {
+      LogTempNotAFile(temp, kind);
+      continue;
+    }
     CVekEncryption::Key other{};
-    if (CVekEncryption::ReadKeyFile(temp, &other, nullptr) && other == key && ::unlink(temp.c_str()) == 0)
+    if (CVekEncryption::ReadKeyFile(temp, &other, nullptr, false) && other == key && ::unlink(temp.c_str()) == 0)
       WriteAccessLogLine("A second name of the key file, left by an interrupted sealing, was removed: " + temp, true);
     other.fill(0);
   }
@@ -261,13 +296,18 @@ bool CVekAccessControl::Load(const std::string& strPath, bool bQuiet, bool bMayR
   const std::string noUser = kNoUserText;
   std::string content;
   std::string error;
-  if (IsFolder(strPath)) return RefuseFile("User file is a folder!\n" + strPath + noUser, bQuiet);
-  const bool keyExists = FileExists(m_strKeyPath) || IsFolder(m_strKeyPath);
+  if (const std::string kind = NonFileKind(strPath); !kind.empty())
+    return RefuseFile("User file is " + kind + "!\n" + strPath + noUser, bQuiet);
+  const bool keyExists = NameTaken(m_strKeyPath);
   // A key beside a missing or unsealed user file: a sealing that was
   // interrupted, or is under way in another VekFrame right now, is
-  // completed (or waited for) before the file is judged.
+  // completed (or waited for) before the file is judged. One that another
+  // start still holds after the wait is that start's: this start is the
+  // second one.
   const auto readAgain = [&] {
-    CompleteInterruptedSeal(strPath);
+    std::string heldBy;
+    CompleteInterruptedSeal(strPath, &heldBy);
+    if (!heldBy.empty()) return RefuseHeldElsewhere(heldBy);
     return Load(strPath, bQuiet, false);
   };
   if (!FileExists(strPath) && keyExists && bMayRepair) return readAgain();

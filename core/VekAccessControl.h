@@ -63,8 +63,12 @@ class CVekAccessControl {
   // Also removes a temporary second name of the key file that such an
   // interruption left. Looks at the folder only; takes the user file's
   // lock (so it never meets a sealing under way) only when temporary files
-  // are there. True when it put a sealed copy in place.
-  static bool CompleteInterruptedSeal(const std::string& strUserFile);
+  // are there. True when it put a sealed copy in place. Nothing but a
+  // regular file is read (never a FIFO, which would block, nor a link);
+  // other names are left alone, said in the log. When another start holds
+  // the lock beyond the wait (it seals the file right now), *pHeldBy gets
+  // the lock's reason, naming that process.
+  static bool CompleteInterruptedSeal(const std::string& strUserFile, std::string* pHeldBy = nullptr);
 
   // Reads the user file (remembered for saving) with its key file:
   // - an unsealed file without a key file (a first start) gets a new key
@@ -76,7 +80,13 @@ class CVekAccessControl {
   //   (None), and the message names the missing key file; nothing is saved;
   // - a missing, unreadable or empty file, one that is no user file, an
   //   unsealed file beside a key file and a file whose seal does not match
-  //   give no user and a message naming the file; false.
+  //   give no user and a message naming the file; false; so does anything
+  //   but a file in its place (a FIFO, a link to a missing file), named as
+  //   what it is;
+  // - a user file that another start of VekFrame holds beyond the lock's
+  //   wait (it seals the file right now) gives no user and no box: false,
+  //   with GetHeldElsewhere saying so, and the caller refuses the start as
+  //   a second instance.
   // A first start's sealing that was interrupted is completed first
   // (CompleteInterruptedSeal). Messages are shown unless bQuiet.
   bool LoadUserFile(const std::string& strPath, bool bQuiet = false);
@@ -85,6 +95,10 @@ class CVekAccessControl {
   // The message of the last load's fault of the whole file; empty when the
   // file was taken.
   const std::string& GetLoadError() const { return m_strLoadError; }
+  // Why the last load could not look at the user file because another
+  // start holds it (the lock's reason, naming the process); empty when it
+  // could.
+  const std::string& GetHeldElsewhere() const { return m_strHeldElsewhere; }
   const std::string& GetUserFile() const { return m_strPath; }
   const std::string& GetKeyFile() const { return m_strKeyPath; }
   // The generation of the file as loaded or last saved (0: never sealed).
@@ -155,6 +169,9 @@ class CVekAccessControl {
   bool CheckName(const std::string& strName, const CVekAccessUser* pExcept, std::string* strError) const;
   // The message of a fault of the whole file (shown unless bQuiet); false.
   bool RefuseFile(const std::string& strText, bool bQuiet);
+  // The user file held by another start beyond the wait: no user, no box
+  // (the caller refuses the start); false.
+  bool RefuseHeldElsewhere(const std::string& strHeldBy);
   // Takes the entries: groups unscrambled with the key (kKnown), read as
   // decimal numbers (an unsealed file), or None (kMissing).
   void TakeEntries(const std::vector<UserFileEntry>& entries, bool bSealed);
@@ -165,6 +182,7 @@ class CVekAccessControl {
   KeyState m_keyState = KeyState::kNone;
   unsigned long long m_nGeneration = 0;
   std::string m_strLoadError;
+  std::string m_strHeldElsewhere;
   struct LoginFailures {
     int nCount = 0;
     std::uint64_t nLastMs = 0;  // tick of the last failure

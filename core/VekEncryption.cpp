@@ -84,9 +84,9 @@ bool CVekEncryption::VerifyPassword(const std::string& strHash, const std::strin
   return crypto_pwhash_str_verify(stored, strPassword.data(), strPassword.size()) == 0;
 }
 
-bool CVekEncryption::ReadKeyFile(const std::string& strPath, Key* pKey, std::string* pError) {
+bool CVekEncryption::ReadKeyFile(const std::string& strPath, Key* pKey, std::string* pError, bool bFollowLinks) {
   std::string content, error;
-  if (!ReadWholeFile(strPath, &content, &error)) {
+  if (!ReadWholeFile(strPath, &content, &error, bFollowLinks)) {
     if (pError) *pError = error;
     return false;
   }

@@ -33,8 +33,9 @@ class CVekEncryption {
 
   // The key of the installation from its key file: exactly kKeyBytes bytes.
   // False, with a reason naming the file, when it cannot be read or is no
-  // key file.
-  static bool ReadKeyFile(const std::string& strPath, Key* pKey, std::string* pError);
+  // key file (anything but a regular file is refused, never waited on; a
+  // link too when bFollowLinks is false).
+  static bool ReadKeyFile(const std::string& strPath, Key* pKey, std::string* pError, bool bFollowLinks = true);
   // A new key from the system's random source; false when it cannot be used.
   static bool MakeKey(Key* pKey);
   // Writes the key to a new temporary file beside strPath (mode 0600,

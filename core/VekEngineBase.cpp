@@ -231,21 +231,34 @@ bool CVekEngineBase::StartUp() {
   const std::string userFile = GetUserFileName(true);
   // A first start's sealing that a crash interrupted is completed before
   // the files are looked at.
-  CVekAccessControl::CompleteInterruptedSeal(userFile);
+  std::string heldBy;
+  CVekAccessControl::CompleteInterruptedSeal(userFile, &heldBy);
   const std::string keyFile = CVekAccessControl::GetKeyFileFor(userFile);
-  const bool keyExists = FileExists(keyFile) || IsFolder(keyFile);
+  const bool keyExists = NameTaken(keyFile);
   m_pAccessControl = CreateAccessControl();
-  if (!m_strDefaultUserFile.empty() && !keyExists && !FileExists(userFile) && !IsFolder(userFile)) {
-    m_pAccessControl->InstallDefaultUserFile(m_strDefaultUserFile, userFile);
-  } else {
-    if (keyExists || !FileExists(userFile)) CheckFileAccess("Users", userFile);
-    m_pAccessControl->LoadUserFile(userFile, !FileExists(userFile));
+  if (heldBy.empty()) {
+    if (!m_strDefaultUserFile.empty() && !keyExists && !NameTaken(userFile)) {
+      m_pAccessControl->InstallDefaultUserFile(m_strDefaultUserFile, userFile);
+    } else {
+      if (keyExists || !FileExists(userFile)) CheckFileAccess("Users", userFile);
+      m_pAccessControl->LoadUserFile(userFile, !FileExists(userFile));
+    }
+    heldBy = m_pAccessControl->GetHeldElsewhere();
+  }
+  // Another start that holds the user file beyond the lock's wait seals it
+  // right now: this start is a second instance, not one with a broken seal.
+  if (!heldBy.empty()) {
+    const std::string reason = "Another start of VekFrame holds the user file to seal it:\n" + userFile + "\n" + heldBy;
+    RefuseSecondInstance(reason);
+    WriteAccessLogLine("The start is refused as a second instance. " + reason, true);
+    return false;
   }
 
   const std::string tagFile = GetTagFileName(true);
   if (!FileExists(tagFile)) {
     CheckFileAccess("DataCenter Tags", tagFile);
-    WriteAccessLogLine((IsFolder(tagFile) ? "The tag file is a folder: " : "The tag file is missing: ") + tagFile, true);
+    const std::string kind = NonFileKind(tagFile);
+    WriteAccessLogLine("The tag file is " + (kind.empty() ? std::string("missing") : kind) + ": " + tagFile, true);
     return false;
   }
   m_pDataCenter = CreateDataCenter();

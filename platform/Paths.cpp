@@ -1,8 +1,6 @@
 #include "platform/Paths.h"
 
 #include <fcntl.h>
-#include <signal.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +9,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <mutex>
 #include <system_error>
@@ -84,11 +83,124 @@ bool IsFileReadOnly(const std::string& path) {
   return ::access(path.c_str(), W_OK) != 0;
 }
 
+bool NameTaken(const std::string& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0;
+}
+
 namespace {
 
+std::string KindOfMode(mode_t mode) {
+  if (S_ISDIR(mode)) return "a folder";
+  if (S_ISFIFO(mode)) return "a FIFO";
+  if (S_ISSOCK(mode)) return "a socket";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+  if (S_ISLNK(mode)) return "a symbolic link";
+  return "not a regular file";
+}
+
+void TellOnStderr(const std::string& text) {
+  const std::string line = "VekFrame: " + text + "\n";
+  [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, line.data(), line.size());
+}
+
+}  // namespace
+
+std::string NonFileKind(const std::string& path, bool bFollowLinks) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0) return {};
+  if (S_ISLNK(st.st_mode)) {
+    if (!bFollowLinks) return KindOfMode(st.st_mode);
+    if (::stat(path.c_str(), &st) != 0) return errno == ELOOP ? "a link in a loop" : "a link to a missing file";
+  }
+  return S_ISREG(st.st_mode) ? std::string() : KindOfMode(st.st_mode);
+}
+
+std::string NotAFileText(const std::string& path, const std::string& kind) {
+  return "\"" + path + "\" is " + kind + (kind.rfind("a link", 0) == 0 ? "." : ", not a file.");
+}
+
+int OpenRegularFile(const std::string& path, int flags, bool bFollowLinks, std::string* error, unsigned mode,
+                    bool* refused) {
+  const auto fail = [&](const std::string& kind, int code) {
+    if (refused) *refused = !kind.empty();
+    if (error) *error = kind.empty() ? "Cannot open \"" + path + "\": " + std::strerror(code) : NotAFileText(path, kind);
+    errno = code;
+    return -1;
+  };
+  // O_CREAT would make the file a link that leads nowhere points at.
+  if ((flags & O_CREAT) && bFollowLinks) {
+    if (const std::string kind = NonFileKind(path, true); kind.rfind("a link", 0) == 0) return fail(kind, ENOENT);
+  }
+  const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | (bFollowLinks ? 0 : O_NOFOLLOW),
+                        static_cast<mode_t>(mode));
+  if (fd < 0) {
+    // Said as what bears the name (EISDIR, ELOOP, ENXIO for a FIFO nobody
+    // reads), else as the system says it.
+    const int code = errno;
+    return fail(NonFileKind(path, bFollowLinks), code);
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    const int code = errno;
+    ::close(fd);
+    return fail(st.st_mode != 0 ? KindOfMode(st.st_mode) : std::string(), st.st_mode != 0 ? EINVAL : code);
+  }
+  const int status = ::fcntl(fd, F_GETFL);
+  if (status == -1 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) {
+    const int code = errno;
+    ::close(fd);
+    return fail({}, code);
+  }
+  if (refused) *refused = false;
+  return fd;
+}
+
+namespace {
+
+std::mutex g_copyHookMutex;
+std::function<void(CopyStep, const std::string&)> g_copyHook;
+
+void CopyStepReached(CopyStep step, const std::string& copy) {
+  std::function<void(CopyStep, const std::string&)> hook;
+  {
+    std::lock_guard<std::mutex> lock(g_copyHookMutex);
+    hook = g_copyHook;
+  }
+  if (hook) hook(step, copy);
+}
+
+// The mark of a copy in progress: a write lock on one byte far beyond any
+// data, held through the open file (so closing another descriptor of the
+// file, or another lock on its data, as SQLite's on a database the copy
+// has become a name of, neither drops nor meets it) and released by the
+// system when the copying process dies. Only a process that may write the
+// copy can take it. A read lock on the byte (bRead), which any reader can
+// take, is had only while nobody holds the mark.
+bool LockCopyMark(int fd, bool bWait, bool bRead = false) {
+  struct flock mark {};
+  mark.l_type = bRead ? F_RDLCK : F_WRLCK;
+  mark.l_whence = SEEK_SET;
+  mark.l_start = static_cast<off_t>(1) << 62;
+  mark.l_len = 1;
+  for (;;) {
+    if (::fcntl(fd, bWait ? F_OFD_SETLKW : F_OFD_SETLK, &mark) == 0) return true;
+    if (errno != EINTR) return false;
+  }
+}
+
+bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// True while the name is the open file's.
+bool NameIsOf(const std::string& path, int fd) {
+  struct stat byName {}, byFd {};
+  return ::lstat(path.c_str(), &byName) == 0 && ::fstat(fd, &byFd) == 0 && SameFile(byName, byFd);
+}
+
 // Removes the copies of one shipped file that a start which has since
-// ended (a crash while copying) left under its temporary name; a copy of a
-// process still running is its copy in progress and stays.
+// ended (killed while copying, before or after its link) left under its
+// temporary name: those whose mark nobody holds. A copy of a start still
+// running is marked and stays.
 void RemoveCopiesOfEndedStarts(const fs::path& folder, const std::string& name) {
   const std::string prefix = name + ".vekcopy-";
   std::error_code ec;
@@ -97,11 +209,82 @@ void RemoveCopiesOfEndedStarts(const fs::path& folder, const std::string& name) 
     if (file.size() <= prefix.size() || file.compare(0, prefix.size(), prefix) != 0) continue;
     const std::string pid = file.substr(prefix.size());
     if (pid.size() > 9 || pid.find_first_not_of("0123456789") != std::string::npos) continue;
-    if (::kill(static_cast<pid_t>(std::stol(pid)), 0) != 0 && errno == ESRCH) fs::remove(entry.path(), ec);
+    const std::string path = entry.path().string();
+    std::string error;
+    bool refused = false;
+    const int fd = OpenRegularFile(path, O_RDONLY, false, &error, 0, &refused);
+    if (fd < 0) {
+      if (refused) TellOnStderr(error + " It is no copy of a shipped file and is left alone.");
+      continue;
+    }
+    // Held while it is judged, so the start it belongs to, if it just made
+    // it, finds its name gone when it marks it, and makes it again.
+    if (LockCopyMark(fd, false, true) && NameIsOf(path, fd)) ::unlink(path.c_str());
+    ::close(fd);
   }
 }
 
+// Copies source to target (which must not exist) under the copy's name and
+// links it into place; false on an error.
+bool CopyOneFile(const fs::path& source, const fs::path& target, const std::string& copy, int* linked) {
+  const int in = OpenRegularFile(source.string(), O_RDONLY, true, nullptr);
+  if (in < 0) return false;
+  struct stat st {};
+  int out = -1;
+  // Made private and marked before anything is written; a name that
+  // another start removed between the two (it took it for a leftover) is
+  // made again.
+  for (int attempt = 0; attempt < 3 && out < 0; ++attempt) {
+    out = ::open(copy.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (out < 0) break;
+    if (!LockCopyMark(out, true) || !NameIsOf(copy, out)) {
+      ::close(out);
+      out = -1;
+    }
+  }
+  bool ok = out >= 0 && ::fstat(in, &st) == 0;
+  char buffer[65536];
+  while (ok) {
+    const ssize_t n = ::read(in, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      ok = n == 0;
+      break;
+    }
+    for (ssize_t done = 0; ok && done < n;) {
+      const ssize_t w = ::write(out, buffer + done, static_cast<size_t>(n - done));
+      if (w < 0 && errno == EINTR) continue;
+      ok = w > 0;
+      done += w > 0 ? w : 0;
+    }
+  }
+  ::close(in);
+  // The shipped file's permissions, as a copy keeps them.
+  ok = ok && ::fchmod(out, st.st_mode & 07777) == 0 && ::fsync(out) == 0;
+  if (ok) {
+    CopyStepReached(CopyStep::kCopied, copy);
+    if (::link(copy.c_str(), target.c_str()) == 0) {
+      *linked = 1;
+      CopyStepReached(CopyStep::kLinked, copy);
+    } else {
+      ok = errno == EEXIST;  // a file that appeared meanwhile is not overwritten
+    }
+  }
+  // The name goes before the mark: a copy that lives on under its name is
+  // always marked by a running start, or a leftover of an ended one.
+  if (out >= 0) {
+    if (NameIsOf(copy, out)) ::unlink(copy.c_str());
+    ::close(out);
+  }
+  return ok;
+}
+
 }  // namespace
+
+void SetCopyStepHookForTest(std::function<void(CopyStep step, const std::string& copy)> hook) {
+  std::lock_guard<std::mutex> lock(g_copyHookMutex);
+  g_copyHook = std::move(hook);
+}
 
 int CopyMissingFiles(const std::string& sourceFolder, const std::string& targetFolder,
                      const std::vector<std::string>& names) {
@@ -112,32 +295,22 @@ int CopyMissingFiles(const std::string& sourceFolder, const std::string& targetF
   int copied = 0;
   for (const std::string& name : names) {
     if (name.empty() || name.find('/') != std::string::npos) return -1;
+    // The leftovers of ended starts go whether the file is in place or not:
+    // one killed after its link is a second name of the file in use.
+    RemoveCopiesOfEndedStarts(targetFolder, name);
     const fs::path source = fs::path(sourceFolder) / name;
     if (!fs::is_regular_file(source, ec)) continue;  // not shipped
     const fs::path target = fs::path(targetFolder) / name;
-    if (fs::exists(fs::symlink_status(target, ec))) continue;  // never over a user's file
+    if (NameTaken(target.string())) continue;  // never over a user's file (nor anything else there)
     // Copied under a temporary name of this process's own and linked into
     // place, so a crash never leaves a half-copied file under the real
     // name, a start at the same moment neither removes nor links this
     // copy, and a file that appeared meanwhile is not overwritten (nor
     // counted as copied).
-    RemoveCopiesOfEndedStarts(targetFolder, name);
-    const fs::path temp = fs::path(targetFolder) / (name + ".vekcopy-" + std::to_string(::getpid()));
-    fs::remove(temp, ec);
-    bool ok = fs::copy_file(source, temp, fs::copy_options::overwrite_existing, ec) && !ec;
-    if (ok) {
-      const int fd = ::open(temp.c_str(), O_RDONLY | O_CLOEXEC);
-      ok = fd >= 0 && ::fsync(fd) == 0;
-      if (fd >= 0) ::close(fd);
-    }
-    bool linked = false;
-    if (ok) {
-      linked = ::link(temp.c_str(), target.c_str()) == 0;
-      ok = linked || errno == EEXIST;
-    }
-    fs::remove(temp, ec);
-    if (!ok) return -1;
-    if (linked) ++copied;
+    const std::string copy = (fs::path(targetFolder) / (name + ".vekcopy-" + std::to_string(::getpid()))).string();
+    int linked = 0;
+    if (!CopyOneFile(source, target, copy, &linked)) return -1;
+    copied += linked;
   }
   return copied;
 }
@@ -190,131 +363,45 @@ bool WriteProfileInt(const std::string& section, const std::string& entry, int v
   return settings.status() == QSettings::NoError;
 }
 
-namespace {
-
-// Why a folder may not hold the lock, or empty when it may: it must be a
-// real folder (not a link), this user's own, and writable by no one else,
-// so no other user can hold the lock and keep the program from starting.
-// A folder above the lock's folder (bAbove) is judged by whether another
-// user could swap what lies below it: the system's administrator may own
-// it too, and the administrator's shared folders with the sticky bit
-// (/tmp) are fit, since nobody may rename or remove another user's entry
-// there.
-std::string LockFolderFault(const std::string& folder, bool bAbove = false) {
-  struct stat st {};
-  if (::lstat(folder.c_str(), &st) != 0) return "it cannot be read";
-  if (!S_ISDIR(st.st_mode)) return "it is not a folder";
-  const bool administrators = bAbove && st.st_uid == 0;
-  if (st.st_uid != ::geteuid() && !administrators) return "it belongs to another user";
-  if ((st.st_mode & (S_IWGRP | S_IWOTH)) && !(administrators && (st.st_mode & S_ISVTX)))
-    return "others may write into it";
-  return {};
-}
-
-void TellOnStderr(const std::string& text) {
-  const std::string line = "VekFrame: " + text + "\n";
-  [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, line.data(), line.size());
-}
-
-// The user's cache folder (XDG_CACHE_HOME, else $HOME/.cache), without a
-// trailing '/'; empty when neither is set.
-std::string CacheFolder() {
-  std::string folder;
-  if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache && *cache)
-    folder = cache;
-  else if (const char* home = std::getenv("HOME"); home && *home)
-    folder = WithSlash(home) + ".cache";
-  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-  return folder;
-}
-
-// Why the folders above folder are not fit (the first that is not), or
-// empty when every one is. The path must be absolute, without "." or "..".
-std::string AncestorsFault(const std::string& folder) {
-  if (folder.empty() || folder[0] != '/') return folder + ": it is not an absolute path";
-  std::string parent;
-  for (size_t at = 1; at < folder.size();) {
-    size_t slash = folder.find('/', at);
-    if (slash == std::string::npos) break;  // the last part is the folder itself
-    const std::string part = folder.substr(at, slash - at);
-    if (part == "." || part == "..") return folder + ": it is not a plain path";
-    at = slash + 1;
-    if (part.empty()) continue;
-    parent += "/" + part;
-    if (const std::string fault = LockFolderFault(parent, true); !fault.empty()) return parent + ": " + fault;
-  }
-  if (const std::string fault = LockFolderFault("/", true); !fault.empty()) return "/: " + fault;
-  return {};
-}
-
-// The folders the lock may live in, in order: the session's runtime folder,
-// then a folder of this user's own in the temporary folder (made 0700 when
-// missing), then one in the user's cache folder, which no other user can
-// make first. A folder that is not fit is passed over with a line on
-// stderr, and its reason is added to *passedOver.
-std::string FindLockFolder(std::string* passedOver) {
-  struct Candidate {
-    std::string folder;
-    bool make;         // made (0700) when missing
-    std::string home;  // a folder above it that is made when missing and must be fit with its own parents
-  };
-  std::vector<Candidate> candidates;
-  if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime)
-    candidates.push_back({runtime, false, {}});
-  const char* tmp = std::getenv("TMPDIR");
-  candidates.push_back({WithSlash(tmp && *tmp ? tmp : "/tmp") + "vekframe-" + std::to_string(::geteuid()), true, {}});
-  if (const std::string cache = CacheFolder(); !cache.empty()) candidates.push_back({cache + "/vekframe", true, cache});
-  for (Candidate& c : candidates) {
-    while (c.folder.size() > 1 && c.folder.back() == '/') c.folder.pop_back();  // lstat must see a link as a link
-    std::string fault;
-    if (!c.home.empty()) {
-      fault = AncestorsFault(c.home);
-      if (fault.empty()) {
-        ::mkdir(c.home.c_str(), 0700);  // an existing one is checked as it is
-        if (const std::string own = LockFolderFault(c.home, true); !own.empty()) fault = c.home + ": " + own;
-      }
-    }
-    if (fault.empty()) {
-      if (c.make) ::mkdir(c.folder.c_str(), 0700);
-      fault = LockFolderFault(c.folder);
-      if (fault.empty()) return WithSlash(c.folder);
-      fault = c.folder + ": " + fault;
-    }
-    TellOnStderr("the single-instance lock is not kept in " + c.folder + " (" + fault + ").");
-    if (passedOver) *passedOver += (passedOver->empty() ? "" : "; ") + fault;
-  }
-  return {};
-}
-
-}  // namespace
-
 CNamedMutex::CNamedMutex(const std::string& name) {
   std::string file;
   for (char c : name) file += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-  std::string passedOver;
-  const std::string folder = FindLockFolder(&passedOver);
-  if (folder.empty()) {
-    m_strFault = "No safe folder for the single-instance lock (" + passedOver +
-                 "); a second instance is not detected.";
-    TellOnStderr(m_strFault);
-    return;  // let the program run
-  }
+  const std::string folder = GetProgramFolder();
   const std::string path = folder + "vekframe-" + file + ".lock";
-  m_fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-  struct stat st {};
-  if (m_fd >= 0 && (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())) {
-    ::close(m_fd);
-    m_fd = -1;
-  }
+  std::string error;
+  m_fd = OpenRegularFile(path, O_RDWR | O_CREAT, false, &error, 0600);
   if (m_fd < 0) {
-    m_strFault = "The single-instance lock " + path + " cannot be opened; a second instance is not detected.";
+    m_strFault = "The single-instance lock cannot be used: " + error + " A second instance is not detected.";
     TellOnStderr(m_strFault);
     return;  // cannot lock at all: let the program run
   }
-  if ((st.st_mode & 07777) != 0600) ::fchmod(m_fd, 0600);  // a file left by an older version
+  // Readable and writable by exactly those who may write into the program
+  // folder (change the data): anyone who could merely read it could hold a
+  // read lock, which keeps the write lock from every start.
+  struct stat own {}, place {};
+  if (::fstat(m_fd, &own) == 0 && own.st_uid == ::geteuid() && ::stat(folder.c_str(), &place) == 0) {
+    const mode_t mode = 0600 | ((place.st_mode & S_IWGRP) ? 0060 : 0) | ((place.st_mode & S_IWOTH) ? 0006 : 0);
+    if ((own.st_mode & 07777) != mode) ::fchmod(m_fd, mode);
+  }
   m_strPath = path;
-  if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
-    m_alreadyExisted = errno == EWOULDBLOCK;
+  // A write lock on the whole file, held through this open file: another
+  // object of this process conflicts with it as another process does.
+  struct flock whole {};
+  whole.l_type = F_WRLCK;
+  whole.l_whence = SEEK_SET;
+  int result = -1;
+  do {
+    result = ::fcntl(m_fd, F_OFD_SETLK, &whole);
+  } while (result != 0 && errno == EINTR);
+  if (result != 0) {
+    const int code = errno;
+    m_alreadyExisted = code == EAGAIN || code == EACCES;
+    if (!m_alreadyExisted) {
+      m_strPath.clear();
+      m_strFault = "The single-instance lock \"" + path + "\" cannot be taken: " + std::strerror(code) +
+                   ". A second instance is not detected.";
+      TellOnStderr(m_strFault);
+    }
     ::close(m_fd);
     m_fd = -1;
   }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "platform/Paths.h"
 #include "records/CADOException.h"
 #include "records/SqlStatement.h"
 
@@ -45,9 +46,18 @@ void CADODatabase::Open(const std::string& strFileName, int nMaxSchemaVersion, c
 void CADODatabase::OpenOrThrow(int nMaxSchemaVersion, const FileCheck& fnCheck) {
   if (m_strFileName.empty()) ThrowOpenError(SQLITE_CANTOPEN, "no file name");
 
+  // SQLite would wait for ever on a FIFO (the file's or a log's): only
+  // regular files are let through to it, the others named as what they are.
+  for (const char* part : {"", "-wal", "-shm", "-journal"}) {
+    const std::string path = m_strFileName + part;
+    if (const std::string kind = NonFileKind(path); !kind.empty())
+      throw CADOException(SQLITE_CANTOPEN,
+                          "The database file cannot be opened: " + NotAFileText(path, kind) +
+                              "\nMove it out of the folder, then start VekFrame again.",
+                          "", "", m_strFileName);
+  }
   struct stat st {};
   const bool exists = ::stat(m_strFileName.c_str(), &st) == 0;
-  if (exists && S_ISDIR(st.st_mode)) ThrowOpenError(SQLITE_CANTOPEN, "a folder has this name");
   if (exists && IsWriteProtected(m_strFileName, st)) ThrowOpenError(SQLITE_READONLY, "");
 
   const int flags = SQLITE_OPEN_READWRITE | (exists ? 0 : SQLITE_OPEN_CREATE);

@@ -2,7 +2,9 @@
 // write-ahead-log mode with full synchronous commits, so a committed row
 // survives a crash or a power loss. Open refuses, with a CADOException that
 // names the file and says what to do, a file that is not a database, is
-// read-only, is locked by another program or was written by a newer program.
+// read-only, is locked by another program or was written by a newer program,
+// and anything but a regular file in its place or in the place of its logs
+// (a folder, a FIFO, a link to a missing file), named as what it is.
 // The connection and everything opened on it belong to one thread (the
 // user-interface thread).
 #pragma once

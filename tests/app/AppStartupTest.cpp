@@ -1,14 +1,24 @@
 // The application's start-up and exit: the order in which it builds and
 // tears down the program, and every way start-up can be refused, with the
 // texts the user sees and the exit code.
+#include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 
+#include <algorithm>
+#include <csignal>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "AppTestSupport.h"
 #include "LoopGuard.h"
 #include "app/VekFrameDoc.h"
+#include "app/ShippedData.h"
 #include "app/VekFrameView.h"
+#include "core/AtomicFile.h"
 #include "platform/ui/CommandIds.h"
 #include "platform/ui/MDIChildWnd.h"
 #include "support/EnvScope.h"
@@ -94,53 +104,139 @@ TEST_F(AppTest, SecondInstanceIsRefusedUnlessCtrlAndShiftAreHeld) {
   EXPECT_EQ(app->m_pMainWnd, nullptr);
 }
 
-// Without a runtime folder, a lock folder in the temporary folder that
-// another user made first does not switch the check off: the first start
-// keeps its lock in this user's cache folder and the second is refused.
-TEST_F(AppTest, ALockFolderTakenByAnotherUserStillRefusesTheSecondStart) {
-  if (::geteuid() != 0) GTEST_SKIP() << "only root can give a folder away";
-  testing_support::TempDir tmp, home;
-  const std::string taken = tmp.Path() + "vekframe-" + std::to_string(::geteuid());
-  ASSERT_EQ(::mkdir(taken.c_str(), 0700), 0);
-  ASSERT_EQ(::chown(taken.c_str(), 65534, 65534), 0);
-  testing_support::EnvScope runtime("XDG_RUNTIME_DIR", std::nullopt);
-  testing_support::EnvScope tmpdir("TMPDIR", tmp.Path());
-  testing_support::EnvScope cache("XDG_CACHE_HOME", std::nullopt);
-  testing_support::EnvScope userHome("HOME", home.Path());
-  testing::internal::CaptureStderr();
-  CNamedMutex first("VekFrame " + code);  // the first start
-  MakeApp();
-  LoopGuard guard(3000);
-  const int exitCode = app->RunProgram();
-  testing::internal::GetCapturedStderr();
-  exited = true;
-  EXPECT_EQ(first.GetLockPath().rfind(home.Path() + ".cache/vekframe/", 0), 0u) << first.GetLockPath();
-  EXPECT_EQ(exitCode, 1);
-  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"VekFrame " + code + " already running!"});
-  EXPECT_EQ(IndexOf(log, "CreateProcessData"), -1) << "nothing is built";
+// Another start holds the user file to seal it, past the lock's wait (a
+// slow first start): this start says so and is refused as a second
+// instance, whatever it found in the folder, never as one whose user file
+// has a broken seal or could not be sealed.
+TEST_F(AppTest, AStartWhileAnotherHoldsTheUserFileToSealItIsRefusedAsASecondInstance) {
+  CFileLock::SetLockWaitMs(100);
+  for (const bool keyLinked : {true, false}) {
+    SCOPED_TRACE(keyLinked ? "the key is in place, the sealed file not yet" : "nothing is in place yet");
+    std::filesystem::remove(File("-VXC.sys"));
+    if (keyLinked) dir.Write(code + "-VXC.sys", core_test::UnsealedAdmin());
+    else std::filesystem::remove(File("-VXC.key"));
+    dir.Write(code + "-VXC.sys.vektmp-Sealed", "the sealed copy being written");
+    testing_support::OtherProcessFileLock sealing(File("-VXC.sys.lock"));
+    ASSERT_TRUE(sealing.Held());
+    boxes.Clear();
+    MakeApp();
+    app->SetDefaultUserFile(testing_support::SourceTopFolder(__FILE__) + "/data/VTLN-VXC.sys");
+    EXPECT_FALSE(app->InitInstance());
+    Exit();
+    const std::vector<std::string> texts = BoxTexts();
+    ASSERT_EQ(texts.size(), 1u) << (texts.empty() ? "" : texts.back());
+    EXPECT_EQ(texts[0].rfind("VekFrame " + code + " already running!\n\nAnother start of VekFrame holds the user file "
+                             "to seal it:\n" + File("-VXC.sys") + "\nThe lock file \"" + File("-VXC.sys.lock"),
+                             0),
+              0u)
+        << texts[0];
+    const std::string text = dir.Read(code + "-Log.log");
+    EXPECT_NE(text.find("The start is refused as a second instance."), std::string::npos) << text;
+    EXPECT_EQ(text.find("Engine started"), std::string::npos) << text;
+  }
+  CFileLock::SetLockWaitMs(5000);
 }
 
-// Where no folder is safe for the lock, the program runs unchecked, and
-// says so in its log, not only on stderr.
-TEST_F(AppTest, NoSafeFolderForTheLockIsSaidInTheLog) {
-  testing_support::TempDir tmp;
-  const std::string open = tmp.Path() + "vekframe-" + std::to_string(::geteuid());
-  ASSERT_EQ(::mkdir(open.c_str(), 0700), 0);
-  ASSERT_EQ(::chmod(open.c_str(), 0777), 0);
-  testing_support::EnvScope runtime("XDG_RUNTIME_DIR", std::nullopt);
-  testing_support::EnvScope tmpdir("TMPDIR", tmp.Path());
-  testing_support::EnvScope cache("XDG_CACHE_HOME", std::nullopt);
-  testing_support::EnvScope userHome("HOME", std::nullopt);
+// A single-instance lock that cannot be taken (a folder bears its name):
+// the program runs unchecked and says so in its log, not only on stderr.
+TEST_F(AppTest, ALockThatCannotBeTakenIsSaidInTheLog) {
+  const std::string lock = dir.File("vekframe-VekFrame_" + code + ".lock");
+  ASSERT_EQ(::mkdir(lock.c_str(), 0700), 0);
   testing::internal::CaptureStderr();
   const BOOL started = Start();
   const std::string said = testing::internal::GetCapturedStderr();
   ASSERT_TRUE(started);
-  EXPECT_NE(said.find("a second instance is not detected"), std::string::npos) << said;
+  EXPECT_NE(said.find("A second instance is not detected"), std::string::npos) << said;
   const std::string text = dir.Read(code + "-Log.log");
-  const size_t line = text.find("No safe folder for the single-instance lock (" + open + ": others may write into it)");
+  const size_t line = text.find("The single-instance lock cannot be used: \"" + lock + "\" is a folder, not a file.");
   EXPECT_NE(line, std::string::npos) << text;
   EXPECT_GT(line, text.rfind(" is starting.")) << "in this start's part of the log";
 }
+
+// Each file the program reads, adopts or locks in its folder, with a FIFO
+// (which an open would wait on for ever), a folder or a link to nothing in
+// its place: the start refuses it or goes on without it, with a message that
+// names it and says what it is, and never blocks. A start still blocked
+// after some seconds ends the test program, naming the case.
+struct NotAFileCase {
+  const char* name;
+  const char* file;    // in the program folder; "CODE" stands for the project code
+  bool followsLinks;   // a link in its place is followed (else refused as one)
+  void (*prepare)(const std::string& folder, const std::string& code);
+  void (*after)();     // after the start
+};
+
+class NotAFileTest : public AppTest, public ::testing::WithParamInterface<std::tuple<NotAFileCase, std::string>> {};
+
+char g_hangText[256];
+int g_hangFd = -1;  // stderr as it was before the test captured it
+
+TEST_P(NotAFileTest, IsNamedAndNeverWaitedOn) {
+  const auto& [c, kind] = GetParam();
+  std::string path = dir.File(c.file);
+  if (const size_t at = path.find("CODE"); at != std::string::npos) path.replace(at, 4, code);
+  std::filesystem::remove(path);
+  if (c.prepare) c.prepare(dir.Path(), code);
+  const int made = kind == "Fifo"     ? ::mkfifo(path.c_str(), 0600)
+                   : kind == "Folder" ? ::mkdir(path.c_str(), 0700)
+                                      : ::symlink(dir.File("missing").c_str(), path.c_str());
+  ASSERT_EQ(made, 0) << path;
+  std::snprintf(g_hangText, sizeof g_hangText, "The start waited on %s for 20 s.\n", path.c_str());
+  g_hangFd = ::dup(STDERR_FILENO);
+  const auto previous = std::signal(SIGALRM, [](int) {
+    [[maybe_unused]] const ssize_t n = ::write(g_hangFd, g_hangText, std::strlen(g_hangText));
+    ::_exit(3);
+  });
+  ::alarm(20);
+  testing::internal::CaptureStderr();
+  if (std::string(c.file).find(".vekcopy-") != std::string::npos)
+    InstallShippedData(testing_support::SourceTopFolder(__FILE__) + "/data/", dir.Path());
+  Start();
+  if (c.after && Engine()) c.after();
+  const std::string said = testing::internal::GetCapturedStderr();
+  ::alarm(0);
+  std::signal(SIGALRM, previous);
+  ::close(g_hangFd);
+
+  const std::string what = kind == "Fifo"     ? "a FIFO"
+                           : kind == "Folder" ? "a folder"
+                           : c.followsLinks   ? "a link to a missing file"
+                                              : "a symbolic link";
+  // A box, or a line of stderr or of the log (read as the program reads:
+  // a FIFO in its place is not waited on), names both.
+  std::vector<std::string> messages = BoxTexts();
+  std::string logText, line;
+  ReadWholeFile(File("-Log.log"), &logText);
+  for (std::istringstream lines(said + "\n" + logText); std::getline(lines, line);) messages.push_back(line);
+  EXPECT_TRUE(std::any_of(messages.begin(), messages.end(), [&](const std::string& m) {
+    return m.find(path) != std::string::npos && m.find(what) != std::string::npos;
+  })) << "no message names " << path << " as " << what << ":\n" << testing::PrintToString(messages);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, NotAFileTest,
+    ::testing::Combine(
+        ::testing::Values(
+            NotAFileCase{"UserFile", "CODE-VXC.sys", true, nullptr, nullptr},
+            NotAFileCase{"KeyFile", "CODE-VXC.key", true, nullptr, nullptr},
+            NotAFileCase{"UserFileCopy", "CODE-VXC.sys.vektmp-AAAAAA", false,
+                         [](const std::string& f, const std::string& code) { std::filesystem::remove(f + code + "-VXC.sys"); }, nullptr},
+            NotAFileCase{"KeyFileCopy", "CODE-VXC.key.vektmp-AAAAAA", false, nullptr, nullptr},
+            NotAFileCase{"UserFileLock", "CODE-VXC.sys.lock", false,
+                         [](const std::string& f, const std::string& code) { std::ofstream(f + code + "-VXC.sys.vektmp-BBBBBB") << "junk"; }, nullptr},
+            NotAFileCase{"SettingsFile", "CODE-Setting.ini", true, nullptr, nullptr},
+            NotAFileCase{"SettingsLock", "CODE-Setting.ini.lock", false, nullptr,
+                         [] { CVekEngineBase::GetEngine()->SetRecordProcessInfoInterval(77); }},
+            NotAFileCase{"TagFile", "CODE-DCTags.dct", true, nullptr, nullptr},
+            NotAFileCase{"Database", "CODE-DataBase.mdb", true, nullptr, nullptr},
+            NotAFileCase{"DatabaseLog", "CODE-DataBase.mdb-wal", true, nullptr, nullptr},
+            NotAFileCase{"Log", "CODE-Log.log", true, nullptr, nullptr},
+            NotAFileCase{"InstanceLock", "vekframe-VekFrame_CODE.lock", false, nullptr, nullptr},
+            NotAFileCase{"ShippedFileCopy", "VTLN-DataBase.mdb.vekcopy-1", false, nullptr, nullptr}),
+        ::testing::Values("Fifo", "Folder", "DanglingLink")),
+    [](const ::testing::TestParamInfo<std::tuple<NotAFileCase, std::string>>& info) {
+      return std::get<0>(info.param).name + std::get<1>(info.param);
+    });
 
 TEST_F(AppTest, SecondInstanceStartsWhileCtrlAndShiftAreHeld) {
   CNamedMutex running("VekFrame " + code);
@@ -285,6 +381,102 @@ TEST_F(AppTest, NewAndOpenReachNoHandlerSoTheSuperviseWindowStaysAlone) {
   ProcessPendingEvents();
   EXPECT_EQ(Frame()->GetChildFrames().size(), 1u);
   EXPECT_EQ(app->GetDocTemplates().back()->GetDocuments().size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+// ---- The real program -------------------------------------------------------------------
+
+// The environment of this process but its folders, with the entries given.
+std::vector<std::string> EnvironmentWith(std::vector<std::string> env) {
+  const auto replaced = [](const char* entry) {
+    for (const char* name : {"QT_QPA_PLATFORM=", "XDG_RUNTIME_DIR=", "HOME=", "TMPDIR=", "XDG_CACHE_HOME="})
+      if (std::strncmp(entry, name, std::strlen(name)) == 0) return true;
+    return false;
+  };
+  for (char** e = environ; *e; ++e)
+    if (!replaced(*e)) env.push_back(*e);
+  env.push_back("QT_QPA_PLATFORM=offscreen");
+  return env;
+}
+
+// Runs the program (linked into the folder, its program folder) with the
+// environment, its output to nothing; the child's pid.
+pid_t StartProgramIn(const testing_support::TempDir& folder, const std::vector<std::string>& env) {
+  const std::string program = folder.File("vekframe");
+  std::error_code ec;
+  if (!std::filesystem::exists(program)) std::filesystem::create_hard_link(VEK_PROGRAM_PATH, program, ec);
+  if (ec) std::filesystem::copy_file(VEK_PROGRAM_PATH, program, ec);
+  std::vector<char*> argv = {const_cast<char*>(program.c_str()), nullptr}, envp;
+  for (const std::string& e : env) envp.push_back(const_cast<char*>(e.c_str()));
+  envp.push_back(nullptr);
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    const int null = ::open("/dev/null", O_RDWR);
+    ::dup2(null, STDOUT_FILENO);
+    ::dup2(null, STDERR_FILENO);
+    ::execve(program.c_str(), argv.data(), envp.data());
+    ::_exit(127);
+  }
+  return pid;
+}
+
+// True once the process catches SIGTERM (its session end is installed).
+bool CatchesSigterm(pid_t pid) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("SigCgt:", 0) == 0) return (std::stoull(line.substr(7), nullptr, 16) >> (SIGTERM - 1)) & 1;
+  return false;
+}
+
+// Ends the process by SIGTERM; its exit code, or -1 when it was still
+// running 10 s later (then it is killed) or ended by a signal.
+int EndBySigterm(pid_t pid) {
+  ::kill(pid, SIGTERM);
+  int status = 0;
+  if (!WaitProcessingEvents([&] { return ::waitpid(pid, &status, WNOHANG) == pid; }, 10000)) {
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, &status, 0);
+    return -1;
+  }
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Starts of one program folder in other environments than the running
+// one's (without XDG_RUNTIME_DIR, another HOME and TMPDIR, another runtime
+// folder): each is refused as a second instance (exit code 1, nothing
+// started), however its box was ended.
+TEST(ProgramInstances, AStartOfTheSameFolderInAnotherEnvironmentIsRefused) {
+  testing_support::TempDir folder, one, two;
+  const pid_t first = StartProgramIn(folder, EnvironmentWith({"XDG_RUNTIME_DIR=" + one.Path(), "HOME=" + one.Path(),
+                                                              "TMPDIR=" + one.Path()}));
+  ASSERT_GT(first, 0);
+  if (!WaitProcessingEvents([&] { return folder.Read("VTLN-Log.log").find("Engine started") != std::string::npos; },
+                            30000)) {
+    EndBySigterm(first);
+    FAIL() << "the first start did not start:\n" << folder.Read("VTLN-Log.log");
+  }
+  const struct {
+    const char* what;
+    std::vector<std::string> env;
+  } seconds[] = {
+      {"without XDG_RUNTIME_DIR", {"HOME=" + one.Path(), "TMPDIR=" + one.Path()}},
+      {"another HOME and TMPDIR", {"XDG_RUNTIME_DIR=" + one.Path(), "HOME=" + two.Path(), "TMPDIR=" + two.Path()}},
+      {"another runtime folder", {"XDG_RUNTIME_DIR=" + two.Path(), "HOME=" + one.Path(), "TMPDIR=" + one.Path()}},
+  };
+  for (const auto& second : seconds) {
+    SCOPED_TRACE(second.what);
+    const pid_t pid = StartProgramIn(folder, EnvironmentWith(second.env));
+    ASSERT_GT(pid, 0);
+    EXPECT_TRUE(WaitProcessingEvents([&] { return CatchesSigterm(pid); }, 10000));
+    EXPECT_EQ(EndBySigterm(pid), 1) << "refused at its start";
+  }
+  const std::string text = folder.Read("VTLN-Log.log");
+  EXPECT_EQ(text.find(" is starting."), text.rfind(" is starting.")) << "only the first start got so far:\n" << text;
+  EXPECT_EQ(EndBySigterm(first), 0);
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/inotify.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -10,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <future>
 #include <thread>
 
 #include "core/AccessLog.h"
@@ -567,21 +570,30 @@ TEST(ShippedUserFile, AFirstStartThatFindsTheFileSealedMeanwhileLoadsIt) {
   TempDir shipped, dir;
   const std::string unsealed = core_test::UnsealedAdmin();
   shipped.Write("VTLN-VXC.sys", unsealed);
-  // A default file read through a pipe holds this start between its look
-  // at the folder and its lock for as long as the test needs.
-  const std::string slowDefault = shipped.File("slow.sys");
-  ASSERT_EQ(::mkfifo(slowDefault.c_str(), 0600), 0);
+  // The first start holds the lock until the second has looked at the
+  // folder and read its default file (a pipe would be refused, not waited
+  // on): the system tells when the file was read.
+  const std::string secondDefault = shipped.File("second.sys");
+  shipped.Write("second.sys", unsealed);
+  const int watch = ::inotify_init1(IN_CLOEXEC);
+  ASSERT_GE(watch, 0);
+  ASSERT_GE(::inotify_add_watch(watch, secondDefault.c_str(), IN_CLOSE_NOWRITE), 0);
   const std::string path = dir.File("VTLN-VXC.sys");
+  std::promise<void> locked;
   std::thread first([&] {
     CFileLock lock(path);
-    { std::ofstream(slowDefault) << unsealed; }  // the second start has looked and is reading
+    locked.set_value();
+    char event[sizeof(inotify_event) + 256];
+    EXPECT_GT(::read(watch, event, sizeof event), 0);  // the second start has looked and read
     CVekAccessControl access;
     EXPECT_TRUE(access.InstallDefaultUserFile(shipped.File("VTLN-VXC.sys"), path, true));
   });
+  locked.get_future().wait();
   MessageBoxDouble boxes;
   CVekAccessControl second;
-  EXPECT_TRUE(second.InstallDefaultUserFile(slowDefault, path));
+  EXPECT_TRUE(second.InstallDefaultUserFile(secondDefault, path));
   first.join();
+  ::close(watch);
   EXPECT_EQ(boxes.Count(), 0u) << (boxes.Count() ? boxes.Last().text : "");
   CVekAccessUser* admin = second.Authenticate("Admin", "VekAdmin");
   ASSERT_NE(admin, nullptr);

@@ -215,6 +215,7 @@ TEST(StartupChecks, AFileThatCannotBeReadIsSaidSoNotBlamedAsReadOnly) {
 }
 
 TEST(StartupChecks, SecondInstanceIsRefusedUnlessTheKeysAreHeld) {
+  TempDir program(true);  // where the locks live
   MessageBoxDouble boxes;
   EXPECT_TRUE(CheckSingleInstance("VekFrame TEST-A", "VekFrame TEST-A already running!"));
   EXPECT_EQ(boxes.Count(), 0u);

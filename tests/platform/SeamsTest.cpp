@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -295,28 +296,66 @@ TEST(Files, CopyMissingNeverOverwritesAndCopiesOnlyTheNamedFiles) {
   EXPECT_EQ(CopyMissingFiles(source.Path(), target.Path(), {"../a.ini"}), -1) << "names, not paths";
 }
 
+// Runs a start's copy of the names in a child process that stops at the
+// step, as a start killed or still copying there would be; the child's pid
+// once it got there, else -1.
+pid_t CopyStoppedAt(CopyStep stop, const std::string& source, const std::string& target,
+                    const std::vector<std::string>& names) {
+  int fds[2];
+  if (::pipe(fds) != 0) return -1;
+  const pid_t child = ::fork();
+  if (child == 0) {
+    SetCopyStepHookForTest([&](CopyStep step, const std::string&) {
+      if (step != stop || ::write(fds[1], "s", 1) != 1) return;
+      for (;;) ::pause();
+    });
+    CopyMissingFiles(source, target, names);
+    ::_exit(0);
+  }
+  ::close(fds[1]);
+  char reached = 0;
+  const bool there = child > 0 && ::read(fds[0], &reached, 1) == 1;
+  ::close(fds[0]);
+  if (!there && child > 0) ::waitpid(child, nullptr, 0);
+  return there ? child : -1;
+}
+
+void Kill(pid_t child) {
+  ::kill(child, SIGKILL);
+  ::waitpid(child, nullptr, 0);
+}
+
 // Two first starts at one moment: each copies under a name of its own, so
 // neither removes the other's copy in progress nor links it half-written.
-// The copy of a start that has ended (a crash while copying) is removed.
+// The copy of a start that has ended (killed while copying, before or
+// after its link) is removed, also when the file is in place, whatever
+// process now bears the number in its name.
 TEST(Files, AnotherStartsCopyInProgressIsNeitherRemovedNorTaken) {
   testing_support::TempDir source, target;
   source.Write("b.dct", "shipped");
-  const std::string others = "b.dct.vekcopy-1";  // process 1 runs as long as the system
-  target.Write(others, "half");
+  const pid_t copying = CopyStoppedAt(CopyStep::kCopied, source.Path(), target.Path(), {"b.dct"});
+  ASSERT_GT(copying, 0);
+  const pid_t killedAfterLink = CopyStoppedAt(CopyStep::kLinked, source.Path(), target.Path(), {"b.dct"});
+  ASSERT_GT(killedAfterLink, 0);
+  Kill(killedAfterLink);
+  const std::string others = "b.dct.vekcopy-" + std::to_string(copying);
+  const std::string linked = "b.dct.vekcopy-" + std::to_string(killedAfterLink);
+  ASSERT_EQ(target.Read(linked), "shipped") << "a second name of the file in place";
+  const std::string reused = "b.dct.vekcopy-1";  // process 1 runs as long as the system, but copies nothing
+  target.Write(reused, "half of a crashed start");
   target.Write("b.dct.vekcopy", "half");
-  const pid_t ended = ::fork();
-  if (ended == 0) ::_exit(0);
-  ASSERT_GT(ended, 0);
-  ASSERT_EQ(::waitpid(ended, nullptr, 0), ended);
-  const std::string crashed = "b.dct.vekcopy-" + std::to_string(ended);
-  target.Write(crashed, "half of a crashed start");
-  target.Write("a.ini.vekcopy-" + std::to_string(ended), "another file's");
-  EXPECT_EQ(CopyMissingFiles(source.Path(), target.Path(), {"b.dct"}), 1);
+  target.Write("a.ini.vekcopy-" + std::to_string(killedAfterLink), "another file's");
+  EXPECT_EQ(CopyMissingFiles(source.Path(), target.Path(), {"b.dct"}), 0) << "in place already";
   EXPECT_EQ(target.Read("b.dct"), "shipped");
-  EXPECT_EQ(target.Read(others), "half");
+  EXPECT_EQ(target.Read(others), "shipped") << "the running start's copy";
   EXPECT_EQ(target.Read("b.dct.vekcopy"), "half");
-  EXPECT_FALSE(std::filesystem::exists(target.File(crashed))) << "the ended start's copy";
-  EXPECT_TRUE(std::filesystem::exists(target.File("a.ini.vekcopy-" + std::to_string(ended)))) << "not a file copied now";
+  EXPECT_FALSE(std::filesystem::exists(target.File(linked))) << "the killed start's second name of the file";
+  EXPECT_FALSE(std::filesystem::exists(target.File(reused))) << "a copy nobody marks, whatever its number";
+  EXPECT_TRUE(std::filesystem::exists(target.File("a.ini.vekcopy-" + std::to_string(killedAfterLink))))
+      << "not a file copied now";
+  Kill(copying);
+  EXPECT_EQ(CopyMissingFiles(source.Path(), target.Path(), {"b.dct"}), 0);
+  EXPECT_FALSE(std::filesystem::exists(target.File(others))) << "the start killed before its link";
 }
 
 TEST(Files, ProgramFolderAndReadOnly) {
@@ -346,6 +385,7 @@ TEST(ProfileStore, ValuesRoundTripAndDefaults) {
 }
 
 TEST(NamedMutex, SecondHolderSeesItAndARestartFindsItFree) {
+  testing_support::TempDir program(true);
   const std::string name = "VekFrame test-" + std::to_string(::getpid());
   {
     CNamedMutex first(name);

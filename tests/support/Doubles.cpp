@@ -5,6 +5,9 @@
 #include <atomic>
 #include <fstream>
 #include <sstream>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "platform/Paths.h"
@@ -101,6 +104,37 @@ std::string TempDir::Read(const std::string& name) const {
   std::ostringstream s;
   s << in.rdbuf();
   return s.str();
+}
+
+OtherProcessFileLock::OtherProcessFileLock(const std::string& path) {
+  int ready[2], stop[2];
+  if (::pipe(ready) != 0) return;
+  if (::pipe(stop) != 0) {
+    ::close(ready[0]);
+    ::close(ready[1]);
+    return;
+  }
+  m_pid = ::fork();
+  if (m_pid == 0) {
+    ::close(stop[1]);  // so the read below ends when the parent closes its end
+    ::close(ready[0]);
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT, 0600);
+    char c = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? 'y' : 'n';
+    [[maybe_unused]] ssize_t n = ::write(ready[1], &c, 1);
+    n = ::read(stop[0], &c, 1);
+    ::_exit(0);
+  }
+  ::close(ready[1]);
+  ::close(stop[0]);
+  m_stop = stop[1];
+  char c = 'n';
+  m_held = m_pid > 0 && ::read(ready[0], &c, 1) == 1 && c == 'y';
+  ::close(ready[0]);
+}
+
+OtherProcessFileLock::~OtherProcessFileLock() {
+  if (m_stop >= 0) ::close(m_stop);
+  if (m_pid > 0) ::waitpid(m_pid, nullptr, 0);
 }
 
 }  // namespace testing_support

@@ -128,4 +128,20 @@ class ModalDriverScope {
   CDialog::ModalDriver m_previous;
 };
 
+// Another process that holds a file lock (flock, as CFileLock takes it) on
+// the file, made when missing, until the object goes.
+class OtherProcessFileLock {
+ public:
+  explicit OtherProcessFileLock(const std::string& path);
+  ~OtherProcessFileLock();
+  OtherProcessFileLock(const OtherProcessFileLock&) = delete;
+  OtherProcessFileLock& operator=(const OtherProcessFileLock&) = delete;
+  bool Held() const { return m_held; }
+
+ private:
+  int m_pid = -1;
+  int m_stop = -1;
+  bool m_held = false;
+};
+
 }  // namespace testing_support
