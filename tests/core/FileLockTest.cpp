@@ -25,53 +25,10 @@
 #include "support/Doubles.h"
 
 using testing_support::MessageBoxDouble;
+using testing_support::OtherProcessFileLock;
 using testing_support::TempDir;
 
 namespace {
-
-// Another process that holds the lock file until released.
-class OtherProcessHoldingLock {
- public:
-  explicit OtherProcessHoldingLock(const std::string& lockFile) {
-    if (::pipe(m_ready) != 0 || ::pipe(m_release) != 0) return;
-    m_pid = ::fork();
-    if (m_pid == 0) {
-      const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-      char c = 1;
-      if (fd < 0 || ::flock(fd, LOCK_EX) != 0 || ::write(m_ready[1], &c, 1) != 1) ::_exit(1);
-      const ssize_t n = ::read(m_release[0], &c, 1);  // until released (or the test process is gone)
-      ::_exit(n >= 0 ? 0 : 2);
-    }
-    char c = 0;
-    m_bHeld = m_pid > 0 && ::read(m_ready[0], &c, 1) == 1;
-  }
-  ~OtherProcessHoldingLock() {
-    Release();
-    for (int fd : {m_ready[0], m_ready[1], m_release[0], m_release[1]})
-      if (fd >= 0) ::close(fd);
-  }
-  OtherProcessHoldingLock(const OtherProcessHoldingLock&) = delete;
-  OtherProcessHoldingLock& operator=(const OtherProcessHoldingLock&) = delete;
-
-  bool Held() const { return m_bHeld; }
-  pid_t Pid() const { return m_pid; }
-  void Release() {
-    if (m_pid <= 0) return;
-    const char c = 0;
-    if (::write(m_release[1], &c, 1) == 1) {
-      int status = 0;
-      ::waitpid(m_pid, &status, 0);
-    }
-    m_pid = -1;
-    m_bHeld = false;
-  }
-
- private:
-  int m_ready[2] = {-1, -1};
-  int m_release[2] = {-1, -1};
-  pid_t m_pid = -1;
-  bool m_bHeld = false;
-};
 
 // Counts the opens of a file since it was made: every try of a lock opens
 // its lock file, so the retries of kept changes can be counted. The closes
@@ -123,7 +80,7 @@ class FileLockTest : public ::testing::Test {
   // Another program holds the lock again after a write got through: a new
   // hold, so the next write waits again and shows a new box.
   void ExpectANewHoldToShowANewBox(CIniFile& ini, size_t boxesThen) {
-    OtherProcessHoldingLock again(dir.File("s.ini.lock"));
+    OtherProcessFileLock again(dir.File("s.ini.lock"));
     ASSERT_TRUE(again.Held());
     EXPECT_TRUE(ini.WriteString("A", "x", "7"));
     EXPECT_EQ(boxes.Count(), boxesThen);
@@ -137,7 +94,7 @@ class FileLockTest : public ::testing::Test {
 TEST_F(FileLockTest, ALockHeldElsewhereMakesAWriteReportOnceAndLosesNothingOnceFree) {
   dir.Write("s.ini", "[A]\nx=1\n");
   CIniFile ini(dir.File("s.ini"));
-  OtherProcessHoldingLock other(dir.File("s.ini.lock"));
+  OtherProcessFileLock other(dir.File("s.ini.lock"));
   ASSERT_TRUE(other.Held());
 
   EXPECT_TRUE(ini.WriteString("A", "x", "2")) << "kept, not lost";
@@ -188,7 +145,7 @@ TEST_F(FileLockTest, WritesDuringOneHoldCostOneWaitAndReachTheFileOnceFree) {
     dir.Write("s.ini", "[A]\nx=1\n");
     CIniFile ini(dir.File("s.ini"));
     CIniFile other(dir.File("s.ini"));  // the engine and the shapes keep one each
-    OtherProcessHoldingLock holder(dir.File("s.ini.lock"));
+    OtherProcessFileLock holder(dir.File("s.ini.lock"));
     ASSERT_TRUE(holder.Held());
 
     const auto start = std::chrono::steady_clock::now();
@@ -245,7 +202,7 @@ TEST_F(FileLockTest, WritesDuringOneHoldCostOneWaitAndReachTheFileOnceFree) {
 // the same file does not wait again.
 TEST_F(FileLockTest, ChangesKeptAtTheEndAreNamedWhenTheLockStaysHeld) {
   dir.Write("s.ini", "[A]\nx=1\n");
-  OtherProcessHoldingLock holder(dir.File("s.ini.lock"));
+  OtherProcessFileLock holder(dir.File("s.ini.lock"));
   ASSERT_TRUE(holder.Held());
   auto first = std::make_unique<CIniFile>(dir.File("s.ini"));
   auto second = std::make_unique<CIniFile>(dir.File("s.ini"));
@@ -281,7 +238,7 @@ TEST_F(FileLockTest, KeptChangesAreWrittenWhenTheFileIsClosed) {
   dir.Write("s.ini", "[A]\nx=1\n");
   {
     CIniFile ini(dir.File("s.ini"));
-    OtherProcessHoldingLock other(dir.File("s.ini.lock"));
+    OtherProcessFileLock other(dir.File("s.ini.lock"));
     ASSERT_TRUE(other.Held());
     EXPECT_TRUE(ini.WriteString("A", "x", "2"));
     other.Release();
@@ -292,7 +249,7 @@ TEST_F(FileLockTest, KeptChangesAreWrittenWhenTheFileIsClosed) {
 TEST_F(FileLockTest, AWriteThatChangesNothingNeverWaitsForTheLock) {
   dir.Write("s.ini", "[A]\nx=1\ny=\"two\"\n");
   CIniFile ini(dir.File("s.ini"));
-  OtherProcessHoldingLock other(dir.File("s.ini.lock"));
+  OtherProcessFileLock other(dir.File("s.ini.lock"));
   ASSERT_TRUE(other.Held());
   CFileLock::SetLockWaitMs(60000);  // a write that took the lock would hang here
   EXPECT_TRUE(ini.WriteString("A", "x", "1"));
@@ -352,7 +309,7 @@ TEST_F(FileLockTest, AChangeOfTheUsersWhileTheLockIsHeldElsewhereFailsWithTheRea
   std::string error;
   ASSERT_NE(access.AddUser("admin", "pw", CVekAccessUser::eGroupVekAdmin, &error), nullptr) << error;
   const std::string before = dir.Read("u.sys");
-  OtherProcessHoldingLock other(dir.File("u.sys.lock"));
+  OtherProcessFileLock other(dir.File("u.sys.lock"));
   ASSERT_TRUE(other.Held());
   EXPECT_EQ(access.AddUser("second", "pw", CVekAccessUser::eGroupOperator, &error), nullptr);
   EXPECT_NE(error.find(dir.File("u.sys.lock")), std::string::npos) << error;

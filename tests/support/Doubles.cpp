@@ -132,9 +132,18 @@ OtherProcessFileLock::OtherProcessFileLock(const std::string& path) {
   ::close(ready[0]);
 }
 
-OtherProcessFileLock::~OtherProcessFileLock() {
-  if (m_stop >= 0) ::close(m_stop);
+void OtherProcessFileLock::Release() {
+  // A byte, not only the close: a later holder's process may have inherited
+  // this end too, and would keep the pipe open.
+  if (m_stop >= 0) {
+    const char c = 0;
+    [[maybe_unused]] const ssize_t n = ::write(m_stop, &c, 1);
+    ::close(m_stop);
+  }
   if (m_pid > 0) ::waitpid(m_pid, nullptr, 0);
+  m_stop = -1;
+  m_pid = -1;
+  m_held = false;
 }
 
 }  // namespace testing_support

@@ -129,14 +129,17 @@ class ModalDriverScope {
 };
 
 // Another process that holds a file lock (flock, as CFileLock takes it) on
-// the file, made when missing, until the object goes.
+// the file, made when missing, until released or the object goes.
 class OtherProcessFileLock {
  public:
   explicit OtherProcessFileLock(const std::string& path);
-  ~OtherProcessFileLock();
+  ~OtherProcessFileLock() { Release(); }
   OtherProcessFileLock(const OtherProcessFileLock&) = delete;
   OtherProcessFileLock& operator=(const OtherProcessFileLock&) = delete;
   bool Held() const { return m_held; }
+  int Pid() const { return m_pid; }
+  // Ends the other process, and with it the hold; waits until it has ended.
+  void Release();
 
  private:
   int m_pid = -1;
