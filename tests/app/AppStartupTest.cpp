@@ -15,6 +15,7 @@
 
 #include "AppTestSupport.h"
 #include "LoopGuard.h"
+#include "RealProgram.h"
 #include "app/VekFrameDoc.h"
 #include "app/ShippedData.h"
 #include "app/VekFrameView.h"
@@ -24,6 +25,8 @@
 #include "support/EnvScope.h"
 
 using namespace app_test;
+using real_program::EnvironmentWith;
+using real_program::StartProgramIn;
 
 namespace {
 
@@ -388,40 +391,6 @@ TEST_F(AppTest, NewAndOpenReachNoHandlerSoTheSuperviseWindowStaysAlone) {
 namespace {
 
 // ---- The real program -------------------------------------------------------------------
-
-// The environment of this process but its folders, with the entries given.
-std::vector<std::string> EnvironmentWith(std::vector<std::string> env) {
-  const auto replaced = [](const char* entry) {
-    for (const char* name : {"QT_QPA_PLATFORM=", "XDG_RUNTIME_DIR=", "HOME=", "TMPDIR=", "XDG_CACHE_HOME="})
-      if (std::strncmp(entry, name, std::strlen(name)) == 0) return true;
-    return false;
-  };
-  for (char** e = environ; *e; ++e)
-    if (!replaced(*e)) env.push_back(*e);
-  env.push_back("QT_QPA_PLATFORM=offscreen");
-  return env;
-}
-
-// Runs the program (linked into the folder, its program folder) with the
-// environment, its output to nothing; the child's pid.
-pid_t StartProgramIn(const testing_support::TempDir& folder, const std::vector<std::string>& env) {
-  const std::string program = folder.File("vekframe");
-  std::error_code ec;
-  if (!std::filesystem::exists(program)) std::filesystem::create_hard_link(VEK_PROGRAM_PATH, program, ec);
-  if (ec) std::filesystem::copy_file(VEK_PROGRAM_PATH, program, ec);
-  std::vector<char*> argv = {const_cast<char*>(program.c_str()), nullptr}, envp;
-  for (const std::string& e : env) envp.push_back(const_cast<char*>(e.c_str()));
-  envp.push_back(nullptr);
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    const int null = ::open("/dev/null", O_RDWR);
-    ::dup2(null, STDOUT_FILENO);
-    ::dup2(null, STDERR_FILENO);
-    ::execve(program.c_str(), argv.data(), envp.data());
-    ::_exit(127);
-  }
-  return pid;
-}
 
 // True once the process catches SIGTERM (its session end is installed).
 bool CatchesSigterm(pid_t pid) {

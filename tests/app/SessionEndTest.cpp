@@ -22,12 +22,16 @@
 
 #include "AppTestSupport.h"
 #include "LoopGuard.h"
+#include "RealProgram.h"
 #include "core/AtomicFile.h"
 #include "core/ErrorBox.h"
 #include "platform/SessionEnd.h"
 #include "res/LoginDialogs.h"
 
 using namespace app_test;
+using real_program::EnvironmentWith;
+using real_program::Output;
+using real_program::StartProgramIn;
 
 namespace {
 
@@ -267,42 +271,6 @@ TEST_F(SessionEndTest, SignalsWhileClosingTearDownOnce) {
 
 // ---- The real program -------------------------------------------------------------------
 
-// Where the program's stdout and stderr go.
-enum class Output {
-  kUsual,   // stdout to /dev/null, stderr the test's
-  kGone,    // both into a pipe whose reader goes before the signal (as
-            // `vekframe 2>&1 | tee log` when the terminal closes)
-  kClosed,  // both closed (`vekframe >&- 2>&-`)
-};
-
-// Runs the program (build/.../app/vekframe) from a folder of its own with
-// the environment given; the child's pid. Its stdout and stderr go to
-// pipe when it is not -1.
-pid_t StartProgram(const std::string& program, const std::vector<std::string>& env, Output output = Output::kUsual,
-                   int pipe = -1) {
-  std::vector<char*> argv = {const_cast<char*>(program.c_str()), nullptr};
-  std::vector<char*> envp;
-  for (const std::string& e : env) envp.push_back(const_cast<char*>(e.c_str()));
-  envp.push_back(nullptr);
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    // It starts as from a shell: signals handled the default way (an
-    // ignored one would stay ignored through execve).
-    for (const int signal : {SIGPIPE, SIGTERM, SIGHUP, SIGINT}) ::signal(signal, SIG_DFL);
-    if (output == Output::kClosed) {
-      ::close(STDOUT_FILENO);
-      ::close(STDERR_FILENO);
-    } else {
-      const int out = output == Output::kGone ? pipe : ::open("/dev/null", O_RDWR);
-      if (out >= 0) ::dup2(out, STDOUT_FILENO);
-      if (output == Output::kGone) ::dup2(pipe, STDERR_FILENO);
-    }
-    ::execve(program.c_str(), argv.data(), envp.data());
-    ::_exit(127);
-  }
-  return pid;
-}
-
 // Waits for the child at most ms; its wait status, or -1 when it still
 // runs. every_ms: a SIGTERM is sent each time that long passes (0: none).
 int WaitForChild(pid_t pid, int ms, int every_ms = 0) {
@@ -348,11 +316,6 @@ TEST_P(ProgramSessionEnd, ASignalEndsTheProgramAsTheUserWouldWithExitCodeZero) {
   const ProgramCase& c = GetParam();
   testing_support::TempDir folder, runtime, home;
   ::chmod(runtime.Path().c_str(), 0700);
-  const std::string program = folder.File("vekframe");
-  std::error_code ec;
-  std::filesystem::create_hard_link(VEK_PROGRAM_PATH, program, ec);
-  if (ec) std::filesystem::copy_file(VEK_PROGRAM_PATH, program, ec);
-  ASSERT_FALSE(ec) << ec.message();
   // The belt's actuator type is set by the program; its key is written
   // only at the end (the shipped file lacks it).
   const std::string shipped = testing_support::SourceTopFolder(__FILE__) + "/data/VTLN-Setting.ini";
@@ -360,22 +323,13 @@ TEST_P(ProgramSessionEnd, ASignalEndsTheProgramAsTheUserWouldWithExitCodeZero) {
   ASSERT_TRUE(ReadWholeFile(shipped, &shippedText)) << shipped;
   ASSERT_EQ(SectionOf(shippedText, "Belt.MeasuringBelt").find("ActuatorControlType.Data"), std::string::npos);
 
-  std::vector<std::string> env;
-  const auto replaced = [](const std::string& entry) {
-    for (const char* name : {"QT_QPA_PLATFORM=", "XDG_RUNTIME_DIR=", "HOME=", "XDG_CONFIG_HOME=", "XDG_CACHE_HOME="})
-      if (entry.rfind(name, 0) == 0) return true;
-    return false;
-  };
-  for (char** e = environ; *e; ++e)
-    if (!replaced(*e)) env.push_back(*e);
-  env.push_back("QT_QPA_PLATFORM=offscreen");
-  env.push_back("XDG_RUNTIME_DIR=" + runtime.Path());
-  env.push_back("HOME=" + home.Path());
+  const std::vector<std::string> env =
+      EnvironmentWith({"XDG_RUNTIME_DIR=" + runtime.Path(), "HOME=" + home.Path()});
   int output[2] = {-1, -1};
   if (c.output == Output::kGone) {
     ASSERT_EQ(::pipe2(output, O_CLOEXEC), 0);
   }
-  const pid_t pid = StartProgram(program, env, c.output, output[1]);
+  const pid_t pid = StartProgramIn(folder, env, c.output, output[1]);
   if (output[1] >= 0) ::close(output[1]);
   ASSERT_GT(pid, 0);
 
