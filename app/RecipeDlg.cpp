@@ -147,8 +147,11 @@ bool CRecipeDlg::ShowsStoredRecipe() const {
   if (!stored || TrimText(GetDlgItemText(IDC_RECIPE_NAME)) != TrimText(stored->m_strRecipeName)) return false;
   for (int n = 1; n <= recipe_rules::kItemCount; ++n) {
     double value = 0;
+    // Compared as shown: a stored value with more digits than the field
+    // shows is still the stored one.
     if (!ParseDialogDouble(GetDlgItemText(static_cast<int>(ItemId(IDC_RECIPE_ITEM_FIRST, n))), &value) ||
-        static_cast<float>(value) != stored->GetLoopItemValue(n))
+        recipe_rules::FormatItemValue(static_cast<float>(value)) !=
+            recipe_rules::FormatItemValue(stored->GetLoopItemValue(n)))
       return false;
   }
   return true;

@@ -292,6 +292,18 @@ TEST_F(RecordWindowTest, ReopenedTheRecipeWindowShowsTheStoredRecipeOnTheScreen)
   EXPECT_TRUE(framed.Height() > work.Height() || framed.bottom <= work.bottom);
 }
 
+// A stored value with more digits than its field shows is still shown as
+// stored: the check's note does not call it a change.
+TEST_F(RecordWindowTest, AStoredValueWithMoreDigitsThanItsFieldShowsIsNoChange) {
+  MakeRecipe("Fine", 0.1234567f, true);
+  OpenRecipeWindow();
+  ASSERT_EQ(Item(1).GetWindowText(), "0.123457");
+  recipeDlg.VerifyPlcRecipe();
+  const std::string report = recipeDlg.GetDlgItemText(IDC_RECIPE_REPORT);
+  ASSERT_FALSE(report.empty());
+  EXPECT_EQ(report.find("changes not saved"), std::string::npos) << report;
+}
+
 // Each change of the recipe window (save, delete, activate, download) is
 // refused to a logged-in user of no group and to each group the window does
 // not admit: "Access Denied!", nothing written to the tables or the PLC's
