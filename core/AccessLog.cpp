@@ -55,8 +55,7 @@ bool WriteAccessLogLine(const std::string& strText, bool bPrefix) {
   if (fd < 0) {
     if (refused && g_saidNotAFile != g_logPath) {
       g_saidNotAFile = g_logPath;
-      const std::string said = "VekFrame: " + error + " Nothing is written to the log.\n";
-      [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, said.data(), said.size());
+      TellOnStderr(error + " Nothing is written to the log.");
     }
     return false;
   }

@@ -25,6 +25,7 @@
 
 #include "core/AccessLog.h"
 #include "platform/Paths.h"
+#include "platform/Seams.h"
 
 namespace {
 
@@ -229,8 +230,7 @@ CFileLock::CFileLock(const std::string& path, int nWaitMs) {
     m_state->saidNotAFile = true;
     const std::string text =
         notAFile + " It is not used as the lock of \"" + file + "\": other programs' writes of it are not held back.";
-    const std::string line = "VekFrame: " + text + "\n";
-    [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, line.data(), line.size());
+    TellOnStderr(text);
     WriteAccessLogLine(text, true);
   }
   if (fd >= 0) {

@@ -6,6 +6,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
@@ -14,6 +15,8 @@
 #include <mutex>
 #include <system_error>
 #include <vector>
+
+#include "platform/Seams.h"
 
 namespace fs = std::filesystem;
 
@@ -97,11 +100,6 @@ std::string KindOfMode(mode_t mode) {
   if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
   if (S_ISLNK(mode)) return "a symbolic link";
   return "not a regular file";
-}
-
-void TellOnStderr(const std::string& text) {
-  const std::string line = "VekFrame: " + text + "\n";
-  [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, line.data(), line.size());
 }
 
 }  // namespace
@@ -197,18 +195,20 @@ bool NameIsOf(const std::string& path, int fd) {
   return ::lstat(path.c_str(), &byName) == 0 && ::fstat(fd, &byFd) == 0 && SameFile(byName, byFd);
 }
 
-// Removes the copies of one shipped file that a start which has since
-// ended (killed while copying, before or after its link) left under its
-// temporary name: those whose mark nobody holds. A copy of a start still
-// running is marked and stays.
-void RemoveCopiesOfEndedStarts(const fs::path& folder, const std::string& name) {
-  const std::string prefix = name + ".vekcopy-";
+// Removes, in one look at the folder, the copies of the named shipped files
+// that a start which has since ended (killed while copying, before or
+// after its link) left under their temporary names: those whose mark
+// nobody holds. A copy of a start still running is marked and stays.
+void RemoveCopiesOfEndedStarts(const fs::path& folder, const std::vector<std::string>& names) {
+  static const std::string kCopy = ".vekcopy-";
   std::error_code ec;
   for (const auto& entry : fs::directory_iterator(folder, ec)) {
     const std::string file = entry.path().filename().string();
-    if (file.size() <= prefix.size() || file.compare(0, prefix.size(), prefix) != 0) continue;
-    const std::string pid = file.substr(prefix.size());
-    if (pid.size() > 9 || pid.find_first_not_of("0123456789") != std::string::npos) continue;
+    const size_t at = file.rfind(kCopy);
+    if (at == std::string::npos || std::find(names.begin(), names.end(), file.substr(0, at)) == names.end())
+      continue;
+    const std::string pid = file.substr(at + kCopy.size());
+    if (pid.empty() || pid.size() > 9 || pid.find_first_not_of("0123456789") != std::string::npos) continue;
     const std::string path = entry.path().string();
     std::string error;
     bool refused = false;
@@ -292,12 +292,13 @@ int CopyMissingFiles(const std::string& sourceFolder, const std::string& targetF
   if (!fs::is_directory(sourceFolder, ec)) return -1;
   fs::create_directories(targetFolder, ec);
   if (ec) return -1;
+  for (const std::string& name : names)
+    if (name.empty() || name.find('/') != std::string::npos) return -1;
+  // The leftovers of ended starts go whether the file is in place or not:
+  // one killed after its link is a second name of the file in use.
+  RemoveCopiesOfEndedStarts(targetFolder, names);
   int copied = 0;
   for (const std::string& name : names) {
-    if (name.empty() || name.find('/') != std::string::npos) return -1;
-    // The leftovers of ended starts go whether the file is in place or not:
-    // one killed after its link is a second name of the file in use.
-    RemoveCopiesOfEndedStarts(targetFolder, name);
     const fs::path source = fs::path(sourceFolder) / name;
     if (!fs::is_regular_file(source, ec)) continue;  // not shipped
     const fs::path target = fs::path(targetFolder) / name;

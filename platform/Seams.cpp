@@ -1,5 +1,7 @@
 #include "platform/Seams.h"
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -270,6 +272,13 @@ std::string GetClipboardText() {
 void SetClipboardHandler(const ClipboardHandler* handler) {
   std::lock_guard<std::mutex> lock(g_seamMutex);
   g_clipboardHandler = handler;
+}
+
+// ---- Standard error ------------------------------------------------------------------------
+
+void TellOnStderr(const std::string& text) {
+  const std::string line = "VekFrame: " + text + "\n";
+  [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, line.data(), line.size());
 }
 
 // ---- Exit and quit -------------------------------------------------------------------------

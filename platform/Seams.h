@@ -111,6 +111,12 @@ struct ClipboardHandler {
 };
 void SetClipboardHandler(const ClipboardHandler* handler);
 
+// ---- Standard error ----------------------------------------------------------
+// Writes "VekFrame: <text>" as one line to stderr in one write. A write
+// that fails (nothing reads stderr any more, or it is closed) is a failed
+// write and nothing more. Any thread.
+void TellOnStderr(const std::string& text);
+
 // ---- Program exit and quit -------------------------------------------------
 // An exit code reaches the parent process modulo 256 (a wait status holds
 // eight bits of it): 321 arrives as 65.

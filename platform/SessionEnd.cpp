@@ -62,11 +62,6 @@ const char* SignalName(int signal) {
   }
 }
 
-void TellOnStderr(const std::string& text) {
-  const std::string line = "VekFrame: " + text + "\n";
-  [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, line.data(), line.size());
-}
-
 int AnswerUnshownBox(const MessageBoxRequest& request) {
   std::string text = request.text;
   for (char& c : text)

@@ -358,7 +358,10 @@ BOOL CWnd::Create(const std::string& windowName, DWORD style, const CRect& rect,
   if ((style & WS_CHILD) && !parentWidget) return FALSE;
   m_dwStyle = style;
   m_nID = id;
+  // The application's guards of the keyboard and the mouse watch every
+  // window (balloons and tips included) from the first one made.
   platform_detail::InstallWindowGuard();
+  platform_detail::InstallCaptureGuard();
   m_widget = CreateNativeWidget((style & WS_CHILD) ? parentWidget : nullptr);
   if (!m_widget) return FALSE;
   if (!(style & WS_CHILD) && parentWidget) {
@@ -987,10 +990,7 @@ CWnd* CWnd::GetFocus() {
 
 CWnd* CWnd::SetCapture() {
   CWnd* old = GetCapture();
-  if (m_widget) {
-    platform_detail::InstallCaptureGuard();
-    m_widget->grabMouse();
-  }
+  if (m_widget) m_widget->grabMouse();
   return old;
 }
 

@@ -108,7 +108,9 @@ void HandOverActivation(QWidget* window);
 // top-level window holds the capture, or a press that lands in another
 // top-level window than the one the toolkit delivered it to, sends
 // WM_CANCELMODE to the holder and ends the capture; the press then goes
-// to the window it landed on. User-interface thread.
+// to the window it landed on; the release and double-click of a press go
+// where the press went (platform/WndCapture.cpp has the rest). Installed
+// by the first window made. User-interface thread.
 void InstallCaptureGuard();
 // Sends WM_CANCELMODE to the capture holder and makes sure the capture
 // has ended. Nothing when no window holds it.

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "platform/Thread.h"
-#include "platform/WndBridge.h"
 #include "platform/ui/Brush.h"
 #include "platform/ui/Cursors.h"
 #include "platform/ui/Font.h"
@@ -96,9 +95,6 @@ CBalloonTip* CBalloonTip::ShowAt(const std::string& title, const std::string& te
   for (CPoint& p : tip->m_layout.tail) p.Offset(-bounds.left, -bounds.top);
   ++g_open;
   g_tips.push_back(tip);
-  // A click on the balloon is the balloon's: the guard keeps its release
-  // and double-click from the window under it once the balloon has closed.
-  platform_detail::InstallCaptureGuard();
   tip->ShowWindow(SW_SHOWNOACTIVATE);
   if (timeoutMs > 0) tip->SetTimer(kCloseTimer, timeoutMs);
   return tip;
